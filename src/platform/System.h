@@ -1,0 +1,82 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "types/Handles.h"
+#include "types/TrayItem.h"
+
+// Everything the logic asks of the operating system. The Win32 implementation passes values
+// through; the unit tests put a recording fake behind it.
+enum class NotifyCommand { Add, Modify, Delete };
+
+struct ShellFileInfo {
+    IconHandle Icon = nullptr;
+    std::string DisplayName;
+};
+
+namespace shgfi {
+constexpr unsigned Icon = 0x100;
+constexpr unsigned DisplayName = 0x200;
+constexpr unsigned SmallIcon = 0x001;
+}  // namespace shgfi
+
+namespace mb {
+constexpr unsigned Ok = 0x00;
+constexpr unsigned YesNo = 0x04;
+constexpr unsigned IconHand = 0x10;
+constexpr unsigned IconQuestion = 0x20;
+constexpr unsigned IconExclamation = 0x30;
+constexpr unsigned IconAsterisk = 0x40;
+constexpr unsigned IconStop = IconHand;
+constexpr int IdOk = 1;
+constexpr int IdYes = 6;
+constexpr int IdNo = 7;
+}  // namespace mb
+
+enum class ResourceType { GroupIcon, Icon };
+
+struct SystemVersion {
+    unsigned Major = 0;
+    unsigned Minor = 0;
+};
+
+class System {
+public:
+    virtual ~System() = default;
+
+    // Notification area.
+    virtual bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) = 0;
+
+    // Shell information about a path; nothing when the shell does not know it.
+    virtual std::optional<ShellFileInfo> GetFileInfo(const std::string& path, unsigned flags) = 0;
+    virtual void DestroyIcon(IconHandle icon) = 0;
+
+    // Sound and the modal box.
+    virtual void MessageBeep(unsigned type) = 0;
+    virtual int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
+                           unsigned flags) = 0;
+
+    // Icon resources of other modules, call by call, so that each failure can be reported.
+    virtual int SmallIconWidth() = 0;
+    virtual int SmallIconHeight() = 0;
+    virtual ModuleHandle LoadLibrary(const std::string& name) = 0;
+    virtual ResourceHandle FindResource(ModuleHandle module, int id, ResourceType type) = 0;
+    // LoadResource followed by LockResource: the bits, or null when loading failed.
+    virtual const void* LoadResource(ModuleHandle module, ResourceHandle resource) = 0;
+    virtual unsigned SizeofResource(ModuleHandle module, ResourceHandle resource) = 0;
+    virtual int LookupIconIdFromDirectory(const void* directory, int cx, int cy) = 0;
+    virtual IconHandle CreateIconFromResource(const void* bits, unsigned size, int cx, int cy) = 0;
+    virtual unsigned long LastError() = 0;
+
+    // The process and its files.
+    virtual SystemVersion Version() = 0;
+    virtual std::string ExecutablePath() = 0;
+    virtual std::vector<std::string> CommandLineArguments() = 0;
+    virtual bool FileExists(const std::string& path) = 0;
+
+    // Window messages and icons of our own.
+    virtual unsigned RegisterWindowMessage(const std::string& name) = 0;
+    virtual IconHandle LoadOwnIcon(const std::string& resourceName) = 0;
+};

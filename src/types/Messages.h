@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+// Window message numbers the logic needs without <windows.h>.
+namespace msg {
+constexpr unsigned TrayCallback = 0xFFE;  // uCallbackMessage of every tray icon
+constexpr unsigned DeviceChangeFirst = 0xFFD;  // posted to ourselves after a device change
+constexpr unsigned DeviceChangeRetry = 0xFFC;
+
+constexpr unsigned Null = 0x0000;
+constexpr unsigned NcHitTest = 0x0084;
+constexpr unsigned DeviceChange = 0x0219;
+constexpr unsigned LButtonDown = 0x0201;
+constexpr unsigned LButtonUp = 0x0202;
+constexpr unsigned LButtonDblClk = 0x0203;
+constexpr unsigned RButtonDown = 0x0204;
+constexpr unsigned RButtonUp = 0x0205;
+constexpr unsigned RButtonDblClk = 0x0206;
+constexpr unsigned MouseMove = 0x0200;
+}  // namespace msg
+
+// A window message as the handlers see it.
+struct WindowMessage {
+    unsigned Msg = 0;
+    std::uintptr_t WParam = 0;
+    std::intptr_t LParam = 0;
+};

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "types/Handles.h"
+#include "types/Messages.h"
+#include "ui/Control.h"
+
+namespace ui {
+
+class ApplicationPeer {
+public:
+    virtual ~ApplicationPeer() = default;
+    virtual WindowHandle Handle() const = 0;
+    virtual void SyncTitle() = 0;
+    virtual void SyncTaskbarButton() = 0;
+    // Subclasses the application window while the application has a hook, restores it after.
+    virtual void SyncHook() = 0;
+    virtual void ProcessMessages() = 0;
+    virtual void BringToFront() = 0;
+    virtual int Run() = 0;
+};
+
+class Form;
+
+// The program's hidden owner window, which carries the taskbar button, and its message loop.
+class Application {
+public:
+    Application();
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    WindowHandle Handle() const;
+    const std::string& Title() const { return title_; }
+    void SetTitle(std::string title);
+
+    bool TaskbarButtonShown() const { return taskbarButton_; }
+    void ShowTaskbarButton();
+    void HideTaskbarButton();
+
+    // Sees every message of the application window first; nothing means: pass it on to the
+    // window's previous procedure.
+    using Hook = std::function<std::optional<std::intptr_t>(const WindowMessage&)>;
+    void SetHook(Hook hook);
+    void ClearHook();
+    bool Hooked() const { return static_cast<bool>(hook_); }
+    // What the application window does with a message: the hook, else the previous procedure,
+    // whose result is given.
+    std::intptr_t Dispatch(const WindowMessage& message, const std::function<std::intptr_t()>& previous);
+
+    // The first form made becomes the main form: closing it ends the program.
+    void CreateForm(Form& form);
+    Form* MainForm() const { return mainForm_; }
+    void ShowMainFormOnRun(bool show) { showMainForm_ = show; }
+
+    void ProcessMessages();
+    void BringToFront();
+    int Run();
+
+    Handler OnDeactivate;
+
+private:
+    std::string title_;
+    bool taskbarButton_ = true;
+    bool showMainForm_ = false;
+    Hook hook_;
+    Form* mainForm_ = nullptr;
+    std::unique_ptr<ApplicationPeer> peer_;
+};
+
+}  // namespace ui

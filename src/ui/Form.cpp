@@ -1,0 +1,71 @@
+#include "ui/Form.h"
+
+#include "ui/Backend.h"
+#include "ui/Buttons.h"
+
+namespace ui {
+
+Form::Form(std::string name) : Control(nullptr, std::move(name)) { SetVisible(false); }
+
+namespace {
+
+void RealizeTree(Backend& backend, Control& control) {
+    control.AttachPeer(backend.CreatePeer(control));
+    for (Control* child : control.Children()) RealizeTree(backend, *child);
+}
+
+Control* FindDefaultButton(const Control& control) {
+    for (Control* child : control.Children()) {
+        if (child->Kind() == ControlKind::Button && static_cast<Button*>(child)->IsDefault())
+            return child;
+        if (Control* found = FindDefaultButton(*child)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void Form::Realize() { RealizeTree(CurrentBackend(), *this); }
+
+WindowHandle Form::Handle() const {
+    if (Peer()) return Peer()->Handle();
+    // Headless: a stable stand-in that tells forms apart.
+    return reinterpret_cast<WindowHandle>(const_cast<Form*>(this));
+}
+
+Control* Form::DefaultButton() const { return FindDefaultButton(*this); }
+
+void Form::MakeTopMost() {
+    topMost_ = true;
+    if (Peer()) Peer()->Sync(Property::TopMost);
+}
+
+void Form::Show() {
+    if (Visible()) return;
+    SetVisible(true);
+    if (OnShow) OnShow();
+}
+
+void Form::Hide() {
+    if (!Visible()) return;
+    SetVisible(false);
+    if (OnHide) OnHide();
+}
+
+void Form::Close() {
+    if (OnClose) OnClose();
+    Hide();
+    if (endsProgram_) CurrentBackend().Quit();
+}
+
+ModalResult Form::ShowModal() {
+    result_ = ModalResult::None;
+    return CurrentBackend().RunModal(*this);
+}
+
+void Form::EndModal(ModalResult result) {
+    result_ = result;
+    CurrentBackend().EndModal(*this);
+}
+
+}  // namespace ui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+namespace ui {
+
+// A box as the layouts give it: left, top, width, height, relative to the parent's client area,
+// in pixels at 96 dpi.
+struct Box {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    bool operator==(const Box&) const = default;
+};
+
+// Edges, as drawing code uses them.
+struct Rect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+struct Point {
+    int X = 0;
+    int Y = 0;
+};
+
+// 0x00BBGGRR, or a system colour: SystemColorFlag | the system's colour index.
+using Color = std::uint32_t;
+constexpr Color SystemColorFlag = 0x80000000u;
+constexpr Color SystemColor(int index) { return SystemColorFlag | static_cast<Color>(index); }
+constexpr Color Rgb(int r, int g, int b) {
+    return static_cast<Color>(r) | static_cast<Color>(g) << 8 | static_cast<Color>(b) << 16;
+}
+
+namespace syscolor {
+constexpr Color ActiveCaption = SystemColor(2);
+constexpr Color Window = SystemColor(5);
+constexpr Color WindowText = SystemColor(8);
+constexpr Color BtnFace = SystemColor(15);
+constexpr Color GrayText = SystemColor(17);
+constexpr Color GradientActiveCaption = SystemColor(27);
+}  // namespace syscolor
+
+constexpr Color Black = Rgb(0, 0, 0);
+constexpr Color Red = Rgb(255, 0, 0);
+
+}  // namespace ui

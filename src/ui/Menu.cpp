@@ -1,0 +1,17 @@
+#include "ui/Menu.h"
+
+#include "ui/Backend.h"
+
+namespace ui {
+
+MenuItem::MenuItem(MenuItem* parent, std::string name, std::string caption)
+    : Caption(std::move(caption)), name_(std::move(name)) {
+    if (parent) parent->items_.push_back(this);
+}
+
+void PopupMenu::Popup(Point at) {
+    if (OnPopup) OnPopup();
+    CurrentBackend().TrackPopup(*this, at);
+}
+
+}  // namespace ui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Control.h"
+#include "ui/Geometry.h"
+
+namespace ui {
+
+class ImageList;
+
+class MenuItem {
+public:
+    MenuItem(MenuItem* parent, std::string name, std::string caption);
+    MenuItem(const MenuItem&) = delete;
+    MenuItem& operator=(const MenuItem&) = delete;
+
+    const std::string& Name() const { return name_; }
+    const std::vector<MenuItem*>& Items() const { return items_; }
+
+    std::string Caption;
+    bool Visible = true;
+    bool Enabled = true;
+    bool Checked = false;
+    bool Default = false;
+    int ImageIndex = -1;
+    int Tag = 0;
+
+    // Runs the command as choosing the item would.
+    void Click() {
+        if (OnClick) OnClick();
+    }
+    Handler OnClick;
+
+private:
+    std::string name_;
+    std::vector<MenuItem*> items_;
+};
+
+// A popup menu; its root item holds the entries. Tag and HelpContext carry what the menu was
+// opened for.
+class PopupMenu {
+public:
+    explicit PopupMenu(std::string name) : root_(nullptr, std::move(name), {}) {}
+    PopupMenu(const PopupMenu&) = delete;
+    PopupMenu& operator=(const PopupMenu&) = delete;
+
+    MenuItem& Root() { return root_; }
+    int Tag = 0;
+    int HelpContext = 0;
+    ImageList* Images = nullptr;
+
+    // Shows the menu at a screen point; returns when it has closed.
+    void Popup(Point at);
+    Handler OnPopup;
+
+private:
+    MenuItem root_;
+};
+
+}  // namespace ui

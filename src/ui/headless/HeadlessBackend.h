@@ -1,0 +1,42 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "ui/Backend.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
+#include "ui/ImageList.h"
+#include "ui/Timer.h"
+
+namespace ui {
+
+// No windows at all: controls keep their state alone, modal forms are answered from a script
+// and popups are only recorded.
+class HeadlessBackend : public Backend {
+public:
+    std::unique_ptr<ControlPeer> CreatePeer(Control&) override { return nullptr; }
+    std::unique_ptr<TimerPeer> CreateTimerPeer(Timer&) override { return nullptr; }
+    std::unique_ptr<ImageListPeer> CreateImageListPeer(ImageList&) override { return nullptr; }
+    std::unique_ptr<ApplicationPeer> CreateApplicationPeer(Application&) override {
+        return nullptr;
+    }
+    ModalResult RunModal(Form& form) override;
+    void EndModal(Form&) override {}
+    void TrackPopup(PopupMenu& menu, Point at) override;
+    void Quit() override { quitRequested = true; }
+
+    // The next modal forms' answers, in order; a form with no answer left is cancelled.
+    std::deque<std::function<ModalResult(Form&)>> modalAnswers;
+    std::vector<Form*> modalShown;
+    struct PopupShown {
+        PopupMenu* Menu;
+        Point At;
+    };
+    std::vector<PopupShown> popupsShown;
+    std::function<void(PopupMenu&)> onPopup;
+    bool quitRequested = false;
+};
+
+}  // namespace ui
