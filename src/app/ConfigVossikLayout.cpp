@@ -1,0 +1,29 @@
+#include "app/ConfigVossik.h"
+
+void TConfigVossik::LayOut() {
+    SetCaption("Configuration Vossik'");
+    SetClientSize(428, 267);
+    SetBorder(ui::BorderStyle::Single);
+    SetFont({"MS Sans Serif", -11});
+
+    Onglets.SetBounds({5, 6, 417, 226});
+    Onglets.SetActivePage(PageApp);
+
+    OkBtn.SetBounds({265, 238, 75, 23});
+    OkBtn.SetCaption("Réduire");
+    OkBtn.SetHint(
+        "Cliquer pour valider les modification ET cacher cette boîte de configuration");
+    OkBtn.SetDefault(true);
+
+    AppliquerBtn.SetBounds({347, 238, 75, 23});
+    AppliquerBtn.SetCaption("Appliquer");
+    AppliquerBtn.SetHint("Cliquer pour valider les modifications SANS cacher cette boîte");
+
+    QuitterBtn.SetBounds({5, 238, 75, 23});
+    QuitterBtn.SetCaption("&Quitter");
+    QuitterBtn.SetHint("Cliquer pour sortir de cet utilitaire, pourtant indispensable");
+
+    // Started by the start rule only, when a scheduled shutdown is set.
+    EteindreTimer.SetInterval(600);
+    EteindreTimer.SetEnabled(false);
+}

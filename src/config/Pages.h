@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ui/Buttons.h"
+#include "ui/Containers.h"
+#include "ui/Lists.h"
+#include "ui/Static.h"
+
+// The five pages of the configuration window. Each page lays out its own controls (in tab order)
+// and gives them their captions, hints and default states; the behaviour lives in the main form.
+
+struct DrivesPage : ui::Page {
+    explicit DrivesPage(ui::Control& pages);
+    ui::CheckBox ActiverUS{this, "ActiverUS"};
+    ui::GroupBox MontrerTypeUS{this, "MontrerTypeUS"};
+    ui::CheckBox CBDisquette{&MontrerTypeUS, "CBDisquette"};
+    ui::CheckBox CBDD{&MontrerTypeUS, "CBDD"};
+    ui::CheckBox CBCD{&MontrerTypeUS, "CBCD"};
+    ui::CheckBox CBRam{&MontrerTypeUS, "CBRam"};
+    ui::CheckBox CBReseau{&MontrerTypeUS, "CBReseau"};
+    ui::GroupBox TypeOuvertureUS{this, "TypeOuvertureUS"};
+    ui::RadioButton RBNormalUS{&TypeOuvertureUS, "RBNormalUS"};
+    ui::RadioButton RBExplorerUS{&TypeOuvertureUS, "RBExplorerUS"};
+    ui::CheckBox CBRacineUS{&TypeOuvertureUS, "CBRacineUS"};
+    ui::PaintBox Icone1{this, "Icone1"};
+    ui::Label LabelVossik1{this, "LabelVossik1"};
+};
+
+struct FoldersPage : ui::Page {
+    explicit FoldersPage(ui::Control& pages);
+    ui::CheckBox ActiverRep{this, "ActiverRep"};
+    ui::GroupBox TypeOuvertureRep{this, "TypeOuvertureRep"};
+    ui::RadioButton RBNormalRep{&TypeOuvertureRep, "RBNormalRep"};
+    ui::RadioButton RBExplorerREp{&TypeOuvertureRep, "RBExplorerREp"};
+    ui::CheckBox CBRacineRep{&TypeOuvertureRep, "CBRacineRep"};
+    ui::ListBox ListeRep{this, "ListeRep"};
+    ui::Label NomRepLbl{this, "NomRepLbl"};
+    ui::Edit NomRep{this, "NomRep"};
+    ui::Button AjouterRepBtn{this, "AjouterRepBtn"};
+    ui::Button ModifierRepBtn{this, "ModifierRepBtn"};
+    ui::Button EnleverRepBtn{this, "EnleverRepBtn"};
+};
+
+struct LaunchPage : ui::Page {
+    explicit LaunchPage(ui::Control& pages);
+    ui::ListBox ListeFich{this, "ListeFich"};
+    ui::CheckBox ActiverExe{this, "ActiverExe"};
+    ui::Button AjouterExeBtn{this, "AjouterExeBtn"};
+    ui::Button ModifierExeBtn{this, "ModifierExeBtn"};
+    ui::Button EnleverExeBtn{this, "EnleverExeBtn"};
+};
+
+struct ShutdownPage : ui::Page {
+    explicit ShutdownPage(ui::Control& pages);
+    ui::CheckBox CBAfficherArreter{this, "CBAfficherArreter"};
+    ui::CheckBox CBForcer{this, "CBForcer"};
+    ui::CheckBox CBConfirmer{this, "CBConfirmer"};
+    ui::CheckBox CBEteindreAuto{this, "CBEteindreAuto"};
+    ui::ComboBox Heure{this, "Heure"};
+    ui::ComboBox Minutes{this, "Minutes"};
+    ui::RadioGroup GroupePeriode{this, "GroupePeriode"};
+    ui::CheckBox CBRappel1min{this, "CBRappel1min"};
+    ui::CheckBox CBConfirmationAuto{this, "CBConfirmationAuto"};
+    ui::GroupBox TypeReboot{this, "TypeReboot"};
+    ui::RadioButton RBLogOff{&TypeReboot, "RBLogOff"};
+    ui::RadioButton RBRedWin{&TypeReboot, "RBRedWin"};
+    ui::RadioButton RBRedemarrer{&TypeReboot, "RBRedemarrer"};
+    ui::RadioButton RBEteindre{&TypeReboot, "RBEteindre"};
+};
+
+struct AboutPage : ui::Page {
+    explicit AboutPage(ui::Control& pages);
+    ui::GroupBox GroupeApropos{this, "GroupeApropos"};
+    ui::PaintBox Icone2{&GroupeApropos, "Icone2"};
+    ui::Label LabelVossik2{&GroupeApropos, "LabelVossik2"};
+    ui::Button VersionBtn{&GroupeApropos, "VersionBtn"};
+    ui::Label Label1{&GroupeApropos, "Label1"};
+    ui::GroupBox GroupeClick{this, "GroupeClick"};
+    ui::RadioButton RBSimpleClick{&GroupeClick, "RBSimpleClick"};
+    ui::RadioButton RBDoubleClick{&GroupeClick, "RBDoubleClick"};
+    ui::CheckBox CBActiverMAJ{this, "CBActiverMAJ"};
+    ui::GroupBox GroupeMAJ{this, "GroupeMAJ"};
+    ui::CheckBox CBGarderCD{&GroupeMAJ, "CBGarderCD"};
+    ui::CheckBox CBGarderNet{&GroupeMAJ, "CBGarderNet"};
+    ui::Button ReorganiserBtn{this, "ReorganiserBtn"};
+};

@@ -1,0 +1,145 @@
+#include "platform/win32/Win32System.h"
+
+#include <shellapi.h>
+
+#include <cstddef>
+
+#include "platform/win32/Text.h"
+
+// Our record is the system's first notification-icon layout, member for member.
+static_assert(sizeof(NotifyIconData) == NOTIFYICONDATAA_V1_SIZE);
+static_assert(offsetof(NotifyIconData, hWnd) == offsetof(NOTIFYICONDATAA, hWnd));
+static_assert(offsetof(NotifyIconData, uID) == offsetof(NOTIFYICONDATAA, uID));
+static_assert(offsetof(NotifyIconData, uFlags) == offsetof(NOTIFYICONDATAA, uFlags));
+static_assert(offsetof(NotifyIconData, uCallbackMessage) ==
+              offsetof(NOTIFYICONDATAA, uCallbackMessage));
+static_assert(offsetof(NotifyIconData, hIcon) == offsetof(NOTIFYICONDATAA, hIcon));
+static_assert(offsetof(NotifyIconData, szTip) == offsetof(NOTIFYICONDATAA, szTip));
+#ifndef _WIN64
+static_assert(sizeof(NotifyIconData) == 88);
+#endif
+
+namespace {
+
+DWORD NotifyMessage(NotifyCommand command) {
+    switch (command) {
+        case NotifyCommand::Add:
+            return NIM_ADD;
+        case NotifyCommand::Modify:
+            return NIM_MODIFY;
+        case NotifyCommand::Delete:
+            return NIM_DELETE;
+    }
+    return NIM_DELETE;
+}
+
+}  // namespace
+
+// The tip is Windows-1252 whatever the system's code page: hand the shell the wide record.
+bool Win32System::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
+    NOTIFYICONDATAW wide{};
+    wide.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    wide.hWnd = data.hWnd;
+    wide.uID = data.uID;
+    wide.uFlags = data.uFlags;
+    wide.uCallbackMessage = data.uCallbackMessage;
+    wide.hIcon = data.hIcon;
+    std::wstring tip = Widen(std::string(data.szTip, strnlen(data.szTip, sizeof data.szTip)));
+    tip.copy(wide.szTip, std::size(data.szTip) - 1);
+    return Shell_NotifyIconW(NotifyMessage(command), &wide) != FALSE;
+}
+
+std::optional<ShellFileInfo> Win32System::GetFileInfo(const std::string& path, unsigned flags) {
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof info, flags)) return std::nullopt;
+    return ShellFileInfo{info.hIcon, Narrow(info.szDisplayName)};
+}
+
+void Win32System::DestroyIcon(IconHandle icon) { ::DestroyIcon(icon); }
+
+void Win32System::MessageBeep(unsigned type) { ::MessageBeep(type); }
+
+int Win32System::MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
+                            unsigned flags) {
+    // Without an owner the box still blocks every window of ours, as the configuration window
+    // must not take a second click while a box waits.
+    if (!owner) flags |= MB_TASKMODAL;
+    return MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), flags);
+}
+
+int Win32System::SmallIconWidth() { return GetSystemMetrics(SM_CXSMICON); }
+
+int Win32System::SmallIconHeight() { return GetSystemMetrics(SM_CYSMICON); }
+
+ModuleHandle Win32System::LoadLibrary(const std::string& name) {
+    return LoadLibraryW(Widen(name).c_str());
+}
+
+ResourceHandle Win32System::FindResource(ModuleHandle module, int id, ResourceType type) {
+    return FindResourceW(module, MAKEINTRESOURCEW(id),
+                         type == ResourceType::GroupIcon ? RT_GROUP_ICON : RT_ICON);
+}
+
+const void* Win32System::LoadResource(ModuleHandle module, ResourceHandle resource) {
+    HGLOBAL loaded = ::LoadResource(module, resource);
+    return loaded ? LockResource(loaded) : nullptr;
+}
+
+unsigned Win32System::SizeofResource(ModuleHandle module, ResourceHandle resource) {
+    return ::SizeofResource(module, resource);
+}
+
+int Win32System::LookupIconIdFromDirectory(const void* directory, int cx, int cy) {
+    if (!directory) return 0;
+    return LookupIconIdFromDirectoryEx(static_cast<PBYTE>(const_cast<void*>(directory)), TRUE, cx,
+                                       cy, LR_LOADTRANSPARENT);
+}
+
+IconHandle Win32System::CreateIconFromResource(const void* bits, unsigned size, int cx, int cy) {
+    if (!bits) return nullptr;
+    return CreateIconFromResourceEx(static_cast<PBYTE>(const_cast<void*>(bits)), size, TRUE,
+                                    0x00030000, cx, cy, 0);
+}
+
+unsigned long Win32System::LastError() { return GetLastError(); }
+
+SystemVersion Win32System::Version() {
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    GetVersionExW(&info);
+    return {info.dwMajorVersion, info.dwMinorVersion};
+}
+
+std::string Win32System::ExecutablePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return Narrow(path);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::vector<std::string> Win32System::CommandLineArguments() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> result;
+    for (int i = 1; arguments && i < count; ++i) result.push_back(Narrow(arguments[i]));
+    LocalFree(arguments);
+    return result;
+}
+
+bool Win32System::FileExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+unsigned Win32System::RegisterWindowMessage(const std::string& name) {
+    return RegisterWindowMessageW(Widen(name).c_str());
+}
+
+IconHandle Win32System::LoadOwnIcon(const std::string& resourceName) {
+    return LoadIconW(instance_, Widen(resourceName).c_str());
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/System.h"
+
+// The system as it is: each call passes its values through and reports the result.
+class Win32System : public System {
+public:
+    explicit Win32System(HINSTANCE instance) : instance_(instance) {}
+
+    bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) override;
+    std::optional<ShellFileInfo> GetFileInfo(const std::string& path, unsigned flags) override;
+    void DestroyIcon(IconHandle icon) override;
+    void MessageBeep(unsigned type) override;
+    int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
+                   unsigned flags) override;
+    int SmallIconWidth() override;
+    int SmallIconHeight() override;
+    ModuleHandle LoadLibrary(const std::string& name) override;
+    ResourceHandle FindResource(ModuleHandle module, int id, ResourceType type) override;
+    const void* LoadResource(ModuleHandle module, ResourceHandle resource) override;
+    unsigned SizeofResource(ModuleHandle module, ResourceHandle resource) override;
+    int LookupIconIdFromDirectory(const void* directory, int cx, int cy) override;
+    IconHandle CreateIconFromResource(const void* bits, unsigned size, int cx, int cy) override;
+    unsigned long LastError() override;
+    SystemVersion Version() override;
+    std::string ExecutablePath() override;
+    std::vector<std::string> CommandLineArguments() override;
+    bool FileExists(const std::string& path) override;
+    unsigned RegisterWindowMessage(const std::string& name) override;
+    IconHandle LoadOwnIcon(const std::string& resourceName) override;
+
+private:
+    HINSTANCE instance_;
+};

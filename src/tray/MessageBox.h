@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "platform/System.h"
+
+enum class MessageKind : int { Warning = 0, Error = 1, Information = 2, Confirmation = 3 };
+
+enum class MessageButtons { Ok, YesNo };
+
+// Every message to the user: the kind's system sound, then the modal box titled after the kind.
+// Returns the button pressed (mb::IdYes for "&Oui").
+int MessageWithBeep(System& system, const std::string& text, MessageKind kind,
+                    MessageButtons buttons = MessageButtons::Ok);
+
+// An unexpected error inside an event handler: a stop box titled with the application title.
+void ShowHandlerError(System& system, const std::string& title, const std::string& text);

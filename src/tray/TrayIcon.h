@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/System.h"
+#include "types/TrayItem.h"
+
+// The record handed to the notification area, for an add: message, icon and tip.
+void FillIconData(NotifyIconData& data, WindowHandle window, std::uint32_t id,
+                  const std::string& tip, IconHandle icon);
+
+// Sets the new icon, and the tip only when asked; window, id and message stay as they are.
+void PrepareIconChange(NotifyIconData& data, IconHandle icon, const std::string& tip,
+                       bool changeTip);
+
+// The record owns its icon: a replaced icon is destroyed once the shell has the new one.
+void ChangeTrayIcon(System& system, TrayItem& item, IconHandle icon, const std::string& tip,
+                    bool changeTip);
+
+// Not shown -> shown; nothing for a record already shown or whose target is missing.
+void AddTrayIcon(System& system, TrayItem& item);
+// Only a shown icon is sent; a hidden one takes its new look at its next add.
+void ModifyTrayIcon(System& system, TrayItem& item);
+// Always leaves the record not shown; the shell may already have lost the icon.
+void RemoveTrayIcon(System& system, TrayItem& item);
+
+// Destroys the record's icon, when it has one, and forgets it.
+void ReleaseTrayIcon(System& system, TrayItem& item);

@@ -1,0 +1,95 @@
+#include "support/MainFormFixture.h"
+
+using StartTest = MainFormFixture;
+
+TEST_F(StartTest, WithoutSettingsFileTheWindowOpensAndNoIconExists) {
+    TConfigVossik& form = Start();
+    EXPECT_FALSE(form.StartsInTray());
+    EXPECT_TRUE(NotifyCalls().empty());
+    application->Run();
+    EXPECT_TRUE(form.Showing());
+    EXPECT_TRUE(application->TaskbarButtonShown()) << "the open window has a taskbar button";
+}
+
+TEST_F(StartTest, SettingsFileStartsInTheTrayUnlessConfigIsTheFirstArgument) {
+    struct Case {
+        std::vector<std::string> Arguments;
+        bool InTray;
+    };
+    const Case cases[] = {
+        {{}, true},
+        {{"/CONFIG"}, false},
+        {{"/config"}, false},
+        {{"/CoNfIg", "x"}, false},
+        {{"/CONFIGX"}, true},
+        {{"x", "/CONFIG"}, true},
+    };
+    for (const Case& c : cases) {
+        system = FakeSystem();
+        system.modules["Shell32"] = {16, 22, 23, 28};
+        WithSettingsFile();
+        system.arguments = c.Arguments;
+        TConfigVossik& form = Start();
+        EXPECT_EQ(form.StartsInTray(), c.InTray) << ::testing::PrintToString(c.Arguments);
+        // Icons exist only when the program starts in the tray.
+        EXPECT_EQ(NotifyCalls().size(), c.InTray ? 1u : 0u);
+        EXPECT_EQ(form.ShutdownItem.Shown, c.InTray);
+        form.DestructionFiche();
+    }
+}
+
+TEST_F(StartTest, NoIconShownWarnsOnceAndOpensTheWindow) {
+    WithSettingsFile();
+    TConfigVossik& form =
+        Start([](TConfigVossik& f) { f.PageEteindre.CBAfficherArreter.SetChecked(false); });
+    EXPECT_FALSE(form.StartsInTray());
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Title, "Avertissement");
+    EXPECT_EQ(system.boxes[0].Text,
+              "Vos choix n'afficheront aucune icône.\r\n\nAffichez-en au moins une, ou "
+              "choisissez 'Quitter'.");
+}
+
+TEST_F(StartTest, ShutdownIconTakesTheSelectedActionAndTheShellPicture) {
+    TConfigVossik& form = Start();
+    EXPECT_EQ(form.ShutdownItem.Kind, TrayItemKind::Shutdown);
+    EXPECT_EQ(form.ShutdownItem.Tip(), "Eteindre");
+    EXPECT_EQ(form.ShutdownItem.IconData.uID, 10000u);
+    EXPECT_EQ(form.ShutdownItem.IconData.hWnd, form.Handle());
+    EXPECT_NE(form.ShutdownItem.IconData.hIcon, nullptr);
+
+    form.PageEteindre.RBLogOff.SetChecked(true);
+    form.BuildShutdownItem();
+    EXPECT_EQ(form.ShutdownItem.Name, "Terminer la session");
+    form.PageEteindre.RBLogOff.SetChecked(false);
+    form.BuildShutdownItem();
+    EXPECT_EQ(form.ShutdownItem.Tip(), "Erreur de nom ???");
+}
+
+TEST_F(StartTest, TheTimerStartsWhenTheScheduleIsTicked) {
+    TConfigVossik& form =
+        Start([](TConfigVossik& f) { f.PageEteindre.CBEteindreAuto.SetChecked(true); });
+    EXPECT_TRUE(form.EteindreTimer.Enabled());
+    EXPECT_EQ(form.EteindreTimer.Interval(), 600u);
+    // Unticking never stops a running timer; hiding applies the rule again.
+    form.PageEteindre.CBEteindreAuto.SetChecked(false);
+    form.Show();
+    form.Hide();
+    EXPECT_TRUE(form.EteindreTimer.Enabled());
+}
+
+TEST_F(StartTest, TeardownRemovesEveryIconUnhooksAndDestroysEveryIconHandle) {
+    WithSettingsFile();
+    TConfigVossik& form = Start();
+    form.Folders.push_back(MakeEntry(TrayItemKind::Folder, 100, "Documents"));
+    form.RefreshTrayIcons();
+    EXPECT_TRUE(application->Hooked());
+    system.calls.clear();
+    form.DestructionFiche();
+    EXPECT_EQ(NotifyCalls(), (std::vector<std::string>{"delete 100", "delete 10000"}));
+    EXPECT_FALSE(application->Hooked());
+    EXPECT_TRUE(system.liveIcons.empty());
+    EXPECT_EQ(system.faultyDestroys, 0);
+    form.DestructionFiche();
+    EXPECT_EQ(system.faultyDestroys, 0) << "a second teardown frees nothing twice";
+}

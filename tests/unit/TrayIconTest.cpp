@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "support/FakeSystem.h"
+#include "tray/TrayIcon.h"
+#include "types/Messages.h"
+
+namespace {
+
+const auto Window = reinterpret_cast<WindowHandle>(0x1234);
+
+TrayItem MakeItem(FakeSystem& system, const std::string& tip, std::uint32_t id = 100) {
+    TrayItem item;
+    FillIconData(item.IconData, Window, id, tip, system.NewIcon());
+    return item;
+}
+
+}  // namespace
+
+TEST(FillIconData, FillsEveryMemberAndCutsTheTipTo63Characters) {
+    NotifyIconData data;
+    std::memset(data.szTip, 'x', sizeof data.szTip);
+    auto icon = reinterpret_cast<IconHandle>(0x77);
+    FillIconData(data, Window, 1005, std::string(70, 'a'), icon);
+    EXPECT_EQ(data.cbSize, sizeof(NotifyIconData));
+    EXPECT_EQ(data.hWnd, Window);
+    EXPECT_EQ(data.uID, 1005u);
+    EXPECT_EQ(data.uFlags, 7u);
+    EXPECT_EQ(data.uCallbackMessage, 0xFFEu);
+    EXPECT_EQ(data.hIcon, icon);
+    EXPECT_EQ(std::string(data.szTip), std::string(63, 'a'));
+
+    FillIconData(data, Window, 1, "C:\\", icon);
+    EXPECT_EQ(std::string(data.szTip), "C:\\");
+    EXPECT_EQ(data.szTip[63], '\0');
+}
+
+TEST(PrepareIconChange, ChangesTheTipOnlyWhenAsked) {
+    NotifyIconData data;
+    FillIconData(data, Window, 3, "old", nullptr);
+    auto icon = reinterpret_cast<IconHandle>(0x55);
+    PrepareIconChange(data, icon, "new", false);
+    EXPECT_EQ(data.uFlags, 3u);
+    EXPECT_EQ(data.hIcon, icon);
+    EXPECT_EQ(std::string(data.szTip), "old");
+    EXPECT_EQ(data.uID, 3u);
+    EXPECT_EQ(data.hWnd, Window);
+
+    PrepareIconChange(data, icon, "new", true);
+    EXPECT_EQ(data.uFlags, 7u);
+    EXPECT_EQ(std::string(data.szTip), "new");
+}
+
+TEST(TrayIcon, AddShowsOnceAndRefusesMissingEntries) {
+    FakeSystem system;
+    TrayItem item = MakeItem(system, "Dossier");
+    AddTrayIcon(system, item);
+    AddTrayIcon(system, item);
+    EXPECT_TRUE(item.Shown);
+    ASSERT_EQ(system.notifications.size(), 1u);
+    EXPECT_EQ(system.notifications[0].Command, NotifyCommand::Add);
+
+    TrayItem missing = MakeItem(system, "Absent");
+    missing.Missing = true;
+    AddTrayIcon(system, missing);
+    EXPECT_FALSE(missing.Shown);
+    EXPECT_EQ(system.notifications.size(), 1u);
+    EXPECT_TRUE(system.boxes.empty());
+}
+
+TEST(TrayIcon, RefusedAddReportsTheStoredTipAndStaysHidden) {
+    FakeSystem system;
+    system.notifyResult = [](NotifyCommand, const NotifyIconData&) { return false; };
+    TrayItem item = MakeItem(system, std::string(63, 'n') + "CUT");
+    AddTrayIcon(system, item);
+    EXPECT_FALSE(item.Shown);
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Title, "Erreur");
+    EXPECT_EQ(system.boxes[0].Text,
+              "La création de l'icône dans la barre de notification a échoué\r\n" +
+                  std::string(63, 'n'));
+    EXPECT_EQ(system.beeps, std::vector<unsigned>{0x10});
+}
+
+TEST(TrayIcon, ChangeWhileHiddenTakesEffectAtTheNextAddWithAllFlags) {
+    FakeSystem system;
+    TrayItem item = MakeItem(system, "Lecteur");
+    IconHandle first = item.IconData.hIcon;
+    IconHandle second = system.NewIcon();
+    ChangeTrayIcon(system, item, second, "", false);
+    EXPECT_TRUE(system.notifications.empty()) << "a hidden icon is not sent";
+    EXPECT_FALSE(system.liveIcons.contains(first)) << "the replaced icon is destroyed";
+
+    AddTrayIcon(system, item);
+    ASSERT_EQ(system.notifications.size(), 1u);
+    const NotifyIconData& sent = system.notifications[0].Data;
+    EXPECT_EQ(sent.uFlags, 7u) << "picture, tip and callback come back together";
+    EXPECT_EQ(sent.hIcon, second);
+    EXPECT_EQ(system.notifications[0].Tip(), "Lecteur");
+    EXPECT_EQ(sent.uCallbackMessage, 0xFFEu);
+}
+
+TEST(TrayIcon, ModifyReportsFailureAndKeepsShown) {
+    FakeSystem system;
+    TrayItem item = MakeItem(system, "Lanceur");
+    AddTrayIcon(system, item);
+    system.notifyResult = [](NotifyCommand command, const NotifyIconData&) {
+        return command != NotifyCommand::Modify;
+    };
+    ChangeTrayIcon(system, item, system.NewIcon(), "Nouveau", true);
+    EXPECT_TRUE(item.Shown);
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Text,
+              "La modification de l'icône dans la barre de notification a échoué\r\nNouveau");
+}
+
+TEST(TrayIcon, RemoveSendsOnlyForShownIconsAndAlwaysClearsShown) {
+    FakeSystem system;
+    TrayItem item = MakeItem(system, "x");
+    RemoveTrayIcon(system, item);
+    EXPECT_TRUE(system.notifications.empty());
+
+    AddTrayIcon(system, item);
+    // The shell may have lost the icon already (taskbar restarted): no message, still cleared.
+    system.notifyResult = [](NotifyCommand, const NotifyIconData&) { return false; };
+    RemoveTrayIcon(system, item);
+    EXPECT_FALSE(item.Shown);
+    EXPECT_EQ(system.notifications.back().Command, NotifyCommand::Delete);
+    EXPECT_TRUE(system.boxes.empty());
+}

@@ -1,0 +1,143 @@
+#include "support/FakeSystem.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+template <typename Handle>
+Handle MakeHandle(int value) {
+    return reinterpret_cast<Handle>(static_cast<std::uintptr_t>(value));
+}
+
+int HandleValue(const void* handle) {
+    return static_cast<int>(reinterpret_cast<std::uintptr_t>(handle));
+}
+
+const char* CommandName(NotifyCommand command) {
+    switch (command) {
+        case NotifyCommand::Add:
+            return "add";
+        case NotifyCommand::Modify:
+            return "modify";
+        case NotifyCommand::Delete:
+            return "delete";
+    }
+    return "?";
+}
+
+// Resource handles and bits of the fake modules: module * 100000 + id, so any step can tell
+// which module and number it was given.
+constexpr int ResourceSpan = 100000;
+
+}  // namespace
+
+std::string FakeSystem::Notification::Tip() const {
+    return std::string(Data.szTip, strnlen(Data.szTip, sizeof Data.szTip));
+}
+
+IconHandle FakeSystem::NewIcon() {
+    IconHandle icon = MakeHandle<IconHandle>(++nextHandle_);
+    liveIcons.insert(icon);
+    return icon;
+}
+
+bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
+    notifications.push_back({command, data});
+    calls.push_back(std::string("notify ") + CommandName(command) + " " +
+                    std::to_string(data.uID));
+    return notifyResult ? notifyResult(command, data) : true;
+}
+
+std::optional<ShellFileInfo> FakeSystem::GetFileInfo(const std::string& path, unsigned flags) {
+    calls.push_back("fileinfo " + path + " " + std::to_string(flags));
+    auto it = shellFiles.find(path);
+    if (it == shellFiles.end()) return std::nullopt;
+    ShellFileInfo info = it->second;
+    info.Icon = NewIcon();
+    return info;
+}
+
+void FakeSystem::DestroyIcon(IconHandle icon) {
+    calls.push_back("destroyicon " + std::to_string(HandleValue(icon)));
+    if (!liveIcons.erase(icon)) ++faultyDestroys;
+}
+
+void FakeSystem::MessageBeep(unsigned type) {
+    beeps.push_back(type);
+    calls.push_back("beep " + std::to_string(type));
+}
+
+int FakeSystem::MessageBox(WindowHandle, const std::string& text, const std::string& title,
+                           unsigned flags) {
+    boxes.push_back({text, title, flags});
+    calls.push_back("box " + title + ": " + text);
+    if (boxAnswers.empty()) return mb::IdOk;
+    int answer = boxAnswers.front();
+    boxAnswers.pop_front();
+    return answer;
+}
+
+ModuleHandle FakeSystem::LoadLibrary(const std::string& name) {
+    calls.push_back("loadlibrary " + name);
+    if (!modules.contains(name)) {
+        lastError = 126;
+        return nullptr;
+    }
+    int index = static_cast<int>(moduleNames_.size()) + 1;
+    for (const auto& [known, knownName] : moduleNames_)
+        if (knownName == name) index = known;
+    moduleNames_[index] = name;
+    return MakeHandle<ModuleHandle>(index);
+}
+
+ResourceHandle FakeSystem::FindResource(ModuleHandle module, int id, ResourceType type) {
+    calls.push_back("findresource " + std::to_string(id) +
+                    (type == ResourceType::GroupIcon ? " group" : " icon"));
+    auto name = moduleNames_.find(HandleValue(module));
+    bool found = name != moduleNames_.end() &&
+                 (type == ResourceType::Icon ? id > 0 : modules[name->second].contains(id));
+    if (!found) {
+        lastError = 1813;
+        return nullptr;
+    }
+    return MakeHandle<ResourceHandle>(HandleValue(module) * ResourceSpan + id);
+}
+
+const void* FakeSystem::LoadResource(ModuleHandle, ResourceHandle resource) {
+    calls.push_back("loadresource");
+    if (!resource) {
+        lastError = 87;
+        return nullptr;
+    }
+    return resource;
+}
+
+unsigned FakeSystem::SizeofResource(ModuleHandle, ResourceHandle resource) {
+    return resource ? 744 : 0;
+}
+
+int FakeSystem::LookupIconIdFromDirectory(const void* directory, int, int) {
+    // The picked image of group g is numbered 500 + g, so the next steps can be followed.
+    return directory ? 500 + HandleValue(directory) % ResourceSpan : 0;
+}
+
+IconHandle FakeSystem::CreateIconFromResource(const void* bits, unsigned size, int cx, int cy) {
+    calls.push_back("createicon " + std::to_string(size) + " " + std::to_string(cx) + "x" +
+                    std::to_string(cy));
+    return bits ? NewIcon() : nullptr;
+}
+
+unsigned FakeSystem::RegisterWindowMessage(const std::string& name) {
+    calls.push_back("registermessage " + name);
+    return name == "TaskBarCreated" ? 0xC123 : 0xC200;
+}
+
+IconHandle FakeSystem::LoadOwnIcon(const std::string& resourceName) {
+    calls.push_back("loadicon " + resourceName);
+    if (!ownIcons.contains(resourceName)) return nullptr;
+    auto [it, made] = ownIconHandles_.try_emplace(resourceName, nullptr);
+    if (made) it->second = MakeHandle<IconHandle>(++nextHandle_);
+    sharedIcons.insert(it->second);
+    return it->second;
+}

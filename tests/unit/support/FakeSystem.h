@@ -1,0 +1,79 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/System.h"
+
+// Records every call in order and answers from a script.
+class FakeSystem : public System {
+public:
+    struct Notification {
+        NotifyCommand Command;
+        NotifyIconData Data;
+        std::string Tip() const;
+    };
+    struct Box {
+        std::string Text;
+        std::string Title;
+        unsigned Flags;
+    };
+
+    // Makes an icon handle that the fake tracks until it is destroyed.
+    IconHandle NewIcon();
+
+    bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) override;
+    std::optional<ShellFileInfo> GetFileInfo(const std::string& path, unsigned flags) override;
+    void DestroyIcon(IconHandle icon) override;
+    void MessageBeep(unsigned type) override;
+    int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
+                   unsigned flags) override;
+    int SmallIconWidth() override { return 16; }
+    int SmallIconHeight() override { return 16; }
+    ModuleHandle LoadLibrary(const std::string& name) override;
+    ResourceHandle FindResource(ModuleHandle module, int id, ResourceType type) override;
+    const void* LoadResource(ModuleHandle module, ResourceHandle resource) override;
+    unsigned SizeofResource(ModuleHandle module, ResourceHandle resource) override;
+    int LookupIconIdFromDirectory(const void* directory, int cx, int cy) override;
+    IconHandle CreateIconFromResource(const void* bits, unsigned size, int cx, int cy) override;
+    unsigned long LastError() override { return lastError; }
+    SystemVersion Version() override { return version; }
+    std::string ExecutablePath() override { return exePath; }
+    std::vector<std::string> CommandLineArguments() override { return arguments; }
+    bool FileExists(const std::string& path) override { return files.contains(path); }
+    unsigned RegisterWindowMessage(const std::string& name) override;
+    IconHandle LoadOwnIcon(const std::string& resourceName) override;
+
+    // Every call, as a line, in order.
+    std::vector<std::string> calls;
+    std::vector<Notification> notifications;
+    std::vector<Box> boxes;
+    std::vector<unsigned> beeps;
+
+    // Script.
+    std::function<bool(NotifyCommand, const NotifyIconData&)> notifyResult;
+    std::map<std::string, ShellFileInfo> shellFiles;
+    std::deque<int> boxAnswers;
+    // Modules that load, with the group-icon numbers they hold.
+    std::map<std::string, std::set<int>> modules;
+    std::set<std::string> ownIcons{"ZCONFIG", "ZREPETER", "ZQUITTER", "ZCOCHE", "MAINICON"};
+    unsigned long lastError = 0;
+    SystemVersion version{10, 0};
+    std::string exePath = "C:\\Vossik\\Vossik.exe";
+    std::vector<std::string> arguments;
+    std::set<std::string> files;
+
+    // Icons made and not yet destroyed; destroying one twice or an unknown one is a fault.
+    std::set<IconHandle> liveIcons;
+    std::set<IconHandle> sharedIcons;  // resources of our own: never destroyed
+    int faultyDestroys = 0;
+
+private:
+    int nextHandle_ = 0x100;
+    std::map<int, std::string> moduleNames_;
+    std::map<std::string, IconHandle> ownIconHandles_;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/ConfigVossik.h"
+#include "support/FakeSystem.h"
+#include "ui/headless/HeadlessBackend.h"
+
+// The main form on the headless toolkit and the fake system, as the program entry makes it.
+class MainFormFixture : public ::testing::Test {
+protected:
+    MainFormFixture() {
+        ui::SetBackend(backend);
+        system.modules["Shell32"] = {16, 22, 23, 28};
+        system.modules["Explorer.exe"] = {101};
+    }
+
+    // The settings file beside the executable exists.
+    void WithSettingsFile() { system.files.insert("C:\\Vossik\\Vossik'.ini"); }
+
+    // Makes the form; `beforeCreation` plays the part of the settings that are loaded then.
+    TConfigVossik& Start(const std::function<void(TConfigVossik&)>& beforeCreation = {}) {
+        application = std::make_unique<ui::Application>();
+        application->HideTaskbarButton();
+        application->SetTitle("Vossik'");
+        form = std::make_unique<TConfigVossik>(system, *application);
+        application->CreateForm(*form);
+        if (beforeCreation) beforeCreation(*form);
+        form->CreationFiche();
+        application->ShowMainFormOnRun(!form->StartsInTray());
+        return *form;
+    }
+
+    std::unique_ptr<TrayItem> MakeEntry(TrayItemKind kind, std::uint32_t id,
+                                        const std::string& name);
+
+    std::vector<std::string> NotifyCalls() const;
+
+    ui::HeadlessBackend backend;
+    FakeSystem system;
+    std::unique_ptr<ui::Application> application;
+    std::unique_ptr<TConfigVossik> form;
+};
