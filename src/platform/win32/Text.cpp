@@ -1,6 +1,6 @@
 #include "platform/win32/Text.h"
 
-#include <windows.h>
+#include "platform/win32/Win32.h"
 
 namespace {
 constexpr UINT ProgramCodePage = 1252;

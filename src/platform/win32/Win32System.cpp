@@ -1,6 +1,6 @@
 #include "platform/win32/Win32System.h"
 
-#include <shellapi.h>
+
 
 #include <cstddef>
 

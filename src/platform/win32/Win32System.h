@@ -1,6 +1,6 @@
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/Win32.h"
 
 #include "platform/System.h"
 

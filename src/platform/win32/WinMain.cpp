@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "platform/win32/Win32.h"
 
 #include "app/Vossik.h"
 #include "platform/win32/Win32System.h"

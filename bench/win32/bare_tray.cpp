@@ -1,0 +1,26 @@
+// The smallest notification-icon program: one window, one icon, a message loop. It is the
+// yardstick for the size of Vossik.exe built with the same flags.
+#include <windows.h>
+#include <shellapi.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = L"BareTray";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowW(L"BareTray", L"BareTray", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                instance, nullptr);
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    icon.hWnd = window;
+    icon.uID = 1;
+    icon.uFlags = NIF_ICON | NIF_TIP;
+    icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    lstrcpyW(icon.szTip, L"BareTray");
+    Shell_NotifyIconW(NIM_ADD, &icon);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+    Shell_NotifyIconW(NIM_DELETE, &icon);
+    return 0;
+}
