@@ -1,6 +1,5 @@
 #include "app/ConfigVossik.h"
 
-#include "config/EnableControlTree.h"
 #include "shutdown/BoiteConfirmation.h"
 
 TConfigVossik::TConfigVossik(System& system, ui::Application& application)
@@ -22,6 +21,13 @@ void TConfigVossik::WireEvents() {
     PageEteindre.CBEteindreAuto.OnClick = [this] { CBEteindreAutoClick(); };
     PageEteindre.CBAfficherArreter.OnClick = [this] { CBAfficherArreterClick(); };
     PageAPropos.CBActiverMAJ.OnClick = [this] { ActiverMAJClick(); };
+    PageUS.ActiverUS.OnClick = [this] { ActiverUSClick(); };
+    PageRep.ActiverRep.OnClick = [this] { ActiverRepClick(); };
+    PageApp.ActiverExe.OnClick = [this] { ActiverExeClick(); };
+    PageRep.ListeRep.OnClick = [this] { ListeRepClick(); };
+    PageRep.ListeRep.OnExit = [this] { ListeRepClick(); };
+    PageApp.ListeFich.OnClick = [this] { ListeFichClick(); };
+    PageApp.ListeFich.OnExit = [this] { ListeFichClick(); };
     OnMessage = [](const WindowMessage& message,
                    const DefaultProc& callDefault) -> std::optional<std::intptr_t> {
         // The window can be dragged by its body, as by its title bar.
@@ -58,29 +64,4 @@ void TConfigVossik::QuitterBtnClick() { Close(); }
 void TConfigVossik::DesactiverFiche() {
     TBoiteConfirmation* confirmation = dialogs_.BoiteConfirmation;
     if (confirmation && confirmation->Showing()) confirmation->MakeTopMost();
-}
-
-void TConfigVossik::CBEteindreAutoClick() {
-    ShutdownPage& page = PageEteindre;
-    bool on = page.CBEteindreAuto.Checked();
-    for (ui::Control* control : std::initializer_list<ui::Control*>{
-             &page.Heure, &page.Minutes, &page.GroupePeriode, &page.CBRappel1min,
-             &page.CBConfirmationAuto})
-        EnableControlTree(*control, on);
-    // Once the schedule is off, the next one asks for confirmation again.
-    if (!on) page.CBConfirmationAuto.SetChecked(true);
-}
-
-void TConfigVossik::CBAfficherArreterClick() {
-    ShutdownPage& page = PageEteindre;
-    bool on = page.CBAfficherArreter.Checked();
-    EnableControlTree(page.TypeReboot, on);
-    // Restarting Windows alone does not exist on XP.
-    page.RBRedWin.SetEnabled(on && !IsWindowsXP);
-    EnableControlTree(page.CBForcer, on);
-    EnableControlTree(page.CBConfirmer, on);
-}
-
-void TConfigVossik::ActiverMAJClick() {
-    EnableControlTree(PageAPropos.GroupeMAJ, PageAPropos.CBActiverMAJ.Checked());
 }

@@ -64,9 +64,16 @@ public:
     bool CheckSomeIconShown();
 
     // Enabling rules of the check boxes that others depend on.
+    void ActiverUSClick();
+    void ActiverRepClick();
+    void ActiverExeClick();
     void CBEteindreAutoClick();
     void CBAfficherArreterClick();
     void ActiverMAJClick();
+
+    // Selection updates of the two lists.
+    void ListeRepClick();
+    void ListeFichClick();
 
     ui::PageControl Onglets{this, "Onglets"};
     DrivesPage PageUS{Onglets};

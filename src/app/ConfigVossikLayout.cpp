@@ -11,8 +11,7 @@ void TConfigVossik::LayOut() {
 
     OkBtn.SetBounds({265, 238, 75, 23});
     OkBtn.SetCaption("Réduire");
-    OkBtn.SetHint(
-        "Cliquer pour valider les modification ET cacher cette boîte de configuration");
+    OkBtn.SetHint("Cliquer pour valider les modification ET cacher cette boîte de configuration");
     OkBtn.SetDefault(true);
 
     AppliquerBtn.SetBounds({347, 238, 75, 23});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -79,4 +80,7 @@ public:
     // Window messages and icons of our own.
     virtual unsigned RegisterWindowMessage(const std::string& name) = 0;
     virtual IconHandle LoadOwnIcon(const std::string& resourceName) = 0;
+
+    // The colour (0x00BBGGRR) of a system colour index.
+    virtual std::uint32_t SysColor(int index) = 0;
 };

@@ -143,3 +143,5 @@ unsigned Win32System::RegisterWindowMessage(const std::string& name) {
 IconHandle Win32System::LoadOwnIcon(const std::string& resourceName) {
     return LoadIconW(instance_, Widen(resourceName).c_str());
 }
+
+std::uint32_t Win32System::SysColor(int index) { return GetSysColor(index); }

@@ -30,6 +30,7 @@ public:
     bool FileExists(const std::string& path) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
+    std::uint32_t SysColor(int index) override;
 
 private:
     HINSTANCE instance_;

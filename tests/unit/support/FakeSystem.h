@@ -47,6 +47,7 @@ public:
     bool FileExists(const std::string& path) override { return files.contains(path); }
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
+    std::uint32_t SysColor(int index) override { return sysColors.at(index); }
 
     // Every call, as a line, in order.
     std::vector<std::string> calls;
@@ -66,6 +67,7 @@ public:
     std::string exePath = "C:\\Vossik\\Vossik.exe";
     std::vector<std::string> arguments;
     std::set<std::string> files;
+    std::map<int, std::uint32_t> sysColors{{2, 0x00A05000}, {27, 0x00F0C8A0}};
 
     // Icons made and not yet destroyed; destroying one twice or an unknown one is a fault.
     std::set<IconHandle> liveIcons;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/Buttons.h"
+#include "ui/Form.h"
+#include "ui/Lists.h"
+#include "ui/Static.h"
+
+// The folder picker "Choisir un dossier": a folder tree and the shortcut name to give the folder.
+// Made once and reused, so the tree and the name stay as the last use left them.
+class TBoiteRepertoire : public ui::Form {
+  public:
+    TBoiteRepertoire();
+
+    // Child order is tab order: the buttons, the name, then the tree. The status band comes
+    // last so that it lies behind the buttons.
+    ui::Button OKBtn{this, "OKBtn"};
+    ui::Button AnnulerBtn{this, "AnnulerBtn"};
+    ui::Label NomRepLbl{this, "NomRepLbl"};
+    ui::Edit Raccourci{this, "Raccourci"};
+    // Stands in for the shell's folder tree, which the toolkit does not have yet.
+    ui::ListBox Tree{this, "Tree"};
+    ui::PaintBox StatusBar1{this, "StatusBar1"};
+};

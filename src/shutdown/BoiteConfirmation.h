@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/Buttons.h"
+#include "ui/Form.h"
+#include "ui/Static.h"
+
+// The window that warns a minute before a scheduled shutdown (shown without blocking) and asks
+// for confirmation just before any shutdown (modal). Made once, after the main form.
+class TBoiteConfirmation : public ui::Form {
+  public:
+    TBoiteConfirmation();
+
+    // Also the system beep kinds: the stop sound and the question sound.
+    static constexpr std::uint16_t ModeReminder = 16;
+    static constexpr std::uint16_t ModeConfirmation = 32;
+    // The message-box answers: none yet, yes, no.
+    static constexpr std::int32_t AnswerNone = 0;
+    static constexpr std::int32_t AnswerAccepted = 6;
+    static constexpr std::int32_t AnswerRefused = 7;
+
+    // Set by the caller before showing; 0 until then.
+    std::uint16_t Mode = 0;
+    std::int32_t Answer = AnswerNone;
+    // The caption of the action that the confirmation names.
+    std::string ActionText;
+
+    ui::PaintBox Icone{this, "Icone"};
+    ui::Label AttentionLbl{this, "AttentionLbl"};
+    ui::Label MessageLbl{this, "MessageLbl"};
+    ui::Button OkBtn{this, "OkBtn"};
+    ui::Button AnnulerBtn{this, "AnnulerBtn"};
+};

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "config/BoiteExe.h"
+#include "config/BoiteRepertoire.h"
+#include "shutdown/BoiteConfirmation.h"
+#include "support/MainFormFixture.h"
+
+namespace {
+
+// What the tab strip and the borders of Onglets (417 x 226) leave to a page.
+constexpr int PageWidth = 417 - 8;
+constexpr int PageHeight = 226 - 28;
+
+bool TakesClicks(const ui::Control& control) {
+    switch (control.Kind()) {
+        case ui::ControlKind::CheckBox:
+        case ui::ControlKind::RadioButton:
+        case ui::ControlKind::Button:
+        case ui::ControlKind::Edit:
+        case ui::ControlKind::ListBox:
+        case ui::ControlKind::ComboBox:
+        case ui::ControlKind::RadioGroup:
+        case ui::ControlKind::PageControl:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Every control has a size and lies inside its parent; a page's parent gives it the page area.
+void ExpectInside(const ui::Control& parent, int width, int height) {
+    for (const ui::Control* child : parent.Children()) {
+        if (child->Kind() == ui::ControlKind::Page) {
+            ExpectInside(*child, PageWidth, PageHeight);
+            continue;
+        }
+        const ui::Box& box = child->Bounds();
+        EXPECT_TRUE(box.Width > 0 && box.Height > 0) << child->Name() << " has no size";
+        EXPECT_TRUE(box.Left >= 0 && box.Top >= 0 && box.Left + box.Width <= width &&
+                    box.Top + box.Height <= height)
+            << child->Name() << " leaves " << parent.Name();
+        ExpectInside(*child, box.Width, box.Height);
+    }
+}
+
+using Placed = std::vector<std::pair<const ui::Control*, ui::Box>>;
+
+// The controls that take clicks on one surface, in its coordinates; each page is a surface.
+void CollectClickable(const ui::Control& parent, int left, int top, Placed& placed) {
+    for (const ui::Control* child : parent.Children()) {
+        if (child->Kind() == ui::ControlKind::Page) continue;
+        ui::Box box = child->Bounds();
+        box.Left += left;
+        box.Top += top;
+        if (TakesClicks(*child)) placed.emplace_back(child, box);
+        if (child->Kind() != ui::ControlKind::PageControl)
+            CollectClickable(*child, box.Left, box.Top, placed);
+    }
+}
+
+bool Overlap(const ui::Box& a, const ui::Box& b) {
+    return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height &&
+           b.Top < a.Top + a.Height;
+}
+
+// A click must reach one control only.
+void ExpectNoClickableOverlap(const ui::Control& surface) {
+    Placed placed;
+    CollectClickable(surface, 0, 0, placed);
+    for (std::size_t i = 0; i < placed.size(); ++i)
+        for (std::size_t j = i + 1; j < placed.size(); ++j)
+            EXPECT_FALSE(Overlap(placed[i].second, placed[j].second))
+                << placed[i].first->Name() << " and " << placed[j].first->Name();
+}
+
+void ExpectSoundLayout(const ui::Form& form) {
+    SCOPED_TRACE(form.Name());
+    ExpectInside(form, form.ClientWidth(), form.ClientHeight());
+    ExpectNoClickableOverlap(form);
+}
+
+// Plays a modal dialog by pressing one of its buttons.
+std::function<ui::ModalResult(ui::Form&)> Press(ui::Button& button) {
+    return [&button](ui::Form& form) {
+        button.Click();
+        return form.Result();
+    };
+}
+
+}  // namespace
+
+using WindowLayoutTest = MainFormFixture;
+
+TEST_F(WindowLayoutTest, ConfigurationWindowFitsItsControlsAndOpensOnQuickLaunch) {
+    TConfigVossik& form = Start();
+    ExpectSoundLayout(form);
+    for (const ui::Control* page : form.Onglets.Children()) {
+        SCOPED_TRACE(page->Name());
+        ExpectNoClickableOverlap(*page);
+    }
+    EXPECT_EQ(form.Onglets.ActivePage(), &form.PageApp);
+    // Enter presses "Réduire" whatever page is shown: no other button is a default one.
+    EXPECT_EQ(form.DefaultButton(), &form.OkBtn);
+    EXPECT_EQ(form.EteindreTimer.Interval(), 600u);
+}
+
+TEST_F(WindowLayoutTest, DialogsFitTheirControls) {
+    TBoiteRepertoire boiteRepertoire;
+    TBoiteExe boiteExe;
+    TBoiteConfirmation boiteConfirmation;
+    ExpectSoundLayout(boiteRepertoire);
+    ExpectSoundLayout(boiteExe);
+    ExpectSoundLayout(boiteConfirmation);
+}
+
+TEST_F(WindowLayoutTest, DialogButtonsCloseWithTheirResult) {
+    TBoiteRepertoire picker;
+    EXPECT_EQ(picker.DefaultButton(), &picker.OKBtn);
+    backend.modalAnswers.push_back(Press(picker.OKBtn));
+    backend.modalAnswers.push_back(Press(picker.AnnulerBtn));
+    EXPECT_EQ(picker.ShowModal(), ui::ModalResult::Ok);
+    EXPECT_EQ(picker.ShowModal(), ui::ModalResult::Cancel);
+
+    TBoiteExe launch;
+    EXPECT_EQ(launch.DefaultButton(), &launch.OkBtn);
+    backend.modalAnswers.push_back(Press(launch.OkBtn));
+    backend.modalAnswers.push_back(Press(launch.AnnulerBtn));
+    EXPECT_EQ(launch.ShowModal(), ui::ModalResult::Ok);
+    EXPECT_EQ(launch.ShowModal(), ui::ModalResult::Cancel);
+
+    // Enter must refuse a shutdown, never accept it.
+    TBoiteConfirmation confirmation;
+    EXPECT_EQ(confirmation.DefaultButton(), &confirmation.AnnulerBtn);
+    EXPECT_EQ(confirmation.Answer, TBoiteConfirmation::AnswerNone);
+}
