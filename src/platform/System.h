@@ -76,6 +76,11 @@ public:
     virtual std::string ExecutablePath() = 0;
     virtual std::vector<std::string> CommandLineArguments() = 0;
     virtual bool FileExists(const std::string& path) = 0;
+    // The whole file, or nothing when it cannot be read.
+    virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+    // Writes a temporary file beside `path` and puts it in place in one step, so that a failure
+    // leaves the previous file whole.
+    virtual bool ReplaceFile(const std::string& path, const std::string& content) = 0;
 
     // Window messages and icons of our own.
     virtual unsigned RegisterWindowMessage(const std::string& name) = 0;

@@ -28,6 +28,8 @@ public:
     std::string ExecutablePath() override;
     std::vector<std::string> CommandLineArguments() override;
     bool FileExists(const std::string& path) override;
+    std::optional<std::string> ReadFile(const std::string& path) override;
+    bool ReplaceFile(const std::string& path, const std::string& content) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     std::uint32_t SysColor(int index) override;

@@ -141,3 +141,21 @@ IconHandle FakeSystem::LoadOwnIcon(const std::string& resourceName) {
     sharedIcons.insert(it->second);
     return it->second;
 }
+
+std::optional<std::string> FakeSystem::ReadFile(const std::string& path) {
+    calls.push_back("readfile " + path);
+    auto it = fileContents.find(path);
+    if (it == fileContents.end()) return std::nullopt;
+    return it->second;
+}
+
+bool FakeSystem::ReplaceFile(const std::string& path, const std::string& content) {
+    calls.push_back("replacefile " + path);
+    if (refuseWrites) {
+        lastError = 5;
+        return false;
+    }
+    fileContents[path] = content;
+    files.insert(path);
+    return true;
+}

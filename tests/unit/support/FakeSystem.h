@@ -45,6 +45,8 @@ public:
     std::string ExecutablePath() override { return exePath; }
     std::vector<std::string> CommandLineArguments() override { return arguments; }
     bool FileExists(const std::string& path) override { return files.contains(path); }
+    std::optional<std::string> ReadFile(const std::string& path) override;
+    bool ReplaceFile(const std::string& path, const std::string& content) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     std::uint32_t SysColor(int index) override { return sysColors.at(index); }
@@ -67,6 +69,8 @@ public:
     std::string exePath = "C:\\Vossik\\Vossik.exe";
     std::vector<std::string> arguments;
     std::set<std::string> files;
+    std::map<std::string, std::string> fileContents;  // readable files (also listed in `files`)
+    bool refuseWrites = false;
     std::map<int, std::uint32_t> sysColors{{2, 0x00A05000}, {27, 0x00F0C8A0}};
 
     // Icons made and not yet destroyed; destroying one twice or an unknown one is a fault.

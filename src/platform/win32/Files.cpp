@@ -1,0 +1,69 @@
+#include <algorithm>
+
+#include "platform/win32/Text.h"
+#include "platform/win32/Win32System.h"
+
+namespace {
+
+// Closes a file handle once, however the function leaves.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (Valid()) CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+bool WriteAll(HANDLE file, const std::string& content) {
+    std::size_t written = 0;
+    while (written < content.size()) {
+        DWORD chunk = 0;
+        DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(content.size() - written, 1 << 20));
+        if (!WriteFile(file, content.data() + written, wanted, &chunk, nullptr) || chunk == 0)
+            return false;
+        written += chunk;
+    }
+    return FlushFileBuffers(file) != FALSE;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32System::ReadFile(const std::string& path) {
+    FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return std::nullopt;
+    std::string content;
+    char buffer[64 * 1024];
+    DWORD read = 0;
+    while (::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+        content.append(buffer, read);
+    return content;
+}
+
+bool Win32System::ReplaceFile(const std::string& path, const std::string& content) {
+    std::wstring target = Widen(path);
+    std::wstring temporary = target + L".tmp";
+    bool written = false;
+    {
+        FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) return false;
+        written = WriteAll(file.Get(), content);
+    }
+    if (written && MoveFileExW(temporary.c_str(), target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    // The old file stays as it was; keep the error of the step that failed for the message.
+    DWORD error = GetLastError();
+    DeleteFileW(temporary.c_str());
+    SetLastError(error);
+    return false;
+}
