@@ -1,0 +1,396 @@
+"""End-to-end harness: runs Vossik.exe under Wine on a private X display and drives it.
+
+One Wine prefix serves a whole run (making one takes ~15 s); every test gets its own Xvfb
+display, a fresh wineserver with its own virtual desktop, and a fresh folder on drive C: with
+the exe and, if the test wants one, a settings file. Everything started for a test is ended when
+it finishes, passed or not.
+
+Tests look at and act on the program through the probe (tests/e2e/probe), a Win32 console
+program run with Wine inside the same desktop; it answers in JSON.
+
+Notes on Wine 8.0 that shape this file:
+- The prefix is 32-bit (WINEARCH=win32): the program is 32-bit, and the probe reads the
+  shell's tooltips with cross-process memory, which is plain when every process is 32-bit.
+- The desktop is named "shell": Wine gives a virtual desktop of that name a taskbar with window
+  buttons and a notification area (any other name gets a bare desktop). The prefix's default
+  desktop is that one too, so the probe lands in the program's desktop and sees its windows.
+- Tray icons are drawn inside the taskbar window, not as windows; each has a tooltip owned by
+  the taskbar whose tool rectangle is the icon and whose text is the tip. The probe reads those
+  (see probe/cmd_tray.cpp). The first icon added is the rightmost one.
+"""
+
+from __future__ import annotations
+
+import contextlib
+import json
+import os
+import shutil
+import signal
+import subprocess
+import time
+from pathlib import Path
+from typing import Any, Callable, Iterator
+
+REPO = Path(__file__).resolve().parents[2]
+
+MAIN_FORM = "Configuration Vossik'"
+APP_WINDOW = "Vossik'"
+INI_NAME = "Vossik'.ini"
+DESKTOP = "shell"
+SCREEN = "1024x768"
+
+# Hang guards, never expectations about speed.
+PROBE_TIMEOUT_S = 60
+WAIT_TIMEOUT_S = 20
+PREFIX_TIMEOUT_S = 300
+
+
+class HarnessError(Exception):
+    """The harness could not do its part (no Xvfb, Wine failed, a probe command failed...)."""
+
+
+def _base_env() -> dict[str, str]:
+    env = dict(os.environ)
+    env.update(
+        WINEARCH="win32",
+        WINEDEBUG="-all",
+        # No Mono/Gecko install prompts when the prefix is made.
+        WINEDLLOVERRIDES="mscoree,mshtml=",
+        # Wine turns the Unix arguments into UTF-16 with the locale's charset: French texts
+        # given to the probe must arrive intact.
+        LC_ALL="C.UTF-8",
+    )
+    env.pop("DISPLAY", None)
+    return env
+
+
+class Prefix:
+    """A Wine prefix, made once per run and shared by its tests (which run one at a time)."""
+
+    def __init__(self, path: Path):
+        self.path = path
+
+    def env(self, display: str | None = None) -> dict[str, str]:
+        env = _base_env()
+        env["WINEPREFIX"] = str(self.path)
+        if display:
+            env["DISPLAY"] = display
+        return env
+
+    def drive_c(self) -> Path:
+        return self.path / "drive_c"
+
+    def ensure(self) -> None:
+        """Makes the prefix unless a finished one is already there."""
+        marker = self.path / ".vossik-e2e-ready"
+        if marker.exists():
+            return
+        self.path.mkdir(parents=True, exist_ok=True)
+        env = self.env()
+        _run(["wineboot", "-i"], env, PREFIX_TIMEOUT_S)
+        key = r"HKCU\Software\Wine\Explorer"
+        _run(["wine", "reg", "add", key, "/v", "Desktop", "/d", DESKTOP, "/f"], env, 60)
+        _run(["wine", "reg", "add", key + r"\Desktops", "/v", DESKTOP, "/d", SCREEN, "/f"],
+             env, 60)
+        # The registry reaches the disk when the wineserver exits.
+        _run(["wineserver", "-w"], env, 60)
+        marker.touch()
+
+    def kill_server(self) -> None:
+        env = self.env()
+        subprocess.run(["wineserver", "-k"], env=env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=30, check=False)
+        subprocess.run(["wineserver", "-w"], env=env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=30, check=False)
+
+
+def _run(cmd: list[str], env: dict[str, str], timeout: float) -> str:
+    result = subprocess.run(cmd, env=env, capture_output=True, timeout=timeout, check=False)
+    if result.returncode != 0:
+        raise HarnessError(f"{' '.join(cmd)} failed ({result.returncode}): "
+                           f"{result.stderr.decode(errors='replace').strip()}")
+    return result.stdout.decode(errors="replace")
+
+
+class Xvfb:
+    """A private X server; -displayfd lets Xvfb pick a free display number itself."""
+
+    def __init__(self) -> None:
+        read_end, write_end = os.pipe()
+        try:
+            self.process = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN + "x24",
+                 "-nolisten", "tcp"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                start_new_session=True)
+        finally:
+            os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()  # written once the server accepts clients
+        if not number:
+            self.stop()
+            raise HarnessError("Xvfb did not start")
+        self.display = ":" + number
+
+    def stop(self) -> None:
+        _end_process_group(self.process)
+
+
+def _end_process_group(process: subprocess.Popen) -> None:
+    if process.poll() is not None:
+        return
+    with contextlib.suppress(ProcessLookupError):
+        os.killpg(process.pid, signal.SIGTERM)
+    try:
+        process.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(process.pid, signal.SIGKILL)
+        process.wait(timeout=10)
+
+
+class Vossik:
+    """One test's world: a display, a Wine desktop, a folder with the exe; and the probe."""
+
+    def __init__(self, name: str, prefix: Prefix, exe: Path, probe_exe: Path,
+                 artifacts: Path | None):
+        self.name = name
+        self.prefix = prefix
+        self.exe = exe
+        self.artifacts = artifacts
+        folder = "vossik-" + name.replace("_", "-")
+        self.exe_dir = prefix.drive_c() / folder
+        self.windows_exe_dir = "C:\\" + folder
+        self.probe_path = "C:\\vossik-e2e\\probe.exe"
+        self._probe_exe = probe_exe
+        self._xvfb: Xvfb | None = None
+        self._desktop: subprocess.Popen | None = None
+        self._log = None
+
+    # -- life cycle ---------------------------------------------------------------------------
+
+    def setup(self) -> None:
+        shutil.rmtree(self.exe_dir, ignore_errors=True)
+        self.exe_dir.mkdir(parents=True)
+        shutil.copy2(self.exe, self.exe_dir / "Vossik.exe")
+        probe_dir = self.prefix.drive_c() / "vossik-e2e"
+        probe_dir.mkdir(exist_ok=True)
+        shutil.copy2(self._probe_exe, probe_dir / "probe.exe")
+        # dump reads fonts through this DLL; without it fonts come back null.
+        hook_dll = self._probe_exe.with_name("probe_hook.dll")
+        if hook_dll.exists():
+            shutil.copy2(hook_dll, probe_dir / "probe_hook.dll")
+        self._xvfb = Xvfb()
+
+    def start(self, *args: str, ini: str | bytes | None = None) -> None:
+        """Writes the settings file if given, then starts the program in a new desktop."""
+        if ini is not None:
+            self.write_ini(ini)
+        log_dir = self.artifacts or self.exe_dir
+        log_dir.mkdir(parents=True, exist_ok=True)
+        self._log = open(log_dir / "wine.log", "wb")
+        env = self.prefix.env(self.display)
+        # Shell_NotifyIcon adds, refusals and deletes, for when a tray test fails.
+        env["WINEDEBUG"] = "-all,+systray"
+        # Now and then the desktop's explorer leaves at once, as if the previous test's
+        # wineserver were still going away: start it again, once.
+        for attempt in range(2):
+            self._desktop = subprocess.Popen(
+                ["wine", "explorer", f"/desktop={DESKTOP},{SCREEN}",
+                 self.windows_exe_dir + "\\Vossik.exe", *args],
+                env=env, stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True)
+            # A Wine process that arrives before the desktop exists starts a second explorer for
+            # it, and the two can block each other for a minute: no probe before the desktop.
+            try:
+                self.wait_until(self._desktop_window_exists, "the Wine desktop window",
+                                PREFIX_TIMEOUT_S)
+                break
+            except HarnessError:
+                if attempt:
+                    raise
+                self.prefix.kill_server()
+        self._answer_missing_explorer_icon_boxes()
+
+    # Wine's explorer.exe has no group icon 101, the picture of the menu's "Explorer" item: at
+    # every start the icon loader reports each step that fails on it, one box after the other.
+    MISSING_EXPLORER_ICON_BOXES = [
+        "Erreur de n° d'icone (FindResource n°",
+        "Erreur de chargement d'icone (LoadResource n°",
+        "Erreur de chargement d'icone (LoadResource 2 n°",
+    ]
+
+    def _answer_missing_explorer_icon_boxes(self) -> None:
+        for lead_in in self.MISSING_EXPLORER_ICON_BOXES:
+            box = self.wait_until(lambda: self.message_boxes(), f"the box '{lead_in}...'")[0]
+            text = "\n".join(box.get("texts", []))
+            assert box["caption"] == "Erreur" and lead_in in text, f"unexpected box: {box}"
+            self.answer_box("Erreur", "OK")
+            self.wait_until(lambda: not any(lead_in in "\n".join(b.get("texts", []))
+                                            for b in self.message_boxes()),
+                            f"the box '{lead_in}...' closed")
+
+    def _desktop_window_exists(self) -> bool:
+        found = subprocess.run(["xdotool", "search", "--name", f"^{DESKTOP} - Wine desktop$"],
+                               env=self.prefix.env(self.display), capture_output=True,
+                               timeout=30, check=False)
+        if self._desktop and self._desktop.poll() is not None:
+            raise HarnessError(f"wine explorer exited with {self._desktop.returncode}")
+        return found.returncode == 0 and bool(found.stdout.strip())
+
+    def teardown(self) -> None:
+        self.prefix.kill_server()
+        if self._desktop:
+            _end_process_group(self._desktop)
+        if self._xvfb:
+            self._xvfb.stop()
+        if self._log:
+            self._log.close()
+        if self.artifacts is None:
+            shutil.rmtree(self.exe_dir, ignore_errors=True)
+
+    @property
+    def display(self) -> str:
+        assert self._xvfb, "setup() first"
+        return self._xvfb.display
+
+    # -- files --------------------------------------------------------------------------------
+
+    def write_ini(self, text: str | bytes) -> None:
+        """The program's settings file: Windows-1252 with CR LF line ends."""
+        if isinstance(text, str):
+            lines = text.replace("\r\n", "\n").split("\n")
+            text = "\r\n".join(lines).encode("cp1252")
+        (self.exe_dir / INI_NAME).write_bytes(text)
+
+    def read_ini_bytes(self) -> bytes | None:
+        path = self.exe_dir / INI_NAME
+        return path.read_bytes() if path.exists() else None
+
+    # -- the probe ----------------------------------------------------------------------------
+
+    def probe(self, *args: Any) -> Any:
+        cmd = ["wine", self.probe_path, *map(str, args)]
+        try:
+            result = subprocess.run(cmd, env=self.prefix.env(self.display), capture_output=True,
+                                    timeout=PROBE_TIMEOUT_S, check=False)
+        except subprocess.TimeoutExpired as error:
+            raise HarnessError(f"probe {' '.join(map(str, args))}: no answer") from error
+        if result.returncode != 0:
+            raise HarnessError(f"probe {' '.join(map(str, args))}: "
+                               f"{result.stderr.decode(errors='replace').strip()}")
+        return json.loads(result.stdout.decode("utf-8"))
+
+    def wait_window(self, caption: str, timeout_ms: int = WAIT_TIMEOUT_S * 1000) -> dict:
+        return self.probe("wait-window", caption, timeout_ms)
+
+    def wait_gone(self, caption: str, timeout_ms: int = WAIT_TIMEOUT_S * 1000) -> None:
+        self.probe("wait-gone", caption, timeout_ms)
+
+    def windows(self) -> list[dict]:
+        return self.probe("windows")
+
+    def window(self, caption: str) -> dict | None:
+        return next((w for w in self.windows() if w["caption"] == caption), None)
+
+    def taskbar(self) -> list[dict]:
+        """Visible taskbar buttons, left to right, with the window each stands for."""
+        return self.probe("taskbar")
+
+    def dump(self, caption: str = MAIN_FORM) -> dict:
+        return self.probe("dump", caption)
+
+    def click(self, caption: str, text: str, mouse: bool = False) -> dict:
+        return self.probe("click", caption, text, *(["--mouse"] if mouse else []))
+
+    def select_tab(self, caption: str, text: str) -> dict:
+        return self.probe("select-tab", caption, text)
+
+    def tray(self, message: str | int, icon_id: int) -> dict:
+        return self.probe("tray", message, icon_id)
+
+    def taskbar_created(self) -> dict:
+        return self.probe("taskbar-created")
+
+    def device(self, event: str, letters: str, net: bool = False) -> dict:
+        return self.probe("device", event, letters, *(["net"] if net else []))
+
+    def message_boxes(self, wait_ms: int = 0) -> list[dict]:
+        return self.probe("message-boxes", wait_ms)
+
+    def answer_box(self, caption: str, button: str) -> dict:
+        return self.probe("answer-box", caption, button)
+
+    def tray_icons(self) -> list[dict]:
+        """Icons shown in the notification area, left to right: [{tip, rect, tooltip}]."""
+        return self.probe("tray-icons")
+
+    def add_tray_icon(self, caption: str, icon_id: int, tip: str = "probe") -> bool:
+        return self.probe("add-tray-icon", caption, icon_id, tip)["added"]
+
+    def remove_tray_icons(self, caption: str, ids: list[int]) -> list[int]:
+        return self.probe("remove-tray-icons", caption, *ids)["removed"]
+
+    # -- waiting and evidence -----------------------------------------------------------------
+
+    def wait_until(self, check: Callable[[], Any], what: str,
+                   timeout_s: float = WAIT_TIMEOUT_S) -> Any:
+        """Polls `check` until it returns something truthy; the timeout only guards hangs."""
+        deadline = time.monotonic() + timeout_s
+        last = None
+        while True:
+            last = check()
+            if last:
+                return last
+            if time.monotonic() > deadline:
+                raise AssertionError(f"gave up waiting for {what}; last seen: {last!r}")
+            time.sleep(0.05)
+
+    def wait_stable(self, read: Callable[[], Any], what: str, settle_s: float = 0.3,
+                    timeout_s: float = WAIT_TIMEOUT_S) -> Any:
+        """Polls `read` until its value is not empty and has not changed for `settle_s`."""
+        state = {"value": object(), "since": 0.0}
+
+        def settled() -> Any:
+            current = read()
+            now = time.monotonic()
+            if current != state["value"]:
+                state.update(value=current, since=now)
+            return [current] if current and now - state["since"] >= settle_s else None
+
+        return self.wait_until(settled, what, timeout_s)[0]
+
+    def describe_screen(self) -> str:
+        """What is on screen, for a failure report: visible windows and message boxes."""
+        try:
+            shown = [w["caption"] or w["class"] for w in self.windows()
+                     if w["visible"] and w["class"] not in ("Shell_TrayWnd", "#32770")]
+            boxes = [(b["caption"], b["texts"]) for b in self.message_boxes()]
+        except (HarnessError, subprocess.TimeoutExpired, ValueError) as error:
+            return f"(screen unreadable: {error})"
+        return f"visible windows: {shown}; message boxes: {boxes}"
+
+    def screenshot(self, name: str = "screen") -> Path | None:
+        """Saves the whole virtual screen as a PNG in the artifacts folder (with --keep)."""
+        if self.artifacts is None or self._xvfb is None:
+            return None
+        self.artifacts.mkdir(parents=True, exist_ok=True)
+        path = self.artifacts / f"{name}.png"
+        subprocess.run(["import", "-display", self.display, "-window", "root", str(path)],
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60,
+                       check=False)
+        return path
+
+
+@contextlib.contextmanager
+def vossik(name: str, prefix: Prefix, exe: Path, probe_exe: Path,
+           artifacts: Path | None = None) -> Iterator[Vossik]:
+    """A fresh display, desktop and exe folder for one test, ended whatever happens."""
+    session = Vossik(name, prefix, exe, probe_exe, artifacts)
+    try:
+        session.setup()
+        yield session
+    finally:
+        try:
+            session.screenshot("final")
+        finally:
+            session.teardown()

@@ -1,0 +1,143 @@
+// Commands that act on the program: clicks, tray callbacks, shell and device notifications.
+
+#include <cwctype>
+
+#include "commands.h"
+#include "controls.h"
+#include "win32.h"
+#include "window_util.h"
+
+namespace {
+
+constexpr UINT kTrayCallback = 0xFFE;
+
+HWND existing_top_level(const std::wstring& caption) {
+    HWND top = find_top_level(caption);
+    if (!top) fail(L"no top-level window \"" + caption + L"\"");
+    return top;
+}
+
+void mouse_click_at(HWND top, POINT screen) {
+    SetForegroundWindow(top);
+    SetCursorPos(screen.x, screen.y);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+// Waits a little for the handler so that what the probe reads next sees its effect; a handler
+// that opens a modal box does not return, which is reported rather than waited for.
+bool send_briefly(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(hwnd, message, wparam, lparam, SMTO_ABORTIFHUNG, 1000, &result);
+}
+
+UINT mouse_message(const std::wstring& name) {
+    static const struct {
+        const wchar_t* name;
+        UINT message;
+    } kNames[] = {
+        {L"WM_MOUSEMOVE", WM_MOUSEMOVE},         {L"WM_LBUTTONDOWN", WM_LBUTTONDOWN},
+        {L"WM_LBUTTONUP", WM_LBUTTONUP},         {L"WM_LBUTTONDBLCLK", WM_LBUTTONDBLCLK},
+        {L"WM_RBUTTONDOWN", WM_RBUTTONDOWN},     {L"WM_RBUTTONUP", WM_RBUTTONUP},
+        {L"WM_RBUTTONDBLCLK", WM_RBUTTONDBLCLK}, {L"WM_MBUTTONDOWN", WM_MBUTTONDOWN},
+        {L"WM_MBUTTONUP", WM_MBUTTONUP},         {L"WM_MBUTTONDBLCLK", WM_MBUTTONDBLCLK},
+    };
+    for (const auto& entry : kNames) {
+        if (name == entry.name) return entry.message;
+    }
+    return parse_number(name);
+}
+
+}  // namespace
+
+void cmd_click(const Args& args, Json& out) {
+    HWND top = existing_top_level(args[0]);
+    HWND control = find_descendant(top, args[1]);
+    bool mouse = args.size() > 2 && args[2] == L"--mouse";
+    bool returned = true;
+    if (mouse) {
+        RECT rect = {};
+        GetWindowRect(control, &rect);
+        mouse_click_at(top, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    } else {
+        returned = send_briefly(control, BM_CLICK, 0, 0);
+    }
+    out.begin_object();
+    put_hwnd(out, "hwnd", control);
+    out.key("class").value(class_name(control));
+    out.key("returned").value(returned);
+    out.end_object();
+}
+
+// TCM_SETCURFOCUS switches the page the way a click does: the form gets TCN_SELCHANGING and
+// TCN_SELCHANGE (TCM_SETCURSEL would not notify it).
+void cmd_select_tab(const Args& args, Json& out) {
+    HWND top = existing_top_level(args[0]);
+    for (HWND hwnd : descendants(top)) {
+        if (_wcsicmp(class_name(hwnd).c_str(), WC_TABCONTROLW) != 0) continue;
+        std::vector<std::wstring> captions = tab_captions(hwnd);
+        for (size_t i = 0; i < captions.size(); ++i) {
+            if (!text_matches(captions[i], args[1])) continue;
+            send_message(hwnd, TCM_SETCURFOCUS, i, 0);
+            out.begin_object();
+            put_hwnd(out, "tab_control", hwnd);
+            out.key("index").value(static_cast<long long>(i));
+            out.key("selection")
+                .value(static_cast<long long>(send_message(hwnd, TCM_GETCURSEL, 0, 0)));
+            out.end_object();
+            return;
+        }
+    }
+    fail(L"no tab \"" + args[1] + L"\" in \"" + args[0] + L"\"");
+}
+
+// As the shell does: SendNotifyMessage, so the probe never waits for a menu or a box.
+void cmd_tray(const Args& args, Json& out) {
+    HWND form = existing_top_level(kMainForm);
+    UINT message = mouse_message(args[0]);
+    UINT id = parse_number(args[1]);
+    if (!SendNotifyMessageW(form, kTrayCallback, id, message)) fail(L"SendNotifyMessage failed");
+    out.begin_object();
+    put_hwnd(out, "hwnd", form);
+    out.key("message").value(message).key("id").value(id);
+    out.end_object();
+}
+
+void cmd_taskbar_created(const Args&, Json& out) {
+    UINT message = RegisterWindowMessageW(L"TaskBarCreated");
+    if (!PostMessageW(HWND_BROADCAST, message, 0, 0)) fail(L"broadcast failed");
+    out.begin_object().key("message").value(message).end_object();
+}
+
+void cmd_device(const Args& args, Json& out) {
+    WPARAM event = 0;
+    if (args[0] == L"arrival") {
+        event = DBT_DEVICEARRIVAL;
+    } else if (args[0] == L"removal") {
+        event = DBT_DEVICEREMOVECOMPLETE;
+    } else {
+        fail(L"device event must be arrival or removal, not " + args[0]);
+    }
+    DEV_BROADCAST_VOLUME volume = {};
+    volume.dbcv_size = sizeof volume;
+    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+    for (wchar_t letter : args[1]) {
+        letter = static_cast<wchar_t>(std::towupper(letter));
+        if (letter < L'A' || letter > L'Z') fail(L"not a drive letter: " + args[1]);
+        volume.dbcv_unitmask |= 1u << (letter - L'A');
+    }
+    bool net = args.size() > 2 && args[2] == L"net";
+    volume.dbcv_flags = net ? DBTF_NET : DBTF_MEDIA;
+    // Sent, not posted: Wine copies the structure to the other process only for sent messages.
+    HWND form = existing_top_level(kMainForm);
+    bool returned = send_briefly(form, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume));
+    out.begin_object();
+    out.key("event").value(static_cast<unsigned long>(event));
+    out.key("unitmask").value(static_cast<unsigned long>(volume.dbcv_unitmask));
+    out.key("flags").value(static_cast<unsigned long>(volume.dbcv_flags));
+    out.key("returned").value(returned);
+    out.end_object();
+}

@@ -1,0 +1,75 @@
+// probe: inspects and drives the windows of the program under test, for the end-to-end tests.
+// Usage: probe <command> [arguments...]; prints one JSON document (UTF-8) on stdout, or a
+// message on stderr and exit code 1.
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+
+#include "commands.h"
+#include "window_util.h"
+
+namespace {
+
+struct Command {
+    const wchar_t* name;
+    void (*run)(const Args&, Json&);
+    size_t min_args;
+    const char* usage;
+};
+
+const Command kCommands[] = {
+    {L"windows", cmd_windows, 0, "windows"},
+    {L"wait-window", cmd_wait_window, 1, "wait-window <caption> [timeout_ms]"},
+    {L"wait-gone", cmd_wait_gone, 1, "wait-gone <caption> [timeout_ms]"},
+    {L"taskbar", cmd_taskbar, 0, "taskbar"},
+    {L"dump", cmd_dump, 1, "dump <caption>"},
+    {L"click", cmd_click, 2, "click <caption> <control text> [--mouse]"},
+    {L"select-tab", cmd_select_tab, 2, "select-tab <caption> <tab text>"},
+    {L"tray", cmd_tray, 2, "tray <mouse message> <icon id>"},
+    {L"taskbar-created", cmd_taskbar_created, 0, "taskbar-created"},
+    {L"device", cmd_device, 2, "device <arrival|removal> <letters> [net]"},
+    {L"message-boxes", cmd_message_boxes, 0, "message-boxes [wait_ms]"},
+    {L"answer-box", cmd_answer_box, 2, "answer-box <caption> <button text>"},
+    {L"tray-icons", cmd_tray_icons, 0, "tray-icons"},
+    {L"add-tray-icon", cmd_add_tray_icon, 2, "add-tray-icon <caption> <id> [tip]"},
+    {L"remove-tray-icons", cmd_remove_tray_icons, 2, "remove-tray-icons <caption> <id>..."},
+};
+
+void print_usage() {
+    std::fputs("usage: probe <command> [arguments]\n", stderr);
+    for (const Command& command : kCommands) std::fprintf(stderr, "  %s\n", command.usage);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    if (argc < 2) {
+        print_usage();
+        return 2;
+    }
+    for (const Command& command : kCommands) {
+        if (std::wcscmp(argv[1], command.name) != 0) continue;
+        Args args(argv + 2, argv + argc);
+        if (args.size() < command.min_args) {
+            std::fprintf(stderr, "usage: probe %s\n", command.usage);
+            return 2;
+        }
+        try {
+            Json out;
+            command.run(args, out);
+            std::fwrite(out.text().data(), 1, out.text().size(), stdout);
+            std::fputc('\n', stdout);
+            return 0;
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "probe: %s\n", error.what());
+            return 1;
+        }
+    }
+    std::fprintf(stderr, "probe: unknown command %s\n", utf8(argv[1]).c_str());
+    print_usage();
+    return 2;
+}

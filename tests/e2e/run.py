@@ -1,0 +1,168 @@
+#!/usr/bin/env python3
+"""Runs the end-to-end tests: every test_* function of tests/e2e/test_*.py, one at a time.
+
+Each test gets a fresh display, Wine desktop and exe folder (harness.vossik). Prints one line
+per test, then `e2e: N passed, M failed`; exits non-zero if any test failed.
+"""
+
+from __future__ import annotations
+
+import argparse
+import importlib
+import inspect
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import time
+import traceback
+from pathlib import Path
+
+E2E_DIR = Path(__file__).resolve().parent
+sys.path.insert(0, str(E2E_DIR))
+
+import harness  # noqa: E402
+
+BUILD_E2E = harness.REPO / "build" / "e2e"
+PROBE_SOURCES = E2E_DIR / "probe"
+
+
+class TestTimeout(Exception):
+    pass
+
+
+def parse_args() -> argparse.Namespace:
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("-k", dest="select", action="append", default=[],
+                        help="run only tests whose name contains this (repeatable)")
+    parser.add_argument("--exe", type=Path,
+                        default=Path(os.environ.get("VOSSIK_EXE",
+                                                    harness.REPO / "build/i686/Vossik.exe")),
+                        help="program under test (default: build/i686/Vossik.exe, $VOSSIK_EXE)")
+    parser.add_argument("--probe", type=Path, default=os.environ.get("VOSSIK_E2E_PROBE"),
+                        help="probe.exe (default: the i686 build's if up to date, else one"
+                             " built here)")
+    parser.add_argument("--keep", action="store_true",
+                        help="keep screenshots and Wine logs in build/e2e/artifacts")
+    parser.add_argument("--prefix", type=Path,
+                        help="Wine prefix to reuse across runs (made if missing, then kept)")
+    parser.add_argument("--timeout", type=int, default=120, help="seconds allowed per test")
+    return parser.parse_args()
+
+
+def find_probe(given: Path | None) -> Path:
+    if given:
+        return given
+    newest = max(p.stat().st_mtime for p in PROBE_SOURCES.iterdir())
+    built = harness.REPO / "build/i686/tests/e2e/probe/probe.exe"
+    if built.exists() and built.stat().st_mtime >= newest:
+        return built
+    # No up-to-date Windows build: compile it here, as its CMakeLists.txt would.
+    out = BUILD_E2E / "probe.exe"
+    if not out.exists() or out.stat().st_mtime < newest:
+        out.parent.mkdir(parents=True, exist_ok=True)
+        compile_flags = ["i686-w64-mingw32-g++-posix", "-std=c++20", "-O1", "-Wall", "-Wextra",
+                         "-Werror", "-DUNICODE", "-D_UNICODE", "-DWIN32_LEAN_AND_MEAN",
+                         "-D_WIN32_WINNT=0x0601", "-static"]
+        hook = PROBE_SOURCES / "font_hook.cpp"
+        subprocess.run([*compile_flags, "-shared", "-Wl,--kill-at", str(hook),
+                        "-o", str(out.with_name("probe_hook.dll")), "-luser32", "-lgdi32"],
+                       check=True)
+        sources = [str(p) for p in sorted(PROBE_SOURCES.glob("*.cpp")) if p != hook]
+        subprocess.run([*compile_flags, "-municode", *sources, "-o", str(out),
+                        "-luser32", "-lshell32", "-lgdi32", "-lcomctl32"], check=True)
+    return out
+
+
+def collect(selectors: list[str]) -> list[tuple[str, object]]:
+    tests = []
+    for path in sorted(E2E_DIR.glob("test_*.py")):
+        module = importlib.import_module(path.stem)
+        functions = [f for name, f in vars(module).items()
+                     if name.startswith("test_") and inspect.isfunction(f)
+                     and f.__module__ == module.__name__]
+        functions.sort(key=lambda f: f.__code__.co_firstlineno)
+        for function in functions:
+            name = f"{path.stem}::{function.__name__}"
+            if not selectors or any(s in name for s in selectors):
+                tests.append((name, function))
+    return tests
+
+
+def on_alarm(signum, frame):
+    raise TestTimeout("test took too long (hang guard)")
+
+
+def run_one(name: str, function, prefix: harness.Prefix, args, probe: Path) -> str | None:
+    """Returns None if the test passed, else what went wrong."""
+    short = name.split("::")[1]
+    artifacts = BUILD_E2E / "artifacts" / name.replace("::", ".") if args.keep else None
+    if artifacts:
+        shutil.rmtree(artifacts, ignore_errors=True)
+    try:
+        with harness.vossik(short, prefix, args.exe, probe, artifacts) as vossik:
+            signal.alarm(args.timeout)
+            try:
+                function(vossik)
+            except Exception as error:  # a failing test, whatever the kind, must not stop the run
+                signal.alarm(0)
+                return (f"{type(error).__name__}: {error}\n{traceback.format_exc()}"
+                        f"on screen: {vossik.describe_screen()}")
+            finally:
+                signal.alarm(0)
+    except Exception as error:  # the harness itself failed, before or after the test
+        return f"{type(error).__name__}: {error}\n{traceback.format_exc()}"
+    return None
+
+
+def main() -> int:
+    args = parse_args()
+    tests = collect(args.select)
+    if not tests:
+        print(f"e2e: no test matches {args.select}", file=sys.stderr)
+        print("e2e: 0 passed, 0 failed")
+        return 2
+
+    if not args.exe.exists():
+        print(f"e2e: no program at {args.exe} (build it, or give --exe)", file=sys.stderr)
+        print(f"e2e: 0 passed, {len(tests)} failed")
+        return 1
+
+    probe = find_probe(args.probe)
+    signal.signal(signal.SIGALRM, on_alarm)
+    prefix_path = args.prefix or BUILD_E2E / f"prefix-{os.getpid()}"
+    prefix = harness.Prefix(prefix_path.resolve())
+    started = time.monotonic()
+    passed = failed = 0
+    try:
+        try:
+            prefix.ensure()
+        except (harness.HarnessError, subprocess.TimeoutExpired) as error:
+            print(f"e2e: cannot make the Wine prefix: {error}", file=sys.stderr)
+            failed = len(tests)
+            tests = []
+        else:
+            print(f"e2e: prefix ready in {time.monotonic() - started:.1f} s", flush=True)
+        for name, function in tests:
+            begun = time.monotonic()
+            problem = run_one(name, function, prefix, args, probe)
+            took = time.monotonic() - begun
+            if problem is None:
+                passed += 1
+                print(f"PASS {name} ({took:.1f} s)", flush=True)
+            else:
+                failed += 1
+                headline, _, detail = problem.partition("\n")
+                print(f"FAIL {name} ({took:.1f} s): {headline}", flush=True)
+                print("    " + detail.rstrip().replace("\n", "\n    "), flush=True)
+    finally:
+        prefix.kill_server()
+        if args.prefix is None:
+            shutil.rmtree(prefix_path, ignore_errors=True)
+    print(f"e2e: {passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,104 @@
+"""Starting the program: without settings, with settings, and when the shell refuses an icon."""
+
+from harness import APP_WINDOW, MAIN_FORM
+
+SHUTDOWN_ID = 10000
+SHUTDOWN_TIP = "Eteindre"
+# Every id the program gives icons: drives, folders, quick launch, shutdown.
+PROGRAM_ICON_IDS = [*range(0, 100), *range(100, 200), *range(1000, 1100), SHUTDOWN_ID]
+
+DRIVES_AND_SHUTDOWN_INI = """\
+[Divers]
+[Lecteurs]
+Activer=1
+[Arrêter]
+Afficher=1
+[Dossiers]
+Activer=0
+[Lancement Rapide]
+Activer=0
+"""
+
+SHUTDOWN_ONLY_INI = DRIVES_AND_SHUTDOWN_INI.replace("[Lecteurs]\nActiver=1",
+                                                    "[Lecteurs]\nActiver=0")
+
+WS_EX_TOOLWINDOW = 0x80
+
+ICON_ADD_FAILED = "La création de l'icône dans la barre de notification a échoué\r\n"
+
+
+def visible_window(vossik, caption):
+    window = vossik.window(caption)
+    return window if window and window["visible"] else None
+
+
+def tips_and_places(icons):
+    return [(icon["tip"], icon["rect"]) for icon in icons]
+
+
+def put_icons_up(vossik):
+    """The program shows its icons at start when it reads its settings file; when it opens the
+    configuration window instead, "Appliquer" puts them up. Returns them once settled."""
+    vossik.wait_until(lambda: visible_window(vossik, MAIN_FORM) or vossik.tray_icons(),
+                      "the configuration window or tray icons")
+    if visible_window(vossik, MAIN_FORM):
+        vossik.click(MAIN_FORM, "Appliquer")
+    return vossik.wait_stable(vossik.tray_icons, "the program's tray icons")
+
+
+def test_start_without_settings_opens_configuration(vossik):
+    vossik.start()
+    form = vossik.wait_until(lambda: visible_window(vossik, MAIN_FORM),
+                             "the configuration window shown")
+    app = vossik.window(APP_WINDOW)
+    assert app is not None, "no application window"
+    # What makes Windows give a window a taskbar button.
+    assert app["visible"], "the application window is hidden: no taskbar button"
+    assert app["owner"] == 0 and not app["exstyle"] & WS_EX_TOOLWINDOW, app
+    assert form["owner"] == app["hwnd"], f"form owner {form['owner']}, app {app['hwnd']}"
+
+    def app_button_shown():
+        return any(button["window"] == app["hwnd"] for button in vossik.taskbar())
+
+    vossik.wait_until(app_button_shown, "the application window's taskbar button")
+    buttons = vossik.taskbar()
+    assert [b["caption"] for b in buttons] == [APP_WINDOW], f"taskbar buttons: {buttons}"
+
+    assert vossik.tray_icons() == [], f"tray icons: {vossik.tray_icons()}"
+    assert vossik.message_boxes() == [], f"message boxes: {vossik.message_boxes()}"
+
+
+def test_icons_come_back_in_order_when_the_taskbar_is_recreated(vossik):
+    vossik.start(ini=DRIVES_AND_SHUTDOWN_INI)
+    before = put_icons_up(vossik)
+    assert SHUTDOWN_TIP in [icon["tip"] for icon in before], f"tray icons: {before}"
+
+    # A restarted shell has lost every icon by the time it broadcasts "TaskBarCreated".
+    removed = vossik.remove_tray_icons(MAIN_FORM, PROGRAM_ICON_IDS)
+    assert len(removed) == len(before), f"icons not all owned by the main form: removed {removed}"
+    vossik.wait_until(lambda: not vossik.tray_icons(), "an empty tray")
+
+    vossik.taskbar_created()
+    after = vossik.wait_stable(vossik.tray_icons, "the icons re-created")
+    assert tips_and_places(after) == tips_and_places(before), f"before {before}, after {after}"
+    assert vossik.message_boxes() == [], f"message boxes: {vossik.message_boxes()}"
+
+
+def test_refused_icon_reports_the_error_with_its_tip(vossik):
+    vossik.start("/CONFIG", ini=SHUTDOWN_ONLY_INI)
+    vossik.wait_until(lambda: visible_window(vossik, MAIN_FORM), "the configuration window")
+
+    # The shell refuses a second icon with the same window and id: plant one before the
+    # program adds its shutdown icon.
+    vossik.remove_tray_icons(MAIN_FORM, [SHUTDOWN_ID])
+    assert vossik.add_tray_icon(MAIN_FORM, SHUTDOWN_ID, "planted"), "could not plant the icon"
+    vossik.click(MAIN_FORM, "Appliquer")
+
+    boxes = vossik.wait_until(vossik.message_boxes, "an error box")
+    vossik.screenshot("error-box")
+    assert len(boxes) == 1, f"message boxes: {boxes}"
+    assert boxes[0]["caption"] == "Erreur", boxes[0]
+    assert boxes[0]["texts"] == [ICON_ADD_FAILED + SHUTDOWN_TIP], boxes[0]["texts"]
+    assert [button["text"] for button in boxes[0]["buttons"]] == ["OK"], boxes[0]["buttons"]
+
+    assert vossik.answer_box("Erreur", "OK")["closed"], "the error box did not close"
