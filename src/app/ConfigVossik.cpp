@@ -28,13 +28,23 @@ void TConfigVossik::WireEvents() {
     PageRep.ListeRep.OnExit = [this] { ListeRepClick(); };
     PageApp.ListeFich.OnClick = [this] { ListeFichClick(); };
     PageApp.ListeFich.OnExit = [this] { ListeFichClick(); };
-    OnMessage = [](const WindowMessage& message,
-                   const DefaultProc& callDefault) -> std::optional<std::intptr_t> {
-        // The window can be dragged by its body, as by its title bar.
-        constexpr std::intptr_t HtClient = 1, HtCaption = 2;
-        if (message.Msg != msg::NcHitTest) return std::nullopt;
-        std::intptr_t hit = callDefault();
-        return hit == HtClient ? HtCaption : hit;
+    PageAPropos.VersionBtn.OnClick = [this] { VersionBtnClick(); };
+    MCConfig.OnClick = [this] { MCConfigClick(); };
+    OnMessage = [this](const WindowMessage& message,
+                       const DefaultProc& callDefault) -> std::optional<std::intptr_t> {
+        switch (message.Msg) {
+            case msg::TrayCallback:
+                TrayMessage(message);
+                return 0;
+            case msg::NcHitTest: {
+                // The window can be dragged by its body, as by its title bar.
+                constexpr std::intptr_t HtClient = 1, HtCaption = 2;
+                std::intptr_t hit = callDefault();
+                return hit == HtClient ? HtCaption : hit;
+            }
+            default:
+                return std::nullopt;
+        }
     };
 }
 

@@ -6,6 +6,7 @@
 
 #include "config/Pages.h"
 #include "platform/System.h"
+#include "types/IconId.h"
 #include "types/TrayItem.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
@@ -56,12 +57,23 @@ public:
 
     void BuildMenuImages();
 
+    // Drives.
+    void EnumerateDrives();
+    bool IsDriveShown(const TrayItem& drive) const;
+    bool IsCdIconKept(const TrayItem& drive) const;
+
     // Icon sets.
     void BuildShutdownItem();
     void RefreshTrayIcons();
     void RemoveAllTrayIcons();
     void ReorganiserBtnClick();
     bool CheckSomeIconShown();
+
+    // Tray mouse messages and opening items.
+    void TrayMessage(const WindowMessage& message);
+    void SelectConfigEntry(TrayGroup group, int position);
+    void VersionBtnClick();
+    void MCConfigClick();
 
     // Enabling rules of the check boxes that others depend on.
     void ActiverUSClick();
@@ -98,6 +110,7 @@ public:
     bool IsWindowsXP = false;
     unsigned TaskbarCreatedMessage = 0;
     int RefreshRetries = 0;
+    std::uint32_t DriveMask = 0;  // bit i: the letter 'A' + i is known
 
 private:
     void LayOut();
@@ -109,7 +122,9 @@ private:
     void RefreshShutdownIcon();
     void RemoveListIcons(TrayItemList& list);
     void FreeItemList(TrayItemList& list);
-    bool IsDriveShown(const TrayItem& drive) const;
+    void OpenItem(IconPosition icon);
+    // The entry at a position, or null after the stop box for a position past the list's end.
+    TrayItem* ItemAt(TrayItemList& list, int position);
 
     System& system_;
     ui::Application& application_;

@@ -25,6 +25,7 @@ void TConfigVossik::CreationFiche() {
     CBAfficherArreterClick();
     ActiverMAJClick();
     RefreshRetries = 0;
+    EnumerateDrives();
     BuildShutdownItem();
     DecideStart();
     ApplyTimerRule();

@@ -38,6 +38,12 @@ constexpr int IdNo = 7;
 
 enum class ResourceType { GroupIcon, Icon };
 
+namespace sem {
+constexpr unsigned FailCriticalErrors = 0x0001;
+}
+
+constexpr int ShowNormal = 1;  // SW_SHOWNORMAL
+
 struct SystemVersion {
     unsigned Major = 0;
     unsigned Minor = 0;
@@ -85,6 +91,25 @@ public:
     // Window messages and icons of our own.
     virtual unsigned RegisterWindowMessage(const std::string& name) = 0;
     virtual IconHandle LoadOwnIcon(const std::string& resourceName) = 0;
+
+    // Drives.
+    virtual std::uint32_t LogicalDrives() = 0;
+    virtual unsigned DriveType(const std::string& root) = 0;
+    // The previous mode is returned, to be put back.
+    virtual unsigned SetErrorMode(unsigned mode) = 0;
+    // The total size of the drive, or nothing when it cannot be read (no disc, say).
+    virtual std::optional<std::uint64_t> DiskTotalSize(const std::string& root) = 0;
+
+    // Starting programs; their results are not the program's concern.
+    virtual void WinExec(const std::string& commandLine, int show) = 0;
+    virtual void ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file,
+                              const std::string& parameters, const std::string& directory,
+                              int show) = 0;
+
+    // Windows and the mouse.
+    virtual std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                                      std::intptr_t lParam) = 0;
+    virtual void CursorPos(int& x, int& y) = 0;
 
     // The colour (0x00BBGGRR) of a system colour index.
     virtual std::uint32_t SysColor(int index) = 0;

@@ -83,6 +83,3 @@ void TConfigVossik::ReorganiserBtnClick() {
     RemoveAllTrayIcons();
     RefreshTrayIcons();
 }
-
-// Drives come with their enumeration; until then none is wanted.
-bool TConfigVossik::IsDriveShown(const TrayItem&) const { return false; }

@@ -9,3 +9,5 @@
 #undef LoadLibrary
 #undef MessageBox
 #undef RegisterWindowMessage
+#undef SendMessage
+#undef ShellExecute

@@ -33,6 +33,17 @@ public:
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     std::uint32_t SysColor(int index) override;
+    std::uint32_t LogicalDrives() override;
+    unsigned DriveType(const std::string& root) override;
+    unsigned SetErrorMode(unsigned mode) override;
+    std::optional<std::uint64_t> DiskTotalSize(const std::string& root) override;
+    void WinExec(const std::string& commandLine, int show) override;
+    void ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file,
+                      const std::string& parameters, const std::string& directory,
+                      int show) override;
+    std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                              std::intptr_t lParam) override;
+    void CursorPos(int& x, int& y) override;
 
 private:
     HINSTANCE instance_;

@@ -159,3 +159,45 @@ bool FakeSystem::ReplaceFile(const std::string& path, const std::string& content
     files.insert(path);
     return true;
 }
+
+unsigned FakeSystem::DriveType(const std::string& root) {
+    calls.push_back("drivetype " + root);
+    auto it = driveTypes.find(root);
+    return it == driveTypes.end() ? 1 : it->second;
+}
+
+unsigned FakeSystem::SetErrorMode(unsigned mode) {
+    calls.push_back("errormode " + std::to_string(mode));
+    unsigned previous = errorMode;
+    errorMode = mode;
+    return previous;
+}
+
+std::optional<std::uint64_t> FakeSystem::DiskTotalSize(const std::string& root) {
+    calls.push_back("disksize " + root + " mode " + std::to_string(errorMode));
+    if (!readableDisks.contains(root)) return std::nullopt;
+    return 650u << 20;
+}
+
+void FakeSystem::WinExec(const std::string& commandLine, int show) {
+    calls.push_back("winexec " + commandLine + " " + std::to_string(show));
+}
+
+void FakeSystem::ShellExecute(WindowHandle, const std::string& verb, const std::string& file,
+                              const std::string& parameters, const std::string& directory,
+                              int show) {
+    calls.push_back("shellexecute " + verb + " [" + file + "] [" + parameters + "] [" +
+                    directory + "] " + std::to_string(show));
+}
+
+std::intptr_t FakeSystem::SendMessage(WindowHandle, unsigned message, std::uintptr_t wParam,
+                                      std::intptr_t lParam) {
+    calls.push_back("sendmessage " + std::to_string(message) + " " + std::to_string(wParam) +
+                    " " + std::to_string(lParam));
+    return 0;
+}
+
+void FakeSystem::CursorPos(int& x, int& y) {
+    x = cursorX;
+    y = cursorY;
+}

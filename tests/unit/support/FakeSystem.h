@@ -50,6 +50,17 @@ public:
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     std::uint32_t SysColor(int index) override { return sysColors.at(index); }
+    std::uint32_t LogicalDrives() override { return driveMask; }
+    unsigned DriveType(const std::string& root) override;
+    unsigned SetErrorMode(unsigned mode) override;
+    std::optional<std::uint64_t> DiskTotalSize(const std::string& root) override;
+    void WinExec(const std::string& commandLine, int show) override;
+    void ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file,
+                      const std::string& parameters, const std::string& directory,
+                      int show) override;
+    std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                              std::intptr_t lParam) override;
+    void CursorPos(int& x, int& y) override;
 
     // Every call, as a line, in order.
     std::vector<std::string> calls;
@@ -71,6 +82,11 @@ public:
     std::set<std::string> files;
     std::map<std::string, std::string> fileContents;  // readable files (also listed in `files`)
     bool refuseWrites = false;
+    std::uint32_t driveMask = 0;
+    std::map<std::string, unsigned> driveTypes;    // by root; missing: 1 (no root dir)
+    std::set<std::string> readableDisks;          // roots whose size can be read
+    unsigned errorMode = 0;
+    int cursorX = 100, cursorY = 200;
     std::map<int, std::uint32_t> sysColors{{2, 0x00A05000}, {27, 0x00F0C8A0}};
 
     // Icons made and not yet destroyed; destroying one twice or an unknown one is a fault.

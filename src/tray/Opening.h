@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "platform/System.h"
+
+// Starts the file manager on a path: "EXPLORER.EXE " then "/e," for the explorer view and
+// "/root," for a rooted view, then the path, nothing quoted.
+void OpenInExplorer(System& system, const std::string& path, bool explorerView, bool asRoot);
+
+// Lets the shell "open" a file, program, document or address; parameters are never missing,
+// only empty.
+void ShellOpen(System& system, WindowHandle owner, const std::string& file,
+               const std::string& parameters);

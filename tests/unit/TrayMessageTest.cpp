@@ -1,0 +1,131 @@
+#include "support/MainFormFixture.h"
+#include "tray/Opening.h"
+
+namespace {
+
+class TrayMessageTest : public MainFormFixture {
+protected:
+    TConfigVossik& StartWithEntries() {
+        system.driveMask = 0b100;  // C:
+        system.driveTypes = {{"C:\\", 3}};
+        system.shellFiles["C:\\"] = {nullptr, "Disque local (C:)"};
+        TConfigVossik& form = Start();
+        auto folder = MakeEntry(TrayItemKind::Folder, 100, "Docs");
+        folder->Path = "C:\\Docs";
+        form.Folders.push_back(std::move(folder));
+        form.PageRep.ListeRep.AddItem("C:\\Docs");
+        auto launch = MakeEntry(TrayItemKind::Launch, 1000, "Notes");
+        launch->Path = "C:\\notes.txt";
+        form.Launches.push_back(std::move(launch));
+        form.PageApp.ListeFich.AddItem("Notes (C:\\notes.txt )");
+        system.calls.clear();
+        return form;
+    }
+
+    void Send(std::uint32_t id, unsigned mouse) {
+        form->OnMessage({msg::TrayCallback, id, static_cast<std::intptr_t>(mouse)},
+                        [] { return std::intptr_t{0}; });
+    }
+
+    std::vector<std::string> Starts() const {
+        std::vector<std::string> starts;
+        for (const std::string& call : system.calls)
+            if (call.starts_with("winexec") || call.starts_with("shellexecute"))
+                starts.push_back(call);
+        return starts;
+    }
+};
+
+}  // namespace
+
+TEST_F(TrayMessageTest, TheFourExplorerCommandLines) {
+    FakeSystem fake;
+    OpenInExplorer(fake, "C:\\", false, false);
+    OpenInExplorer(fake, "C:\\", true, false);
+    OpenInExplorer(fake, "D:\\Photos", false, true);
+    OpenInExplorer(fake, "D:\\Photos", true, true);
+    EXPECT_EQ(fake.calls, (std::vector<std::string>{
+                              "winexec EXPLORER.EXE C:\\ 1", "winexec EXPLORER.EXE /e,C:\\ 1",
+                              "winexec EXPLORER.EXE /root,D:\\Photos 1",
+                              "winexec EXPLORER.EXE /e,/root,D:\\Photos 1"}));
+}
+
+TEST_F(TrayMessageTest, SingleClickModeOpensOnThePressAndDoubleClickModeOnlyOnTheDoubleClick) {
+    TConfigVossik& form = StartWithEntries();
+    Send(0, msg::LButtonDown);
+    Send(0, msg::LButtonUp);
+    Send(0, msg::LButtonDblClk);
+    EXPECT_EQ(Starts(), (std::vector<std::string>{"winexec EXPLORER.EXE /e,C:\\ 1"}))
+        << "a double click opens once, on its first press";
+
+    system.calls.clear();
+    form.PageAPropos.RBDoubleClick.SetChecked(true);
+    Send(100, msg::LButtonDown);
+    EXPECT_TRUE(Starts().empty());
+    Send(100, msg::LButtonDblClk);
+    Send(1000, msg::LButtonDblClk);
+    EXPECT_EQ(Starts(),
+              (std::vector<std::string>{"winexec EXPLORER.EXE /root,C:\\Docs 1",
+                                        "shellexecute open [C:\\notes.txt] [] [] 1"}))
+        << "folders open with their own page's options; empty parameters stay a string";
+}
+
+TEST_F(TrayMessageTest, APositionPastTheEndShowsTheStopBoxAndOpensNothing) {
+    TConfigVossik& form = StartWithEntries();
+    Send(101, msg::LButtonDown);
+    Send(1005, msg::LButtonDown);
+    EXPECT_TRUE(Starts().empty());
+    ASSERT_EQ(system.boxes.size(), 2u);
+    EXPECT_EQ(system.boxes[0].Text, "Indice de liste hors limites (1)");
+    EXPECT_EQ(system.boxes[0].Title, "Vossik'");
+    EXPECT_EQ(system.boxes[1].Text, "Indice de liste hors limites (5)");
+    Send(0, msg::LButtonDown);
+    EXPECT_EQ(Starts().size(), 1u) << "the program goes on";
+    EXPECT_TRUE(form.Drives[0]);
+}
+
+TEST_F(TrayMessageTest, RightPressShowsTheMenuOnlyWhileHidden) {
+    TConfigVossik& form = StartWithEntries();
+    Send(100, msg::RButtonDown);
+    ASSERT_EQ(backend.popupsShown.size(), 1u);
+    EXPECT_EQ(backend.popupsShown[0].Menu, &form.MenuContext);
+    EXPECT_EQ(backend.popupsShown[0].At.X, 100);
+    EXPECT_EQ(backend.popupsShown[0].At.Y, 200);
+    EXPECT_EQ(form.MenuContext.Tag, 10);
+    EXPECT_EQ(form.MenuContext.HelpContext, 0);
+    EXPECT_EQ(system.calls.back(), "sendmessage 0 0 0") << "WM_NULL after the menu";
+
+    Send(10000, msg::RButtonDown);
+    EXPECT_EQ(form.MenuContext.Tag, 12);
+    EXPECT_EQ(form.MenuContext.HelpContext, 10000);
+
+    form.Show();
+    Send(100, msg::RButtonDown);
+    EXPECT_EQ(backend.popupsShown.size(), 2u) << "no menu over the open window";
+}
+
+TEST_F(TrayMessageTest, RightDoubleClickOpensTheWindowAtTheEntry) {
+    TConfigVossik& form = StartWithEntries();
+    Send(1000, msg::RButtonDown);
+    Send(1000, msg::RButtonDblClk);
+    EXPECT_TRUE(form.Showing());
+    EXPECT_EQ(form.Onglets.ActivePage(), &form.PageApp);
+    EXPECT_EQ(form.PageApp.ListeFich.ItemIndex(), 0);
+    EXPECT_TRUE(form.PageApp.EnleverExeBtn.Enabled());
+
+    Send(100, msg::RButtonDblClk);
+    EXPECT_EQ(form.Onglets.ActivePage(), &form.PageRep);
+    EXPECT_EQ(form.PageRep.ListeRep.ItemIndex(), 0);
+    EXPECT_EQ(form.PageRep.NomRep.Caption(), "Docs");
+    Send(3, msg::RButtonDblClk);
+    EXPECT_EQ(form.Onglets.ActivePage(), &form.PageUS);
+    Send(10000, msg::RButtonDblClk);
+    EXPECT_EQ(form.Onglets.ActivePage(), &form.PageEteindre);
+}
+
+TEST_F(TrayMessageTest, VersionButtonOpensTheProductPage) {
+    TConfigVossik& form = StartWithEntries();
+    form.PageAPropos.VersionBtn.Click();
+    EXPECT_EQ(Starts(), (std::vector<std::string>{
+                            "shellexecute open [http://vossik.example.org/] [] [] 1"}));
+}
