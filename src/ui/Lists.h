@@ -57,6 +57,10 @@ public:
     bool OwnerDraw() const { return static_cast<bool>(OnDrawItem); }
     Color FontColor() const { return fontColor_; }
     void SetFontColor(Color color);
+    // The canvas of the line being drawn, while OnDrawItem runs (null otherwise); the backend
+    // sets it with the line's brush and text colour ready.
+    Canvas* ItemCanvas() const { return itemCanvas_; }
+    void SetItemCanvas(Canvas* canvas) { itemCanvas_ = canvas; }
 
     Handler OnClick;
     Handler OnDblClick;
@@ -68,6 +72,7 @@ public:
 private:
     int itemHeight_ = 13;
     Color fontColor_ = syscolor::WindowText;
+    Canvas* itemCanvas_ = nullptr;
 };
 
 }  // namespace ui

@@ -1,0 +1,49 @@
+#include "ui/win32/DcCanvas.h"
+
+#include "ui/win32/GdiCache.h"
+#include "ui/win32/WideText.h"
+
+namespace ui::win32 {
+
+DcCanvas::DcCanvas(HDC dc, HFONT font) : dc_(dc), font_(font), saved_(SaveDC(dc)) {
+    if (font_) SelectObject(dc_, font_);
+}
+
+DcCanvas::~DcCanvas() {
+    RestoreDC(dc_, saved_);
+}
+
+void DcCanvas::FillSolid(const Rect& rect, Color color) {
+    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
+    HGDIOBJ previous = SelectObject(dc_, brush);
+    PatBlt(dc_, rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top, PATCOPY);
+    SelectObject(dc_, previous);
+    DeleteObject(brush);
+}
+
+void DcCanvas::FillWithCurrentBrush(const Rect& rect) {
+    PatBlt(dc_, rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top, PATCOPY);
+}
+
+void DcCanvas::DrawIcon(int x, int y, IconHandle icon, int width, int height) {
+    DrawIconEx(dc_, x, y, icon, width, height, 0, nullptr, DI_NORMAL);
+}
+
+void DcCanvas::TextOut(int x, int y, const std::string& text) {
+    std::wstring wide = Widen(text);
+    SetBkMode(dc_, TRANSPARENT);
+    TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
+}
+
+int DcCanvas::FontHeight() {
+    HGDIOBJ font = font_ ? font_ : GetCurrentObject(dc_, OBJ_FONT);
+    LOGFONTW logFont = {};
+    if (!font || !GetObjectW(font, sizeof logFont, &logFont)) return 0;
+    return logFont.lfHeight;
+}
+
+int DcCanvas::BitsPerPixel() {
+    return GetDeviceCaps(dc_, BITSPIXEL) * GetDeviceCaps(dc_, PLANES);
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,184 @@
+#include "ui/win32/FormPeer.h"
+
+#include "ui/Buttons.h"
+#include "ui/win32/DcCanvas.h"
+#include "ui/win32/Dpi.h"
+#include "ui/win32/Focus.h"
+#include "ui/win32/WideText.h"
+#include "ui/win32/Win32Backend.h"
+#include "ui/win32/WindowClasses.h"
+
+namespace ui::win32 {
+
+FormPeer::FormPeer(Win32Backend& backend, ui::Form& form)
+    : WindowPeer(backend, form), model_(form) {
+    HWND hwnd =
+        CreateWindowExW(ExStyle(), FormClass, Widen(form.Caption()).c_str(), Style(), 0, 0, 0, 0,
+                        backend.ApplicationWindow(), nullptr, backend.Instance(), nullptr);
+    if (!hwnd) return;
+    Attach(hwnd);
+    SetForm(this, DpiOf(hwnd));
+    Resize();
+    hints_.Create(hwnd, backend.Instance());
+    if (!form.Enabled()) EnableWindow(hwnd, FALSE);
+    backend.AddForm(*this);
+    if (form.Visible()) ShowOrHide();
+}
+
+FormPeer::~FormPeer() {
+    TheBackend().RemoveForm(*this);
+}
+
+DWORD FormPeer::Style() const {
+    DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    if (model_.Border() == BorderStyle::Dialog) style |= WS_POPUP;
+    return style;
+}
+
+DWORD FormPeer::ExStyle() const {
+    DWORD exStyle = model_.Border() == BorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0;
+    if (model_.TopMost()) exStyle |= WS_EX_TOPMOST;
+    return exStyle;
+}
+
+void FormPeer::DoSync(Property what) {
+    switch (what) {
+        case Property::Visible:
+            ShowOrHide();
+            break;
+        case Property::Bounds:
+            Resize();
+            break;
+        case Property::TopMost:
+            SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            break;
+        default:
+            WindowPeer::DoSync(what);
+            break;
+    }
+}
+
+// The model's bounds are the client size; where the form goes is decided when it first shows.
+void FormPeer::Resize() {
+    SIZE outer = OuterSize(Scale(model_.ClientWidth()), Scale(model_.ClientHeight()),
+                           GetWindowLongW(Window(), GWL_STYLE),
+                           GetWindowLongW(Window(), GWL_EXSTYLE), Dpi());
+    SetWindowPos(Window(), nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormPeer::ShowOrHide() {
+    if (!model_.Visible()) {
+        ShowWindow(Window(), SW_HIDE);
+        return;
+    }
+    if (!shownBefore_) CentreOnScreen();
+    shownBefore_ = true;
+    ShowWindow(Window(), SW_SHOW);
+}
+
+void FormPeer::CentreOnScreen() {
+    RECT work, window;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(Window(), &window);
+    int width = window.right - window.left, height = window.bottom - window.top;
+    int left = work.left + (work.right - work.left - width) / 2;
+    int top = work.top + (work.bottom - work.top - height) / 2;
+    SetWindowPos(Window(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Every message goes to the form's own handler first, which may ask for ours.
+LRESULT FormPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (model_.OnMessage) {
+        WindowMessage seen{message, wParam, lParam};
+        auto result = model_.OnMessage(
+            seen, [&]() -> std::intptr_t { return OwnHandling(message, wParam, lParam); });
+        if (result) return *result;
+    }
+    return OwnHandling(message, wParam, lParam);
+}
+
+LRESULT FormPeer::OwnHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (auto routed = RouteFromChild(message, wParam, lParam)) return *routed;
+    switch (message) {
+        case WM_CLOSE:
+            // Closing goes through the model, which hides the form or ends the program.
+            if (TheBackend().IsModal(model_))
+                model_.EndModal(ModalResult::Cancel);
+            else
+                model_.Close();
+            return 0;
+        case WM_ACTIVATE:
+            OnActivate(wParam);
+            return 0;
+        case WM_ACTIVATEAPP:
+            TheBackend().ApplicationActivated(wParam != FALSE);
+            break;
+        case WM_ERASEBKGND:
+            return FillBackground(reinterpret_cast<HDC>(wParam));
+        case WM_PAINT:
+            if (!model_.OnPaint) break;
+            Paint();
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(FontHandle());
+        case DM_GETDEFID:
+            return DefaultButtonId();
+        case WM_NEXTDLGCTL:
+            // The dialog manager's way of moving the focus, as a dialog would take it.
+            MoveFocus(wParam, lParam);
+            return 0;
+        default:
+            break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+// The focus comes back to the control that had it when the form was last left.
+void FormPeer::OnActivate(WPARAM wParam) {
+    HWND hwnd = Window();
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd, focus)) lastFocus_ = focus;
+        if (model_.OnDeactivate) model_.OnDeactivate();
+        return;
+    }
+    TheBackend().FormActivated(hwnd);
+    if (HIWORD(wParam)) return;  // minimised
+    HWND target = lastFocus_;
+    if (!target || !IsChild(hwnd, target) || !CanTakeFocus(target)) target = FirstTabStop(hwnd);
+    SetFocus(target ? target : hwnd);
+}
+
+// Enter presses the focused push button, else the form's default button.
+LRESULT FormPeer::DefaultButtonId() const {
+    HWND focus = GetFocus();
+    if (focus && IsChild(Window(), focus)) {
+        WindowPeer* peer = FromWindow(focus);
+        if (peer && peer->Model().Kind() == ControlKind::Button &&
+            !static_cast<Button&>(peer->Model()).Flat())
+            return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+    }
+    WindowPeer* button = Of(model_.DefaultButton());
+    if (!button || !IsWindowVisible(button->Window())) return 0;
+    return MAKELRESULT(GetDlgCtrlID(button->Window()), DC_HASDEFID);
+}
+
+void FormPeer::MoveFocus(WPARAM wParam, LPARAM lParam) {
+    HWND target = lParam ? reinterpret_cast<HWND>(wParam)
+                         : GetNextDlgTabItem(Window(), GetFocus(), wParam != 0);
+    if (target && IsChild(Window(), target)) SetFocus(target);
+}
+
+void FormPeer::Paint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Window(), &paint);
+    {
+        DcCanvas canvas(dc, FontHandle());
+        model_.OnPaint(canvas);
+    }
+    EndPaint(Window(), &paint);
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "ui/Font.h"
+#include "ui/Geometry.h"
+#include "ui/win32/Win32Api.h"
+
+namespace ui::win32 {
+
+COLORREF ToColorRef(Color color);
+
+// One font per distinct font and dpi, one brush per plain colour: made on first use, shared by
+// every window that uses them, deleted once when the backend goes.
+class GdiCache {
+public:
+    GdiCache() = default;
+    ~GdiCache();
+    GdiCache(const GdiCache&) = delete;
+    GdiCache& operator=(const GdiCache&) = delete;
+
+    HFONT FontFor(const Font& font, int dpi);
+    // System colours give the system's own brush, which is not ours to delete.
+    HBRUSH BrushFor(Color color);
+
+private:
+    const std::wstring& UsableFace(const std::string& face);
+
+    using FontKey = std::tuple<std::string, int, bool, bool>;
+    std::map<FontKey, HFONT> fonts_;
+    std::map<Color, HBRUSH> brushes_;
+    std::map<std::string, std::wstring> faces_;
+};
+
+}  // namespace ui::win32

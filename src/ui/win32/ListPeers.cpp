@@ -1,0 +1,165 @@
+#include "ui/win32/ListPeers.h"
+
+#include "ui/win32/DcCanvas.h"
+#include "ui/win32/GdiCache.h"
+#include "ui/win32/WideText.h"
+#include "ui/win32/Win32Backend.h"
+
+namespace ui::win32 {
+
+namespace {
+
+// The list offers the canvas to its handler for the length of one line's drawing.
+class ItemCanvasScope {
+public:
+    ItemCanvasScope(ListBox& list, Canvas& canvas) : list_(list) { list_.SetItemCanvas(&canvas); }
+    ~ItemCanvasScope() { list_.SetItemCanvas(nullptr); }
+    ItemCanvasScope(const ItemCanvasScope&) = delete;
+    ItemCanvasScope& operator=(const ItemCanvasScope&) = delete;
+
+private:
+    ListBox& list_;
+};
+
+}  // namespace
+
+ListBoxPeer::ListBoxPeer(Win32Backend& backend, ListBox& list)
+    : WindowPeer(backend, list), list_(list) {
+    DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | TabStopStyle();
+    if (list.OwnerDraw()) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+    HWND hwnd = CreateControlWindow(L"LISTBOX", style, WS_EX_CLIENTEDGE);
+    if (!hwnd) return;
+    if (list.OwnerDraw()) SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, Scale(list.ItemHeight()));
+    FillLines();
+}
+
+void ListBoxPeer::FillLines() {
+    HWND hwnd = Window();
+    SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd, LB_RESETCONTENT, 0, 0);
+    for (const std::string& item : list_.Items())
+        SendMessageW(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    SendMessageW(hwnd, LB_SETCURSEL, list_.ItemIndex(), 0);
+    SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void ListBoxPeer::OnCommand(unsigned code) {
+    switch (code) {
+        case LBN_SELCHANGE:
+            list_.SetItemIndex(static_cast<int>(SendMessageW(Window(), LB_GETCURSEL, 0, 0)));
+            if (list_.OnClick) list_.OnClick();
+            break;
+        case LBN_DBLCLK:
+            if (list_.OnDblClick) list_.OnDblClick();
+            break;
+        case LBN_KILLFOCUS:
+            if (list_.OnExit) list_.OnExit();
+            break;
+        default:
+            break;
+    }
+}
+
+// The handler gets the line's brush and text colour ready in the context: highlight for the
+// selected line, the window's and the list's font colour otherwise. The whole line is drawn each
+// time, the focus rectangle last.
+void ListBoxPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    HDC dc = item.hDC;
+    bool selected = item.itemState & ODS_SELECTED;
+    bool focused = item.itemState & ODS_FOCUS;
+    int saved = SaveDC(dc);
+    SelectObject(dc, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ToColorRef(list_.FontColor()));
+    SetBkColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    const RECT& line = item.rcItem;
+    int index = static_cast<int>(item.itemID);
+    {
+        DcCanvas canvas(dc, FontHandle());
+        Rect rect{line.left, line.top, line.right, line.bottom};
+        if (index >= 0 && index < list_.Count() && list_.OnDrawItem) {
+            ItemCanvasScope scope(list_, canvas);
+            list_.OnDrawItem(list_, index, rect, {selected, focused});
+        } else {
+            canvas.FillWithCurrentBrush(rect);
+        }
+    }
+    RestoreDC(dc, saved);
+    if (focused && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &line);
+}
+
+HBRUSH ListBoxPeer::OnCtlColor(HDC dc) {
+    SetTextColor(dc, ToColorRef(list_.FontColor()));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return GetSysColorBrush(COLOR_WINDOW);
+}
+
+void ListBoxPeer::DoSync(Property what) {
+    switch (what) {
+        case Property::Items:
+            FillLines();
+            break;
+        case Property::ItemIndex:
+            SendMessageW(Window(), LB_SETCURSEL, list_.ItemIndex(), 0);
+            break;
+        default:
+            WindowPeer::DoSync(what);
+            break;
+    }
+}
+
+// The handler sees the key before the list moves its selection for it.
+LRESULT ListBoxPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && list_.OnKeyDown)
+        list_.OnKeyDown(static_cast<unsigned>(wParam), GetKeyState(VK_CONTROL) < 0);
+    return DefaultProc(message, wParam, lParam);
+}
+
+ComboBoxPeer::ComboBoxPeer(Win32Backend& backend, ComboBox& combo)
+    : WindowPeer(backend, combo), combo_(combo) {
+    HWND hwnd = CreateControlWindow(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | TabStopStyle(), 0);
+    if (!hwnd) return;
+    SendMessageW(hwnd, CB_SETMINVISIBLE, combo.DropDownCount(), 0);
+    // The list's height is known now that the window has its font.
+    Place();
+    FillLines();
+}
+
+// The older controls take the dropped list's height from the window's.
+RECT ComboBoxPeer::Placement() const {
+    RECT place = WindowPeer::Placement();
+    int line =
+        Window() ? static_cast<int>(SendMessageW(Window(), CB_GETITEMHEIGHT, 0, 0)) : Scale(13);
+    place.bottom += combo_.DropDownCount() * line + 2;
+    return place;
+}
+
+void ComboBoxPeer::FillLines() {
+    HWND hwnd = Window();
+    SendMessageW(hwnd, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : combo_.Items())
+        SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    SendMessageW(hwnd, CB_SETCURSEL, combo_.ItemIndex(), 0);
+}
+
+void ComboBoxPeer::OnCommand(unsigned code) {
+    if (code != CBN_SELCHANGE) return;
+    combo_.SetItemIndex(static_cast<int>(SendMessageW(Window(), CB_GETCURSEL, 0, 0)));
+    if (combo_.OnChange) combo_.OnChange();
+}
+
+void ComboBoxPeer::DoSync(Property what) {
+    switch (what) {
+        case Property::Items:
+            FillLines();
+            break;
+        case Property::ItemIndex:
+            SendMessageW(Window(), CB_SETCURSEL, combo_.ItemIndex(), 0);
+            break;
+        default:
+            WindowPeer::DoSync(what);
+            break;
+    }
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/Static.h"
+#include "ui/win32/WindowPeer.h"
+
+namespace ui::win32 {
+
+// A static text in its own font and colour, which reports clicks.
+class LabelPeer : public WindowPeer {
+public:
+    LabelPeer(Win32Backend& backend, Label& label);
+    void OnCommand(unsigned code) override;
+    HBRUSH OnCtlColor(HDC dc) override;
+
+private:
+    Label& label_;
+};
+
+// A one-line edit on its own background colour; what is typed becomes the model's caption.
+class EditPeer : public WindowPeer {
+public:
+    EditPeer(Win32Backend& backend, Edit& edit);
+    void OnCommand(unsigned code) override;
+    HBRUSH OnCtlColor(HDC dc) override;
+
+private:
+    Edit& edit_;
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,180 @@
+#include "ui/win32/Win32Backend.h"
+
+#include <algorithm>
+
+#include "ui/Application.h"
+#include "ui/Form.h"
+#include "ui/Menu.h"
+#include "ui/win32/AppWindow.h"
+#include "ui/win32/ButtonPeers.h"
+#include "ui/win32/FormPeer.h"
+#include "ui/win32/GroupPeers.h"
+#include "ui/win32/ImageListPeer.h"
+#include "ui/win32/ListPeers.h"
+#include "ui/win32/PagePeers.h"
+#include "ui/win32/PaintBoxPeer.h"
+#include "ui/win32/PopupMenus.h"
+#include "ui/win32/TextPeers.h"
+#include "ui/win32/TimerHost.h"
+
+namespace ui {
+
+using namespace win32;
+
+Win32Backend::Win32Backend(ModuleHandle instance) : instance_(instance) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls,
+                                     ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    atoms_ = RegisterWindowClasses(instance_);
+    timers_ = std::make_unique<TimerHost>(instance_);
+}
+
+Win32Backend::~Win32Backend() {
+    timers_.reset();
+    UnregisterWindowClasses(instance_);
+}
+
+std::unique_ptr<ControlPeer> Win32Backend::CreatePeer(Control& control) {
+    switch (control.Kind()) {
+        case ControlKind::Form:
+            return std::make_unique<FormPeer>(*this, static_cast<Form&>(control));
+        case ControlKind::PageControl:
+            return std::make_unique<PageControlPeer>(*this, static_cast<PageControl&>(control));
+        case ControlKind::Page:
+            return std::make_unique<PagePeer>(*this, static_cast<Page&>(control));
+        case ControlKind::GroupBox:
+            return std::make_unique<GroupBoxPeer>(*this, control);
+        case ControlKind::RadioGroup:
+            return std::make_unique<RadioGroupPeer>(*this, static_cast<RadioGroup&>(control));
+        case ControlKind::CheckBox:
+            return std::make_unique<CheckBoxPeer>(*this, static_cast<CheckBox&>(control));
+        case ControlKind::RadioButton:
+            return std::make_unique<RadioButtonPeer>(*this, static_cast<RadioButton&>(control));
+        case ControlKind::Button:
+            return std::make_unique<ButtonPeer>(*this, static_cast<Button&>(control));
+        case ControlKind::Label:
+            return std::make_unique<LabelPeer>(*this, static_cast<Label&>(control));
+        case ControlKind::Edit:
+            return std::make_unique<EditPeer>(*this, static_cast<Edit&>(control));
+        case ControlKind::ListBox:
+            return std::make_unique<ListBoxPeer>(*this, static_cast<ListBox&>(control));
+        case ControlKind::ComboBox:
+            return std::make_unique<ComboBoxPeer>(*this, static_cast<ComboBox&>(control));
+        case ControlKind::PaintBox:
+            return std::make_unique<PaintBoxPeer>(*this, static_cast<PaintBox&>(control));
+    }
+    return nullptr;
+}
+
+std::unique_ptr<TimerPeer> Win32Backend::CreateTimerPeer(Timer& timer) {
+    return std::make_unique<Win32TimerPeer>(*timers_, timer);
+}
+
+std::unique_ptr<ImageListPeer> Win32Backend::CreateImageListPeer(ImageList& list) {
+    return std::make_unique<Win32ImageListPeer>(list.Format());
+}
+
+std::unique_ptr<ApplicationPeer> Win32Backend::CreateApplicationPeer(Application& app) {
+    return std::make_unique<win32::ApplicationWindow>(*this, app);
+}
+
+void Win32Backend::AttachApplication(Application* app, HWND window) {
+    app_ = app;
+    appWindow_ = window;
+}
+
+void Win32Backend::ApplicationActivated(bool active) {
+    if (active) {
+        appActive_ = true;
+        return;
+    }
+    if (!appActive_) return;
+    appActive_ = false;
+    if (app_ && app_->OnDeactivate) app_->OnDeactivate();
+}
+
+void Win32Backend::AddForm(FormPeer& form) {
+    forms_.push_back(&form);
+}
+
+void Win32Backend::RemoveForm(FormPeer& form) {
+    std::erase(forms_, &form);
+    if (lastActiveForm_ == form.Window()) lastActiveForm_ = nullptr;
+}
+
+bool Win32Backend::IsFormWindow(HWND hwnd) const {
+    return hwnd && GetClassLongPtrW(hwnd, GCW_ATOM) == atoms_.Form;
+}
+
+bool Win32Backend::IsModal(const Form& form) const {
+    return std::any_of(modal_.begin(), modal_.end(), [&](const ModalState& state) {
+        return state.ModalForm == &form && !state.Ended;
+    });
+}
+
+void Win32Backend::DispatchOne(MSG& message) {
+    if (message.hwnd) {
+        if (PageControlPeer::HandlePageKeys(message)) return;
+        HWND root = GetAncestor(message.hwnd, GA_ROOT);
+        if (IsFormWindow(root) && IsDialogMessageW(root, &message)) return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+std::vector<HWND> Win32Backend::DisableOtherWindows(HWND modal) {
+    std::vector<HWND> candidates{appWindow_};
+    for (FormPeer* form : forms_) candidates.push_back(form->Window());
+    std::vector<HWND> disabled;
+    for (HWND hwnd : candidates) {
+        if (!hwnd || hwnd == modal || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) continue;
+        EnableWindow(hwnd, FALSE);
+        disabled.push_back(hwnd);
+    }
+    return disabled;
+}
+
+ModalResult Win32Backend::RunModal(Form& form) {
+    if (!form.Peer()) form.Realize();
+    auto* peer = dynamic_cast<FormPeer*>(form.Peer());
+    if (!peer || !peer->Window()) return ModalResult::Cancel;
+
+    size_t level = modal_.size();
+    modal_.push_back({&form, false});
+    std::vector<HWND> disabled = DisableOtherWindows(peer->Window());
+    form.Show();
+    MSG message = {};
+    while (!modal_[level].Ended && form.Visible()) {
+        BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            // The program is ending: the loop that runs it must see the quit too.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got < 0) break;
+        DispatchOne(message);
+    }
+    // Enabled again before the form hides, so that the activation goes back to them.
+    for (HWND hwnd : disabled) {
+        if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
+    }
+    modal_.erase(modal_.begin() + static_cast<std::ptrdiff_t>(level));
+    form.Hide();
+    return form.Result();
+}
+
+void Win32Backend::EndModal(Form& form) {
+    for (ModalState& state : modal_) {
+        if (state.ModalForm == &form) state.Ended = true;
+    }
+}
+
+void Win32Backend::TrackPopup(PopupMenu& menu, Point at) {
+    if (MenuItem* chosen = ChooseFromMenu(menu, at, appWindow_)) chosen->Click();
+}
+
+void Win32Backend::Quit() {
+    PostQuitMessage(0);
+}
+
+}  // namespace ui

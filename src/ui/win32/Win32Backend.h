@@ -1,0 +1,74 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "types/Handles.h"
+#include "ui/Backend.h"
+#include "ui/win32/GdiCache.h"
+#include "ui/win32/Win32Api.h"
+#include "ui/win32/WindowClasses.h"
+
+namespace ui {
+
+namespace win32 {
+class FormPeer;
+class TimerHost;
+}  // namespace win32
+
+// The toolkit on real windows. Make it before any toolkit object and keep it until the last one
+// has gone: the fonts and brushes it hands out to their windows live as long as it does.
+class Win32Backend : public Backend {
+public:
+    explicit Win32Backend(ModuleHandle instance);
+    ~Win32Backend() override;
+    Win32Backend(const Win32Backend&) = delete;
+    Win32Backend& operator=(const Win32Backend&) = delete;
+
+    std::unique_ptr<ControlPeer> CreatePeer(Control& control) override;
+    std::unique_ptr<TimerPeer> CreateTimerPeer(Timer& timer) override;
+    std::unique_ptr<ImageListPeer> CreateImageListPeer(ImageList& list) override;
+    std::unique_ptr<ApplicationPeer> CreateApplicationPeer(Application& app) override;
+    ModalResult RunModal(Form& form) override;
+    void EndModal(Form& form) override;
+    void TrackPopup(PopupMenu& menu, Point at) override;
+    void Quit() override;
+
+    // What the peers share.
+    HINSTANCE Instance() const { return instance_; }
+    win32::GdiCache& Gdi() { return gdi_; }
+    HWND ApplicationWindow() const { return appWindow_; }
+    Application* App() const { return app_; }
+    void AttachApplication(Application* app, HWND window);
+    // WM_ACTIVATEAPP reaches every top-level window of ours: the application hears it once.
+    void ApplicationActivated(bool active);
+    void AddForm(win32::FormPeer& form);
+    void RemoveForm(win32::FormPeer& form);
+    // The form the user was last in, for the application window to hand the activation back to.
+    void FormActivated(HWND form) { lastActiveForm_ = form; }
+    HWND LastActiveForm() const { return lastActiveForm_; }
+    bool IsFormWindow(HWND hwnd) const;
+    bool IsModal(const Form& form) const;
+    // One step of every message loop of ours: keyboard navigation for the forms, then dispatch.
+    void DispatchOne(MSG& message);
+
+private:
+    struct ModalState {
+        Form* ModalForm;
+        bool Ended;
+    };
+    std::vector<HWND> DisableOtherWindows(HWND modal);
+
+    HINSTANCE instance_;
+    win32::ClassAtoms atoms_;
+    win32::GdiCache gdi_;
+    std::unique_ptr<win32::TimerHost> timers_;
+    std::vector<win32::FormPeer*> forms_;
+    std::vector<ModalState> modal_;
+    Application* app_ = nullptr;
+    HWND appWindow_ = nullptr;
+    HWND lastActiveForm_ = nullptr;
+    bool appActive_ = true;
+};
+
+}  // namespace ui
