@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// The settings file in memory: built from the file's bytes, read and written by section and
+// key, and turned back into bytes. Sections and keys are indexed once, so reading and writing
+// tens of thousands of keys stays linear.
+//
+// Reading: names match without regard to letter case or to blanks around them; the first of
+// several sections or keys of the same name is the one read and written (keys of a later
+// section of the same name are not seen). Writing never deletes anything: a key's value is
+// replaced where the key stands, keeping the line's text up to the value; a new key goes right
+// after the last key of its section, so blank lines and comments that close the section stay
+// between it and the next one; a new section goes at the end of the file. Lines not rewritten
+// come back byte for byte with their own line endings; new lines end with CR LF.
+class ProfileFile {
+public:
+    explicit ProfileFile(std::string_view content = {});
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    // A missing key, an empty value or text that is not a number gives the default.
+    int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+    // Read as an integer; any value other than 0 is true.
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, int value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+    // The bytes to store.
+    std::string Content() const;
+
+private:
+    static constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
+
+    enum class Ending : unsigned char { None, Lf, CrLf };
+
+    // Lines are chained in file order, so that inserting into a section costs nothing.
+    struct Line {
+        std::string text;
+        Ending ending = Ending::CrLf;
+        std::size_t next = kNoLine;
+    };
+
+    struct Section {
+        // The line a new key goes after: the section's last key, or its header (none for the
+        // nameless section before the first header: its keys go first in the file).
+        std::size_t lastKeyLine = kNoLine;
+        // Key names folded to one case -> their line.
+        std::unordered_map<std::string, std::size_t> keys;
+    };
+
+    std::optional<std::string_view> StoredValue(std::string_view section,
+                                                std::string_view key) const;
+    // kNoLine inserts at the start of the file.
+    std::size_t InsertAfter(std::size_t line, std::string text);
+
+    std::vector<Line> lines_;
+    std::size_t first_ = kNoLine;
+    std::size_t last_ = kNoLine;
+    // Section names folded to one case -> the first section of that name.
+    std::unordered_map<std::string, Section> sections_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ProfileQuery {
+    std::string section;
+    std::string key;
+};
+
+// One generated file and the keys to read from it.
+struct ProfileCase {
+    std::string name;
+    std::string content;
+    std::vector<ProfileQuery> queries;
+};
+
+struct ProfileWrite {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+// Files that exercise every reading rule, each with the keys that show it.
+std::vector<ProfileCase> MakeReadCases();
+
+// A hand-edited settings file and a save's worth of writes into it.
+std::string WriteTemplate();
+std::vector<ProfileWrite> WriteSeries();
+// The template's own keys, which a save must leave readable as they were.
+std::vector<ProfileQuery> TemplateQueries();
