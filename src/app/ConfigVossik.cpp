@@ -30,6 +30,16 @@ void TConfigVossik::WireEvents() {
     PageApp.ListeFich.OnExit = [this] { ListeFichClick(); };
     PageAPropos.VersionBtn.OnClick = [this] { VersionBtnClick(); };
     MCConfig.OnClick = [this] { MCConfigClick(); };
+    OnPaint = [this](ui::Canvas& canvas) { PeindreFiche(canvas); };
+    auto drawIcon = [this](ui::PaintBox& box, ui::Canvas& canvas) { AfficherIcone(box, canvas); };
+    PageUS.Icone1.OnPaint = drawIcon;
+    PageAPropos.Icone2.OnPaint = drawIcon;
+    auto drawLine = [this](ui::ListBox& list, ui::Canvas& canvas, int index, const ui::Rect& rect,
+                           ui::DrawItemState state) {
+        DessineIconeListe(list, canvas, index, rect, state);
+    };
+    PageRep.ListeRep.OnDrawItem = drawLine;
+    PageApp.ListeFich.OnDrawItem = drawLine;
     OnMessage = [this](const WindowMessage& message,
                        const DefaultProc& callDefault) -> std::optional<std::intptr_t> {
         switch (message.Msg) {

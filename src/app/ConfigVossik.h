@@ -49,6 +49,10 @@ public:
     void AppliquerBtnClick();
     void QuitterBtnClick();
     void DesactiverFiche();
+    void PeindreFiche(ui::Canvas& canvas);
+    void AfficherIcone(ui::PaintBox& sender, ui::Canvas& canvas);
+    void DessineIconeListe(ui::ListBox& control, ui::Canvas& canvas, int index,
+                           const ui::Rect& rect, ui::DrawItemState state);
 
     // The application window hook that brings the icons back after the taskbar restarts.
     void HookApplicationWindow();

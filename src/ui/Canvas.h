@@ -20,6 +20,8 @@ public:
     // The character height of the current font, negative as the system gives it.
     virtual int FontHeight() = 0;
     virtual int BitsPerPixel() = 0;
+    // The client area of the window being painted, in device pixels.
+    virtual Rect PaintArea() = 0;
 };
 
 }  // namespace ui

@@ -57,22 +57,18 @@ public:
     bool OwnerDraw() const { return static_cast<bool>(OnDrawItem); }
     Color FontColor() const { return fontColor_; }
     void SetFontColor(Color color);
-    // The canvas of the line being drawn, while OnDrawItem runs (null otherwise); the backend
-    // sets it with the line's brush and text colour ready.
-    Canvas* ItemCanvas() const { return itemCanvas_; }
-    void SetItemCanvas(Canvas* canvas) { itemCanvas_ = canvas; }
 
     Handler OnClick;
     Handler OnDblClick;
     Handler OnExit;
-    std::function<void(ListBox&, int index, const Rect&, DrawItemState)> OnDrawItem;
+    // The canvas comes with the line's brush and text colour ready.
+    std::function<void(ListBox&, Canvas&, int index, const Rect&, DrawItemState)> OnDrawItem;
     // Virtual key and whether Ctrl was down.
     std::function<void(unsigned key, bool ctrl)> OnKeyDown;
 
 private:
     int itemHeight_ = 13;
     Color fontColor_ = syscolor::WindowText;
-    Canvas* itemCanvas_ = nullptr;
 };
 
 }  // namespace ui

@@ -46,4 +46,10 @@ int DcCanvas::BitsPerPixel() {
     return GetDeviceCaps(dc_, BITSPIXEL) * GetDeviceCaps(dc_, PLANES);
 }
 
+Rect DcCanvas::PaintArea() {
+    RECT client{};
+    if (HWND window = WindowFromDC(dc_)) GetClientRect(window, &client);
+    return {client.left, client.top, client.right, client.bottom};
+}
+
 }  // namespace ui::win32

@@ -20,6 +20,7 @@ public:
     void TextOut(int x, int y, const std::string& text) override;
     int FontHeight() override;
     int BitsPerPixel() override;
+    Rect PaintArea() override;
 
 private:
     HDC dc_;

@@ -7,22 +7,6 @@
 
 namespace ui::win32 {
 
-namespace {
-
-// The list offers the canvas to its handler for the length of one line's drawing.
-class ItemCanvasScope {
-public:
-    ItemCanvasScope(ListBox& list, Canvas& canvas) : list_(list) { list_.SetItemCanvas(&canvas); }
-    ~ItemCanvasScope() { list_.SetItemCanvas(nullptr); }
-    ItemCanvasScope(const ItemCanvasScope&) = delete;
-    ItemCanvasScope& operator=(const ItemCanvasScope&) = delete;
-
-private:
-    ListBox& list_;
-};
-
-}  // namespace
-
 ListBoxPeer::ListBoxPeer(Win32Backend& backend, ListBox& list)
     : WindowPeer(backend, list), list_(list) {
     DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | TabStopStyle();
@@ -78,8 +62,7 @@ void ListBoxPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
         DcCanvas canvas(dc, FontHandle());
         Rect rect{line.left, line.top, line.right, line.bottom};
         if (index >= 0 && index < list_.Count() && list_.OnDrawItem) {
-            ItemCanvasScope scope(list_, canvas);
-            list_.OnDrawItem(list_, index, rect, {selected, focused});
+            list_.OnDrawItem(list_, canvas, index, rect, {selected, focused});
         } else {
             canvas.FillWithCurrentBrush(rect);
         }

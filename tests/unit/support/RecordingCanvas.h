@@ -30,6 +30,7 @@ public:
     void TextOut(int x, int y, const std::string& text) override { texts.push_back({x, y, text}); }
     int FontHeight() override { return fontHeight; }
     int BitsPerPixel() override { return bitsPerPixel; }
+    ui::Rect PaintArea() override { return paintArea; }
 
     std::vector<Fill> fills;
     std::vector<ui::Rect> brushFills;
@@ -37,4 +38,5 @@ public:
     std::vector<Text> texts;
     int fontHeight = -11;
     int bitsPerPixel = 32;
+    ui::Rect paintArea{0, 0, 428, 267};
 };
