@@ -73,13 +73,20 @@ void TConfigVossik::ApplyTimerRule() {
 
 void TConfigVossik::OkBtnClick() {
     RefreshTrayIcons();
+    if (!SaveSettings()) return;
     ApplyTimerRule();
     if (CheckSomeIconShown()) Hide();
 }
 
-void TConfigVossik::AppliquerBtnClick() { RefreshTrayIcons(); }
+void TConfigVossik::AppliquerBtnClick() {
+    RefreshTrayIcons();
+    SaveSettings();
+}
 
-void TConfigVossik::QuitterBtnClick() { Close(); }
+// A settings file that cannot be written keeps the program open: nothing is lost.
+void TConfigVossik::QuitterBtnClick() {
+    if (SaveSettings()) Close();
+}
 
 void TConfigVossik::DesactiverFiche() {
     TBoiteConfirmation* confirmation = dialogs_.BoiteConfirmation;

@@ -61,6 +61,13 @@ public:
 
     void BuildMenuImages();
 
+    // The settings file.
+    std::string SettingsPath() const;
+    void LoadSettings();
+    // False, after the error box, when the file could not be written.
+    bool SaveSettings();
+    std::string ReadStoredShortcutName(const std::string& section, int entry);
+
     // Drives.
     void EnumerateDrives();
     bool IsDriveShown(const TrayItem& drive) const;
@@ -115,6 +122,7 @@ public:
     unsigned TaskbarCreatedMessage = 0;
     int RefreshRetries = 0;
     std::uint32_t DriveMask = 0;  // bit i: the letter 'A' + i is known
+    unsigned RefreshDelay = 10000;  // milliseconds between a drive notification and its handling
 
 private:
     void LayOut();
@@ -126,6 +134,8 @@ private:
     void RefreshShutdownIcon();
     void RemoveListIcons(TrayItemList& list);
     void FreeItemList(TrayItemList& list);
+    void LoadItemList(const class ProfileFile& file, const char* section, ui::ListBox& lines,
+                      TrayItemKind kind, std::uint32_t idBase, TrayItemList& list);
     void OpenItem(IconPosition icon);
     // The entry at a position, or null after the stop box for a position past the list's end.
     TrayItem* ItemAt(TrayItemList& list, int position);

@@ -2,7 +2,6 @@
 #include <cctype>
 
 #include "app/ConfigVossik.h"
-#include "settings/SettingsPath.h"
 #include "tray/TrayIcon.h"
 
 namespace {
@@ -26,6 +25,7 @@ void TConfigVossik::CreationFiche() {
     ActiverMAJClick();
     RefreshRetries = 0;
     EnumerateDrives();
+    LoadSettings();
     BuildShutdownItem();
     DecideStart();
     ApplyTimerRule();
@@ -35,7 +35,7 @@ void TConfigVossik::CreationFiche() {
 
 // Tray mode needs a settings file, no "/CONFIG" first, and at least one icon that shows.
 void TConfigVossik::DecideStart() {
-    std::string settings = SettingsPath(system_.ExecutablePath(), application_.Title());
+    std::string settings = SettingsPath();
     std::vector<std::string> arguments = system_.CommandLineArguments();
     bool configAsked = !arguments.empty() && IsConfigSwitch(arguments.front());
     startsInTray_ = false;

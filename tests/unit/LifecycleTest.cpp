@@ -62,7 +62,7 @@ TEST_F(LifecycleTest, RefusedAddsGiveOneBoxPerWantedIconInOrder) {
     form.RefreshTrayIcons();
     ASSERT_EQ(system.boxes.size(), 2u);
     EXPECT_TRUE(system.boxes[0].Text.ends_with("\r\nF0"));
-    EXPECT_TRUE(system.boxes[1].Text.ends_with("\r\nEteindre"));
+    EXPECT_TRUE(system.boxes[1].Text.ends_with("\r\nRedémarrer l'ordinateur"));
 }
 
 TEST_F(LifecycleTest, ReduireHidesOnlyWhenSomeIconShows) {

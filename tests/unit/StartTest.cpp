@@ -40,8 +40,10 @@ TEST_F(StartTest, SettingsFileStartsInTheTrayUnlessConfigIsTheFirstArgument) {
 
 TEST_F(StartTest, NoIconShownWarnsOnceAndOpensTheWindow) {
     WithSettingsFile();
-    TConfigVossik& form =
-        Start([](TConfigVossik& f) { f.PageEteindre.CBAfficherArreter.SetChecked(false); });
+    WithSettingsFile(
+        "[Lecteurs]\r\nAffichage=0\r\n[Dossiers]\r\nAffichage=0\r\n"
+        "[Lancement Rapide]\r\nAffichage=0\r\n[Arrêter]\r\nAfficher Icone=0\r\n");
+    TConfigVossik& form = Start();
     EXPECT_FALSE(form.StartsInTray());
     ASSERT_EQ(system.boxes.size(), 1u);
     EXPECT_EQ(system.boxes[0].Title, "Avertissement");
@@ -53,7 +55,7 @@ TEST_F(StartTest, NoIconShownWarnsOnceAndOpensTheWindow) {
 TEST_F(StartTest, ShutdownIconTakesTheSelectedActionAndTheShellPicture) {
     TConfigVossik& form = Start();
     EXPECT_EQ(form.ShutdownItem.Kind, TrayItemKind::Shutdown);
-    EXPECT_EQ(form.ShutdownItem.Tip(), "Eteindre");
+    EXPECT_EQ(form.ShutdownItem.Tip(), "Redémarrer l'ordinateur") << "the default action";
     EXPECT_EQ(form.ShutdownItem.IconData.uID, 10000u);
     EXPECT_EQ(form.ShutdownItem.IconData.hWnd, form.Handle());
     EXPECT_NE(form.ShutdownItem.IconData.hIcon, nullptr);
@@ -67,8 +69,8 @@ TEST_F(StartTest, ShutdownIconTakesTheSelectedActionAndTheShellPicture) {
 }
 
 TEST_F(StartTest, TheTimerStartsWhenTheScheduleIsTicked) {
-    TConfigVossik& form =
-        Start([](TConfigVossik& f) { f.PageEteindre.CBEteindreAuto.SetChecked(true); });
+    WithSettingsFile("[Eteindre auto]\r\nActiver=1\r\nPériodicité=1\r\n");
+    TConfigVossik& form = Start();
     EXPECT_TRUE(form.EteindreTimer.Enabled());
     EXPECT_EQ(form.EteindreTimer.Interval(), 600u);
     // Unticking never stops a running timer; hiding applies the rule again.

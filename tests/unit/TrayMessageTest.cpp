@@ -60,12 +60,13 @@ TEST_F(TrayMessageTest, SingleClickModeOpensOnThePressAndDoubleClickModeOnlyOnTh
 
     system.calls.clear();
     form.PageAPropos.RBDoubleClick.SetChecked(true);
+    form.PageRep.CBRacineRep.SetChecked(true);
     Send(100, msg::LButtonDown);
     EXPECT_TRUE(Starts().empty());
     Send(100, msg::LButtonDblClk);
     Send(1000, msg::LButtonDblClk);
     EXPECT_EQ(Starts(),
-              (std::vector<std::string>{"winexec EXPLORER.EXE /root,C:\\Docs 1",
+              (std::vector<std::string>{"winexec EXPLORER.EXE /e,/root,C:\\Docs 1",
                                         "shellexecute open [C:\\notes.txt] [] [] 1"}))
         << "folders open with their own page's options; empty parameters stay a string";
 }

@@ -17,17 +17,20 @@ protected:
         system.modules["Explorer.exe"] = {101};
     }
 
-    // The settings file beside the executable exists.
-    void WithSettingsFile() { system.files.insert("C:\\Vossik\\Vossik'.ini"); }
+    static constexpr const char* SettingsFile = "C:\\Vossik\\Vossik'.ini";
 
-    // Makes the form; `beforeCreation` plays the part of the settings that are loaded then.
-    TConfigVossik& Start(const std::function<void(TConfigVossik&)>& beforeCreation = {}) {
+    // The settings file beside the executable exists, with that content.
+    void WithSettingsFile(const std::string& content = "") {
+        system.files.insert(SettingsFile);
+        system.fileContents[SettingsFile] = content;
+    }
+
+    TConfigVossik& Start() {
         application = std::make_unique<ui::Application>();
         application->HideTaskbarButton();
         application->SetTitle("Vossik'");
         form = std::make_unique<TConfigVossik>(system, *application);
         application->CreateForm(*form);
-        if (beforeCreation) beforeCreation(*form);
         form->CreationFiche();
         application->ShowMainFormOnRun(!form->StartsInTray());
         return *form;
