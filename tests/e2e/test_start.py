@@ -8,19 +8,19 @@ SHUTDOWN_TIP = "Eteindre"
 PROGRAM_ICON_IDS = [*range(0, 100), *range(100, 200), *range(1000, 1100), SHUTDOWN_ID]
 
 DRIVES_AND_SHUTDOWN_INI = """\
-[Divers]
 [Lecteurs]
-Activer=1
-[Arrêter]
-Afficher=1
+Affichage=1
 [Dossiers]
-Activer=0
+Affichage=0
 [Lancement Rapide]
-Activer=0
+Affichage=0
+[Arrêter]
+Afficher Icone=1
+Type d'arrêt=3
 """
 
-SHUTDOWN_ONLY_INI = DRIVES_AND_SHUTDOWN_INI.replace("[Lecteurs]\nActiver=1",
-                                                    "[Lecteurs]\nActiver=0")
+SHUTDOWN_ONLY_INI = DRIVES_AND_SHUTDOWN_INI.replace("[Lecteurs]\nAffichage=1",
+                                                    "[Lecteurs]\nAffichage=0")
 
 WS_EX_TOOLWINDOW = 0x80
 
