@@ -2,30 +2,6 @@
 
 namespace ui::win32 {
 
-namespace {
-constexpr UINT ProgramCodePage = 1252;
-}
-
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return {};
-    int size = static_cast<int>(text.size());
-    int length = MultiByteToWideChar(ProgramCodePage, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(ProgramCodePage, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& text) {
-    if (text.empty()) return {};
-    int size = static_cast<int>(text.size());
-    int length =
-        WideCharToMultiByte(ProgramCodePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string narrow(length, '\0');
-    WideCharToMultiByte(ProgramCodePage, 0, text.data(), size, narrow.data(), length, nullptr,
-                        nullptr);
-    return narrow;
-}
-
 std::string WindowText(HWND hwnd) {
     int length = GetWindowTextLengthW(hwnd);
     if (length <= 0) return {};
