@@ -1,6 +1,7 @@
 // The smallest notification-icon program: one window, one icon, a message loop. It is the
 // yardstick for the size of Vossik.exe built with the same flags.
 #include <windows.h>
+// (apart, so that include sorting keeps <windows.h> first)
 #include <shellapi.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -9,8 +10,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windowClass.hInstance = instance;
     windowClass.lpszClassName = L"BareTray";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowW(L"BareTray", L"BareTray", 0, 0, 0, 0, 0, nullptr, nullptr,
-                                instance, nullptr);
+    HWND window =
+        CreateWindowW(L"BareTray", L"BareTray", 0, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     NOTIFYICONDATAW icon{};
     icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
     icon.hWnd = window;

@@ -8,7 +8,9 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
     WireEvents();
 }
 
-TConfigVossik::~TConfigVossik() { DestructionFiche(); }
+TConfigVossik::~TConfigVossik() {
+    DestructionFiche();
+}
 
 void TConfigVossik::WireEvents() {
     OnShow = [this] { MontrerFiche(); };
@@ -58,7 +60,9 @@ void TConfigVossik::WireEvents() {
     };
 }
 
-void TConfigVossik::MontrerFiche() { application_.ShowTaskbarButton(); }
+void TConfigVossik::MontrerFiche() {
+    application_.ShowTaskbarButton();
+}
 
 void TConfigVossik::CacherFiche() {
     ApplyTimerRule();

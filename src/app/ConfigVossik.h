@@ -121,7 +121,7 @@ public:
     bool IsWindowsXP = false;
     unsigned TaskbarCreatedMessage = 0;
     int RefreshRetries = 0;
-    std::uint32_t DriveMask = 0;  // bit i: the letter 'A' + i is known
+    std::uint32_t DriveMask = 0;    // bit i: the letter 'A' + i is known
     unsigned RefreshDelay = 10000;  // milliseconds between a drive notification and its handling
 
 private:

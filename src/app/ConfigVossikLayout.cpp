@@ -6,21 +6,18 @@ void TConfigVossik::LayOut() {
     SetBorder(ui::BorderStyle::Single);
     SetFont({"MS Sans Serif", -11});
 
-    Onglets.SetBounds({5, 6, 417, 226});
+    Onglets.Place({5, 6, 417, 226});
     Onglets.SetActivePage(PageApp);
 
-    OkBtn.SetBounds({265, 238, 75, 23});
-    OkBtn.SetCaption("Réduire");
-    OkBtn.SetHint("Cliquer pour valider les modification ET cacher cette boîte de configuration");
+    OkBtn.Place({265, 238, 75, 23}, "Réduire",
+                "Cliquer pour valider les modification ET cacher cette boîte de configuration");
     OkBtn.SetDefault(true);
 
-    AppliquerBtn.SetBounds({347, 238, 75, 23});
-    AppliquerBtn.SetCaption("Appliquer");
-    AppliquerBtn.SetHint("Cliquer pour valider les modifications SANS cacher cette boîte");
+    AppliquerBtn.Place({347, 238, 75, 23}, "Appliquer",
+                       "Cliquer pour valider les modifications SANS cacher cette boîte");
 
-    QuitterBtn.SetBounds({5, 238, 75, 23});
-    QuitterBtn.SetCaption("&Quitter");
-    QuitterBtn.SetHint("Cliquer pour sortir de cet utilitaire, pourtant indispensable");
+    QuitterBtn.Place({5, 238, 75, 23}, "&Quitter",
+                     "Cliquer pour sortir de cet utilitaire, pourtant indispensable");
 
     // Started by the start rule only, when a scheduled shutdown is set.
     EteindreTimer.SetInterval(600);

@@ -6,37 +6,28 @@ TBoiteExe::TBoiteExe() : ui::Form("BoiteExe") {
     SetBorder(ui::BorderStyle::Dialog);
     SetFont({"MS Sans Serif", -11});
 
-    Label1.SetBounds({10, 14, 28, 13});
-    Label1.SetCaption("Nom :");
-    Label1.SetTabStop(false);
+    Label1.Place({10, 14, 28, 13}, "Nom :");
 
-    Nom.SetBounds({125, 10, 246, 21});
+    Nom.Place({125, 10, 246, 21});
     Nom.SetBackColor(ui::syscolor::Window);
 
-    Label2.SetBounds({10, 39, 102, 13});
-    Label2.SetCaption("Ligne de commande :");
-    Label2.SetTabStop(false);
+    Label2.Place({10, 39, 102, 13}, "Ligne de commande :");
 
-    LigneCommande.SetBounds({125, 35, 223, 21});
+    LigneCommande.Place({125, 35, 223, 21});
     LigneCommande.SetBackColor(ui::syscolor::Window);
 
-    OuvrirBtn.SetBounds({350, 35, 21, 21});
-    OuvrirBtn.SetCaption("···");
+    OuvrirBtn.Place({350, 35, 21, 21}, "···");
     OuvrirBtn.SetFont({"MS Sans Serif", -11, false, false, ui::Black});
 
-    Label3.SetBounds({10, 65, 59, 13});
-    Label3.SetCaption("Paramètres :");
-    Label3.SetTabStop(false);
+    Label3.Place({10, 65, 59, 13}, "Paramètres :");
 
-    OptionsExe.SetBounds({125, 60, 246, 21});
+    OptionsExe.Place({125, 60, 246, 21});
     OptionsExe.SetBackColor(ui::syscolor::Window);
 
-    OkBtn.SetBounds({210, 90, 75, 25});
-    OkBtn.SetCaption("Ok");
+    OkBtn.Place({210, 90, 75, 25}, "Ok");
     OkBtn.SetDefault(true);
     OkBtn.OnClick = [this] { EndModal(ui::ModalResult::Ok); };
 
-    AnnulerBtn.SetBounds({295, 90, 75, 25});
-    AnnulerBtn.SetCaption("Annuler");
+    AnnulerBtn.Place({295, 90, 75, 25}, "Annuler");
     AnnulerBtn.OnClick = [this] { EndModal(ui::ModalResult::Cancel); };
 }

@@ -6,7 +6,7 @@
 
 // The quick-launch dialog "Lancement Rapide": a name, a command line and its parameters.
 class TBoiteExe : public ui::Form {
-  public:
+public:
     TBoiteExe();
 
     // Each caption comes just before its field; among the fields, child order is tab order.

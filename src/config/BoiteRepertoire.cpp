@@ -6,27 +6,22 @@ TBoiteRepertoire::TBoiteRepertoire() : ui::Form("BoiteRepertoire") {
     SetBorder(ui::BorderStyle::Single);
     SetFont({"MS Sans Serif", -11});
 
-    OKBtn.SetBounds({10, 272, 85, 25});
-    OKBtn.SetCaption("OK");
+    OKBtn.Place({10, 272, 85, 25}, "OK");
     OKBtn.SetDefault(true);
     OKBtn.OnClick = [this] { EndModal(ui::ModalResult::Ok); };
 
-    AnnulerBtn.SetBounds({130, 272, 85, 25});
-    AnnulerBtn.SetCaption("Annuler");
+    AnnulerBtn.Place({130, 272, 85, 25}, "Annuler");
     AnnulerBtn.OnClick = [this] { EndModal(ui::ModalResult::Cancel); };
 
-    NomRepLbl.SetBounds({10, 215, 75, 13});
-    NomRepLbl.SetCaption("&Nom raccourci :");
+    NomRepLbl.Place({10, 215, 75, 13}, "&Nom raccourci :");
     NomRepLbl.SetFocusControl(&Raccourci);
-    NomRepLbl.SetTabStop(false);
 
     // The page's NomRep shows this name and holds no more.
-    Raccourci.SetBounds({10, 232, 206, 21});
+    Raccourci.Place({10, 232, 206, 21});
     Raccourci.SetMaxLength(64);
     Raccourci.SetBackColor(ui::syscolor::Window);
 
-    Tree.SetBounds({10, 5, 206, 207});
+    Tree.Place({10, 5, 206, 207});
 
-    StatusBar1.SetBounds({0, 262, 226, 41});
-    StatusBar1.SetTabStop(false);
+    StatusBar1.Place({0, 262, 226, 41});
 }

@@ -8,7 +8,7 @@
 // The folder picker "Choisir un dossier": a folder tree and the shortcut name to give the folder.
 // Made once and reused, so the tree and the name stay as the last use left them.
 class TBoiteRepertoire : public ui::Form {
-  public:
+public:
     TBoiteRepertoire();
 
     // Child order is tab order: the buttons, the name, then the tree. The status band comes

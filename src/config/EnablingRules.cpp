@@ -28,9 +28,9 @@ void TConfigVossik::ActiverExeClick() {
 void TConfigVossik::CBEteindreAutoClick() {
     ShutdownPage& page = PageEteindre;
     bool on = page.CBEteindreAuto.Checked();
-    for (ui::Control* control : std::initializer_list<ui::Control*>{
-             &page.Heure, &page.Minutes, &page.GroupePeriode, &page.CBRappel1min,
-             &page.CBConfirmationAuto})
+    for (ui::Control* control :
+         std::initializer_list<ui::Control*>{&page.Heure, &page.Minutes, &page.GroupePeriode,
+                                             &page.CBRappel1min, &page.CBConfirmationAuto})
         EnableControlTree(*control, on);
     // Once the schedule is off, the next one asks for confirmation again.
     if (!on) page.CBConfirmationAuto.SetChecked(true);

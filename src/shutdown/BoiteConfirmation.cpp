@@ -8,22 +8,18 @@ TBoiteConfirmation::TBoiteConfirmation() : ui::Form("BoiteConfirmation") {
     SetBorder(ui::BorderStyle::Dialog);
     SetFont({"MS Sans Serif", -11});
 
-    Icone.SetBounds({10, 10, 32, 32});
-    Icone.SetTabStop(false);
+    Icone.Place({10, 10, 32, 32});
 
-    AttentionLbl.SetBounds({50, 10, 276, 13});
-    AttentionLbl.SetCaption("Attention !");
+    AttentionLbl.Place({50, 10, 276, 13}, "Attention !");
     AttentionLbl.SetAlignment(ui::Alignment::Center);
     AttentionLbl.SetFont({"MS Sans Serif", -11, true, false, ui::Red});
-    AttentionLbl.SetTabStop(false);
 
-    MessageLbl.SetBounds({45, 30, 286, 13});
+    MessageLbl.Place({45, 30, 286, 13});
     MessageLbl.SetAlignment(ui::Alignment::Center);
-    MessageLbl.SetTabStop(false);
 
-    OkBtn.SetBounds({10, 64, 146, 28});
+    OkBtn.Place({10, 64, 146, 28});
 
     // Enter must not shut the computer down: the default button refuses.
-    AnnulerBtn.SetBounds({180, 64, 146, 28});
+    AnnulerBtn.Place({180, 64, 146, 28});
     AnnulerBtn.SetDefault(true);
 }

@@ -10,7 +10,7 @@
 // The window that warns a minute before a scheduled shutdown (shown without blocking) and asks
 // for confirmation just before any shutdown (modal). Made once, after the main form.
 class TBoiteConfirmation : public ui::Form {
-  public:
+public:
     TBoiteConfirmation();
 
     // Also the system beep kinds: the stop sound and the question sound.

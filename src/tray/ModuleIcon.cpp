@@ -4,8 +4,7 @@
 namespace {
 
 void ReportFailure(System& system, const char* leadIn) {
-    MessageWithBeep(system, leadIn + std::to_string(system.LastError()) + ")",
-                    MessageKind::Error);
+    MessageWithBeep(system, leadIn + std::to_string(system.LastError()) + ")", MessageKind::Error);
 }
 
 }  // namespace

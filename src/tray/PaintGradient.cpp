@@ -15,7 +15,9 @@ namespace {
 
 constexpr int Bands = 428;
 
-int Channel(ui::Color color, int shift) { return static_cast<int>(color >> shift & 0xFF); }
+int Channel(ui::Color color, int shift) {
+    return static_cast<int>(color >> shift & 0xFF);
+}
 
 }  // namespace
 

@@ -4,8 +4,7 @@
 
 IconHandle GetDisplayNameAndIcon(System& system, const std::string& path, std::string& displayName,
                                  bool report) {
-    auto info =
-        system.GetFileInfo(path, shgfi::Icon | shgfi::DisplayName | shgfi::SmallIcon);
+    auto info = system.GetFileInfo(path, shgfi::Icon | shgfi::DisplayName | shgfi::SmallIcon);
     if (info) {
         displayName = info->DisplayName;
         return info->Icon;

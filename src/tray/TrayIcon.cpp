@@ -54,19 +54,18 @@ void AddTrayIcon(System& system, TrayItem& item) {
         item.Shown = true;
         return;
     }
-    MessageWithBeep(system,
-                    "La création de l'icône dans la barre de notification a échoué\r\n" +
-                        item.Tip(),
-                    MessageKind::Error);
+    MessageWithBeep(
+        system, "La création de l'icône dans la barre de notification a échoué\r\n" + item.Tip(),
+        MessageKind::Error);
 }
 
 void ModifyTrayIcon(System& system, TrayItem& item) {
     if (!item.Shown) return;
     if (system.NotifyIcon(NotifyCommand::Modify, item.IconData)) return;
-    MessageWithBeep(system,
-                    "La modification de l'icône dans la barre de notification a échoué\r\n" +
-                        item.Tip(),
-                    MessageKind::Error);
+    MessageWithBeep(
+        system,
+        "La modification de l'icône dans la barre de notification a échoué\r\n" + item.Tip(),
+        MessageKind::Error);
 }
 
 void RemoveTrayIcon(System& system, TrayItem& item) {

@@ -105,4 +105,6 @@ void TConfigVossik::SelectConfigEntry(TrayGroup group, int position) {
     }
 }
 
-void TConfigVossik::VersionBtnClick() { ShellOpen(system_, Handle(), ProductPage, ""); }
+void TConfigVossik::VersionBtnClick() {
+    ShellOpen(system_, Handle(), ProductPage, "");
+}

@@ -4,7 +4,7 @@
 
 // Window message numbers the logic needs without <windows.h>.
 namespace msg {
-constexpr unsigned TrayCallback = 0xFFE;  // uCallbackMessage of every tray icon
+constexpr unsigned TrayCallback = 0xFFE;       // uCallbackMessage of every tray icon
 constexpr unsigned DeviceChangeFirst = 0xFFD;  // posted to ourselves after a device change
 constexpr unsigned DeviceChangeRetry = 0xFFC;
 

@@ -51,7 +51,8 @@ public:
     bool Hooked() const { return static_cast<bool>(hook_); }
     // What the application window does with a message: the hook, else the previous procedure,
     // whose result is given.
-    std::intptr_t Dispatch(const WindowMessage& message, const std::function<std::intptr_t()>& previous);
+    std::intptr_t Dispatch(const WindowMessage& message,
+                           const std::function<std::intptr_t()>& previous);
 
     // The first form made becomes the main form: closing it ends the program.
     void CreateForm(Form& form);

@@ -8,7 +8,9 @@ namespace {
 Backend* current = nullptr;
 }
 
-void SetBackend(Backend& backend) { current = &backend; }
+void SetBackend(Backend& backend) {
+    current = &backend;
+}
 
 Backend& CurrentBackend() {
     assert(current && "the toolkit's backend must be set first");

@@ -7,9 +7,12 @@
 
 namespace ui {
 
+// Group boxes, labels and paint boxes take no focus.
 class GroupBox : public Control {
 public:
-    using Control::Control;
+    GroupBox(Control* parent, std::string name) : Control(parent, std::move(name)) {
+        SetTabStop(false);
+    }
     ControlKind Kind() const override { return ControlKind::GroupBox; }
     Handler OnClick;
 };

@@ -31,6 +31,12 @@ void Control::SetVisible(bool visible) {
     Changed(Property::Visible);
 }
 
+void Control::Place(Box bounds, std::string caption, std::string hint) {
+    SetBounds(bounds);
+    SetCaption(std::move(caption));
+    SetHint(std::move(hint));
+}
+
 void Control::SetBounds(Box bounds) {
     if (bounds == bounds_) return;
     bounds_ = bounds;

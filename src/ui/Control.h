@@ -74,6 +74,8 @@ public:
     void SetEnabled(bool enabled);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
+    // Box, caption and hint at once, as a layout gives them.
+    void Place(Box bounds, std::string caption = {}, std::string hint = {});
     const Box& Bounds() const { return bounds_; }
     void SetBounds(Box bounds);
     const std::string& Hint() const { return hint_; }

@@ -5,7 +5,9 @@
 
 namespace ui {
 
-Form::Form(std::string name) : Control(nullptr, std::move(name)) { SetVisible(false); }
+Form::Form(std::string name) : Control(nullptr, std::move(name)) {
+    SetVisible(false);
+}
 
 namespace {
 
@@ -25,7 +27,9 @@ Control* FindDefaultButton(const Control& control) {
 
 }  // namespace
 
-void Form::Realize() { RealizeTree(CurrentBackend(), *this); }
+void Form::Realize() {
+    RealizeTree(CurrentBackend(), *this);
+}
 
 WindowHandle Form::Handle() const {
     if (Peer()) return Peer()->Handle();
@@ -33,7 +37,9 @@ WindowHandle Form::Handle() const {
     return reinterpret_cast<WindowHandle>(const_cast<Form*>(this));
 }
 
-Control* Form::DefaultButton() const { return FindDefaultButton(*this); }
+Control* Form::DefaultButton() const {
+    return FindDefaultButton(*this);
+}
 
 void Form::MakeTopMost() {
     topMost_ = true;

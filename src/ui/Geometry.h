@@ -31,7 +31,9 @@ struct Point {
 // 0x00BBGGRR, or a system colour: SystemColorFlag | the system's colour index.
 using Color = std::uint32_t;
 constexpr Color SystemColorFlag = 0x80000000u;
-constexpr Color SystemColor(int index) { return SystemColorFlag | static_cast<Color>(index); }
+constexpr Color SystemColor(int index) {
+    return SystemColorFlag | static_cast<Color>(index);
+}
 constexpr Color Rgb(int r, int g, int b) {
     return static_cast<Color>(r) | static_cast<Color>(g) << 8 | static_cast<Color>(b) << 16;
 }

@@ -11,7 +11,9 @@ enum class Alignment { Left, Center };
 
 class Label : public Control {
 public:
-    using Control::Control;
+    Label(Control* parent, std::string name) : Control(parent, std::move(name)) {
+        SetTabStop(false);
+    }
     ControlKind Kind() const override { return ControlKind::Label; }
     Alignment TextAlignment() const { return alignment_; }
     void SetAlignment(Alignment alignment) { alignment_ = alignment; }
@@ -42,7 +44,9 @@ private:
 
 class PaintBox : public Control {
 public:
-    using Control::Control;
+    PaintBox(Control* parent, std::string name) : Control(parent, std::move(name)) {
+        SetTabStop(false);
+    }
     ControlKind Kind() const override { return ControlKind::PaintBox; }
     std::function<void(PaintBox&, Canvas&)> OnPaint;
 };

@@ -24,6 +24,7 @@ from __future__ import annotations
 import contextlib
 import json
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -38,6 +39,12 @@ APP_WINDOW = "Vossik'"
 INI_NAME = "Vossik'.ini"
 DESKTOP = "shell"
 SCREEN = "1024x768"
+
+# Folders behind the prefix's CD-ROM drives D: and E: (Prefix._ensure_drives_and_versions).
+CD_WITH_DISC = "vossik-cd-with-disc"
+CD_WITHOUT_DISC = "vossik-cd-without-disc"
+# The program copied under this name sees Windows XP (version 5.1): Vossik.use_exe_name().
+XP_EXE_NAME = "VossikXP.exe"
 
 # Hang guards, never expectations about speed.
 PROBE_TIMEOUT_S = 60
@@ -83,17 +90,50 @@ class Prefix:
     def ensure(self) -> None:
         """Makes the prefix unless a finished one is already there."""
         marker = self.path / ".vossik-e2e-ready"
+        if not marker.exists():
+            self.path.mkdir(parents=True, exist_ok=True)
+            env = self.env()
+            _run(["wineboot", "-i"], env, PREFIX_TIMEOUT_S)
+            key = r"HKCU\Software\Wine\Explorer"
+            _run(["wine", "reg", "add", key, "/v", "Desktop", "/d", DESKTOP, "/f"], env, 60)
+            _run(["wine", "reg", "add", key + r"\Desktops", "/v", DESKTOP, "/d", SCREEN, "/f"],
+                 env, 60)
+            # The registry reaches the disk when the wineserver exits.
+            _run(["wineserver", "-w"], env, 60)
+            marker.touch()
+        self._ensure_drives_and_versions()
+
+    def _ensure_drives_and_versions(self) -> None:
+        """The drives every test sees, and the exe name that runs as Windows XP.
+
+        A new prefix has C: and Z: (the Unix root), both fixed disks whose shell names are the
+        bare " (C:)" and " (Z:)". Two CD-ROM drives are added: D: with a disc (an empty folder,
+        whose size can be read) and E: without one (its link leads nowhere, so the size query
+        fails), both named bare " (D:)" and " (E:)". Wine takes the drive kinds from the
+        registry and the drives from the dosdevices links. The program copied as XP_EXE_NAME
+        is told it runs on Windows XP (5.1), through Wine's per-program version; every other
+        program keeps the prefix's version. Prefixes kept from before get this too.
+        """
+        marker = self.path / ".vossik-e2e-drives"
         if marker.exists():
             return
-        self.path.mkdir(parents=True, exist_ok=True)
+        (self.path / CD_WITH_DISC).mkdir(exist_ok=True)
+        dosdevices = self.path / "dosdevices"
+        for letter, target in (("d:", CD_WITH_DISC), ("e:", CD_WITHOUT_DISC)):
+            link = dosdevices / letter
+            if link.is_symlink() or link.exists():
+                link.unlink()
+            link.symlink_to(Path("..") / target)
+        reg = self.drive_c() / "vossik-e2e.reg"
+        reg.write_text("REGEDIT4\r\n\r\n"
+                       "[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\r\n"
+                       '"d:"="cdrom"\r\n"e:"="cdrom"\r\n\r\n'
+                       f"[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\{XP_EXE_NAME}]\r\n"
+                       '"Version"="winxp"\r\n', encoding="ascii")
         env = self.env()
-        _run(["wineboot", "-i"], env, PREFIX_TIMEOUT_S)
-        key = r"HKCU\Software\Wine\Explorer"
-        _run(["wine", "reg", "add", key, "/v", "Desktop", "/d", DESKTOP, "/f"], env, 60)
-        _run(["wine", "reg", "add", key + r"\Desktops", "/v", DESKTOP, "/d", SCREEN, "/f"],
-             env, 60)
-        # The registry reaches the disk when the wineserver exits.
+        _run(["wine", "reg", "import", "C:\\" + reg.name], env, 60)
         _run(["wineserver", "-w"], env, 60)
+        reg.unlink()
         marker.touch()
 
     def kill_server(self) -> None:
@@ -162,10 +202,12 @@ class Vossik:
         self.exe_dir = prefix.drive_c() / folder
         self.windows_exe_dir = "C:\\" + folder
         self.probe_path = "C:\\vossik-e2e\\probe.exe"
+        self.exe_name = "Vossik.exe"
         self._probe_exe = probe_exe
         self._xvfb: Xvfb | None = None
         self._desktop: subprocess.Popen | None = None
         self._log = None
+        self.log_path: Path | None = None
 
     # -- life cycle ---------------------------------------------------------------------------
 
@@ -182,13 +224,25 @@ class Vossik:
             shutil.copy2(hook_dll, probe_dir / "probe_hook.dll")
         self._xvfb = Xvfb()
 
-    def start(self, *args: str, ini: str | bytes | None = None) -> None:
-        """Writes the settings file if given, then starts the program in a new desktop."""
+    def use_exe_name(self, name: str) -> None:
+        """Starts the program under another file name (XP_EXE_NAME makes it see Windows XP)."""
+        shutil.copy2(self.exe, self.exe_dir / name)
+        (self.exe_dir / self.exe_name).unlink()
+        self.exe_name = name
+
+    def start(self, *args: str, ini: str | bytes | None = None,
+              explorer_icon_boxes: bool = True) -> None:
+        """Writes the settings file if given, then starts the program in a new desktop.
+
+        The start's three boxes about Wine's explorer.exe are answered here, unless the test
+        expects boxes of its own before them: then it calls answer_explorer_icon_boxes().
+        """
         if ini is not None:
             self.write_ini(ini)
         log_dir = self.artifacts or self.exe_dir
         log_dir.mkdir(parents=True, exist_ok=True)
-        self._log = open(log_dir / "wine.log", "wb")
+        self.log_path = log_dir / "wine.log"
+        self._log = open(self.log_path, "wb")
         env = self.prefix.env(self.display)
         # Shell_NotifyIcon adds, refusals and deletes, for when a tray test fails.
         env["WINEDEBUG"] = "-all,+systray"
@@ -197,7 +251,7 @@ class Vossik:
         for attempt in range(2):
             self._desktop = subprocess.Popen(
                 ["wine", "explorer", f"/desktop={DESKTOP},{SCREEN}",
-                 self.windows_exe_dir + "\\Vossik.exe", *args],
+                 self.windows_exe_dir + "\\" + self.exe_name, *args],
                 env=env, stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True)
             # A Wine process that arrives before the desktop exists starts a second explorer for
             # it, and the two can block each other for a minute: no probe before the desktop.
@@ -209,7 +263,8 @@ class Vossik:
                 if attempt:
                     raise
                 self.prefix.kill_server()
-        self._answer_missing_explorer_icon_boxes()
+        if explorer_icon_boxes:
+            self.answer_explorer_icon_boxes()
 
     # Wine's explorer.exe has no group icon 101, the picture of the menu's "Explorer" item: at
     # every start the icon loader reports each step that fails on it, one box after the other.
@@ -219,7 +274,7 @@ class Vossik:
         "Erreur de chargement d'icone (LoadResource 2 n°",
     ]
 
-    def _answer_missing_explorer_icon_boxes(self) -> None:
+    def answer_explorer_icon_boxes(self) -> None:
         for lead_in in self.MISSING_EXPLORER_ICON_BOXES:
             box = self.wait_until(lambda: self.message_boxes(), f"the box '{lead_in}...'")[0]
             text = "\n".join(box.get("texts", []))
@@ -266,6 +321,21 @@ class Vossik:
         path = self.exe_dir / INI_NAME
         return path.read_bytes() if path.exists() else None
 
+    @property
+    def windows_ini_path(self) -> str:
+        return self.windows_exe_dir + "\\" + INI_NAME
+
+    def systray_adds(self, owner: int) -> list[int]:
+        """Ids of the icons the shell was asked to add for that window, in the order asked:
+        Wine's +systray trace in wine.log (what the program sent, not what is on screen)."""
+        assert self.log_path, "start() first"
+        adds = []
+        for line in self.log_path.read_text(errors="replace").splitlines():
+            found = re.search(r":add_icon id=0x([0-9A-F]+), hwnd=([0-9A-F]+)", line, re.I)
+            if found and int(found.group(2), 16) == owner:
+                adds.append(int(found.group(1), 16))
+        return adds
+
     # -- the probe ----------------------------------------------------------------------------
 
     def probe(self, *args: Any) -> Any:
@@ -308,6 +378,16 @@ class Vossik:
     def tray(self, message: str | int, icon_id: int) -> dict:
         return self.probe("tray", message, icon_id)
 
+    def tray_click(self, icon_id: int, button: str = "L", double: bool = False) -> None:
+        """What the shell sends for a click on an icon: the press and the release; for a double
+        click the second press comes as a double click, then its release."""
+        name = {"L": "LBUTTON", "R": "RBUTTON"}[button]
+        messages = [f"WM_{name}DOWN", f"WM_{name}UP"]
+        if double:
+            messages += [f"WM_{name}DBLCLK", f"WM_{name}UP"]
+        for message in messages:
+            self.tray(message, icon_id)
+
     def taskbar_created(self) -> dict:
         return self.probe("taskbar-created")
 
@@ -329,6 +409,42 @@ class Vossik:
 
     def remove_tray_icons(self, caption: str, ids: list[int]) -> list[int]:
         return self.probe("remove-tray-icons", caption, *ids)["removed"]
+
+    def processes(self) -> list[dict]:
+        """Processes of this test's Wine: [{pid, parent, exe, command_line, started}]."""
+        return self.probe("processes")
+
+    def started_by(self, pid: int) -> list[str]:
+        """Command lines of the processes that process started and that still run, oldest
+        first."""
+        children = [p for p in self.processes() if p["parent"] == pid]
+        return [p["command_line"] for p in sorted(children, key=lambda p: p["started"])]
+
+    def close_menus(self) -> int:
+        """Presses Escape on open popup menus until none is shown; returns the presses."""
+        return self.probe("close-menus")["escapes"]
+
+    @contextlib.contextmanager
+    def holding_file(self, windows_path: str) -> Iterator[None]:
+        """Keeps the file open, shared for reading only, as another program may: meanwhile
+        nobody can write, replace or delete it."""
+        holder = subprocess.Popen(
+            ["wine", self.probe_path, "hold-file", windows_path, str(PROBE_TIMEOUT_S * 1000)],
+            env=self.prefix.env(self.display), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+            stderr=subprocess.PIPE)
+        try:
+            first = holder.stdout.readline()
+            if not first:
+                raise HarnessError(f"hold-file {windows_path}: "
+                                   f"{holder.stderr.read().decode(errors='replace').strip()}")
+            yield
+        finally:
+            holder.stdin.close()
+            try:
+                holder.wait(timeout=PROBE_TIMEOUT_S)
+            except subprocess.TimeoutExpired:
+                holder.kill()
+                holder.wait()
 
     # -- waiting and evidence -----------------------------------------------------------------
 

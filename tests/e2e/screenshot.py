@@ -21,7 +21,7 @@ def main() -> int:
                         default=ROOT / "build/i686/tests/e2e/probe/probe.exe")
     parser.add_argument("--page", help="caption of the page to show before the shot")
     parser.add_argument("args", nargs="*")
-    options = parser.parse_args()
+    options = parser.parse_intermixed_args()
 
     prefix_path = ROOT / "build/e2e/prefix-screenshot"
     prefix = harness.Prefix(prefix_path)

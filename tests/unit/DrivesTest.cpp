@@ -15,8 +15,9 @@ protected:
     }
 
     int DiskQueries() const {
-        return static_cast<int>(std::count_if(system.calls.begin(), system.calls.end(),
-                                              [](const auto& c) { return c.starts_with("disksize"); }));
+        return static_cast<int>(
+            std::count_if(system.calls.begin(), system.calls.end(),
+                          [](const auto& c) { return c.starts_with("disksize"); }));
     }
 };
 
@@ -68,8 +69,8 @@ TEST_F(DrivesTest, KindBoxesAndTheGroupBoxDecide) {
             }
         }
     }
-    for (TrayItemKind never : {TrayItemKind::DriveUnknown, TrayItemKind::DriveNoRootDir,
-                               static_cast<TrayItemKind>(7)}) {
+    for (TrayItemKind never :
+         {TrayItemKind::DriveUnknown, TrayItemKind::DriveNoRootDir, static_cast<TrayItemKind>(7)}) {
         drive.Kind = never;
         EXPECT_FALSE(form.IsDriveShown(drive));
     }
@@ -126,8 +127,8 @@ TEST_F(DrivesTest, DriveIconsComeFirstAndLastOnXp) {
         form.Launches.push_back(MakeEntry(TrayItemKind::Launch, 1000, "L0"));
         system.calls.clear();
         form.RefreshTrayIcons();
-        std::vector<std::string> expected{"add 0",    "add 1",    "add 100",
-                                          "add 101",  "add 1000", "add 10000"};
+        std::vector<std::string> expected{"add 0",   "add 1",    "add 100",
+                                          "add 101", "add 1000", "add 10000"};
         if (xp) std::reverse(expected.begin(), expected.end());
         EXPECT_EQ(NotifyCalls(), expected);
         form.DestructionFiche();

@@ -17,9 +17,8 @@ TEST_F(LifecycleTest, TaskbarCreatedPutsEveryIconBackInOrder) {
     };
     EXPECT_EQ(application->Dispatch({form.TaskbarCreatedMessage, 0, 0}, previous), 0);
     EXPECT_FALSE(passedOn);
-    EXPECT_EQ(NotifyCalls(), (std::vector<std::string>{"delete 1000", "delete 100",
-                                                       "delete 10000", "add 100", "add 1000",
-                                                       "add 10000"}));
+    EXPECT_EQ(NotifyCalls(), (std::vector<std::string>{"delete 1000", "delete 100", "delete 10000",
+                                                       "add 100", "add 1000", "add 10000"}));
 
     EXPECT_EQ(application->Dispatch({0x0010, 0, 0}, previous), 42);
     EXPECT_TRUE(passedOn) << "every other message reaches the window's previous procedure";

@@ -41,10 +41,9 @@ TEST(LoadModuleIcon, LoadsTheSmallImageOfTheGroup) {
     IconHandle icon = LoadModuleIcon(system, "Shell32", 28);
     EXPECT_NE(icon, nullptr);
     EXPECT_TRUE(system.boxes.empty());
-    EXPECT_EQ(system.calls,
-              (std::vector<std::string>{"loadlibrary Shell32", "findresource 28 group",
-                                        "loadresource", "findresource 528 icon", "loadresource",
-                                        "createicon 744 16x16"}));
+    EXPECT_EQ(system.calls, (std::vector<std::string>{
+                                "loadlibrary Shell32", "findresource 28 group", "loadresource",
+                                "findresource 528 icon", "loadresource", "createicon 744 16x16"}));
 }
 
 TEST(LoadModuleIcon, FailuresCascadeOnTheNullHandleWithOneBoxPerReportedStep) {

@@ -17,12 +17,9 @@ TEST_F(StartTest, SettingsFileStartsInTheTrayUnlessConfigIsTheFirstArgument) {
         bool InTray;
     };
     const Case cases[] = {
-        {{}, true},
-        {{"/CONFIG"}, false},
-        {{"/config"}, false},
-        {{"/CoNfIg", "x"}, false},
-        {{"/CONFIGX"}, true},
-        {{"x", "/CONFIG"}, true},
+        {{}, true},           {{"/CONFIG"}, false},
+        {{"/config"}, false}, {{"/CoNfIg", "x"}, false},
+        {{"/CONFIGX"}, true}, {{"x", "/CONFIG"}, true},
     };
     for (const Case& c : cases) {
         system = FakeSystem();

@@ -77,9 +77,9 @@ TEST(TrayIcon, RefusedAddReportsTheStoredTipAndStaysHidden) {
     EXPECT_FALSE(item.Shown);
     ASSERT_EQ(system.boxes.size(), 1u);
     EXPECT_EQ(system.boxes[0].Title, "Erreur");
-    EXPECT_EQ(system.boxes[0].Text,
-              "La création de l'icône dans la barre de notification a échoué\r\n" +
-                  std::string(63, 'n'));
+    EXPECT_EQ(
+        system.boxes[0].Text,
+        "La création de l'icône dans la barre de notification a échoué\r\n" + std::string(63, 'n'));
     EXPECT_EQ(system.beeps, std::vector<unsigned>{0x10});
 }
 

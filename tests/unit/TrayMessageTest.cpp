@@ -44,10 +44,10 @@ TEST_F(TrayMessageTest, TheFourExplorerCommandLines) {
     OpenInExplorer(fake, "C:\\", true, false);
     OpenInExplorer(fake, "D:\\Photos", false, true);
     OpenInExplorer(fake, "D:\\Photos", true, true);
-    EXPECT_EQ(fake.calls, (std::vector<std::string>{
-                              "winexec EXPLORER.EXE C:\\ 1", "winexec EXPLORER.EXE /e,C:\\ 1",
-                              "winexec EXPLORER.EXE /root,D:\\Photos 1",
-                              "winexec EXPLORER.EXE /e,/root,D:\\Photos 1"}));
+    EXPECT_EQ(fake.calls, (std::vector<std::string>{"winexec EXPLORER.EXE C:\\ 1",
+                                                    "winexec EXPLORER.EXE /e,C:\\ 1",
+                                                    "winexec EXPLORER.EXE /root,D:\\Photos 1",
+                                                    "winexec EXPLORER.EXE /e,/root,D:\\Photos 1"}));
 }
 
 TEST_F(TrayMessageTest, SingleClickModeOpensOnThePressAndDoubleClickModeOnlyOnTheDoubleClick) {
@@ -65,9 +65,8 @@ TEST_F(TrayMessageTest, SingleClickModeOpensOnThePressAndDoubleClickModeOnlyOnTh
     EXPECT_TRUE(Starts().empty());
     Send(100, msg::LButtonDblClk);
     Send(1000, msg::LButtonDblClk);
-    EXPECT_EQ(Starts(),
-              (std::vector<std::string>{"winexec EXPLORER.EXE /e,/root,C:\\Docs 1",
-                                        "shellexecute open [C:\\notes.txt] [] [] 1"}))
+    EXPECT_EQ(Starts(), (std::vector<std::string>{"winexec EXPLORER.EXE /e,/root,C:\\Docs 1",
+                                                  "shellexecute open [C:\\notes.txt] [] [] 1"}))
         << "folders open with their own page's options; empty parameters stay a string";
 }
 
@@ -127,6 +126,6 @@ TEST_F(TrayMessageTest, RightDoubleClickOpensTheWindowAtTheEntry) {
 TEST_F(TrayMessageTest, VersionButtonOpensTheProductPage) {
     TConfigVossik& form = StartWithEntries();
     form.PageAPropos.VersionBtn.Click();
-    EXPECT_EQ(Starts(), (std::vector<std::string>{
-                            "shellexecute open [http://vossik.example.org/] [] [] 1"}));
+    EXPECT_EQ(Starts(),
+              (std::vector<std::string>{"shellexecute open [http://vossik.example.org/] [] [] 1"}));
 }

@@ -1,13 +1,17 @@
 #include "platform/win32/Text.h"
 #include "platform/win32/Win32System.h"
 
-std::uint32_t Win32System::LogicalDrives() { return GetLogicalDrives(); }
+std::uint32_t Win32System::LogicalDrives() {
+    return GetLogicalDrives();
+}
 
 unsigned Win32System::DriveType(const std::string& root) {
     return GetDriveTypeW(Widen(root).c_str());
 }
 
-unsigned Win32System::SetErrorMode(unsigned mode) { return ::SetErrorMode(mode); }
+unsigned Win32System::SetErrorMode(unsigned mode) {
+    return ::SetErrorMode(mode);
+}
 
 std::optional<std::uint64_t> Win32System::DiskTotalSize(const std::string& root) {
     ULARGE_INTEGER total{};
@@ -24,22 +28,22 @@ void Win32System::WinExec(const std::string& commandLine, int show) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(show);
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &process)) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
 }
 
-void Win32System::ShellExecute(WindowHandle owner, const std::string& verb,
-                               const std::string& file, const std::string& parameters,
-                               const std::string& directory, int show) {
+void Win32System::ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file,
+                               const std::string& parameters, const std::string& directory,
+                               int show) {
     ShellExecuteW(owner, Widen(verb).c_str(), Widen(file).c_str(), Widen(parameters).c_str(),
                   Widen(directory).c_str(), show);
 }
 
-std::intptr_t Win32System::SendMessage(WindowHandle window, unsigned message,
-                                       std::uintptr_t wParam, std::intptr_t lParam) {
+std::intptr_t Win32System::SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                                       std::intptr_t lParam) {
     return SendMessageW(window, message, wParam, lParam);
 }
 

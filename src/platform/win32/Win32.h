@@ -3,11 +3,13 @@
 // <windows.h> for the platform layer. Its A/W macros would rename the methods of our System
 // interface that share a name with a system function, so they go.
 #include <windows.h>
+// (apart, so that include sorting keeps <windows.h> first)
 #include <shellapi.h>
 
 #undef FindResource
 #undef LoadLibrary
 #undef MessageBox
 #undef RegisterWindowMessage
+#undef ReplaceFile
 #undef SendMessage
 #undef ShellExecute

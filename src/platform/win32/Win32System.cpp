@@ -1,7 +1,5 @@
 #include "platform/win32/Win32System.h"
 
-
-
 #include <cstddef>
 
 #include "platform/win32/Text.h"
@@ -55,9 +53,13 @@ std::optional<ShellFileInfo> Win32System::GetFileInfo(const std::string& path, u
     return ShellFileInfo{info.hIcon, Narrow(info.szDisplayName)};
 }
 
-void Win32System::DestroyIcon(IconHandle icon) { ::DestroyIcon(icon); }
+void Win32System::DestroyIcon(IconHandle icon) {
+    ::DestroyIcon(icon);
+}
 
-void Win32System::MessageBeep(unsigned type) { ::MessageBeep(type); }
+void Win32System::MessageBeep(unsigned type) {
+    ::MessageBeep(type);
+}
 
 int Win32System::MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
                             unsigned flags) {
@@ -67,9 +69,13 @@ int Win32System::MessageBox(WindowHandle owner, const std::string& text, const s
     return MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), flags);
 }
 
-int Win32System::SmallIconWidth() { return GetSystemMetrics(SM_CXSMICON); }
+int Win32System::SmallIconWidth() {
+    return GetSystemMetrics(SM_CXSMICON);
+}
 
-int Win32System::SmallIconHeight() { return GetSystemMetrics(SM_CYSMICON); }
+int Win32System::SmallIconHeight() {
+    return GetSystemMetrics(SM_CYSMICON);
+}
 
 ModuleHandle Win32System::LoadLibrary(const std::string& name) {
     return LoadLibraryW(Widen(name).c_str());
@@ -101,7 +107,9 @@ IconHandle Win32System::CreateIconFromResource(const void* bits, unsigned size, 
                                     0x00030000, cx, cy, 0);
 }
 
-unsigned long Win32System::LastError() { return GetLastError(); }
+unsigned long Win32System::LastError() {
+    return GetLastError();
+}
 
 SystemVersion Win32System::Version() {
     OSVERSIONINFOW info{};
@@ -144,4 +152,6 @@ IconHandle Win32System::LoadOwnIcon(const std::string& resourceName) {
     return LoadIconW(instance_, Widen(resourceName).c_str());
 }
 
-std::uint32_t Win32System::SysColor(int index) { return GetSysColor(index); }
+std::uint32_t Win32System::SysColor(int index) {
+    return GetSysColor(index);
+}

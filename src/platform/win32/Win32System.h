@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/win32/Win32.h"
-
 #include "platform/System.h"
+#include "platform/win32/Win32.h"
 
 // The system as it is: each call passes its values through and reports the result.
 class Win32System : public System {

@@ -1,6 +1,5 @@
-#include "platform/win32/Win32.h"
-
 #include "app/Vossik.h"
+#include "platform/win32/Win32.h"
 #include "platform/win32/Win32System.h"
 #include "ui/Application.h"
 #include "ui/win32/Win32Backend.h"

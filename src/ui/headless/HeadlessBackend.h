@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "ui/Backend.h"
 #include "ui/Application.h"
+#include "ui/Backend.h"
 #include "ui/Form.h"
 #include "ui/ImageList.h"
 #include "ui/Timer.h"

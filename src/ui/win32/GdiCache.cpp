@@ -64,7 +64,7 @@ const std::wstring& GdiCache::UsableFace(const std::string& face) {
 }
 
 HFONT GdiCache::FontFor(const Font& font, int dpi) {
-    int height = ScaleToDpi(font.Height, dpi);
+    int height = FontHeightToDpi(font.Height, dpi);
     FontKey key{font.Face, height, font.Bold, font.Italic};
     auto known = fonts_.find(key);
     if (known != fonts_.end()) return known->second;

@@ -1,11 +1,24 @@
 #include "ui/win32/PagePeers.h"
 
+#include "ui/win32/Dpi.h"
 #include "ui/win32/Focus.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32Backend.h"
 #include "ui/win32/WindowClasses.h"
 
 namespace ui::win32 {
+
+namespace {
+
+// The system's padding around a tab's caption, kept while the row has room for it.
+constexpr int DefaultTabPadding = 6;
+constexpr int VerticalTabPadding = 3;
+// Room the control keeps beside the row: the selected tab grows by this on each side.
+constexpr int SelectedTabGrowth = 2;
+// A tab is never narrower than this many average characters, padding apart.
+constexpr int MinimumTabChars = 6;
+
+}  // namespace
 
 PageControlPeer::PageControlPeer(Win32Backend& backend, PageControl& pages)
     : WindowPeer(backend, pages), pages_(pages) {
@@ -39,8 +52,43 @@ void PageControlPeer::SelectTab() {
 }
 
 void PageControlPeer::ApplyFont() {
+    FitTabsInOneRow();
     WindowPeer::ApplyFont();
     LayOutPages();
+}
+
+// The pages' captions just fill one row of tabs in the classic dialog font; a wider face, or
+// rounding at another dpi, would push the last ones behind scroll arrows. So the padding shrinks
+// until the row fits. The control takes it on its next insertion, caption, font or size change,
+// which is why this runs before each of them.
+void PageControlPeer::FitTabsInOneRow() {
+    HWND hwnd = Window();
+    if (!hwnd) return;
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ previous = SelectObject(dc, FontHandle());
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    int narrowest = metrics.tmAveCharWidth * MinimumTabChars;
+    int text = 0, count = 0;
+    for (const Control* page : pages_.Children()) {
+        std::wstring caption = Widen(page->Caption());
+        SIZE size = {};
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+        text += size.cx > narrowest ? size.cx : narrowest;
+        ++count;
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(hwnd, dc);
+
+    // The width the control is given, which it may not have yet.
+    RECT place = Placement();
+    int padding = Scale(DefaultTabPadding);
+    if (count > 0) {
+        int spare = place.right - place.left - 2 * Scale(SelectedTabGrowth) - text;
+        int fitting = spare / (2 * count);
+        if (fitting < padding) padding = fitting > 1 ? fitting : 1;
+    }
+    TabCtrl_SetPadding(hwnd, padding, Scale(VerticalTabPadding));
 }
 
 RECT PageControlPeer::DisplayArea() const {
@@ -51,6 +99,7 @@ RECT PageControlPeer::DisplayArea() const {
 }
 
 void PageControlPeer::InsertTab(int index, const std::string& caption) {
+    FitTabsInOneRow();
     std::wstring text = Widen(caption);
     TCITEMW item = {};
     item.mask = TCIF_TEXT;
@@ -62,6 +111,7 @@ void PageControlPeer::InsertTab(int index, const std::string& caption) {
 }
 
 void PageControlPeer::SetTabText(int index, const std::string& caption) {
+    FitTabsInOneRow();
     std::wstring text = Widen(caption);
     TCITEMW item = {};
     item.mask = TCIF_TEXT;
@@ -107,6 +157,7 @@ void PageControlPeer::DoSync(Property what) {
             ShowActivePage();
             break;
         case Property::Bounds:
+            FitTabsInOneRow();
             Place();
             LayOutPages();
             break;

@@ -27,6 +27,7 @@ protected:
 
 private:
     void LayOutPages();
+    void FitTabsInOneRow();
     void SelectTab();
     void Cycle(bool backwards);
 

@@ -8,7 +8,10 @@ namespace ui::win32 {
 
 LabelPeer::LabelPeer(Win32Backend& backend, Label& label)
     : WindowPeer(backend, label), label_(label) {
-    DWORD alignment = label.TextAlignment() == Alignment::Center ? SS_CENTER : SS_LEFT;
+    // A left-aligned caption stays on its line, as the classic labels do: wrapped, its end would
+    // fall below the box. Centred texts come in lines of their own and keep the system's
+    // centring.
+    DWORD alignment = label.TextAlignment() == Alignment::Center ? SS_CENTER : SS_LEFTNOWORDWRAP;
     CreateControlWindow(L"STATIC", SS_NOTIFY | alignment, 0);
 }
 
@@ -18,6 +21,29 @@ void LabelPeer::OnCommand(unsigned code) {
 
 HBRUSH LabelPeer::OnCtlColor(HDC dc) {
     return PrepareTextColours(*this, dc);
+}
+
+void LabelPeer::DoSync(Property what) {
+    WindowPeer::DoSync(what);
+    if (what == Property::Caption || what == Property::Font) Place();
+}
+
+// The boxes were measured in the classic dialog face; in a wider one the end of a caption such as
+// "Paramètres :" would be cut off. Never smaller than the box, so the layout stays as designed.
+RECT LabelPeer::Placement() const {
+    RECT place = WindowPeer::Placement();
+    if (label_.TextAlignment() == Alignment::Center || label_.Caption().empty()) return place;
+    std::wstring text = Widen(label_.Caption());
+    RECT needed = {0, 0, 0, 0};
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, FontHandle());
+    DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_EXPANDTABS);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    if (needed.right > place.right - place.left) place.right = place.left + needed.right;
+    if (needed.bottom > place.bottom - place.top) place.bottom = place.top + needed.bottom;
+    return place;
 }
 
 EditPeer::EditPeer(Win32Backend& backend, Edit& edit) : WindowPeer(backend, edit), edit_(edit) {

@@ -5,12 +5,17 @@
 
 namespace ui::win32 {
 
-// A static text in its own font and colour, which reports clicks.
+// A static text in its own font and colour, which reports clicks. A left-aligned one grows to
+// show its whole caption; a centred one keeps its box.
 class LabelPeer : public WindowPeer {
 public:
     LabelPeer(Win32Backend& backend, Label& label);
     void OnCommand(unsigned code) override;
     HBRUSH OnCtlColor(HDC dc) override;
+
+protected:
+    void DoSync(Property what) override;
+    RECT Placement() const override;
 
 private:
     Label& label_;

@@ -69,7 +69,8 @@ void put_tab_control(Json& out, HWND hwnd) {
     out.end_array();
 }
 
-void put_control(Json& out, FontReader& fonts, HWND hwnd) {
+void put_control(Json& out, FontReader& fonts, const std::map<HWND, std::wstring>& hints,
+                 HWND hwnd) {
     HWND parent = GetParent(hwnd);
     std::wstring cls = class_name(hwnd);
     DWORD style = GetWindowLongW(hwnd, GWL_STYLE);
@@ -91,6 +92,11 @@ void put_control(Json& out, FontReader& fonts, HWND hwnd) {
     out.key("style").value(static_cast<unsigned long>(style));
     out.key("exstyle").value(static_cast<unsigned long>(GetWindowLongW(hwnd, GWL_EXSTYLE)));
     put_font(out, fonts, hwnd);
+    out.key("hint");
+    if (auto hint = hints.find(hwnd); hint != hints.end())
+        out.value(hint->second);
+    else
+        out.null();
     if (!_wcsicmp(cls.c_str(), L"Button")) {
         out.key("checked").value(static_cast<long long>(send_message(hwnd, BM_GETCHECK, 0, 0)));
     } else if (!_wcsicmp(cls.c_str(), L"ComboBox")) {
@@ -122,10 +128,14 @@ void cmd_dump(const Args& args, Json& out) {
     put_rect(out, "client_rect", client);
     out.key("style").value(static_cast<unsigned long>(GetWindowLongW(top, GWL_STYLE)));
     out.key("exstyle").value(static_cast<unsigned long>(GetWindowLongW(top, GWL_EXSTYLE)));
+    HDC screen = GetDC(nullptr);
+    out.key("dpi").value(GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
     FontReader fonts;
     put_font(out, fonts, top);
+    std::map<HWND, std::wstring> hints = control_hints(top);
     out.key("controls").begin_array();
-    for (HWND hwnd : descendants(top)) put_control(out, fonts, hwnd);
+    for (HWND hwnd : descendants(top)) put_control(out, fonts, hints, hwnd);
     out.end_array();
     out.end_object();
 }

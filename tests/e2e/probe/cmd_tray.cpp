@@ -8,13 +8,11 @@
 #include <algorithm>
 
 #include "commands.h"
-#include "remote_memory.h"
+#include "controls.h"
 #include "win32.h"
 #include "window_util.h"
 
 namespace {
-
-constexpr int kTipChars = 1024;  // comctl32 copies up to INFOTIPSIZE characters
 
 struct TrayIcon {
     std::wstring tip;
@@ -29,29 +27,11 @@ HWND shell_tray() {
 }
 
 void read_tools(HWND tooltip, std::vector<TrayIcon>& icons) {
-    constexpr size_t kTextOffset = sizeof(TTTOOLINFOW);
-    RemoteMemory remote(tooltip, kTextOffset + kTipChars * sizeof(wchar_t));
-    LRESULT count = send_message(tooltip, TTM_GETTOOLCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        TTTOOLINFOW info = {};
-        info.cbSize = sizeof info;
-        remote.write(0, &info, sizeof info);
-        if (!send_message(tooltip, TTM_ENUMTOOLSW, i, remote.param())) continue;
-        remote.read(0, &info, sizeof info);
-
-        static const wchar_t kEmpty[kTipChars] = {};
-        remote.write(kTextOffset, kEmpty, sizeof kEmpty);
-        info.lpszText = static_cast<LPWSTR>(remote.at(kTextOffset));
-        remote.write(0, &info, sizeof info);
-        send_message(tooltip, TTM_GETTEXTW, kTipChars, remote.param());
-        std::wstring tip(kTipChars, L'\0');
-        remote.read(kTextOffset, tip.data(), (kTipChars - 1) * sizeof(wchar_t));
-        tip.resize(tip.find(L'\0'));
-
-        if (IsRectEmpty(&info.rect)) continue;
-        RECT rect = info.rect;
-        MapWindowPoints(info.hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-        icons.push_back({tip, rect, tooltip});
+    for (const Tool& tool : tooltip_tools(tooltip)) {
+        if (IsRectEmpty(&tool.info.rect)) continue;
+        RECT rect = tool.info.rect;
+        MapWindowPoints(tool.info.hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        icons.push_back({tool.text, rect, tooltip});
     }
 }
 

@@ -26,3 +26,6 @@ void cmd_answer_box(const Args& args, Json& out);
 void cmd_tray_icons(const Args& args, Json& out);
 void cmd_add_tray_icon(const Args& args, Json& out);
 void cmd_remove_tray_icons(const Args& args, Json& out);
+void cmd_processes(const Args& args, Json& out);
+void cmd_close_menus(const Args& args, Json& out);
+void cmd_hold_file(const Args& args, Json& out);

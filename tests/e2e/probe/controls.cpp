@@ -31,3 +31,44 @@ std::vector<std::wstring> tab_captions(HWND tab) {
     }
     return captions;
 }
+
+std::vector<Tool> tooltip_tools(HWND tooltip) {
+    constexpr int kTipChars = 1024;  // comctl32 copies up to INFOTIPSIZE characters
+    constexpr size_t kTextOffset = sizeof(TTTOOLINFOW);
+    RemoteMemory remote(tooltip, kTextOffset + kTipChars * sizeof(wchar_t));
+    std::vector<Tool> tools;
+    LRESULT count = send_message(tooltip, TTM_GETTOOLCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        TTTOOLINFOW info = {};
+        info.cbSize = sizeof info;
+        remote.write(0, &info, sizeof info);
+        if (!send_message(tooltip, TTM_ENUMTOOLSW, i, remote.param())) continue;
+        remote.read(0, &info, sizeof info);
+
+        static const wchar_t kEmpty[kTipChars] = {};
+        remote.write(kTextOffset, kEmpty, sizeof kEmpty);
+        TTTOOLINFOW query = info;
+        query.lpszText = static_cast<LPWSTR>(remote.at(kTextOffset));
+        remote.write(0, &query, sizeof query);
+        send_message(tooltip, TTM_GETTEXTW, kTipChars, remote.param());
+        std::wstring text(kTipChars, L'\0');
+        remote.read(kTextOffset, text.data(), (kTipChars - 1) * sizeof(wchar_t));
+        text.resize(text.find(L'\0'));
+        info.lpszText = nullptr;
+        tools.push_back({info, text});
+    }
+    return tools;
+}
+
+std::map<HWND, std::wstring> control_hints(HWND form) {
+    std::map<HWND, std::wstring> hints;
+    for (HWND hwnd : top_level_windows()) {
+        if (GetWindow(hwnd, GW_OWNER) != form) continue;
+        if (_wcsicmp(class_name(hwnd).c_str(), TOOLTIPS_CLASSW) != 0) continue;
+        for (const Tool& tool : tooltip_tools(hwnd)) {
+            if (tool.info.uFlags & TTF_IDISHWND)
+                hints[reinterpret_cast<HWND>(tool.info.uId)] = tool.text;
+        }
+    }
+    return hints;
+}

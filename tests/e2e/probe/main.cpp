@@ -36,6 +36,9 @@ const Command kCommands[] = {
     {L"tray-icons", cmd_tray_icons, 0, "tray-icons"},
     {L"add-tray-icon", cmd_add_tray_icon, 2, "add-tray-icon <caption> <id> [tip]"},
     {L"remove-tray-icons", cmd_remove_tray_icons, 2, "remove-tray-icons <caption> <id>..."},
+    {L"processes", cmd_processes, 0, "processes"},
+    {L"close-menus", cmd_close_menus, 0, "close-menus [timeout_ms]"},
+    {L"hold-file", cmd_hold_file, 1, "hold-file <path> [timeout_ms]"},
 };
 
 void print_usage() {

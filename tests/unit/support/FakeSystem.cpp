@@ -44,8 +44,7 @@ IconHandle FakeSystem::NewIcon() {
 
 bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
     notifications.push_back({command, data});
-    calls.push_back(std::string("notify ") + CommandName(command) + " " +
-                    std::to_string(data.uID));
+    calls.push_back(std::string("notify ") + CommandName(command) + " " + std::to_string(data.uID));
     return notifyResult ? notifyResult(command, data) : true;
 }
 
@@ -186,14 +185,14 @@ void FakeSystem::WinExec(const std::string& commandLine, int show) {
 void FakeSystem::ShellExecute(WindowHandle, const std::string& verb, const std::string& file,
                               const std::string& parameters, const std::string& directory,
                               int show) {
-    calls.push_back("shellexecute " + verb + " [" + file + "] [" + parameters + "] [" +
-                    directory + "] " + std::to_string(show));
+    calls.push_back("shellexecute " + verb + " [" + file + "] [" + parameters + "] [" + directory +
+                    "] " + std::to_string(show));
 }
 
 std::intptr_t FakeSystem::SendMessage(WindowHandle, unsigned message, std::uintptr_t wParam,
                                       std::intptr_t lParam) {
-    calls.push_back("sendmessage " + std::to_string(message) + " " + std::to_string(wParam) +
-                    " " + std::to_string(lParam));
+    calls.push_back("sendmessage " + std::to_string(message) + " " + std::to_string(wParam) + " " +
+                    std::to_string(lParam));
     return 0;
 }
 

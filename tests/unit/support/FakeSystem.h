@@ -83,8 +83,8 @@ public:
     std::map<std::string, std::string> fileContents;  // readable files (also listed in `files`)
     bool refuseWrites = false;
     std::uint32_t driveMask = 0;
-    std::map<std::string, unsigned> driveTypes;    // by root; missing: 1 (no root dir)
-    std::set<std::string> readableDisks;          // roots whose size can be read
+    std::map<std::string, unsigned> driveTypes;  // by root; missing: 1 (no root dir)
+    std::set<std::string> readableDisks;         // roots whose size can be read
     unsigned errorMode = 0;
     int cursorX = 100, cursorY = 200;
     std::map<int, std::uint32_t> sysColors{{2, 0x00A05000}, {27, 0x00F0C8A0}};

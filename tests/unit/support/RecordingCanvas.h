@@ -22,7 +22,9 @@ public:
         std::string Value;
     };
 
-    void FillSolid(const ui::Rect& rect, ui::Color color) override { fills.push_back({rect, color}); }
+    void FillSolid(const ui::Rect& rect, ui::Color color) override {
+        fills.push_back({rect, color});
+    }
     void FillWithCurrentBrush(const ui::Rect& rect) override { brushFills.push_back(rect); }
     void DrawIcon(int x, int y, IconHandle icon, int width, int height) override {
         icons.push_back({x, y, icon, width, height});
