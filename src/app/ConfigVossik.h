@@ -16,6 +16,7 @@
 #include "ui/Menu.h"
 #include "ui/Timer.h"
 
+class ProfileFile;
 class TBoiteConfirmation;
 class TBoiteExe;
 class TBoiteRepertoire;
@@ -134,7 +135,7 @@ private:
     void RefreshShutdownIcon();
     void RemoveListIcons(TrayItemList& list);
     void FreeItemList(TrayItemList& list);
-    void LoadItemList(const class ProfileFile& file, const char* section, ui::ListBox& lines,
+    void LoadItemList(const ProfileFile& file, const char* section, ui::ListBox& lines,
                       TrayItemKind kind, std::uint32_t idBase, TrayItemList& list);
     void OpenItem(IconPosition icon);
     // The entry at a position, or null after the stop box for a position past the list's end.
