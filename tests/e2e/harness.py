@@ -71,6 +71,9 @@ def _base_env() -> dict[str, str]:
     return env
 
 
+WINE_FONTS = Path("/usr/share/wine/fonts")
+
+
 class Prefix:
     """A Wine prefix, made once per run and shared by its tests (which run one at a time)."""
 
@@ -101,7 +104,17 @@ class Prefix:
             # The registry reaches the disk when the wineserver exits.
             _run(["wineserver", "-w"], env, 60)
             marker.touch()
+        self._ensure_wine_fonts()
         self._ensure_drives_and_versions()
+
+    def _ensure_wine_fonts(self) -> None:
+        """Debian's Wine does not find its own fonts (MS Sans Serif, Tahoma, Marlett for the
+        caption buttons) where the fonts-wine package puts them: the prefix gets copies."""
+        fonts = self.drive_c() / "windows" / "Fonts"
+        fonts.mkdir(parents=True, exist_ok=True)
+        for font in WINE_FONTS.glob("*"):
+            if not (fonts / font.name).exists():
+                shutil.copyfile(font, fonts / font.name)
 
     def _ensure_drives_and_versions(self) -> None:
         """The drives every test sees, and the exe name that runs as Windows XP.

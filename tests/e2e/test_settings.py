@@ -1,0 +1,226 @@
+"""The settings file as the real program reads and writes it: lists, missing targets, lines that
+are not ours, the first save, and a save the system refuses."""
+
+import difflib
+
+from harness import MAIN_FORM
+
+
+def cp1252_crlf(text):
+    return text.replace("\n", "\r\n").encode("cp1252")
+
+
+def differences(expected, actual):
+    """The lines that differ, with their line ends shown."""
+    lines = difflib.unified_diff(expected.decode("cp1252").splitlines(keepends=True),
+                                 actual.decode("cp1252").splitlines(keepends=True),
+                                 "expected", "written", lineterm="")
+    return "\n" + "\n".join(repr(line)[1:-1] for line in lines)
+
+
+def visible(vossik, caption=MAIN_FORM):
+    window = vossik.window(caption)
+    return bool(window and window["visible"])
+
+
+def list_lines(dump):
+    return [c["items"] for c in dump["controls"] if c["class"].lower() == "listbox"]
+
+
+# Written by hand: a comment, a section of another program, a key of ours the program does not
+# know, an entry past "Nombre", an "Opt" key in the folder list (never written there), a quick
+# launch section in another letter case, values to be normalised (2 is true, 0x5 is 5).
+HAND_WRITTEN = """\
+; Réglages de Vossik', écrits à la main
+[Divers]
+Simple Click=2
+Temporisation=0x5
+Inconnu=garder
+[Autre programme]
+Clé=valeur
+[Lecteurs]
+Affichage=0
+[Dossiers]
+Affichage=1
+Nombre=2
+Rep0=C:\\windows
+Rac0=Système
+Opt0=ignoré
+Rep1=C:\\absent
+Rac1=Ancien
+Rep5=C:\\oublié
+[Lancement rapide]
+Affichage=1
+Nombre=2
+Rep0=C:\\windows\\notepad.exe
+Rac0=Bloc-notes
+Opt0=¶C:\\windows\\win.ini
+Rep1=C:\\windows\\regedit.exe
+Opt1=¶
+"""
+
+# Values replaced where they stand, new keys after the last key of their section in the order
+# the program writes them, new sections at the end. The missing folder's name stays as stored.
+HAND_WRITTEN_SAVED = """\
+; Réglages de Vossik', écrits à la main
+[Divers]
+Simple Click=1
+Temporisation=5
+Inconnu=garder
+MAJ Icônes=1
+Garder CD=1
+Garder Net=0
+[Autre programme]
+Clé=valeur
+[Lecteurs]
+Affichage=0
+Amovibles=1
+Fixes=1
+CD-Roms=1
+Virtuels=1
+Réseaux=1
+Exploreur=1
+Racine=0
+[Dossiers]
+Affichage=1
+Nombre=2
+Rep0=C:\\windows
+Rac0=Système
+Opt0=ignoré
+Rep1=C:\\absent
+Rac1=Ancien
+Rep5=C:\\oublié
+Exploreur=1
+Racine=0
+[Lancement rapide]
+Affichage=1
+Nombre=2
+Rep0=C:\\windows\\notepad.exe
+Rac0=Bloc-notes
+Opt0=¶C:\\windows\\win.ini
+Rep1=C:\\windows\\regedit.exe
+Opt1=¶
+Rac1=
+[Arrêter]
+Afficher Icone=1
+Type d'arrêt=2
+Forcer=0
+Confirmation=1
+[Eteindre auto]
+Activer=0
+Heure=0
+Minutes=0
+Périodicité=0
+Rappel=1
+Confirmation=1
+"""
+
+DEFAULTS = """\
+[Divers]
+Simple Click=1
+MAJ Icônes=1
+Garder CD=1
+Garder Net=0
+[Lecteurs]
+Affichage=1
+Amovibles=1
+Fixes=1
+CD-Roms=1
+Virtuels=1
+Réseaux=1
+Exploreur=1
+Racine=0
+[Dossiers]
+Affichage=1
+Exploreur=1
+Racine=0
+Nombre=0
+[Lancement Rapide]
+Affichage=1
+Nombre=0
+[Arrêter]
+Afficher Icone=1
+Type d'arrêt=2
+Forcer=0
+Confirmation=1
+[Eteindre auto]
+Activer=0
+Heure=0
+Minutes=0
+Périodicité=0
+Rappel=1
+Confirmation=1
+"""
+
+
+def test_hand_written_settings_load_and_save_without_losing_lines(vossik):
+    vossik.write_ini(HAND_WRITTEN)
+    assert b"[Autre programme]\r\nCl\xe9=valeur\r\n" in vossik.read_ini_bytes()  # as meant
+    vossik.start(explorer_icon_boxes=False)
+
+    # The missing folder: the shell's lookup fails, then the warning names it.
+    for caption, text in [
+            ("Erreur", "Erreur : ne peut retrouver le nom du fichier et/ou son icone."),
+            ("Avertissement", 'Le dossier "C:\\absent" (Ancien) n\'existe peut-être plus')]:
+        boxes = vossik.wait_until(vossik.message_boxes, f"the box {caption!r}")
+        assert [(b["caption"], b["texts"]) for b in boxes] == [(caption, [text])]
+        assert vossik.answer_box(caption, "OK")["closed"]
+    vossik.answer_explorer_icon_boxes()
+
+    # No icon for the missing folder; an entry without a name shows the shell's name.
+    icons = vossik.wait_stable(vossik.tray_icons, "the program's tray icons")
+    assert [i["tip"] for i in icons] == [
+        "Redémarrer l'ordinateur", "regedit.exe", "Bloc-notes", "Système"]
+
+    vossik.tray_click(100, button="R", double=True)
+    vossik.wait_until(lambda: visible(vossik), "the configuration window")
+    vossik.close_menus()
+    assert list_lines(vossik.dump()) == [
+        ["C:\\windows", "C:\\absent"],
+        ["Bloc-notes (C:\\windows\\notepad.exe C:\\windows\\win.ini)",
+         "regedit.exe (C:\\windows\\regedit.exe )"]]
+
+    vossik.click(MAIN_FORM, "&Quitter")
+    vossik.wait_gone(MAIN_FORM)
+    written = vossik.read_ini_bytes()
+    expected = cp1252_crlf(HAND_WRITTEN_SAVED)
+    assert written == expected, differences(expected, written)
+
+
+def test_first_reduce_writes_every_default(vossik):
+    vossik.start()
+    vossik.wait_until(lambda: visible(vossik), "the configuration window")
+    assert vossik.read_ini_bytes() is None
+
+    vossik.click(MAIN_FORM, "Réduire")  # drive and shutdown icons are on by default
+    vossik.wait_until(lambda: not visible(vossik), "the configuration window hidden")
+    assert vossik.tray_icons(), "no icon shown"
+    written = vossik.read_ini_bytes()
+    expected = cp1252_crlf(DEFAULTS)
+    assert written == expected, differences(expected, written)
+
+
+def test_refused_save_keeps_the_program_open_and_the_file_whole(vossik):
+    ini = "; à garder\n[Dossiers]\nAffichage=0\n[Lancement Rapide]\nAffichage=0\n"
+    vossik.start("/CONFIG", ini=ini)
+    vossik.wait_until(lambda: visible(vossik), "the configuration window")
+    before = vossik.read_ini_bytes()
+    files = sorted(p.name for p in vossik.exe_dir.iterdir())
+
+    # Another program holds the file open and lets nobody replace it.
+    with vossik.holding_file(vossik.windows_ini_path):
+        vossik.click(MAIN_FORM, "&Quitter")
+        boxes = vossik.wait_until(vossik.message_boxes, "the stop box")
+        assert [(b["caption"], b["texts"]) for b in boxes] == [
+            ("Vossik'", [f"Impossible d'écrire dans {vossik.windows_ini_path}"])]
+        assert vossik.answer_box("Vossik'", "OK")["closed"]
+        assert visible(vossik), "the program closed after a refused save"
+        assert vossik.read_ini_bytes() == before
+        assert sorted(p.name for p in vossik.exe_dir.iterdir()) == files
+
+    # Once the file is free, quitting saves and ends the program.
+    vossik.click(MAIN_FORM, "&Quitter")
+    vossik.wait_gone(MAIN_FORM)
+    written = vossik.read_ini_bytes()
+    assert written.startswith(cp1252_crlf("; à garder\n[Dossiers]\nAffichage=0\n"))
+    assert cp1252_crlf("[Eteindre auto]\nActiver=0\n") in written
