@@ -50,6 +50,13 @@ std::optional<std::string> Win32System::ReadFile(const std::string& path) {
 
 bool Win32System::ReplaceFile(const std::string& path, const std::string& content) {
     std::wstring target = Widen(path);
+    // Replacing by rename would pass over a read-only file where the system lets a rename
+    // through (Wine does): a file the user made read-only is not ours to write.
+    DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && attributes & FILE_ATTRIBUTE_READONLY) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     std::wstring temporary = target + L".tmp";
     bool written = false;
     {
