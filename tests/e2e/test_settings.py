@@ -218,6 +218,16 @@ def test_refused_save_keeps_the_program_open_and_the_file_whole(vossik):
         assert vossik.read_ini_bytes() == before
         assert sorted(p.name for p in vossik.exe_dir.iterdir()) == files
 
+    # A file made read-only is refused too (Wine itself would let the replacing rename by).
+    ini_file = vossik.exe_dir / "Vossik'.ini"
+    ini_file.chmod(0o444)
+    vossik.click(MAIN_FORM, "&Quitter")
+    boxes = vossik.wait_until(vossik.message_boxes, "the stop box for a read-only file")
+    assert boxes[0]["texts"] == [f"Impossible d'écrire dans {vossik.windows_ini_path}"], boxes
+    assert vossik.answer_box("Vossik'", "OK")["closed"]
+    assert vossik.read_ini_bytes() == before
+    ini_file.chmod(0o644)
+
     # Once the file is free, quitting saves and ends the program.
     vossik.click(MAIN_FORM, "&Quitter")
     vossik.wait_gone(MAIN_FORM)
