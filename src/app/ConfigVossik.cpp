@@ -1,9 +1,34 @@
 #include "app/ConfigVossik.h"
 
+#include "config/CheckSomeIconShown.h"
+#include "settings/Settings.h"
+#include "settings/SettingsPath.h"
 #include "shutdown/BoiteConfirmation.h"
 
+namespace {
+
+bool IsVersion51(SystemVersion version) {
+    return version.Major == 5 && version.Minor == 1;
+}
+
+}  // namespace
+
 TConfigVossik::TConfigVossik(System& system, ui::Application& application)
-    : ui::Form("ConfigVossik"), system_(system), application_(application) {
+    : ui::Form("ConfigVossik"),
+      IsWindowsXP(IsVersion51(system.Version())),
+      Icons(system, *this,
+            {
+                [this](const TrayItem& drive) { return Watcher.IsDriveShown(drive); },
+                [this](const TrayItem&) { return Pages.PageRep.ActiverRep.Checked(); },
+                [this](const TrayItem&) { return Pages.PageApp.ActiverExe.Checked(); },
+                [this](const TrayItem&) { return Pages.PageEteindre.CBAfficherArreter.Checked(); },
+            },
+            IsWindowsXP),
+      Pages(*this, Icons.Folders, Icons.Launches, IsWindowsXP),
+      Watcher(system, Icons, Pages.PageUS, Pages.PageAPropos),
+      Menu(system),
+      system_(system),
+      application_(application) {
     LayOut();
     WireEvents();
 }
@@ -19,29 +44,13 @@ void TConfigVossik::WireEvents() {
     OkBtn.OnClick = [this] { OkBtnClick(); };
     AppliquerBtn.OnClick = [this] { AppliquerBtnClick(); };
     QuitterBtn.OnClick = [this] { QuitterBtnClick(); };
-    PageAPropos.ReorganiserBtn.OnClick = [this] { ReorganiserBtnClick(); };
-    PageEteindre.CBEteindreAuto.OnClick = [this] { CBEteindreAutoClick(); };
-    PageEteindre.CBAfficherArreter.OnClick = [this] { CBAfficherArreterClick(); };
-    PageAPropos.CBActiverMAJ.OnClick = [this] { ActiverMAJClick(); };
-    PageUS.ActiverUS.OnClick = [this] { ActiverUSClick(); };
-    PageRep.ActiverRep.OnClick = [this] { ActiverRepClick(); };
-    PageApp.ActiverExe.OnClick = [this] { ActiverExeClick(); };
-    PageRep.ListeRep.OnClick = [this] { ListeRepClick(); };
-    PageRep.ListeRep.OnExit = [this] { ListeRepClick(); };
-    PageApp.ListeFich.OnClick = [this] { ListeFichClick(); };
-    PageApp.ListeFich.OnExit = [this] { ListeFichClick(); };
-    PageAPropos.VersionBtn.OnClick = [this] { VersionBtnClick(); };
-    MCConfig.OnClick = [this] { MCConfigClick(); };
+    Pages.PageAPropos.ReorganiserBtn.OnClick = [this] { ReorganiserBtnClick(); };
+    Pages.PageAPropos.VersionBtn.OnClick = [this] { VersionBtnClick(); };
+    Menu.MCConfig.OnClick = [this] { MCConfigClick(); };
     OnPaint = [this](ui::Canvas& canvas) { PeindreFiche(canvas); };
     auto drawIcon = [this](ui::PaintBox& box, ui::Canvas& canvas) { AfficherIcone(box, canvas); };
-    PageUS.Icone1.OnPaint = drawIcon;
-    PageAPropos.Icone2.OnPaint = drawIcon;
-    auto drawLine = [this](ui::ListBox& list, ui::Canvas& canvas, int index, const ui::Rect& rect,
-                           ui::DrawItemState state) {
-        DessineIconeListe(list, canvas, index, rect, state);
-    };
-    PageRep.ListeRep.OnDrawItem = drawLine;
-    PageApp.ListeFich.OnDrawItem = drawLine;
+    Pages.PageUS.Icone1.OnPaint = drawIcon;
+    Pages.PageAPropos.Icone2.OnPaint = drawIcon;
     OnMessage = [this](const WindowMessage& message,
                        const DefaultProc& callDefault) -> std::optional<std::intptr_t> {
         switch (message.Msg) {
@@ -60,6 +69,15 @@ void TConfigVossik::WireEvents() {
     };
 }
 
+std::wstring TConfigVossik::SettingsPath() const {
+    return ::SettingsPath(system_.ExecutablePath(), application_.Title());
+}
+
+bool TConfigVossik::Save() {
+    return SaveSettings(system_, SettingsPath(), application_.Title(), Pages, Icons,
+                        Watcher.RefreshDelay);
+}
+
 void TConfigVossik::MontrerFiche() {
     application_.ShowTaskbarButton();
 }
@@ -71,25 +89,31 @@ void TConfigVossik::CacherFiche() {
 
 // Starts the shutdown timer when its box is ticked; never stops a running timer.
 void TConfigVossik::ApplyTimerRule() {
-    if (!EteindreTimer.Enabled() && PageEteindre.CBEteindreAuto.Checked())
+    if (!EteindreTimer.Enabled() && Pages.PageEteindre.CBEteindreAuto.Checked())
         EteindreTimer.SetEnabled(true);
 }
 
 void TConfigVossik::OkBtnClick() {
-    RefreshTrayIcons();
-    if (!SaveSettings()) return;
+    Icons.RefreshTrayIcons();
+    if (!Save()) return;
     ApplyTimerRule();
-    if (CheckSomeIconShown()) Hide();
+    if (CheckSomeIconShown(system_, Icons)) Hide();
 }
 
 void TConfigVossik::AppliquerBtnClick() {
-    RefreshTrayIcons();
-    SaveSettings();
+    Icons.RefreshTrayIcons();
+    Save();
 }
 
 // A settings file that cannot be written keeps the program open: nothing is lost.
 void TConfigVossik::QuitterBtnClick() {
-    if (SaveSettings()) Close();
+    if (Save()) Close();
+}
+
+// Every icon leaves and those the options show come back, in group order.
+void TConfigVossik::ReorganiserBtnClick() {
+    Icons.RemoveAllTrayIcons();
+    Icons.RefreshTrayIcons();
 }
 
 void TConfigVossik::DesactiverFiche() {

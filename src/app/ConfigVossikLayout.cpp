@@ -6,8 +6,8 @@ void TConfigVossik::LayOut() {
     SetBorder(ui::BorderStyle::Single);
     SetFont({"MS Sans Serif", -11});
 
-    Onglets.Place({5, 6, 417, 226});
-    Onglets.SetActivePage(PageApp);
+    Pages.Onglets.Place({5, 6, 417, 226});
+    Pages.Onglets.SetActivePage(Pages.PageApp);
 
     OkBtn.Place({265, 238, 75, 23}, "Réduire",
                 "Cliquer pour valider les modification ET cacher cette boîte de configuration");

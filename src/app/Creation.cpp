@@ -2,7 +2,8 @@
 #include <cctype>
 
 #include "app/ConfigVossik.h"
-#include "tray/TrayIcon.h"
+#include "config/CheckSomeIconShown.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -15,48 +16,32 @@ bool IsConfigSwitch(std::string argument) {
 }  // namespace
 
 void TConfigVossik::CreationFiche() {
-    SystemVersion version = system_.Version();
-    IsWindowsXP = version.Major == 5 && version.Minor == 1;
     HookApplicationWindow();
-    PageEteindre.Heure.SetItemIndex(0);
-    PageEteindre.Minutes.SetItemIndex(0);
-    CBEteindreAutoClick();
-    CBAfficherArreterClick();
-    ActiverMAJClick();
-    RefreshRetries = 0;
-    EnumerateDrives();
-    LoadSettings();
-    BuildShutdownItem();
+    Watcher.RefreshRetries = 0;
+    Watcher.EnumerateDrives();
+    LoadSettings(system_, SettingsPath(), Pages, Icons, Watcher.RefreshDelay);
+    Icons.BuildShutdownItem(Pages.PageEteindre.ActionCaption());
     DecideStart();
     ApplyTimerRule();
-    BuildMenuImages();
+    Menu.BuildMenuImages(IsWindowsXP);
     application_.OnDeactivate = [this] { DesactiverFiche(); };
 }
 
 // Tray mode needs a settings file, no "/CONFIG" first, and at least one icon that shows.
 void TConfigVossik::DecideStart() {
-    std::string settings = SettingsPath();
     std::vector<std::string> arguments = system_.CommandLineArguments();
     bool configAsked = !arguments.empty() && IsConfigSwitch(arguments.front());
     startsInTray_ = false;
-    if (system_.FileExists(settings) && !configAsked) {
-        RefreshTrayIcons();
-        startsInTray_ = CheckSomeIconShown();
+    if (system_.FileExists(SettingsPath()) && !configAsked) {
+        Icons.RefreshTrayIcons();
+        startsInTray_ = CheckSomeIconShown(system_, Icons);
     }
 }
 
+// The records free themselves, and their icons, with the icon set.
 void TConfigVossik::DestructionFiche() {
     if (destroyed_) return;
     destroyed_ = true;
     UnhookApplicationWindow();
-    RemoveAllTrayIcons();
-    FreeItemList(Drives);
-    FreeItemList(Folders);
-    FreeItemList(Launches);
-    ReleaseTrayIcon(system_, ShutdownItem);
-}
-
-void TConfigVossik::FreeItemList(TrayItemList& list) {
-    for (auto& item : list) ReleaseTrayIcon(system_, *item);
-    list.clear();
+    Icons.RemoveAllTrayIcons();
 }

@@ -1,15 +1,10 @@
-#include <algorithm>
+#include "config/CheckSomeIconShown.h"
 
-#include "app/ConfigVossik.h"
-#include "tray/MessageBox.h"
+#include "platform/MessageBox.h"
 
-bool TConfigVossik::CheckSomeIconShown() {
-    auto anyShown = [](const TrayItemList& list) {
-        return std::any_of(list.begin(), list.end(), [](const auto& item) { return item->Shown; });
-    };
-    if (anyShown(Drives) || anyShown(Folders) || anyShown(Launches) || ShutdownItem.Shown)
-        return true;
-    MessageWithBeep(system_,
+bool CheckSomeIconShown(System& system, const TrayIconSet& icons) {
+    if (icons.AnyShown()) return true;
+    MessageWithBeep(system,
                     "Vos choix n'afficheront aucune icône.\r\n\n"
                     "Affichez-en au moins une, ou choisissez 'Quitter'.",
                     MessageKind::Warning);

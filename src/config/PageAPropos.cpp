@@ -66,4 +66,7 @@ AboutPage::AboutPage(ui::Control& pages) : ui::Page(&pages, "PageAPropos") {
 
     ReorganiserBtn.Place({210, 167, 185, 23}, "&Réorganiser les icônes",
                          "Cliquer pour réordonner les icônes par type");
+
+    CBActiverMAJ.OnClick = [this] { ActiverMAJClick(); };
+    ActiverMAJClick();
 }

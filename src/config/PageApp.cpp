@@ -1,7 +1,8 @@
-#include "config/Pages.h"
+#include "config/EntryLists.h"
 
 // Quick launch: the list of programs and documents and the buttons that edit it.
-LaunchPage::LaunchPage(ui::Control& pages) : ui::Page(&pages, "PageApp") {
+LaunchPage::LaunchPage(ui::Control& pages, const TrayItemList& launches)
+    : ui::Page(&pages, "PageApp"), launches_(launches) {
     SetCaption(" Lancement rapide ");
 
     // Lines are drawn with the entry's icon, so they are taller than the text.
@@ -24,4 +25,12 @@ LaunchPage::LaunchPage(ui::Control& pages) : ui::Page(&pages, "PageApp") {
         "Supprimer l'application ou le document de la liste (effet immédiat dans la barre "
         "d'icônes)");
     EnleverExeBtn.SetEnabled(false);
+
+    ActiverExe.OnClick = [this] { ActiverExeClick(); };
+    ListeFich.OnClick = [this] { ListeFichClick(); };
+    ListeFich.OnExit = [this] { ListeFichClick(); };
+    ListeFich.OnDrawItem = [this](ui::ListBox& list, ui::Canvas& canvas, int index,
+                                  const ui::Rect& rect, ui::DrawItemState) {
+        DessineIconeListe(list, canvas, index, rect, launches_);
+    };
 }

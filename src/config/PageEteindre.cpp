@@ -27,7 +27,8 @@ std::vector<std::string> MinuteLines() {
 }  // namespace
 
 // The shutdown icon's action on the left, the scheduled shutdown on the right.
-ShutdownPage::ShutdownPage(ui::Control& pages) : ui::Page(&pages, "PageEteindre") {
+ShutdownPage::ShutdownPage(ui::Control& pages, bool isWindowsXP)
+    : ui::Page(&pages, "PageEteindre"), isWindowsXP_(isWindowsXP) {
     SetCaption("Eteindre");
 
     CBAfficherArreter.Place({15, 10, 166, 17}, "&Afficher l'icône Arrêter");
@@ -90,4 +91,9 @@ ShutdownPage::ShutdownPage(ui::Control& pages) : ui::Page(&pages, "PageEteindre"
                      "Eteindre complètement la machine si possible (ATX)");
     RBEteindre.SetTag(8);
     RBEteindre.SetChecked(true);
+
+    CBEteindreAuto.OnClick = [this] { CBEteindreAutoClick(); };
+    CBAfficherArreter.OnClick = [this] { CBAfficherArreterClick(); };
+    CBEteindreAutoClick();
+    CBAfficherArreterClick();
 }

@@ -1,7 +1,8 @@
-#include "config/Pages.h"
+#include "config/EntryLists.h"
 
 // Frequent folders: the list, its shortcut name and the buttons that edit it.
-FoldersPage::FoldersPage(ui::Control& pages) : ui::Page(&pages, "PageRep") {
+FoldersPage::FoldersPage(ui::Control& pages, const TrayItemList& folders)
+    : ui::Page(&pages, "PageRep"), folders_(folders) {
     SetCaption(" Dossiers fréquents ");
 
     ActiverRep.Place({15, 10, 166, 17}, "&Afficher les dossiers",
@@ -48,4 +49,12 @@ FoldersPage::FoldersPage(ui::Control& pages) : ui::Page(&pages, "PageRep") {
         {321, 170, 75, 23}, "E&nlever",
         "Supprimer  le répertoire de la liste (effet immédiat dans la barre d'icônes)");
     EnleverRepBtn.SetEnabled(false);
+
+    ActiverRep.OnClick = [this] { ActiverRepClick(); };
+    ListeRep.OnClick = [this] { ListeRepClick(); };
+    ListeRep.OnExit = [this] { ListeRepClick(); };
+    ListeRep.OnDrawItem = [this](ui::ListBox& list, ui::Canvas& canvas, int index,
+                                 const ui::Rect& rect, ui::DrawItemState) {
+        DessineIconeListe(list, canvas, index, rect, folders_);
+    };
 }

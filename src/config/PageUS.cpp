@@ -48,4 +48,6 @@ DrivesPage::DrivesPage(ui::Control& pages) : ui::Page(&pages, "PageUS") {
     LabelVossik1.Place({245, 139, 151, 24}, "Vossik'");
     LabelVossik1.SetAlignment(ui::Alignment::Center);
     LabelVossik1.SetFont({"Arial", -21, true, true, ui::Black});
+
+    ActiverUS.OnClick = [this] { ActiverUSClick(); };
 }

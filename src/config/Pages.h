@@ -1,15 +1,19 @@
 #pragma once
 
+#include "types/TrayItem.h"
 #include "ui/Buttons.h"
 #include "ui/Containers.h"
 #include "ui/Lists.h"
 #include "ui/Static.h"
 
-// The five pages of the configuration window. Each page lays out its own controls (in tab order)
-// and gives them their captions, hints and default states; the behaviour lives in the main form.
+// The five pages of the configuration window. Each page lays out its own controls (in tab order),
+// gives them their captions, hints and default states, and keeps the rules that enable one
+// control after another; what the options do lives with the features that read them.
 
 struct DrivesPage : ui::Page {
     explicit DrivesPage(ui::Control& pages);
+    void ActiverUSClick();
+
     ui::CheckBox ActiverUS{this, "ActiverUS"};
     ui::GroupBox MontrerTypeUS{this, "MontrerTypeUS"};
     ui::CheckBox CBDisquette{&MontrerTypeUS, "CBDisquette"};
@@ -25,8 +29,12 @@ struct DrivesPage : ui::Page {
     ui::Label LabelVossik1{this, "LabelVossik1"};
 };
 
+// The two list pages show the records of their list, line k for record k.
 struct FoldersPage : ui::Page {
-    explicit FoldersPage(ui::Control& pages);
+    FoldersPage(ui::Control& pages, const TrayItemList& folders);
+    void ActiverRepClick();
+    void ListeRepClick();
+
     ui::CheckBox ActiverRep{this, "ActiverRep"};
     ui::GroupBox TypeOuvertureRep{this, "TypeOuvertureRep"};
     ui::RadioButton RBNormalRep{&TypeOuvertureRep, "RBNormalRep"};
@@ -38,19 +46,34 @@ struct FoldersPage : ui::Page {
     ui::Button AjouterRepBtn{this, "AjouterRepBtn"};
     ui::Button ModifierRepBtn{this, "ModifierRepBtn"};
     ui::Button EnleverRepBtn{this, "EnleverRepBtn"};
+
+private:
+    const TrayItemList& folders_;
 };
 
 struct LaunchPage : ui::Page {
-    explicit LaunchPage(ui::Control& pages);
+    LaunchPage(ui::Control& pages, const TrayItemList& launches);
+    void ActiverExeClick();
+    void ListeFichClick();
+
     ui::ListBox ListeFich{this, "ListeFich"};
     ui::CheckBox ActiverExe{this, "ActiverExe"};
     ui::Button AjouterExeBtn{this, "AjouterExeBtn"};
     ui::Button ModifierExeBtn{this, "ModifierExeBtn"};
     ui::Button EnleverExeBtn{this, "EnleverExeBtn"};
+
+private:
+    const TrayItemList& launches_;
 };
 
 struct ShutdownPage : ui::Page {
-    explicit ShutdownPage(ui::Control& pages);
+    ShutdownPage(ui::Control& pages, bool isWindowsXP);
+    void CBEteindreAutoClick();
+    void CBAfficherArreterClick();
+    // The caption of the first action chosen, in the buttons' order; "Erreur de nom ???" when
+    // none is.
+    std::string ActionCaption() const;
+
     ui::CheckBox CBAfficherArreter{this, "CBAfficherArreter"};
     ui::CheckBox CBForcer{this, "CBForcer"};
     ui::CheckBox CBConfirmer{this, "CBConfirmer"};
@@ -65,10 +88,15 @@ struct ShutdownPage : ui::Page {
     ui::RadioButton RBRedWin{&TypeReboot, "RBRedWin"};
     ui::RadioButton RBRedemarrer{&TypeReboot, "RBRedemarrer"};
     ui::RadioButton RBEteindre{&TypeReboot, "RBEteindre"};
+
+private:
+    bool isWindowsXP_;
 };
 
 struct AboutPage : ui::Page {
     explicit AboutPage(ui::Control& pages);
+    void ActiverMAJClick();
+
     ui::GroupBox GroupeApropos{this, "GroupeApropos"};
     ui::PaintBox Icone2{&GroupeApropos, "Icone2"};
     ui::Label LabelVossik2{&GroupeApropos, "LabelVossik2"};
@@ -82,4 +110,16 @@ struct AboutPage : ui::Page {
     ui::CheckBox CBGarderCD{&GroupeMAJ, "CBGarderCD"};
     ui::CheckBox CBGarderNet{&GroupeMAJ, "CBGarderNet"};
     ui::Button ReorganiserBtn{this, "ReorganiserBtn"};
+};
+
+// The page control of the configuration window and its five pages, in tab order.
+struct ConfigPages {
+    ConfigPages(ui::Control& form, const TrayItemList& folders, const TrayItemList& launches,
+                bool isWindowsXP);
+    ui::PageControl Onglets;
+    DrivesPage PageUS{Onglets};
+    FoldersPage PageRep;
+    LaunchPage PageApp;
+    ShutdownPage PageEteindre;
+    AboutPage PageAPropos{Onglets};
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "types/Handles.h"
+#include "types/OwnedIcon.h"
 #include "types/TrayItem.h"
 
 // Everything the logic asks of the operating system. The Win32 implementation passes values
@@ -49,7 +50,9 @@ struct SystemVersion {
     unsigned Minor = 0;
 };
 
-class System {
+// Paths of the program's own files are UTF-16 (std::wstring) from the system to the system, so
+// that the program works from a folder of any name; only file contents are Windows-1252.
+class System : public IconDestroyer {
 public:
     virtual ~System() = default;
 
@@ -57,8 +60,8 @@ public:
     virtual bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) = 0;
 
     // Shell information about a path; nothing when the shell does not know it.
-    virtual std::optional<ShellFileInfo> GetFileInfo(const std::string& path, unsigned flags) = 0;
-    virtual void DestroyIcon(IconHandle icon) = 0;
+    virtual std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path, unsigned flags) = 0;
+    void DestroyIcon(IconHandle icon) override = 0;
 
     // Sound and the modal box.
     virtual void MessageBeep(unsigned type) = 0;
@@ -79,14 +82,14 @@ public:
 
     // The process and its files.
     virtual SystemVersion Version() = 0;
-    virtual std::string ExecutablePath() = 0;
+    virtual std::wstring ExecutablePath() = 0;
     virtual std::vector<std::string> CommandLineArguments() = 0;
-    virtual bool FileExists(const std::string& path) = 0;
-    // The whole file, or nothing when it cannot be read.
-    virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+    virtual bool FileExists(const std::wstring& path) = 0;
+    // The whole file, or nothing when it cannot be opened or read to its end.
+    virtual std::optional<std::string> ReadFile(const std::wstring& path) = 0;
     // Writes a temporary file beside `path` and puts it in place in one step, so that a failure
     // leaves the previous file whole.
-    virtual bool ReplaceFile(const std::string& path, const std::string& content) = 0;
+    virtual bool ReplaceFile(const std::wstring& path, const std::string& content) = 0;
 
     // Window messages and icons of our own.
     virtual unsigned RegisterWindowMessage(const std::string& name) = 0;

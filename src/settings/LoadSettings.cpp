@@ -1,20 +1,14 @@
 #include <algorithm>
 
-#include "app/ConfigVossik.h"
+#include "platform/MessageBox.h"
 #include "settings/ProfileFile.h"
+#include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
-#include "settings/SettingsPath.h"
-#include "tray/MessageBox.h"
 #include "tray/ShellInfo.h"
-#include "tray/TrayIcon.h"
 
 namespace section = settings::section;
 namespace key = settings::key;
 using settings::ParametersMark;
-
-std::string TConfigVossik::SettingsPath() const {
-    return ::SettingsPath(system_.ExecutablePath(), application_.Title());
-}
 
 namespace {
 
@@ -24,23 +18,60 @@ void LoadRadioPair(ui::RadioButton& first, ui::RadioButton& second, bool value) 
     second.SetChecked(!first.Checked());
 }
 
+// One list's entries: a record and a line each, in the file's order.
+void LoadItemList(System& system, const ProfileFile& file, const char* section, ui::ListBox& lines,
+                  TrayItemKind kind, TrayIconSet& icons, TrayItemList& list) {
+    int count = file.ReadInteger(section, key::Nombre, 0);
+    const bool isFolder = kind == TrayItemKind::Folder;
+    const std::string word = isFolder ? "dossier" : "fichier";
+    for (int n = 0; n < count; ++n) {
+        auto item = std::make_unique<TrayItem>();
+        std::string number = std::to_string(n);
+        item->Path = file.ReadString(section, key::PathPrefix + number, "");
+        item->Name = file.ReadString(section, key::NamePrefix + number, "");
+        item->Options = file.ReadString(section, key::OptionsPrefix + number, "");
+        if (!item->Options.empty() && item->Options.front() == ParametersMark)
+            item->Options.erase(0, 1);
+        item->Kind = kind;
+
+        std::string displayName;
+        OwnedIcon icon = GetDisplayNameAndIcon(system, item->Path, displayName, true);
+        item->Missing = !icon;
+        if (item->Missing) {
+            MessageWithBeep(system,
+                            "Le " + word + " \"" + item->Path + "\" (" + item->Name +
+                                ") n'existe peut-être plus",
+                            MessageKind::Warning);
+            icon = GetSmallIcon(system, system.ExecutablePath());
+            item->Name = "Problème avec le " + word + " n°" + std::to_string(lines.Count());
+        }
+        const std::string& label = item->Name.empty() ? displayName : item->Name;
+        lines.AddItem(isFolder ? item->Path
+                               : label + " (" + item->Path + " " + item->Options + ")");
+        icons.Append(list, std::move(item), label, std::move(icon));
+    }
+}
+
+ProfileFile ReadProfile(System& system, const std::wstring& path) {
+    return ProfileFile(system.ReadFile(path).value_or(""));
+}
+
 }  // namespace
 
-// Every value goes into its control as the user would put it there, so the control's handler
-// runs exactly when the value changes its state.
-void TConfigVossik::LoadSettings() {
-    ProfileFile file(system_.ReadFile(SettingsPath()).value_or(""));
-    AboutPage& about = PageAPropos;
+void LoadSettings(System& system, const std::wstring& path, ConfigPages& pages, TrayIconSet& icons,
+                  unsigned& refreshDelay) {
+    ProfileFile file = ReadProfile(system, path);
+    AboutPage& about = pages.PageAPropos;
     LoadRadioPair(about.RBSimpleClick, about.RBDoubleClick,
                   file.ReadBool(section::Divers, key::SimpleClick, true));
     about.CBActiverMAJ.SetChecked(file.ReadBool(section::Divers, key::MajIcones, true));
-    RefreshDelay =
+    refreshDelay =
         static_cast<unsigned>(file.ReadInteger(section::Divers, key::Temporisation, 10)) * 1000u;
-    if (RefreshDelay == 0) RefreshDelay = 200;
+    if (refreshDelay == 0) refreshDelay = 200;
     about.CBGarderCD.SetChecked(file.ReadBool(section::Divers, key::GarderCD, true));
     about.CBGarderNet.SetChecked(file.ReadBool(section::Divers, key::GarderNet, false));
 
-    DrivesPage& drives = PageUS;
+    DrivesPage& drives = pages.PageUS;
     drives.ActiverUS.SetChecked(file.ReadBool(section::Lecteurs, key::Affichage, true));
     drives.CBDisquette.SetChecked(file.ReadBool(section::Lecteurs, key::Amovibles, true));
     drives.CBDD.SetChecked(file.ReadBool(section::Lecteurs, key::Fixes, true));
@@ -51,19 +82,20 @@ void TConfigVossik::LoadSettings() {
                   file.ReadBool(section::Lecteurs, key::Exploreur, true));
     drives.CBRacineUS.SetChecked(file.ReadBool(section::Lecteurs, key::Racine, false));
 
-    FoldersPage& folders = PageRep;
+    FoldersPage& folders = pages.PageRep;
     folders.ActiverRep.SetChecked(file.ReadBool(section::Dossiers, key::Affichage, true));
     LoadRadioPair(folders.RBExplorerREp, folders.RBNormalRep,
                   file.ReadBool(section::Dossiers, key::Exploreur, true));
     folders.CBRacineRep.SetChecked(file.ReadBool(section::Dossiers, key::Racine, false));
-    LoadItemList(file, section::Dossiers, folders.ListeRep, TrayItemKind::Folder,
-                 iconid::FolderBase, Folders);
+    LoadItemList(system, file, section::Dossiers, folders.ListeRep, TrayItemKind::Folder, icons,
+                 icons.Folders);
 
-    PageApp.ActiverExe.SetChecked(file.ReadBool(section::LancementRapide, key::Affichage, true));
-    LoadItemList(file, section::LancementRapideRead, PageApp.ListeFich, TrayItemKind::Launch,
-                 iconid::LaunchBase, Launches);
+    LaunchPage& launches = pages.PageApp;
+    launches.ActiverExe.SetChecked(file.ReadBool(section::LancementRapide, key::Affichage, true));
+    LoadItemList(system, file, section::LancementRapideRead, launches.ListeFich,
+                 TrayItemKind::Launch, icons, icons.Launches);
 
-    ShutdownPage& shutdown = PageEteindre;
+    ShutdownPage& shutdown = pages.PageEteindre;
     shutdown.CBAfficherArreter.SetChecked(
         file.ReadBool(section::Arreter, key::AfficherIcone, true));
     int action = file.ReadInteger(section::Arreter, key::TypeArret, 2);
@@ -84,43 +116,9 @@ void TConfigVossik::LoadSettings() {
         file.ReadBool(section::EteindreAuto, key::Confirmation, true));
 }
 
-void TConfigVossik::LoadItemList(const ProfileFile& file, const char* section, ui::ListBox& lines,
-                                 TrayItemKind kind, std::uint32_t idBase, TrayItemList& list) {
-    int count = file.ReadInteger(section, key::Nombre, 0);
-    const bool isFolder = kind == TrayItemKind::Folder;
-    const std::string word = isFolder ? "dossier" : "fichier";
-    for (int n = 0; n < count; ++n) {
-        auto item = std::make_unique<TrayItem>();
-        std::string number = std::to_string(n);
-        item->Path = file.ReadString(section, key::PathPrefix + number, "");
-        item->Name = file.ReadString(section, key::NamePrefix + number, "");
-        item->Options = file.ReadString(section, key::OptionsPrefix + number, "");
-        if (!item->Options.empty() && item->Options.front() == ParametersMark)
-            item->Options.erase(0, 1);
-        item->Kind = kind;
-
-        std::string displayName;
-        IconHandle icon = GetDisplayNameAndIcon(system_, item->Path, displayName, true);
-        item->Missing = icon == nullptr;
-        if (item->Missing) {
-            MessageWithBeep(system_,
-                            "Le " + word + " \"" + item->Path + "\" (" + item->Name +
-                                ") n'existe peut-être plus",
-                            MessageKind::Warning);
-            icon = GetSmallIcon(system_, system_.ExecutablePath());
-            item->Name = "Problème avec le " + word + " n°" + std::to_string(lines.Count());
-        }
-        const std::string& label = item->Name.empty() ? displayName : item->Name;
-        lines.AddItem(isFolder ? item->Path
-                               : label + " (" + item->Path + " " + item->Options + ")");
-        FillIconData(item->IconData, Handle(),
-                     idBase + static_cast<std::uint32_t>(lines.Count() - 1), label, icon);
-        list.push_back(std::move(item));
-    }
-}
-
-std::string TConfigVossik::ReadStoredShortcutName(const std::string& section, int entry) {
-    ProfileFile file(system_.ReadFile(SettingsPath()).value_or(""));
-    return file.ReadString(section, key::NamePrefix + std::to_string(entry),
-                           std::string(1, ParametersMark));
+std::string ReadStoredShortcutName(System& system, const std::wstring& path,
+                                   const std::string& section, int entry) {
+    return ReadProfile(system, path)
+        .ReadString(section, key::NamePrefix + std::to_string(entry),
+                    std::string(1, ParametersMark));
 }

@@ -1,7 +1,8 @@
-#include "app/ConfigVossik.h"
+#include "platform/MessageBox.h"
 #include "settings/ProfileFile.h"
+#include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
-#include "tray/MessageBox.h"
+#include "types/Cp1252.h"
 
 namespace section = settings::section;
 namespace key = settings::key;
@@ -33,21 +34,27 @@ int ShutdownAction(const ShutdownPage& page) {
 }  // namespace
 
 // The whole file is read, changed in memory and put back in one step: a refused write leaves
-// the previous file whole, and every line we do not own comes back as it was.
-bool TConfigVossik::SaveSettings() {
-    const std::string path = SettingsPath();
-    ProfileFile file(system_.ReadFile(path).value_or(""));
+// the previous file whole, and every line we do not own comes back as it was. A file that is
+// there but cannot be read whole is never replaced: the lines we could not read would be lost.
+bool SaveSettings(System& system, const std::wstring& path, const std::string& errorTitle,
+                  const ConfigPages& pages, const TrayIconSet& icons, unsigned refreshDelay) {
+    std::optional<std::string> content = system.ReadFile(path);
+    if (!content && system.FileExists(path)) {
+        ShowHandlerError(system, errorTitle, "Impossible d'écrire dans " + Narrow(path));
+        return false;
+    }
+    ProfileFile file(content.value_or(""));
 
-    const AboutPage& about = PageAPropos;
+    const AboutPage& about = pages.PageAPropos;
     file.WriteBool(section::Divers, key::SimpleClick, about.RBSimpleClick.Checked());
     file.WriteBool(section::Divers, key::MajIcones, about.CBActiverMAJ.Checked());
-    if (RefreshDelay != settings::DefaultRefreshDelay)
+    if (refreshDelay != settings::DefaultRefreshDelay)
         file.WriteInteger(section::Divers, key::Temporisation,
-                          static_cast<int>(RefreshDelay / 1000));
+                          static_cast<int>(refreshDelay / 1000));
     file.WriteBool(section::Divers, key::GarderCD, about.CBGarderCD.Checked());
     file.WriteBool(section::Divers, key::GarderNet, about.CBGarderNet.Checked());
 
-    const DrivesPage& drives = PageUS;
+    const DrivesPage& drives = pages.PageUS;
     file.WriteBool(section::Lecteurs, key::Affichage, drives.ActiverUS.Checked());
     file.WriteBool(section::Lecteurs, key::Amovibles, drives.CBDisquette.Checked());
     file.WriteBool(section::Lecteurs, key::Fixes, drives.CBDD.Checked());
@@ -57,16 +64,16 @@ bool TConfigVossik::SaveSettings() {
     file.WriteBool(section::Lecteurs, key::Exploreur, drives.RBExplorerUS.Checked());
     file.WriteBool(section::Lecteurs, key::Racine, drives.CBRacineUS.Checked());
 
-    const FoldersPage& folders = PageRep;
+    const FoldersPage& folders = pages.PageRep;
     file.WriteBool(section::Dossiers, key::Affichage, folders.ActiverRep.Checked());
     file.WriteBool(section::Dossiers, key::Exploreur, folders.RBExplorerREp.Checked());
     file.WriteBool(section::Dossiers, key::Racine, folders.CBRacineRep.Checked());
-    SaveItemList(file, section::Dossiers, Folders, false);
+    SaveItemList(file, section::Dossiers, icons.Folders, false);
 
-    file.WriteBool(section::LancementRapide, key::Affichage, PageApp.ActiverExe.Checked());
-    SaveItemList(file, section::LancementRapide, Launches, true);
+    file.WriteBool(section::LancementRapide, key::Affichage, pages.PageApp.ActiverExe.Checked());
+    SaveItemList(file, section::LancementRapide, icons.Launches, true);
 
-    const ShutdownPage& shutdown = PageEteindre;
+    const ShutdownPage& shutdown = pages.PageEteindre;
     file.WriteBool(section::Arreter, key::AfficherIcone, shutdown.CBAfficherArreter.Checked());
     file.WriteInteger(section::Arreter, key::TypeArret, ShutdownAction(shutdown));
     file.WriteBool(section::Arreter, key::Forcer, shutdown.CBForcer.Checked());
@@ -81,7 +88,7 @@ bool TConfigVossik::SaveSettings() {
     file.WriteBool(section::EteindreAuto, key::Rappel, shutdown.CBRappel1min.Checked());
     file.WriteBool(section::EteindreAuto, key::Confirmation, shutdown.CBConfirmationAuto.Checked());
 
-    if (system_.ReplaceFile(path, file.Content())) return true;
-    ShowHandlerError(system_, application_.Title(), "Impossible d'écrire dans " + path);
+    if (system.ReplaceFile(path, file.Content())) return true;
+    ShowHandlerError(system, errorTitle, "Impossible d'écrire dans " + Narrow(path));
     return false;
 }

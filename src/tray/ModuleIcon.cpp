@@ -1,39 +1,45 @@
-#include "tray/MessageBox.h"
+#include "platform/MessageBox.h"
 #include "tray/ShellInfo.h"
 
 namespace {
 
-void ReportFailure(System& system, const char* leadIn) {
-    MessageWithBeep(system, leadIn + std::to_string(system.LastError()) + ")", MessageKind::Error);
-}
-
-}  // namespace
-
-IconHandle LoadModuleIcon(System& system, const std::string& module, int resource) {
+// The steps of taking one icon out of another module. Reporting, a failed step shows its box
+// and the next step runs on the null handle; silent, the first failure ends the walk.
+IconHandle ModuleIconSteps(System& system, const std::string& module, int resource, bool report) {
+    auto check = [&](bool ok, const char* leadIn) {
+        if (ok) return true;
+        if (report)
+            MessageWithBeep(system, leadIn + std::to_string(system.LastError()) + ")",
+                            MessageKind::Error);
+        return report;
+    };
     const int cx = system.SmallIconWidth();
     const int cy = system.SmallIconHeight();
 
     // The module stays loaded: its icons are wanted again at every start of the menu images.
     ModuleHandle library = system.LoadLibrary(module);
-    if (!library) ReportFailure(system, "Erreur de nom de fichier (LoadLibrary n°");
+    if (!check(library, "Erreur de nom de fichier (LoadLibrary n°")) return nullptr;
 
     ResourceHandle group = system.FindResource(library, resource, ResourceType::GroupIcon);
-    if (!group) ReportFailure(system, "Erreur de n° d'icone (FindResource n°");
+    if (!check(group, "Erreur de n° d'icone (FindResource n°")) return nullptr;
 
     const void* directory = system.LoadResource(library, group);
-    if (!directory) ReportFailure(system, "Erreur de chargement d'icone (LoadResource n°");
+    if (!check(directory, "Erreur de chargement d'icone (LoadResource n°")) return nullptr;
 
     int imageId = system.LookupIconIdFromDirectory(directory, cx, cy);
     ResourceHandle image = system.FindResource(library, imageId, ResourceType::Icon);
     const void* bits = system.LoadResource(library, image);
-    if (!bits) ReportFailure(system, "Erreur de chargement d'icone (LoadResource 2 n°");
+    if (!check(bits, "Erreur de chargement d'icone (LoadResource 2 n°")) return nullptr;
 
     return system.CreateIconFromResource(bits, system.SizeofResource(library, image), cx, cy);
 }
 
-void AddModuleIcon(System& system, ui::ImageList& list, const std::string& module, int resource) {
-    IconHandle icon = LoadModuleIcon(system, module, resource);
-    if (!icon) return;
-    list.AddIcon(icon);
-    system.DestroyIcon(icon);
+}  // namespace
+
+OwnedIcon LoadModuleIcon(System& system, const std::string& module, int resource) {
+    return {system, ModuleIconSteps(system, module, resource, true)};
+}
+
+OwnedIcon FindModuleIcon(System& system, const std::string& module, int resource) {
+    return {system, ModuleIconSteps(system, module, resource, false)};
 }

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
-#include "tray/MessageBox.h"
+#include "platform/MessageBox.h"
 #include "types/Messages.h"
 
 namespace {
@@ -14,16 +15,24 @@ void CopyTip(NotifyIconData& data, const std::string& tip) {
     std::memset(data.szTip + length, 0, sizeof data.szTip - length);
 }
 
+// The record goes out with the icon the item owns now.
+bool Send(System& system, NotifyCommand command, TrayItem& item) {
+    item.IconData.hIcon = item.Icon.Get();
+    return system.NotifyIcon(command, item.IconData);
+}
+
 }  // namespace
 
-void FillIconData(NotifyIconData& data, WindowHandle window, std::uint32_t id,
-                  const std::string& tip, IconHandle icon) {
+void FillIconData(TrayItem& item, WindowHandle window, std::uint32_t id, const std::string& tip,
+                  OwnedIcon icon) {
+    item.Icon = std::move(icon);
+    NotifyIconData& data = item.IconData;
     data.cbSize = nif::RecordSize;
     data.hWnd = window;
     data.uID = id;
     data.uFlags = nif::All;
     data.uCallbackMessage = msg::TrayCallback;
-    data.hIcon = icon;
+    data.hIcon = item.Icon.Get();
     CopyTip(data, tip);
 }
 
@@ -38,19 +47,19 @@ void PrepareIconChange(NotifyIconData& data, IconHandle icon, const std::string&
     }
 }
 
-void ChangeTrayIcon(System& system, TrayItem& item, IconHandle icon, const std::string& tip,
+void ChangeTrayIcon(System& system, TrayItem& item, OwnedIcon icon, const std::string& tip,
                     bool changeTip) {
-    IconHandle previous = item.IconData.hIcon;
-    PrepareIconChange(item.IconData, icon, tip, changeTip);
+    // The previous icon stays alive until the shell has the new one.
+    OwnedIcon previous = std::exchange(item.Icon, std::move(icon));
+    PrepareIconChange(item.IconData, item.Icon.Get(), tip, changeTip);
     ModifyTrayIcon(system, item);
-    if (previous && previous != icon) system.DestroyIcon(previous);
 }
 
 void AddTrayIcon(System& system, TrayItem& item) {
     if (item.Shown || item.Missing) return;
     // A change may have left the tip out of the flags; an add always sends all three.
     item.IconData.uFlags = nif::All;
-    if (system.NotifyIcon(NotifyCommand::Add, item.IconData)) {
+    if (Send(system, NotifyCommand::Add, item)) {
         item.Shown = true;
         return;
     }
@@ -61,7 +70,7 @@ void AddTrayIcon(System& system, TrayItem& item) {
 
 void ModifyTrayIcon(System& system, TrayItem& item) {
     if (!item.Shown) return;
-    if (system.NotifyIcon(NotifyCommand::Modify, item.IconData)) return;
+    if (Send(system, NotifyCommand::Modify, item)) return;
     MessageWithBeep(
         system,
         "La modification de l'icône dans la barre de notification a échoué\r\n" + item.Tip(),
@@ -69,11 +78,6 @@ void ModifyTrayIcon(System& system, TrayItem& item) {
 }
 
 void RemoveTrayIcon(System& system, TrayItem& item) {
-    if (item.Shown) system.NotifyIcon(NotifyCommand::Delete, item.IconData);
+    if (item.Shown) Send(system, NotifyCommand::Delete, item);
     item.Shown = false;
-}
-
-void ReleaseTrayIcon(System& system, TrayItem& item) {
-    if (item.IconData.hIcon) system.DestroyIcon(item.IconData.hIcon);
-    item.IconData.hIcon = nullptr;
 }

@@ -6,16 +6,17 @@
 #include "platform/System.h"
 #include "types/TrayItem.h"
 
-// The record handed to the notification area, for an add: message, icon and tip.
-void FillIconData(NotifyIconData& data, WindowHandle window, std::uint32_t id,
-                  const std::string& tip, IconHandle icon);
+// The record handed to the notification area, for an add: message, icon and tip. The item
+// takes the icon over.
+void FillIconData(TrayItem& item, WindowHandle window, std::uint32_t id, const std::string& tip,
+                  OwnedIcon icon);
 
 // Sets the new icon, and the tip only when asked; window, id and message stay as they are.
 void PrepareIconChange(NotifyIconData& data, IconHandle icon, const std::string& tip,
                        bool changeTip);
 
 // The record owns its icon: a replaced icon is destroyed once the shell has the new one.
-void ChangeTrayIcon(System& system, TrayItem& item, IconHandle icon, const std::string& tip,
+void ChangeTrayIcon(System& system, TrayItem& item, OwnedIcon icon, const std::string& tip,
                     bool changeTip);
 
 // Not shown -> shown; nothing for a record already shown or whose target is missing.
@@ -24,6 +25,3 @@ void AddTrayIcon(System& system, TrayItem& item);
 void ModifyTrayIcon(System& system, TrayItem& item);
 // Always leaves the record not shown; the shell may already have lost the icon.
 void RemoveTrayIcon(System& system, TrayItem& item);
-
-// Destroys the record's icon, when it has one, and forgets it.
-void ReleaseTrayIcon(System& system, TrayItem& item);

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "types/Handles.h"
+#include "types/OwnedIcon.h"
 
 enum class TrayItemKind : std::uint32_t {
     DriveUnknown = 0,
@@ -46,8 +49,14 @@ struct TrayItem {
     std::string Options;
     bool Shown = false;
     bool Missing = false;
+    // The record as the notification area gets it. Its hIcon is set from `Icon` whenever the
+    // record is sent.
     NotifyIconData IconData;
+    OwnedIcon Icon;
 
     // The tip as stored in the record, up to its NUL.
     std::string Tip() const;
 };
+
+// A group's records in icon order: record k has the group's base id + k.
+using TrayItemList = std::vector<std::unique_ptr<TrayItem>>;

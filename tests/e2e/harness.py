@@ -243,13 +243,16 @@ class Vossik:
         (self.exe_dir / self.exe_name).unlink()
         self.exe_name = name
 
-    def start(self, *args: str, ini: str | bytes | None = None,
-              explorer_icon_boxes: bool = True) -> None:
-        """Writes the settings file if given, then starts the program in a new desktop.
+    def use_folder(self, name: str) -> None:
+        """Moves the program into the folder C:\\<name> (any script) before it starts."""
+        target = self.prefix.drive_c() / name
+        shutil.rmtree(target, ignore_errors=True)
+        shutil.move(self.exe_dir, target)
+        self.exe_dir = target
+        self.windows_exe_dir = "C:\\" + name
 
-        The start's three boxes about Wine's explorer.exe are answered here, unless the test
-        expects boxes of its own before them: then it calls answer_explorer_icon_boxes().
-        """
+    def start(self, *args: str, ini: str | bytes | None = None) -> None:
+        """Writes the settings file if given, then starts the program in a new desktop."""
         if ini is not None:
             self.write_ini(ini)
         log_dir = self.artifacts or self.exe_dir
@@ -276,26 +279,6 @@ class Vossik:
                 if attempt:
                     raise
                 self.prefix.kill_server()
-        if explorer_icon_boxes:
-            self.answer_explorer_icon_boxes()
-
-    # Wine's explorer.exe has no group icon 101, the picture of the menu's "Explorer" item: at
-    # every start the icon loader reports each step that fails on it, one box after the other.
-    MISSING_EXPLORER_ICON_BOXES = [
-        "Erreur de n° d'icone (FindResource n°",
-        "Erreur de chargement d'icone (LoadResource n°",
-        "Erreur de chargement d'icone (LoadResource 2 n°",
-    ]
-
-    def answer_explorer_icon_boxes(self) -> None:
-        for lead_in in self.MISSING_EXPLORER_ICON_BOXES:
-            box = self.wait_until(lambda: self.message_boxes(), f"the box '{lead_in}...'")[0]
-            text = "\n".join(box.get("texts", []))
-            assert box["caption"] == "Erreur" and lead_in in text, f"unexpected box: {box}"
-            self.answer_box("Erreur", "OK")
-            self.wait_until(lambda: not any(lead_in in "\n".join(b.get("texts", []))
-                                            for b in self.message_boxes()),
-                            f"the box '{lead_in}...' closed")
 
     def _desktop_window_exists(self) -> bool:
         found = subprocess.run(["xdotool", "search", "--name", f"^{DESKTOP} - Wine desktop$"],

@@ -156,7 +156,7 @@ Confirmation=1
 def test_hand_written_settings_load_and_save_without_losing_lines(vossik):
     vossik.write_ini(HAND_WRITTEN)
     assert b"[Autre programme]\r\nCl\xe9=valeur\r\n" in vossik.read_ini_bytes()  # as meant
-    vossik.start(explorer_icon_boxes=False)
+    vossik.start()
 
     # The missing folder: the shell's lookup fails, then the warning names it.
     for caption, text in [
@@ -165,7 +165,6 @@ def test_hand_written_settings_load_and_save_without_losing_lines(vossik):
         boxes = vossik.wait_until(vossik.message_boxes, f"the box {caption!r}")
         assert [(b["caption"], b["texts"]) for b in boxes] == [(caption, [text])]
         assert vossik.answer_box(caption, "OK")["closed"]
-    vossik.answer_explorer_icon_boxes()
 
     # No icon for the missing folder; an entry without a name shows the shell's name.
     icons = vossik.wait_stable(vossik.tray_icons, "the program's tray icons")
@@ -198,6 +197,16 @@ def test_first_reduce_writes_every_default(vossik):
     written = vossik.read_ini_bytes()
     expected = cp1252_crlf(DEFAULTS)
     assert written == expected, differences(expected, written)
+
+
+def test_a_folder_name_in_any_script_keeps_its_settings_file(vossik):
+    vossik.use_folder("Документы")
+    vossik.start()
+    vossik.wait_until(lambda: visible(vossik), "the configuration window")
+    vossik.click(MAIN_FORM, "Appliquer")
+    vossik.wait_until(vossik.read_ini_bytes, "the settings file in C:\\Документы")
+    assert vossik.read_ini_bytes() == cp1252_crlf(DEFAULTS)
+    assert vossik.message_boxes() == []
 
 
 def test_refused_save_keeps_the_program_open_and_the_file_whole(vossik):

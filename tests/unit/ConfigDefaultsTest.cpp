@@ -5,17 +5,21 @@
 #include <vector>
 
 #include "config/Pages.h"
+#include "ui/Form.h"
 
 namespace {
 
-// The five pages as the main form holds them, before it wires any handler.
-struct ConfigPages {
-    ui::PageControl onglets{nullptr, "Onglets"};
-    DrivesPage us{onglets};
-    FoldersPage rep{onglets};
-    LaunchPage app{onglets};
-    ShutdownPage eteindre{onglets};
-    AboutPage apropos{onglets};
+// The five pages as the main form makes them, on empty lists.
+struct Pages {
+    ui::Form form{"ConfigVossik"};
+    TrayItemList none;
+    ConfigPages all{form, none, none, false};
+    ui::PageControl& onglets = all.Onglets;
+    DrivesPage& us = all.PageUS;
+    FoldersPage& rep = all.PageRep;
+    LaunchPage& app = all.PageApp;
+    ShutdownPage& eteindre = all.PageEteindre;
+    AboutPage& apropos = all.PageAPropos;
 };
 
 void CollectRadios(ui::Control& parent, std::vector<ui::RadioButton*>& radios) {
@@ -26,18 +30,10 @@ void CollectRadios(ui::Control& parent, std::vector<ui::RadioButton*>& radios) {
     }
 }
 
-int ActionCode(const ShutdownPage& page) {
-    int action = -1;
-    for (const ui::RadioButton* radio :
-         {&page.RBLogOff, &page.RBRedWin, &page.RBRedemarrer, &page.RBEteindre})
-        if (radio->Checked()) action = radio->Tag();
-    return action + (page.CBForcer.Checked() ? page.CBForcer.Tag() : 0);
-}
-
 }  // namespace
 
 TEST(ConfigDefaults, OptionsReadByTheTrayStartAsTheWindowIsMade) {
-    ConfigPages pages;
+    Pages pages;
 
     // Every drive kind is shown, opened in the explorer view, not as a root.
     EXPECT_TRUE(pages.us.ActiverUS.Checked());
@@ -55,7 +51,8 @@ TEST(ConfigDefaults, OptionsReadByTheTrayStartAsTheWindowIsMade) {
 
     // The shutdown icon powers off, unforced, after confirmation; no schedule.
     EXPECT_TRUE(pages.eteindre.CBAfficherArreter.Checked());
-    EXPECT_EQ(ActionCode(pages.eteindre), 8);
+    EXPECT_EQ(pages.eteindre.ActionCaption(), "Eteindre");
+    EXPECT_FALSE(pages.eteindre.CBForcer.Checked());
     EXPECT_TRUE(pages.eteindre.CBConfirmer.Checked());
     EXPECT_FALSE(pages.eteindre.CBEteindreAuto.Checked());
     EXPECT_EQ(pages.eteindre.GroupePeriode.ItemIndex(), 0) << "Uniquement aujourd'hui";
@@ -80,22 +77,8 @@ TEST(ConfigDefaults, OptionsReadByTheTrayStartAsTheWindowIsMade) {
     EXPECT_EQ(pages.app.ListeFich.ItemIndex(), -1);
 }
 
-TEST(ConfigDefaults, EachShutdownChoiceGivesItsActionCodeAndForcingAddsFour) {
-    ConfigPages pages;
-    ShutdownPage& page = pages.eteindre;
-    const std::map<ui::RadioButton*, int> codes = {
-        {&page.RBLogOff, 0}, {&page.RBRedWin, 66}, {&page.RBRedemarrer, 2}, {&page.RBEteindre, 8}};
-    for (bool forced : {false, true}) {
-        page.CBForcer.SetChecked(forced);
-        for (auto [radio, code] : codes) {
-            radio->Click();
-            EXPECT_EQ(ActionCode(page), code + (forced ? 4 : 0)) << radio->Name();
-        }
-    }
-}
-
 TEST(ConfigDefaults, HourAndMinuteLinesNameTheirValueInTheRightNumber) {
-    ConfigPages pages;
+    Pages pages;
     const ui::ComboBox& heure = pages.eteindre.Heure;
     const ui::ComboBox& minutes = pages.eteindre.Minutes;
 
@@ -121,7 +104,7 @@ TEST(ConfigDefaults, HourAndMinuteLinesNameTheirValueInTheRightNumber) {
 }
 
 TEST(ConfigDefaults, RadioButtonsExcludeEachOtherOnlyInsideTheirGroupBox) {
-    ConfigPages pages;
+    Pages pages;
     std::vector<ui::RadioButton*> radios;
     CollectRadios(pages.onglets, radios);
     std::map<ui::Control*, std::vector<ui::RadioButton*>> groups;
@@ -150,22 +133,5 @@ TEST(ConfigDefaults, RadioButtonsExcludeEachOtherOnlyInsideTheirGroupBox) {
             for (auto& [otherBox, choice] : others)
                 EXPECT_TRUE(choice->Checked()) << radio->Name() << " changed " << otherBox->Name();
         }
-    }
-}
-
-TEST(ConfigDefaults, AboutTextFillsTheSevenLinesOfItsLabel) {
-    ConfigPages pages;
-    const std::string& text = pages.apropos.Label1.Caption();
-    std::vector<std::string> lines;
-    for (std::size_t start = 0;;) {
-        std::size_t end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        if (end == std::string::npos) break;
-        start = end + 2;
-    }
-    ASSERT_EQ(lines.size(), 7u) << text;
-    for (const std::string& line : lines) {
-        EXPECT_FALSE(line.empty());
-        EXPECT_EQ(line.find('\n'), std::string::npos) << "a bare line feed: " << line;
     }
 }

@@ -27,19 +27,19 @@ TEST_F(DrivesTest, EveryLetterGetsAnEntryWithIdsInLetterOrder) {
     ThreeDrives();
     system.driveMask |= 1u << 25;  // Z:, unknown to the shell
     TConfigVossik& form = Start();
-    EXPECT_EQ(form.DriveMask, 0b10101u | 1u << 25);
-    ASSERT_EQ(form.Drives.size(), 4u);
+    EXPECT_EQ(form.Watcher.DriveMask, 0b10101u | 1u << 25);
+    ASSERT_EQ(form.Icons.Drives.size(), 4u);
     const char* paths[] = {"A:\\", "C:\\", "E:\\", "Z:\\"};
     for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(form.Drives[i]->Path, paths[i]);
-        EXPECT_EQ(form.Drives[i]->IconData.uID, i);
-        EXPECT_FALSE(form.Drives[i]->Missing);
+        EXPECT_EQ(form.Icons.Drives[i]->Path, paths[i]);
+        EXPECT_EQ(form.Icons.Drives[i]->IconData.uID, i);
+        EXPECT_FALSE(form.Icons.Drives[i]->Missing);
     }
-    EXPECT_EQ(form.Drives[1]->Kind, TrayItemKind::DriveFixed);
-    EXPECT_EQ(form.Drives[1]->Tip(), "Disque local (C:)");
-    EXPECT_EQ(form.Drives[3]->Kind, TrayItemKind::DriveNoRootDir);
+    EXPECT_EQ(form.Icons.Drives[1]->Kind, TrayItemKind::DriveFixed);
+    EXPECT_EQ(form.Icons.Drives[1]->Tip(), "Disque local (C:)");
+    EXPECT_EQ(form.Icons.Drives[3]->Kind, TrayItemKind::DriveNoRootDir);
     // The drive the shell does not know is still made, without a picture, after one box.
-    EXPECT_EQ(form.Drives[3]->IconData.hIcon, nullptr);
+    EXPECT_EQ(form.Icons.Drives[3]->IconData.hIcon, nullptr);
     ASSERT_EQ(system.boxes.size(), 1u);
     EXPECT_EQ(system.boxes[0].Text,
               "Erreur : ne peut retrouver le nom du fichier et/ou son icone.");
@@ -47,7 +47,7 @@ TEST_F(DrivesTest, EveryLetterGetsAnEntryWithIdsInLetterOrder) {
 
 TEST_F(DrivesTest, KindBoxesAndTheGroupBoxDecide) {
     TConfigVossik& form = Start();
-    DrivesPage& page = form.PageUS;
+    DrivesPage& page = form.Pages.PageUS;
     struct Kind {
         TrayItemKind Value;
         ui::CheckBox* Box;
@@ -64,7 +64,7 @@ TEST_F(DrivesTest, KindBoxesAndTheGroupBoxDecide) {
             for (bool box : {false, true}) {
                 page.ActiverUS.SetChecked(group);
                 kind.Box->SetChecked(box);
-                EXPECT_EQ(form.IsDriveShown(drive), group && box)
+                EXPECT_EQ(form.Watcher.IsDriveShown(drive), group && box)
                     << static_cast<int>(kind.Value) << group << box;
             }
         }
@@ -72,7 +72,7 @@ TEST_F(DrivesTest, KindBoxesAndTheGroupBoxDecide) {
     for (TrayItemKind never :
          {TrayItemKind::DriveUnknown, TrayItemKind::DriveNoRootDir, static_cast<TrayItemKind>(7)}) {
         drive.Kind = never;
-        EXPECT_FALSE(form.IsDriveShown(drive));
+        EXPECT_FALSE(form.Watcher.IsDriveShown(drive));
     }
     EXPECT_EQ(DiskQueries(), 0) << "no drive but a CD-ROM is ever queried";
 }
@@ -82,33 +82,33 @@ TEST_F(DrivesTest, CdDrivesAreQueriedOnlyWhenNothingElseDecides) {
     TrayItem cd;
     cd.Kind = TrayItemKind::DriveCdRom;
     cd.Path = "E:\\";
-    FillIconData(cd.IconData, nullptr, 2, " (E:)", nullptr);
-    AboutPage& about = form.PageAPropos;
+    FillIconData(cd, nullptr, 2, " (E:)", {});
+    AboutPage& about = form.Pages.PageAPropos;
 
     about.CBGarderCD.SetChecked(true);
-    EXPECT_TRUE(form.IsDriveShown(cd)) << "kept by option";
-    form.PageUS.CBCD.SetChecked(false);
-    EXPECT_FALSE(form.IsDriveShown(cd));
-    form.PageUS.CBCD.SetChecked(true);
-    form.PageUS.ActiverUS.SetChecked(false);
-    EXPECT_FALSE(form.IsDriveShown(cd));
-    form.PageUS.ActiverUS.SetChecked(true);
+    EXPECT_TRUE(form.Watcher.IsDriveShown(cd)) << "kept by option";
+    form.Pages.PageUS.CBCD.SetChecked(false);
+    EXPECT_FALSE(form.Watcher.IsDriveShown(cd));
+    form.Pages.PageUS.CBCD.SetChecked(true);
+    form.Pages.PageUS.ActiverUS.SetChecked(false);
+    EXPECT_FALSE(form.Watcher.IsDriveShown(cd));
+    form.Pages.PageUS.ActiverUS.SetChecked(true);
     EXPECT_EQ(DiskQueries(), 0);
 
     about.CBGarderCD.SetChecked(false);
-    EXPECT_FALSE(form.IsDriveShown(cd)) << "empty drive with its bare name";
+    EXPECT_FALSE(form.Watcher.IsDriveShown(cd)) << "empty drive with its bare name";
     system.readableDisks.insert("E:\\");
     system.errorMode = 0x8000;
-    EXPECT_TRUE(form.IsDriveShown(cd));
+    EXPECT_TRUE(form.Watcher.IsDriveShown(cd));
     EXPECT_EQ(DiskQueries(), 2);
     EXPECT_EQ(system.calls.back(), "errormode 32768") << "the previous mode comes back";
     EXPECT_TRUE(std::count(system.calls.begin(), system.calls.end(), "disksize E:\\ mode 1"));
     system.readableDisks.clear();
-    form.IsDriveShown(cd);
+    form.Watcher.IsDriveShown(cd);
     EXPECT_EQ(system.errorMode, 0x8000u) << "restored after a failed query too";
 
-    FillIconData(cd.IconData, nullptr, 2, "AUDIO_CD (E:)", nullptr);
-    EXPECT_TRUE(form.IsDriveShown(cd)) << "a disc's own name: no query";
+    FillIconData(cd, nullptr, 2, "AUDIO_CD (E:)", {});
+    EXPECT_TRUE(form.Watcher.IsDriveShown(cd)) << "a disc's own name: no query";
     EXPECT_EQ(DiskQueries(), 3);
 }
 
@@ -122,11 +122,11 @@ TEST_F(DrivesTest, DriveIconsComeFirstAndLastOnXp) {
         system.shellFiles["D:\\"] = {};
         system.version = xp ? SystemVersion{5, 1} : SystemVersion{10, 0};
         TConfigVossik& form = Start();
-        form.Folders.push_back(MakeEntry(TrayItemKind::Folder, 100, "F0"));
-        form.Folders.push_back(MakeEntry(TrayItemKind::Folder, 101, "F1"));
-        form.Launches.push_back(MakeEntry(TrayItemKind::Launch, 1000, "L0"));
+        AddEntry(form.Icons.Folders, TrayItemKind::Folder, "F0");
+        AddEntry(form.Icons.Folders, TrayItemKind::Folder, "F1");
+        AddEntry(form.Icons.Launches, TrayItemKind::Launch, "L0");
         system.calls.clear();
-        form.RefreshTrayIcons();
+        form.Icons.RefreshTrayIcons();
         std::vector<std::string> expected{"add 0",   "add 1",    "add 100",
                                           "add 101", "add 1000", "add 10000"};
         if (xp) std::reverse(expected.begin(), expected.end());

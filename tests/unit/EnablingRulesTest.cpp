@@ -1,3 +1,4 @@
+#include "config/CheckSomeIconShown.h"
 #include "config/EnableControlTree.h"
 #include "support/MainFormFixture.h"
 
@@ -5,11 +6,11 @@ using EnablingRulesTest = MainFormFixture;
 
 TEST_F(EnablingRulesTest, FolderBoxOffClearsTheSelectionAndOnLeavesEditingWaitingForANewOne) {
     TConfigVossik& form = Start();
-    FoldersPage& page = form.PageRep;
-    form.Folders.push_back(MakeEntry(TrayItemKind::Folder, 100, "Docs"));
+    FoldersPage& page = form.Pages.PageRep;
+    AddEntry(form.Icons.Folders, TrayItemKind::Folder, "Docs");
     page.ListeRep.AddItem("C:\\Docs");
     page.ListeRep.SetItemIndex(0);
-    form.ListeRepClick();
+    page.ListeRepClick();
     EXPECT_TRUE(page.ModifierRepBtn.Enabled());
     EXPECT_EQ(page.NomRep.Caption(), "Docs");
     EXPECT_EQ(page.ListeRep.Hint(), "C:\\Docs");
@@ -37,13 +38,14 @@ TEST_F(EnablingRulesTest, FolderBoxOffClearsTheSelectionAndOnLeavesEditingWaitin
 
 TEST_F(EnablingRulesTest, DriveAndLaunchBoxesSwitchTheirOwnControlsOnly) {
     TConfigVossik& form = Start();
-    form.PageUS.ActiverUS.Click();
-    EXPECT_FALSE(form.PageUS.MontrerTypeUS.Enabled());
-    for (ui::Control* box : form.PageUS.MontrerTypeUS.Children()) EXPECT_FALSE(box->Enabled());
-    EXPECT_TRUE(form.PageUS.TypeOuvertureUS.Enabled());
-    EXPECT_TRUE(form.PageUS.CBRacineUS.Enabled());
+    form.Pages.PageUS.ActiverUS.Click();
+    EXPECT_FALSE(form.Pages.PageUS.MontrerTypeUS.Enabled());
+    for (ui::Control* box : form.Pages.PageUS.MontrerTypeUS.Children())
+        EXPECT_FALSE(box->Enabled());
+    EXPECT_TRUE(form.Pages.PageUS.TypeOuvertureUS.Enabled());
+    EXPECT_TRUE(form.Pages.PageUS.CBRacineUS.Enabled());
 
-    LaunchPage& launch = form.PageApp;
+    LaunchPage& launch = form.Pages.PageApp;
     launch.ListeFich.AddItem("Notes (C:\\notes.txt )");
     launch.ListeFich.SetItemIndex(0);
     launch.ActiverExe.Click();
@@ -52,14 +54,14 @@ TEST_F(EnablingRulesTest, DriveAndLaunchBoxesSwitchTheirOwnControlsOnly) {
     EXPECT_FALSE(launch.ModifierExeBtn.Enabled());
     EXPECT_EQ(launch.ListeFich.ItemIndex(), -1);
 
-    form.PageAPropos.CBActiverMAJ.Click();
-    EXPECT_FALSE(form.PageAPropos.CBGarderCD.Enabled());
-    EXPECT_FALSE(form.PageAPropos.CBGarderNet.Enabled());
+    form.Pages.PageAPropos.CBActiverMAJ.Click();
+    EXPECT_FALSE(form.Pages.PageAPropos.CBGarderCD.Enabled());
+    EXPECT_FALSE(form.Pages.PageAPropos.CBGarderNet.Enabled());
 }
 
 TEST_F(EnablingRulesTest, EditsSwitchBetweenWindowAndButtonFaceColour) {
     TConfigVossik& form = Start();
-    ui::Edit& edit = form.PageRep.NomRep;
+    ui::Edit& edit = form.Pages.PageRep.NomRep;
     EnableControlTree(edit, true);
     EXPECT_EQ(edit.BackColor(), ui::syscolor::Window);
     EnableControlTree(edit, false);
@@ -71,10 +73,10 @@ TEST_F(EnablingRulesTest, OneShownDriveIsEnoughForTheCheck) {
     system.driveTypes = {{"C:\\", 3}};
     system.shellFiles["C:\\"] = {};
     TConfigVossik& form = Start();
-    form.PageRep.ActiverRep.SetChecked(false);
-    form.PageApp.ActiverExe.SetChecked(false);
-    form.PageEteindre.CBAfficherArreter.SetChecked(false);
-    form.RefreshTrayIcons();
-    EXPECT_TRUE(form.CheckSomeIconShown());
+    form.Pages.PageRep.ActiverRep.SetChecked(false);
+    form.Pages.PageApp.ActiverExe.SetChecked(false);
+    form.Pages.PageEteindre.CBAfficherArreter.SetChecked(false);
+    form.Icons.RefreshTrayIcons();
+    EXPECT_TRUE(CheckSomeIconShown(system, form.Icons));
     EXPECT_TRUE(system.boxes.empty());
 }

@@ -1,3 +1,4 @@
+#include "menu/ContextMenu.h"
 #include "support/MainFormFixture.h"
 
 using LifecycleTest = MainFormFixture;
@@ -5,9 +6,9 @@ using LifecycleTest = MainFormFixture;
 TEST_F(LifecycleTest, TaskbarCreatedPutsEveryIconBackInOrder) {
     WithSettingsFile();
     TConfigVossik& form = Start();
-    form.Folders.push_back(MakeEntry(TrayItemKind::Folder, 100, "A"));
-    form.Launches.push_back(MakeEntry(TrayItemKind::Launch, 1000, "B"));
-    form.RefreshTrayIcons();
+    AddEntry(form.Icons.Folders, TrayItemKind::Folder, "A");
+    AddEntry(form.Icons.Launches, TrayItemKind::Launch, "B");
+    form.Icons.RefreshTrayIcons();
     system.calls.clear();
 
     bool passedOn = false;
@@ -30,20 +31,20 @@ TEST_F(LifecycleTest, AddsFollowGroupOrderAndReverseOnXp) {
         system.modules["Shell32"] = {28};
         system.version = xp ? SystemVersion{5, 1} : SystemVersion{6, 1};
         TConfigVossik& form = Start();
-        form.Folders.push_back(MakeEntry(TrayItemKind::Folder, 100, "F0"));
-        form.Folders.push_back(MakeEntry(TrayItemKind::Folder, 101, "F1"));
-        form.Launches.push_back(MakeEntry(TrayItemKind::Launch, 1000, "L0"));
-        form.RefreshTrayIcons();
+        AddEntry(form.Icons.Folders, TrayItemKind::Folder, "F0");
+        AddEntry(form.Icons.Folders, TrayItemKind::Folder, "F1");
+        AddEntry(form.Icons.Launches, TrayItemKind::Launch, "L0");
+        form.Icons.RefreshTrayIcons();
         std::vector<std::string> expected{"add 100", "add 101", "add 1000", "add 10000"};
         if (xp) std::reverse(expected.begin(), expected.end());
         EXPECT_EQ(NotifyCalls(), expected) << (xp ? "XP" : "other");
 
         system.calls.clear();
-        form.RefreshTrayIcons();
+        form.Icons.RefreshTrayIcons();
         EXPECT_TRUE(NotifyCalls().empty()) << "a second refresh sends nothing";
 
-        form.PageRep.ActiverRep.SetChecked(false);
-        form.RefreshTrayIcons();
+        form.Pages.PageRep.ActiverRep.SetChecked(false);
+        form.Icons.RefreshTrayIcons();
         std::vector<std::string> removed{"delete 100", "delete 101"};
         if (xp) std::reverse(removed.begin(), removed.end());
         EXPECT_EQ(NotifyCalls(), removed) << "only the folder icons leave";
@@ -53,12 +54,10 @@ TEST_F(LifecycleTest, AddsFollowGroupOrderAndReverseOnXp) {
 
 TEST_F(LifecycleTest, RefusedAddsGiveOneBoxPerWantedIconInOrder) {
     TConfigVossik& form = Start();
-    form.Folders.push_back(MakeEntry(TrayItemKind::Folder, 100, "F0"));
-    auto missing = MakeEntry(TrayItemKind::Folder, 101, "Absent");
-    missing->Missing = true;
-    form.Folders.push_back(std::move(missing));
+    AddEntry(form.Icons.Folders, TrayItemKind::Folder, "F0");
+    AddEntry(form.Icons.Folders, TrayItemKind::Folder, "Absent").Missing = true;
     system.notifyResult = [](NotifyCommand, const NotifyIconData&) { return false; };
-    form.RefreshTrayIcons();
+    form.Icons.RefreshTrayIcons();
     ASSERT_EQ(system.boxes.size(), 2u);
     EXPECT_TRUE(system.boxes[0].Text.ends_with("\r\nF0"));
     EXPECT_TRUE(system.boxes[1].Text.ends_with("\r\nRedémarrer l'ordinateur"));
@@ -67,16 +66,16 @@ TEST_F(LifecycleTest, RefusedAddsGiveOneBoxPerWantedIconInOrder) {
 TEST_F(LifecycleTest, ReduireHidesOnlyWhenSomeIconShows) {
     TConfigVossik& form = Start();
     application->Run();
-    form.PageEteindre.CBAfficherArreter.SetChecked(false);
+    form.Pages.PageEteindre.CBAfficherArreter.SetChecked(false);
     form.OkBtn.Click();
     EXPECT_TRUE(form.Showing()) << "no icon: the window stays";
     EXPECT_EQ(system.boxes.size(), 1u);
 
-    form.PageEteindre.CBAfficherArreter.SetChecked(true);
+    form.Pages.PageEteindre.CBAfficherArreter.SetChecked(true);
     form.OkBtn.Click();
     EXPECT_FALSE(form.Showing());
     EXPECT_FALSE(application->TaskbarButtonShown());
-    EXPECT_TRUE(form.ShutdownItem.Shown);
+    EXPECT_TRUE(form.Icons.ShutdownItem.Shown);
 }
 
 TEST_F(LifecycleTest, AppliquerKeepsTheWindowAndQuitterEndsTheProgram) {
@@ -84,35 +83,33 @@ TEST_F(LifecycleTest, AppliquerKeepsTheWindowAndQuitterEndsTheProgram) {
     application->Run();
     form.AppliquerBtn.Click();
     EXPECT_TRUE(form.Showing());
-    EXPECT_TRUE(form.ShutdownItem.Shown);
+    EXPECT_TRUE(form.Icons.ShutdownItem.Shown);
     EXPECT_FALSE(backend.quitRequested);
     form.QuitterBtn.Click();
     EXPECT_TRUE(backend.quitRequested);
 }
 
-TEST_F(LifecycleTest, MenuImagesComeInOrderWithTheXpVariant) {
-    TConfigVossik& form = Start();
-    EXPECT_EQ(form.ImageList.Count(), 9);
-    EXPECT_EQ(form.ImageList.Format(), ui::ImageFormat::Default);
-    EXPECT_TRUE(form.MCRedemarrerWin.Visible);
-    EXPECT_EQ(form.ImageList.Sources()[8], system.LoadOwnIcon("ZCOCHE"));
-    // The loaded system pictures are copied and destroyed; only the shutdown icon lives on.
-    EXPECT_EQ(system.liveIcons.size(), 1u);
-
-    system = FakeSystem();
-    system.version = {5, 1};
-    system.modules["Shell32"] = {16, 22, 23, 28};
-    TConfigVossik& xp = Start();
-    EXPECT_EQ(xp.ImageList.Format(), ui::ImageFormat::Color32);
-    EXPECT_FALSE(xp.MCRedemarrerWin.Visible);
-    // Explorer.exe cannot be loaded: its image is left out with four boxes, the rest moves up.
-    EXPECT_EQ(xp.ImageList.Count(), 8);
-    EXPECT_EQ(system.boxes.size(), 4u);
+TEST_F(LifecycleTest, MenuImagesAreNineWithoutABoxOurOwnStandingInForWhatTheSystemLacks) {
+    system.modules = {{"Shell32", {16, 22, 28}}};  // no search picture, no Explorer.exe
+    for (bool xp : {false, true}) {
+        ContextMenu menu(system);
+        menu.BuildMenuImages(xp);
+        const std::vector<IconHandle>& images = menu.ImageList.Sources();
+        ASSERT_EQ(images.size(), 9u);
+        EXPECT_EQ(images[2], system.LoadOwnIcon("MAINICON")) << "explore";
+        EXPECT_EQ(images[3], system.LoadOwnIcon("MAINICON")) << "search";
+        EXPECT_NE(images[4], system.LoadOwnIcon("MAINICON")) << "properties";
+        EXPECT_EQ(images[5], system.LoadOwnIcon("ZCONFIG"));
+        EXPECT_EQ(images[8], system.LoadOwnIcon("ZCOCHE"));
+        EXPECT_EQ(menu.MCRedemarrerWin.Visible, !xp);
+    }
+    EXPECT_TRUE(system.boxes.empty());
+    EXPECT_TRUE(system.liveIcons.empty()) << "the loaded pictures are copied, then destroyed";
 }
 
 TEST_F(LifecycleTest, ShutdownPageRulesFollowTheirBoxes) {
     TConfigVossik& form = Start();
-    ShutdownPage& page = form.PageEteindre;
+    ShutdownPage& page = form.Pages.PageEteindre;
     EXPECT_FALSE(page.Heure.Enabled()) << "the schedule starts switched off";
     EXPECT_EQ(page.Heure.ItemIndex(), 0);
     page.CBEteindreAuto.SetChecked(true);
@@ -128,8 +125,7 @@ TEST_F(LifecycleTest, ShutdownPageRulesFollowTheirBoxes) {
     page.CBAfficherArreter.SetChecked(true);
     EXPECT_TRUE(page.RBRedWin.Enabled());
 
-    form.IsWindowsXP = true;
-    form.CBAfficherArreterClick();
-    EXPECT_FALSE(page.RBRedWin.Enabled()) << "never offered on XP";
-    EXPECT_TRUE(page.RBLogOff.Enabled());
+    ShutdownPage xp(form.Pages.Onglets, true);
+    EXPECT_FALSE(xp.RBRedWin.Enabled()) << "never offered on XP";
+    EXPECT_TRUE(xp.RBLogOff.Enabled());
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/MessageBox.h"
 #include "support/FakeSystem.h"
-#include "tray/MessageBox.h"
 
 TEST(MessageWithBeep, SoundTitleIconAndButtonsFollowTheKind) {
     struct Case {

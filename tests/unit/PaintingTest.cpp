@@ -19,26 +19,26 @@ TEST_F(PaintingTest, GradientOnlyAboveEightBitsAndNeverOnXp) {
     form.OnPaint(palette);
     EXPECT_TRUE(palette.fills.empty());
 
-    form.IsWindowsXP = true;
+    system.version = {5, 1};
     RecordingCanvas xp;
-    form.OnPaint(xp);
+    Start().OnPaint(xp);
     EXPECT_TRUE(xp.fills.empty());
 }
 
 TEST_F(PaintingTest, ListLinesDrawTheEntryIconAndTextAtTheirPlaces) {
     TConfigVossik& form = Start();
-    form.Folders.push_back(MakeEntry(TrayItemKind::Folder, 100, "Docs"));
-    form.PageRep.ListeRep.AddItem("C:\\Docs");
-    form.Launches.push_back(MakeEntry(TrayItemKind::Launch, 1000, "Notes"));
-    form.Launches[0]->IconData.hIcon = nullptr;
-    form.PageApp.ListeFich.AddItem("Notes (C:\\notes.txt )");
+    AddEntry(form.Icons.Folders, TrayItemKind::Folder, "Docs");
+    form.Pages.PageRep.ListeRep.AddItem("C:\\Docs");
+    AddEntry(form.Icons.Launches, TrayItemKind::Launch, "Notes");
+    form.Icons.Launches[0]->Icon = {};
+    form.Pages.PageApp.ListeFich.AddItem("Notes (C:\\notes.txt )");
 
     RecordingCanvas canvas;
     const ui::Rect line{0, 36, 166, 54};
-    form.PageRep.ListeRep.OnDrawItem(form.PageRep.ListeRep, canvas, 0, line, {});
+    form.Pages.PageRep.ListeRep.OnDrawItem(form.Pages.PageRep.ListeRep, canvas, 0, line, {});
     EXPECT_EQ(canvas.brushFills, std::vector<ui::Rect>{line});
     ASSERT_EQ(canvas.icons.size(), 1u);
-    EXPECT_EQ(canvas.icons[0].Handle, form.Folders[0]->IconData.hIcon);
+    EXPECT_EQ(canvas.icons[0].Handle, form.Icons.Folders[0]->Icon.Get());
     EXPECT_EQ(canvas.icons[0].X, 2);
     EXPECT_EQ(canvas.icons[0].Y, 37);
     ASSERT_EQ(canvas.texts.size(), 1u);
@@ -46,7 +46,7 @@ TEST_F(PaintingTest, ListLinesDrawTheEntryIconAndTextAtTheirPlaces) {
     EXPECT_EQ(canvas.texts[0].Y, 39) << "3 pixels below the line's top";
 
     RecordingCanvas launch;
-    form.PageApp.ListeFich.OnDrawItem(form.PageApp.ListeFich, launch, 0, line, {});
+    form.Pages.PageApp.ListeFich.OnDrawItem(form.Pages.PageApp.ListeFich, launch, 0, line, {});
     EXPECT_TRUE(launch.icons.empty()) << "an entry without icon shows its text only";
     EXPECT_EQ(launch.texts[0].Value, "Notes (C:\\notes.txt )");
 }

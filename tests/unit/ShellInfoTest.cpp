@@ -2,23 +2,21 @@
 
 #include "support/FakeSystem.h"
 #include "tray/ShellInfo.h"
-#include "ui/headless/HeadlessBackend.h"
 
 TEST(GetDisplayNameAndIcon, FillsTheNameOnlyOnSuccessAndReportsOnlyWhenAsked) {
     FakeSystem system;
     system.shellFiles["C:\\"] = {nullptr, "Disque local (C:)"};
     std::string name = "avant";
-    IconHandle icon = GetDisplayNameAndIcon(system, "C:\\", name, false);
-    EXPECT_NE(icon, nullptr);
+    EXPECT_TRUE(GetDisplayNameAndIcon(system, "C:\\", name, false));
     EXPECT_EQ(name, "Disque local (C:)");
     EXPECT_EQ(system.calls[0], "fileinfo C:\\ 769") << "icon + display name + small icon";
 
     name = "avant";
-    EXPECT_EQ(GetDisplayNameAndIcon(system, "Z:\\absent", name, false), nullptr);
+    EXPECT_FALSE(GetDisplayNameAndIcon(system, "Z:\\absent", name, false));
     EXPECT_EQ(name, "avant");
     EXPECT_TRUE(system.boxes.empty());
 
-    EXPECT_EQ(GetDisplayNameAndIcon(system, "Z:\\absent", name, true), nullptr);
+    EXPECT_FALSE(GetDisplayNameAndIcon(system, "Z:\\absent", name, true));
     ASSERT_EQ(system.boxes.size(), 1u);
     EXPECT_EQ(system.boxes[0].Text,
               "Erreur : ne peut retrouver le nom du fichier et/ou son icone.");
@@ -28,9 +26,9 @@ TEST(GetDisplayNameAndIcon, FillsTheNameOnlyOnSuccessAndReportsOnlyWhenAsked) {
 TEST(GetSmallIcon, AlwaysReportsFailure) {
     FakeSystem system;
     system.shellFiles["C:\\x.txt"] = {};
-    EXPECT_NE(GetSmallIcon(system, "C:\\x.txt"), nullptr);
+    EXPECT_TRUE(GetSmallIcon(system, L"C:\\x.txt"));
     EXPECT_EQ(system.calls[0], "fileinfo C:\\x.txt 257");
-    EXPECT_EQ(GetSmallIcon(system, "C:\\y.txt"), nullptr);
+    EXPECT_FALSE(GetSmallIcon(system, L"C:\\y.txt"));
     ASSERT_EQ(system.boxes.size(), 1u);
     EXPECT_EQ(system.boxes[0].Text, "Erreur : ne peut retourver l'icone du fichier.");
 }
@@ -38,8 +36,8 @@ TEST(GetSmallIcon, AlwaysReportsFailure) {
 TEST(LoadModuleIcon, LoadsTheSmallImageOfTheGroup) {
     FakeSystem system;
     system.modules["Shell32"] = {28};
-    IconHandle icon = LoadModuleIcon(system, "Shell32", 28);
-    EXPECT_NE(icon, nullptr);
+    OwnedIcon icon = LoadModuleIcon(system, "Shell32", 28);
+    EXPECT_TRUE(icon);
     EXPECT_TRUE(system.boxes.empty());
     EXPECT_EQ(system.calls, (std::vector<std::string>{
                                 "loadlibrary Shell32", "findresource 28 group", "loadresource",
@@ -49,29 +47,18 @@ TEST(LoadModuleIcon, LoadsTheSmallImageOfTheGroup) {
 TEST(LoadModuleIcon, FailuresCascadeOnTheNullHandleWithOneBoxPerReportedStep) {
     FakeSystem system;
     system.modules["Shell32"] = {28};
-    EXPECT_EQ(LoadModuleIcon(system, "Shell32", 99), nullptr);
+    EXPECT_FALSE(FindModuleIcon(system, "Shell32", 99));
+    EXPECT_TRUE(system.boxes.empty()) << "the silent variant";
+    EXPECT_FALSE(LoadModuleIcon(system, "Shell32", 99));
     ASSERT_EQ(system.boxes.size(), 3u);
     EXPECT_EQ(system.boxes[0].Text, "Erreur de n° d'icone (FindResource n°1813)");
     EXPECT_EQ(system.boxes[1].Text, "Erreur de chargement d'icone (LoadResource n°87)");
     EXPECT_EQ(system.boxes[2].Text, "Erreur de chargement d'icone (LoadResource 2 n°87)");
 
     FakeSystem noModule;
-    EXPECT_EQ(LoadModuleIcon(noModule, "Absent.dll", 1), nullptr);
+    EXPECT_FALSE(LoadModuleIcon(noModule, "Absent.dll", 1));
     ASSERT_EQ(noModule.boxes.size(), 4u);
     EXPECT_EQ(noModule.boxes[0].Text, "Erreur de nom de fichier (LoadLibrary n°126)");
     EXPECT_EQ(noModule.boxes[0].Title, "Erreur");
     EXPECT_TRUE(noModule.liveIcons.empty());
-}
-
-TEST(AddModuleIcon, AppendsACopyAndDestroysTheLoadedIcon) {
-    FakeSystem system;
-    system.modules["Shell32"] = {16};
-    ui::HeadlessBackend backend;
-    ui::SetBackend(backend);
-    ui::ImageList list;
-    AddModuleIcon(system, list, "Shell32", 16);
-    AddModuleIcon(system, list, "Shell32", 17);
-    EXPECT_EQ(list.Count(), 1);
-    EXPECT_TRUE(system.liveIcons.empty());
-    EXPECT_EQ(system.faultyDestroys, 0);
 }

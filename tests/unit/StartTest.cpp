@@ -30,7 +30,7 @@ TEST_F(StartTest, SettingsFileStartsInTheTrayUnlessConfigIsTheFirstArgument) {
         EXPECT_EQ(form.StartsInTray(), c.InTray) << ::testing::PrintToString(c.Arguments);
         // Icons exist only when the program starts in the tray.
         EXPECT_EQ(NotifyCalls().size(), c.InTray ? 1u : 0u);
-        EXPECT_EQ(form.ShutdownItem.Shown, c.InTray);
+        EXPECT_EQ(form.Icons.ShutdownItem.Shown, c.InTray);
         form.DestructionFiche();
     }
 }
@@ -51,18 +51,19 @@ TEST_F(StartTest, NoIconShownWarnsOnceAndOpensTheWindow) {
 
 TEST_F(StartTest, ShutdownIconTakesTheSelectedActionAndTheShellPicture) {
     TConfigVossik& form = Start();
-    EXPECT_EQ(form.ShutdownItem.Kind, TrayItemKind::Shutdown);
-    EXPECT_EQ(form.ShutdownItem.Tip(), "Redémarrer l'ordinateur") << "the default action";
-    EXPECT_EQ(form.ShutdownItem.IconData.uID, 10000u);
-    EXPECT_EQ(form.ShutdownItem.IconData.hWnd, form.Handle());
-    EXPECT_NE(form.ShutdownItem.IconData.hIcon, nullptr);
+    EXPECT_EQ(form.Icons.ShutdownItem.Kind, TrayItemKind::Shutdown);
+    EXPECT_EQ(form.Icons.ShutdownItem.Tip(), "Redémarrer l'ordinateur") << "the default action";
+    EXPECT_EQ(form.Icons.ShutdownItem.IconData.uID, 10000u);
+    EXPECT_EQ(form.Icons.ShutdownItem.IconData.hWnd, form.Handle());
+    EXPECT_NE(form.Icons.ShutdownItem.IconData.hIcon, nullptr);
 
-    form.PageEteindre.RBLogOff.SetChecked(true);
-    form.BuildShutdownItem();
-    EXPECT_EQ(form.ShutdownItem.Name, "Terminer la session");
-    form.PageEteindre.RBLogOff.SetChecked(false);
-    form.BuildShutdownItem();
-    EXPECT_EQ(form.ShutdownItem.Tip(), "Erreur de nom ???");
+    ShutdownPage& page = form.Pages.PageEteindre;
+    page.RBLogOff.SetChecked(true);
+    EXPECT_EQ(page.ActionCaption(), "Terminer la session");
+    page.RBLogOff.SetChecked(false);
+    form.Icons.BuildShutdownItem(page.ActionCaption());
+    EXPECT_EQ(form.Icons.ShutdownItem.Tip(), "Erreur de nom ???");
+    EXPECT_EQ(system.liveIcons.size(), 1u) << "the picture replaced is destroyed";
 }
 
 TEST_F(StartTest, TheTimerStartsWhenTheScheduleIsTicked) {
@@ -71,7 +72,7 @@ TEST_F(StartTest, TheTimerStartsWhenTheScheduleIsTicked) {
     EXPECT_TRUE(form.EteindreTimer.Enabled());
     EXPECT_EQ(form.EteindreTimer.Interval(), 600u);
     // Unticking never stops a running timer; hiding applies the rule again.
-    form.PageEteindre.CBEteindreAuto.SetChecked(false);
+    form.Pages.PageEteindre.CBEteindreAuto.SetChecked(false);
     form.Show();
     form.Hide();
     EXPECT_TRUE(form.EteindreTimer.Enabled());
@@ -80,15 +81,15 @@ TEST_F(StartTest, TheTimerStartsWhenTheScheduleIsTicked) {
 TEST_F(StartTest, TeardownRemovesEveryIconUnhooksAndDestroysEveryIconHandle) {
     WithSettingsFile();
     TConfigVossik& form = Start();
-    form.Folders.push_back(MakeEntry(TrayItemKind::Folder, 100, "Documents"));
-    form.RefreshTrayIcons();
+    AddEntry(form.Icons.Folders, TrayItemKind::Folder, "Documents");
+    form.Icons.RefreshTrayIcons();
     EXPECT_TRUE(application->Hooked());
     system.calls.clear();
     form.DestructionFiche();
     EXPECT_EQ(NotifyCalls(), (std::vector<std::string>{"delete 100", "delete 10000"}));
     EXPECT_FALSE(application->Hooked());
-    EXPECT_TRUE(system.liveIcons.empty());
+    this->form.reset();
+    EXPECT_TRUE(system.liveIcons.empty()) << "the records take their icons along";
     EXPECT_EQ(system.faultyDestroys, 0);
-    form.DestructionFiche();
-    EXPECT_EQ(system.faultyDestroys, 0) << "a second teardown frees nothing twice";
+    EXPECT_EQ(NotifyCalls().size(), 2u) << "a second teardown removes nothing twice";
 }

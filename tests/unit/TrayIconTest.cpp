@@ -12,33 +12,38 @@ const auto Window = reinterpret_cast<WindowHandle>(0x1234);
 
 TrayItem MakeItem(FakeSystem& system, const std::string& tip, std::uint32_t id = 100) {
     TrayItem item;
-    FillIconData(item.IconData, Window, id, tip, system.NewIcon());
+    FillIconData(item, Window, id, tip, {system, system.NewIcon()});
     return item;
 }
 
 }  // namespace
 
 TEST(FillIconData, FillsEveryMemberAndCutsTheTipTo63Characters) {
-    NotifyIconData data;
+    FakeSystem system;
+    TrayItem item;
+    NotifyIconData& data = item.IconData;
     std::memset(data.szTip, 'x', sizeof data.szTip);
-    auto icon = reinterpret_cast<IconHandle>(0x77);
-    FillIconData(data, Window, 1005, std::string(70, 'a'), icon);
+    IconHandle icon = system.NewIcon();
+    FillIconData(item, Window, 1005, std::string(70, 'a'), {system, icon});
     EXPECT_EQ(data.cbSize, sizeof(NotifyIconData));
     EXPECT_EQ(data.hWnd, Window);
     EXPECT_EQ(data.uID, 1005u);
     EXPECT_EQ(data.uFlags, 7u);
     EXPECT_EQ(data.uCallbackMessage, 0xFFEu);
     EXPECT_EQ(data.hIcon, icon);
+    EXPECT_EQ(item.Icon.Get(), icon) << "the record owns it";
     EXPECT_EQ(std::string(data.szTip), std::string(63, 'a'));
 
-    FillIconData(data, Window, 1, "C:\\", icon);
+    FillIconData(item, Window, 1, "C:\\", {});
+    EXPECT_FALSE(system.liveIcons.contains(icon)) << "a replaced icon is destroyed";
     EXPECT_EQ(std::string(data.szTip), "C:\\");
     EXPECT_EQ(data.szTip[63], '\0');
 }
 
 TEST(PrepareIconChange, ChangesTheTipOnlyWhenAsked) {
-    NotifyIconData data;
-    FillIconData(data, Window, 3, "old", nullptr);
+    TrayItem item;
+    NotifyIconData& data = item.IconData;
+    FillIconData(item, Window, 3, "old", {});
     auto icon = reinterpret_cast<IconHandle>(0x55);
     PrepareIconChange(data, icon, "new", false);
     EXPECT_EQ(data.uFlags, 3u);
@@ -88,7 +93,7 @@ TEST(TrayIcon, ChangeWhileHiddenTakesEffectAtTheNextAddWithAllFlags) {
     TrayItem item = MakeItem(system, "Lecteur");
     IconHandle first = item.IconData.hIcon;
     IconHandle second = system.NewIcon();
-    ChangeTrayIcon(system, item, second, "", false);
+    ChangeTrayIcon(system, item, {system, second}, "", false);
     EXPECT_TRUE(system.notifications.empty()) << "a hidden icon is not sent";
     EXPECT_FALSE(system.liveIcons.contains(first)) << "the replaced icon is destroyed";
 
@@ -108,7 +113,7 @@ TEST(TrayIcon, ModifyReportsFailureAndKeepsShown) {
     system.notifyResult = [](NotifyCommand command, const NotifyIconData&) {
         return command != NotifyCommand::Modify;
     };
-    ChangeTrayIcon(system, item, system.NewIcon(), "Nouveau", true);
+    ChangeTrayIcon(system, item, {system, system.NewIcon()}, "Nouveau", true);
     EXPECT_TRUE(item.Shown);
     ASSERT_EQ(system.boxes.size(), 1u);
     EXPECT_EQ(system.boxes[0].Text,

@@ -10,14 +10,10 @@ protected:
         system.driveTypes = {{"C:\\", 3}};
         system.shellFiles["C:\\"] = {nullptr, "Disque local (C:)"};
         TConfigVossik& form = Start();
-        auto folder = MakeEntry(TrayItemKind::Folder, 100, "Docs");
-        folder->Path = "C:\\Docs";
-        form.Folders.push_back(std::move(folder));
-        form.PageRep.ListeRep.AddItem("C:\\Docs");
-        auto launch = MakeEntry(TrayItemKind::Launch, 1000, "Notes");
-        launch->Path = "C:\\notes.txt";
-        form.Launches.push_back(std::move(launch));
-        form.PageApp.ListeFich.AddItem("Notes (C:\\notes.txt )");
+        AddEntry(form.Icons.Folders, TrayItemKind::Folder, "Docs").Path = "C:\\Docs";
+        form.Pages.PageRep.ListeRep.AddItem("C:\\Docs");
+        AddEntry(form.Icons.Launches, TrayItemKind::Launch, "Notes").Path = "C:\\notes.txt";
+        form.Pages.PageApp.ListeFich.AddItem("Notes (C:\\notes.txt )");
         system.calls.clear();
         return form;
     }
@@ -59,8 +55,8 @@ TEST_F(TrayMessageTest, SingleClickModeOpensOnThePressAndDoubleClickModeOnlyOnTh
         << "a double click opens once, on its first press";
 
     system.calls.clear();
-    form.PageAPropos.RBDoubleClick.SetChecked(true);
-    form.PageRep.CBRacineRep.SetChecked(true);
+    form.Pages.PageAPropos.RBDoubleClick.SetChecked(true);
+    form.Pages.PageRep.CBRacineRep.SetChecked(true);
     Send(100, msg::LButtonDown);
     EXPECT_TRUE(Starts().empty());
     Send(100, msg::LButtonDblClk);
@@ -71,7 +67,7 @@ TEST_F(TrayMessageTest, SingleClickModeOpensOnThePressAndDoubleClickModeOnlyOnTh
 }
 
 TEST_F(TrayMessageTest, APositionPastTheEndShowsTheStopBoxAndOpensNothing) {
-    TConfigVossik& form = StartWithEntries();
+    StartWithEntries();
     Send(101, msg::LButtonDown);
     Send(1005, msg::LButtonDown);
     EXPECT_TRUE(Starts().empty());
@@ -81,23 +77,22 @@ TEST_F(TrayMessageTest, APositionPastTheEndShowsTheStopBoxAndOpensNothing) {
     EXPECT_EQ(system.boxes[1].Text, "Indice de liste hors limites (5)");
     Send(0, msg::LButtonDown);
     EXPECT_EQ(Starts().size(), 1u) << "the program goes on";
-    EXPECT_TRUE(form.Drives[0]);
 }
 
 TEST_F(TrayMessageTest, RightPressShowsTheMenuOnlyWhileHidden) {
     TConfigVossik& form = StartWithEntries();
     Send(100, msg::RButtonDown);
     ASSERT_EQ(backend.popupsShown.size(), 1u);
-    EXPECT_EQ(backend.popupsShown[0].Menu, &form.MenuContext);
+    EXPECT_EQ(backend.popupsShown[0].Menu, &form.Menu.MenuContext);
     EXPECT_EQ(backend.popupsShown[0].At.X, 100);
     EXPECT_EQ(backend.popupsShown[0].At.Y, 200);
-    EXPECT_EQ(form.MenuContext.Tag, 10);
-    EXPECT_EQ(form.MenuContext.HelpContext, 0);
+    EXPECT_EQ(form.Menu.MenuContext.Tag, 10);
+    EXPECT_EQ(form.Menu.MenuContext.HelpContext, 0);
     EXPECT_EQ(system.calls.back(), "sendmessage 0 0 0") << "WM_NULL after the menu";
 
     Send(10000, msg::RButtonDown);
-    EXPECT_EQ(form.MenuContext.Tag, 12);
-    EXPECT_EQ(form.MenuContext.HelpContext, 10000);
+    EXPECT_EQ(form.Menu.MenuContext.Tag, 12);
+    EXPECT_EQ(form.Menu.MenuContext.HelpContext, 10000);
 
     form.Show();
     Send(100, msg::RButtonDown);
@@ -109,23 +104,23 @@ TEST_F(TrayMessageTest, RightDoubleClickOpensTheWindowAtTheEntry) {
     Send(1000, msg::RButtonDown);
     Send(1000, msg::RButtonDblClk);
     EXPECT_TRUE(form.Showing());
-    EXPECT_EQ(form.Onglets.ActivePage(), &form.PageApp);
-    EXPECT_EQ(form.PageApp.ListeFich.ItemIndex(), 0);
-    EXPECT_TRUE(form.PageApp.EnleverExeBtn.Enabled());
+    EXPECT_EQ(form.Pages.Onglets.ActivePage(), &form.Pages.PageApp);
+    EXPECT_EQ(form.Pages.PageApp.ListeFich.ItemIndex(), 0);
+    EXPECT_TRUE(form.Pages.PageApp.EnleverExeBtn.Enabled());
 
     Send(100, msg::RButtonDblClk);
-    EXPECT_EQ(form.Onglets.ActivePage(), &form.PageRep);
-    EXPECT_EQ(form.PageRep.ListeRep.ItemIndex(), 0);
-    EXPECT_EQ(form.PageRep.NomRep.Caption(), "Docs");
+    EXPECT_EQ(form.Pages.Onglets.ActivePage(), &form.Pages.PageRep);
+    EXPECT_EQ(form.Pages.PageRep.ListeRep.ItemIndex(), 0);
+    EXPECT_EQ(form.Pages.PageRep.NomRep.Caption(), "Docs");
     Send(3, msg::RButtonDblClk);
-    EXPECT_EQ(form.Onglets.ActivePage(), &form.PageUS);
+    EXPECT_EQ(form.Pages.Onglets.ActivePage(), &form.Pages.PageUS);
     Send(10000, msg::RButtonDblClk);
-    EXPECT_EQ(form.Onglets.ActivePage(), &form.PageEteindre);
+    EXPECT_EQ(form.Pages.Onglets.ActivePage(), &form.Pages.PageEteindre);
 }
 
 TEST_F(TrayMessageTest, VersionButtonOpensTheProductPage) {
     TConfigVossik& form = StartWithEntries();
-    form.PageAPropos.VersionBtn.Click();
+    form.Pages.PageAPropos.VersionBtn.Click();
     EXPECT_EQ(Starts(),
               (std::vector<std::string>{"shellexecute open [http://vossik.example.org/] [] [] 1"}));
 }

@@ -98,11 +98,11 @@ using WindowLayoutTest = MainFormFixture;
 TEST_F(WindowLayoutTest, ConfigurationWindowFitsItsControlsAndOpensOnQuickLaunch) {
     TConfigVossik& form = Start();
     ExpectSoundLayout(form);
-    for (const ui::Control* page : form.Onglets.Children()) {
+    for (const ui::Control* page : form.Pages.Onglets.Children()) {
         SCOPED_TRACE(page->Name());
         ExpectNoClickableOverlap(*page);
     }
-    EXPECT_EQ(form.Onglets.ActivePage(), &form.PageApp);
+    EXPECT_EQ(form.Pages.Onglets.ActivePage(), &form.Pages.PageApp);
     // Enter presses "Réduire" whatever page is shown: no other button is a default one.
     EXPECT_EQ(form.DefaultButton(), &form.OkBtn);
     EXPECT_EQ(form.EteindreTimer.Interval(), 600u);

@@ -1,5 +1,5 @@
-#include "platform/win32/Text.h"
 #include "platform/win32/Win32System.h"
+#include "types/Cp1252.h"
 
 std::uint32_t Win32System::LogicalDrives() {
     return GetLogicalDrives();

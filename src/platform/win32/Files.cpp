@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "platform/win32/Text.h"
 #include "platform/win32/Win32System.h"
 
 namespace {
@@ -35,29 +34,32 @@ bool WriteAll(HANDLE file, const std::string& content) {
 
 }  // namespace
 
-std::optional<std::string> Win32System::ReadFile(const std::string& path) {
-    FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+std::optional<std::string> Win32System::ReadFile(const std::wstring& path) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return std::nullopt;
     std::string content;
     char buffer[64 * 1024];
-    DWORD read = 0;
-    while (::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+    for (;;) {
+        DWORD read = 0;
+        // A read that fails halfway (a locked range, a lost network share) is no content at all:
+        // a part of the file must never pass for the whole of it.
+        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) return std::nullopt;
+        if (read == 0) return content;
         content.append(buffer, read);
-    return content;
+    }
 }
 
-bool Win32System::ReplaceFile(const std::string& path, const std::string& content) {
-    std::wstring target = Widen(path);
+bool Win32System::ReplaceFile(const std::wstring& path, const std::string& content) {
     // Replacing by rename would pass over a read-only file where the system lets a rename
     // through (Wine does): a file the user made read-only is not ours to write.
-    DWORD attributes = GetFileAttributesW(target.c_str());
+    DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && attributes & FILE_ATTRIBUTE_READONLY) {
         SetLastError(ERROR_ACCESS_DENIED);
         return false;
     }
-    std::wstring temporary = target + L".tmp";
+    std::wstring temporary = path + L".tmp";
     bool written = false;
     {
         FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -65,7 +67,7 @@ bool Win32System::ReplaceFile(const std::string& path, const std::string& conten
         if (!file.Valid()) return false;
         written = WriteAll(file.Get(), content);
     }
-    if (written && MoveFileExW(temporary.c_str(), target.c_str(),
+    if (written && MoveFileExW(temporary.c_str(), path.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     // The old file stays as it was; keep the error of the step that failed for the message.

@@ -4,6 +4,7 @@
 // interface that share a name with a system function, so they go.
 #include <windows.h>
 // (apart, so that include sorting keeps <windows.h> first)
+#include <ole2.h>
 #include <shellapi.h>
 
 #undef FindResource

@@ -2,7 +2,8 @@
 
 #include <cstddef>
 
-#include "platform/win32/Text.h"
+#include "platform/win32/FrenchYesNo.h"
+#include "types/Cp1252.h"
 
 // Our record is the system's first notification-icon layout, member for member.
 static_assert(sizeof(NotifyIconData) == NOTIFYICONDATAA_V1_SIZE);
@@ -47,9 +48,9 @@ bool Win32System::NotifyIcon(NotifyCommand command, const NotifyIconData& data) 
     return Shell_NotifyIconW(NotifyMessage(command), &wide) != FALSE;
 }
 
-std::optional<ShellFileInfo> Win32System::GetFileInfo(const std::string& path, unsigned flags) {
+std::optional<ShellFileInfo> Win32System::GetFileInfo(const std::wstring& path, unsigned flags) {
     SHFILEINFOW info{};
-    if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof info, flags)) return std::nullopt;
+    if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, flags)) return std::nullopt;
     return ShellFileInfo{info.hIcon, Narrow(info.szDisplayName)};
 }
 
@@ -66,6 +67,7 @@ int Win32System::MessageBox(WindowHandle owner, const std::string& text, const s
     // Without an owner the box still blocks every window of ours, as the configuration window
     // must not take a second click while a box waits.
     if (!owner) flags |= MB_TASKMODAL;
+    FrenchYesNo french(flags);
     return MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), flags);
 }
 
@@ -118,13 +120,13 @@ SystemVersion Win32System::Version() {
     return {info.dwMajorVersion, info.dwMinorVersion};
 }
 
-std::string Win32System::ExecutablePath() {
+std::wstring Win32System::ExecutablePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            return Narrow(path);
+            return path;
         }
         path.resize(path.size() * 2);
     }
@@ -139,8 +141,8 @@ std::vector<std::string> Win32System::CommandLineArguments() {
     return result;
 }
 
-bool Win32System::FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+bool Win32System::FileExists(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

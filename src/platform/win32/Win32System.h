@@ -9,7 +9,7 @@ public:
     explicit Win32System(HINSTANCE instance) : instance_(instance) {}
 
     bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) override;
-    std::optional<ShellFileInfo> GetFileInfo(const std::string& path, unsigned flags) override;
+    std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path, unsigned flags) override;
     void DestroyIcon(IconHandle icon) override;
     void MessageBeep(unsigned type) override;
     int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
@@ -24,11 +24,11 @@ public:
     IconHandle CreateIconFromResource(const void* bits, unsigned size, int cx, int cy) override;
     unsigned long LastError() override;
     SystemVersion Version() override;
-    std::string ExecutablePath() override;
+    std::wstring ExecutablePath() override;
     std::vector<std::string> CommandLineArguments() override;
-    bool FileExists(const std::string& path) override;
-    std::optional<std::string> ReadFile(const std::string& path) override;
-    bool ReplaceFile(const std::string& path, const std::string& content) override;
+    bool FileExists(const std::wstring& path) override;
+    std::optional<std::string> ReadFile(const std::wstring& path) override;
+    bool ReplaceFile(const std::wstring& path, const std::string& content) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     std::uint32_t SysColor(int index) override;

@@ -2,24 +2,12 @@
 
 namespace ui::win32 {
 
-namespace {
-
-HIMAGELIST MakeList(ImageFormat format) {
-    UINT flags = (format == ImageFormat::Color32 ? ILC_COLOR32 : ILC_COLOR) | ILC_MASK;
-    return ImageList_Create(16, 16, flags, 1, 1);
-}
-
-}  // namespace
-
-Win32ImageListPeer::Win32ImageListPeer(ImageFormat format) : list_(MakeList(format)) {}
+// 32-bit pictures keep their alpha edges on every system; the mask serves older drawing.
+Win32ImageListPeer::Win32ImageListPeer()
+    : list_(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1)) {}
 
 Win32ImageListPeer::~Win32ImageListPeer() {
     if (list_) ImageList_Destroy(list_);
-}
-
-void Win32ImageListPeer::Recreate(ImageFormat format) {
-    if (list_) ImageList_Destroy(list_);
-    list_ = MakeList(format);
 }
 
 void Win32ImageListPeer::AddIcon(IconHandle icon) {

@@ -5,15 +5,15 @@
 
 namespace ui::win32 {
 
-// A 16 x 16 system image list with a mask; it owns the list and copies the icons it is given.
+// A 16 x 16 system image list in 32-bit colour with a mask; it owns the list and copies the icons
+// it is given.
 class Win32ImageListPeer : public ImageListPeer {
 public:
-    explicit Win32ImageListPeer(ImageFormat format);
+    Win32ImageListPeer();
     ~Win32ImageListPeer() override;
     Win32ImageListPeer(const Win32ImageListPeer&) = delete;
     Win32ImageListPeer& operator=(const Win32ImageListPeer&) = delete;
 
-    void Recreate(ImageFormat format) override;
     void AddIcon(IconHandle icon) override;
     HIMAGELIST Handle() const { return list_; }
 

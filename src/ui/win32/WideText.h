@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/win32/Text.h"
+#include "types/Cp1252.h"
 #include "ui/win32/Win32Api.h"
 
 namespace ui::win32 {

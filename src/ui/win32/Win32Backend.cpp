@@ -70,8 +70,8 @@ std::unique_ptr<TimerPeer> Win32Backend::CreateTimerPeer(Timer& timer) {
     return std::make_unique<Win32TimerPeer>(*timers_, timer);
 }
 
-std::unique_ptr<ImageListPeer> Win32Backend::CreateImageListPeer(ImageList& list) {
-    return std::make_unique<Win32ImageListPeer>(list.Format());
+std::unique_ptr<ImageListPeer> Win32Backend::CreateImageListPeer(ImageList&) {
+    return std::make_unique<Win32ImageListPeer>();
 }
 
 std::unique_ptr<ApplicationPeer> Win32Backend::CreateApplicationPeer(Application& app) {

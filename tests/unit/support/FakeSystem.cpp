@@ -48,7 +48,8 @@ bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
     return notifyResult ? notifyResult(command, data) : true;
 }
 
-std::optional<ShellFileInfo> FakeSystem::GetFileInfo(const std::string& path, unsigned flags) {
+std::optional<ShellFileInfo> FakeSystem::GetFileInfo(const std::wstring& widePath, unsigned flags) {
+    std::string path = Narrow(widePath);
     calls.push_back("fileinfo " + path + " " + std::to_string(flags));
     auto it = shellFiles.find(path);
     if (it == shellFiles.end()) return std::nullopt;
@@ -141,14 +142,16 @@ IconHandle FakeSystem::LoadOwnIcon(const std::string& resourceName) {
     return it->second;
 }
 
-std::optional<std::string> FakeSystem::ReadFile(const std::string& path) {
+std::optional<std::string> FakeSystem::ReadFile(const std::wstring& widePath) {
+    std::string path = Narrow(widePath);
     calls.push_back("readfile " + path);
     auto it = fileContents.find(path);
     if (it == fileContents.end()) return std::nullopt;
     return it->second;
 }
 
-bool FakeSystem::ReplaceFile(const std::string& path, const std::string& content) {
+bool FakeSystem::ReplaceFile(const std::wstring& widePath, const std::string& content) {
+    std::string path = Narrow(widePath);
     calls.push_back("replacefile " + path);
     if (refuseWrites) {
         lastError = 5;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/System.h"
+#include "types/Cp1252.h"
 
 // Records every call in order and answers from a script.
 class FakeSystem : public System {
@@ -27,7 +28,7 @@ public:
     IconHandle NewIcon();
 
     bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) override;
-    std::optional<ShellFileInfo> GetFileInfo(const std::string& path, unsigned flags) override;
+    std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path, unsigned flags) override;
     void DestroyIcon(IconHandle icon) override;
     void MessageBeep(unsigned type) override;
     int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
@@ -42,11 +43,11 @@ public:
     IconHandle CreateIconFromResource(const void* bits, unsigned size, int cx, int cy) override;
     unsigned long LastError() override { return lastError; }
     SystemVersion Version() override { return version; }
-    std::string ExecutablePath() override { return exePath; }
+    std::wstring ExecutablePath() override { return Widen(exePath); }
     std::vector<std::string> CommandLineArguments() override { return arguments; }
-    bool FileExists(const std::string& path) override { return files.contains(path); }
-    std::optional<std::string> ReadFile(const std::string& path) override;
-    bool ReplaceFile(const std::string& path, const std::string& content) override;
+    bool FileExists(const std::wstring& path) override { return files.contains(Narrow(path)); }
+    std::optional<std::string> ReadFile(const std::wstring& path) override;
+    bool ReplaceFile(const std::wstring& path, const std::string& content) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     std::uint32_t SysColor(int index) override { return sysColors.at(index); }
@@ -80,7 +81,8 @@ public:
     std::string exePath = "C:\\Vossik\\Vossik.exe";
     std::vector<std::string> arguments;
     std::set<std::string> files;
-    std::map<std::string, std::string> fileContents;  // readable files (also listed in `files`)
+    // Readable files (also listed in `files`); a listed file without contents cannot be read.
+    std::map<std::string, std::string> fileContents;
     bool refuseWrites = false;
     std::uint32_t driveMask = 0;
     std::map<std::string, unsigned> driveTypes;  // by root; missing: 1 (no root dir)

@@ -1,14 +1,11 @@
 #include "support/MainFormFixture.h"
 
-#include "tray/TrayIcon.h"
-
-std::unique_ptr<TrayItem> MainFormFixture::MakeEntry(TrayItemKind kind, std::uint32_t id,
-                                                     const std::string& name) {
+TrayItem& MainFormFixture::AddEntry(TrayItemList& list, TrayItemKind kind,
+                                    const std::string& name) {
     auto item = std::make_unique<TrayItem>();
     item->Kind = kind;
     item->Name = name;
-    FillIconData(item->IconData, form->Handle(), id, name, system.NewIcon());
-    return item;
+    return form->Icons.Append(list, std::move(item), name, {system, system.NewIcon()});
 }
 
 std::vector<std::string> MainFormFixture::NotifyCalls() const {

@@ -36,8 +36,8 @@ protected:
         return *form;
     }
 
-    std::unique_ptr<TrayItem> MakeEntry(TrayItemKind kind, std::uint32_t id,
-                                        const std::string& name);
+    // A record at the end of a list of the icon set, with its own icon.
+    TrayItem& AddEntry(TrayItemList& list, TrayItemKind kind, const std::string& name);
 
     std::vector<std::string> NotifyCalls() const;
 

@@ -19,17 +19,3 @@ void TConfigVossik::PeindreFiche(ui::Canvas& canvas) {
 void TConfigVossik::AfficherIcone(ui::PaintBox&, ui::Canvas& canvas) {
     canvas.DrawIcon(0, 0, system_.LoadOwnIcon("MAINICON"), 0, 0);
 }
-
-void TConfigVossik::DessineIconeListe(ui::ListBox& control, ui::Canvas& canvas, int index,
-                                      const ui::Rect& rect, ui::DrawItemState) {
-    canvas.FillWithCurrentBrush(rect);
-    TrayItemList& items = &control == &PageApp.ListeFich ? Launches : Folders;
-    if (index >= 0 && index < static_cast<int>(items.size())) {
-        if (IconHandle icon = items[index]->IconData.hIcon)
-            canvas.DrawIcon(rect.Left + 2, rect.Top + 1, icon, 16, 16);
-    }
-    // Centred on the line: 3 pixels down for the window's font on an 18-pixel line.
-    int lineHeight = rect.Bottom - rect.Top;
-    canvas.TextOut(rect.Left + 20, rect.Top + (canvas.FontHeight() + lineHeight) / 2,
-                   control.Items()[index]);
-}

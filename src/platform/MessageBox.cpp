@@ -1,4 +1,4 @@
-#include "tray/MessageBox.h"
+#include "platform/MessageBox.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "app/ConfigVossik.h"
 #include "config/BoiteExe.h"
 #include "config/BoiteRepertoire.h"
-#include "tray/MessageBox.h"
+#include "platform/MessageBox.h"
 #include "tray/Opening.h"
 
 namespace {
@@ -14,8 +14,8 @@ constexpr const char* ProductPage = "http://vossik.example.org/";
 
 void TConfigVossik::TrayMessage(const WindowMessage& message) {
     IconPosition icon = DecodeIconId(static_cast<std::uint32_t>(message.WParam));
-    const bool singleClick = PageAPropos.RBSimpleClick.Checked();
-    const bool doubleClick = PageAPropos.RBDoubleClick.Checked();
+    const bool singleClick = Pages.PageAPropos.RBSimpleClick.Checked();
+    const bool doubleClick = Pages.PageAPropos.RBDoubleClick.Checked();
     switch (message.LParam) {
         case msg::LButtonDown:
             if (singleClick) OpenItem(icon);
@@ -25,15 +25,16 @@ void TConfigVossik::TrayMessage(const WindowMessage& message) {
             break;
         case msg::RButtonDown: {
             if (Showing()) break;
-            MenuContext.Tag = static_cast<int>(icon.Group);
-            MenuContext.HelpContext = icon.Position;
+            ui::PopupMenu& menu = Menu.MenuContext;
+            menu.Tag = static_cast<int>(icon.Group);
+            menu.HelpContext = icon.Position;
             // The menu only closes on a click elsewhere when our window is in the foreground.
             application_.ProcessMessages();
             application_.BringToFront();
             application_.ProcessMessages();
             ui::Point cursor;
             system_.CursorPos(cursor.X, cursor.Y);
-            MenuContext.Popup(cursor);
+            menu.Popup(cursor);
             system_.SendMessage(Handle(), msg::Null, 0, 0);
             break;
         }
@@ -43,7 +44,7 @@ void TConfigVossik::TrayMessage(const WindowMessage& message) {
                 application_.BringToFront();
                 application_.ProcessMessages();
             } else {
-                MCConfig.Click();
+                Menu.MCConfig.Click();
             }
             break;
         default:
@@ -51,29 +52,25 @@ void TConfigVossik::TrayMessage(const WindowMessage& message) {
     }
 }
 
-TrayItem* TConfigVossik::ItemAt(TrayItemList& list, int position) {
-    if (position >= 0 && position < static_cast<int>(list.size())) return list[position].get();
-    // A message still queued for an icon that was just removed: nothing to open.
-    ShowHandlerError(system_, application_.Title(),
-                     "Indice de liste hors limites (" + std::to_string(position) + ")");
-    return nullptr;
-}
-
 void TConfigVossik::OpenItem(IconPosition icon) {
+    TrayItem* item = Icons.ItemAt(icon);
+    if (!item) {
+        // A message still queued for an icon that was just removed: nothing to open.
+        ShowHandlerError(system_, application_.Title(),
+                         "Indice de liste hors limites (" + std::to_string(icon.Position) + ")");
+        return;
+    }
     switch (icon.Group) {
         case TrayGroup::GroupDrive:
-            if (TrayItem* drive = ItemAt(Drives, icon.Position))
-                OpenInExplorer(system_, drive->Path, PageUS.RBExplorerUS.Checked(),
-                               PageUS.CBRacineUS.Checked());
+            OpenInExplorer(system_, item->Path, Pages.PageUS.RBExplorerUS.Checked(),
+                           Pages.PageUS.CBRacineUS.Checked());
             break;
         case TrayGroup::GroupFolder:
-            if (TrayItem* folder = ItemAt(Folders, icon.Position))
-                OpenInExplorer(system_, folder->Path, PageRep.RBExplorerREp.Checked(),
-                               PageRep.CBRacineRep.Checked());
+            OpenInExplorer(system_, item->Path, Pages.PageRep.RBExplorerREp.Checked(),
+                           Pages.PageRep.CBRacineRep.Checked());
             break;
         case TrayGroup::GroupLaunch:
-            if (TrayItem* launch = ItemAt(Launches, icon.Position))
-                ShellOpen(system_, Handle(), launch->Path, launch->Options);
+            ShellOpen(system_, Handle(), item->Path, item->Options);
             break;
         default:
             break;
@@ -83,22 +80,22 @@ void TConfigVossik::OpenItem(IconPosition icon) {
 void TConfigVossik::SelectConfigEntry(TrayGroup group, int position) {
     switch (group) {
         case TrayGroup::GroupDrive:
-            Onglets.SetActivePage(PageUS);
+            Pages.Onglets.SetActivePage(Pages.PageUS);
             break;
         case TrayGroup::GroupFolder:
-            Onglets.SetActivePage(PageRep);
+            Pages.Onglets.SetActivePage(Pages.PageRep);
             if (dialogs_.BoiteRepertoire && dialogs_.BoiteRepertoire->Showing()) break;
-            PageRep.ListeRep.SetItemIndex(position);
-            ListeRepClick();
+            Pages.PageRep.ListeRep.SetItemIndex(position);
+            Pages.PageRep.ListeRepClick();
             break;
         case TrayGroup::GroupLaunch:
-            Onglets.SetActivePage(PageApp);
+            Pages.Onglets.SetActivePage(Pages.PageApp);
             if (dialogs_.BoiteExe && dialogs_.BoiteExe->Showing()) break;
-            PageApp.ListeFich.SetItemIndex(position);
-            ListeFichClick();
+            Pages.PageApp.ListeFich.SetItemIndex(position);
+            Pages.PageApp.ListeFichClick();
             break;
         case TrayGroup::GroupShutdown:
-            Onglets.SetActivePage(PageEteindre);
+            Pages.Onglets.SetActivePage(Pages.PageEteindre);
             break;
         default:
             break;

@@ -1,8 +1,12 @@
-#include "app/ConfigVossik.h"
-#include "tray/ShellInfo.h"
-#include "tray/TrayIcon.h"
+#include "drives/DriveWatcher.h"
 
-void TConfigVossik::EnumerateDrives() {
+#include "tray/ShellInfo.h"
+
+DriveWatcher::DriveWatcher(System& system, TrayIconSet& icons, const DrivesPage& drivesPage,
+                           const AboutPage& aboutPage)
+    : system_(system), icons_(icons), drivesPage_(drivesPage), aboutPage_(aboutPage) {}
+
+void DriveWatcher::EnumerateDrives() {
     DriveMask = system_.LogicalDrives();
     for (int letter = 0; letter < 32; ++letter) {
         if (!(DriveMask >> letter & 1)) continue;
@@ -10,16 +14,14 @@ void TConfigVossik::EnumerateDrives() {
         drive->Path = std::string(1, static_cast<char>('A' + letter)) + ":\\";
         drive->Kind = static_cast<TrayItemKind>(system_.DriveType(drive->Path));
         std::string displayName;
-        IconHandle icon = GetDisplayNameAndIcon(system_, drive->Path, displayName, true);
-        FillIconData(drive->IconData, Handle(), static_cast<std::uint32_t>(Drives.size()),
-                     displayName, icon);
-        Drives.push_back(std::move(drive));
+        OwnedIcon icon = GetDisplayNameAndIcon(system_, drive->Path, displayName, true);
+        icons_.Append(icons_.Drives, std::move(drive), displayName, std::move(icon));
     }
 }
 
 // The boxes are read before anything that touches the drive.
-bool TConfigVossik::IsDriveShown(const TrayItem& drive) const {
-    const DrivesPage& page = PageUS;
+bool DriveWatcher::IsDriveShown(const TrayItem& drive) const {
+    const DrivesPage& page = drivesPage_;
     auto kindAndGroup = [&page](const ui::CheckBox& kindBox) {
         return kindBox.Checked() && page.ActiverUS.Checked();
     };
@@ -41,8 +43,8 @@ bool TConfigVossik::IsDriveShown(const TrayItem& drive) const {
 
 // An empty CD drive has the bare designation " (D:)" as its shell name; only then is the drive
 // asked whether it holds a disc, with the system's "insert a disc" box kept away.
-bool TConfigVossik::IsCdIconKept(const TrayItem& drive) const {
-    if (PageAPropos.CBGarderCD.Checked()) return true;
+bool DriveWatcher::IsCdIconKept(const TrayItem& drive) const {
+    if (aboutPage_.CBGarderCD.Checked()) return true;
     std::string bare = std::string(" (") + drive.Path.substr(0, 1) + ":)";
     if (drive.Tip() != bare) return true;
     unsigned previous = system_.SetErrorMode(sem::FailCriticalErrors);

@@ -1,0 +1,60 @@
+#include "config/EnableControlTree.h"
+#include "config/Pages.h"
+
+ConfigPages::ConfigPages(ui::Control& form, const TrayItemList& folders,
+                         const TrayItemList& launches, bool isWindowsXP)
+    : Onglets(&form, "Onglets"),
+      PageRep(Onglets, folders),
+      PageApp(Onglets, launches),
+      PageEteindre(Onglets, isWindowsXP) {}
+
+void DrivesPage::ActiverUSClick() {
+    EnableControlTree(MontrerTypeUS, ActiverUS.Checked());
+}
+
+void FoldersPage::ActiverRepClick() {
+    bool on = ActiverRep.Checked();
+    EnableControlTree(ListeRep, on);
+    EnableControlTree(AjouterRepBtn, on);
+    ListeRepClick();
+    EnableControlTree(NomRepLbl, on);
+    // With the selection gone, "Modifier" and "Enlever" wait for a new one once back on.
+    if (!on) ListeRep.SetItemIndex(-1);
+}
+
+void LaunchPage::ActiverExeClick() {
+    bool on = ActiverExe.Checked();
+    EnableControlTree(ListeFich, on);
+    EnableControlTree(AjouterExeBtn, on);
+    ListeFichClick();
+    if (!on) ListeFich.SetItemIndex(-1);
+}
+
+void ShutdownPage::CBEteindreAutoClick() {
+    bool on = CBEteindreAuto.Checked();
+    for (ui::Control* control : std::initializer_list<ui::Control*>{
+             &Heure, &Minutes, &GroupePeriode, &CBRappel1min, &CBConfirmationAuto})
+        EnableControlTree(*control, on);
+    // Once the schedule is off, the next one asks for confirmation again.
+    if (!on) CBConfirmationAuto.SetChecked(true);
+}
+
+void ShutdownPage::CBAfficherArreterClick() {
+    bool on = CBAfficherArreter.Checked();
+    EnableControlTree(TypeReboot, on);
+    // Restarting Windows alone does not exist on XP.
+    RBRedWin.SetEnabled(on && !isWindowsXP_);
+    EnableControlTree(CBForcer, on);
+    EnableControlTree(CBConfirmer, on);
+}
+
+std::string ShutdownPage::ActionCaption() const {
+    for (const ui::RadioButton* action : {&RBLogOff, &RBRedWin, &RBRedemarrer, &RBEteindre}) {
+        if (action->Checked()) return action->Caption();
+    }
+    return "Erreur de nom ???";
+}
+
+void AboutPage::ActiverMAJClick() {
+    EnableControlTree(GroupeMAJ, CBActiverMAJ.Checked());
+}

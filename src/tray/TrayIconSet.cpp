@@ -1,0 +1,106 @@
+#include "tray/TrayIconSet.h"
+
+#include <algorithm>
+
+#include "tray/ShellInfo.h"
+#include "tray/TrayIcon.h"
+
+TrayIconSet::TrayIconSet(System& system, const ui::Form& owner, IconWants wants, bool isWindowsXP)
+    : system_(system), owner_(owner), wants_(std::move(wants)), isWindowsXP_(isWindowsXP) {}
+
+std::uint32_t TrayIconSet::IdOf(const TrayItemList& list, std::size_t position) const {
+    std::uint32_t base = &list == &Folders    ? iconid::FolderBase
+                         : &list == &Launches ? iconid::LaunchBase
+                                              : 0;
+    return base + static_cast<std::uint32_t>(position);
+}
+
+TrayItem& TrayIconSet::Append(TrayItemList& list, std::unique_ptr<TrayItem> item,
+                              const std::string& tip, OwnedIcon icon) {
+    FillIconData(*item, owner_.Handle(), IdOf(list, list.size()), tip, std::move(icon));
+    list.push_back(std::move(item));
+    return *list.back();
+}
+
+void TrayIconSet::BuildShutdownItem(const std::string& actionCaption) {
+    ShutdownItem.Kind = TrayItemKind::Shutdown;
+    ShutdownItem.Path.clear();
+    ShutdownItem.Options.clear();
+    ShutdownItem.Shown = false;
+    ShutdownItem.Missing = false;
+    ShutdownItem.Name = actionCaption;
+    FillIconData(ShutdownItem, owner_.Handle(), iconid::Shutdown, ShutdownItem.Name,
+                 LoadModuleIcon(system_, "Shell32", 28));
+}
+
+TrayItem* TrayIconSet::ItemAt(IconPosition icon) {
+    TrayItemList* list = nullptr;
+    switch (icon.Group) {
+        case TrayGroup::GroupDrive:
+            list = &Drives;
+            break;
+        case TrayGroup::GroupFolder:
+            list = &Folders;
+            break;
+        case TrayGroup::GroupLaunch:
+            list = &Launches;
+            break;
+        case TrayGroup::GroupShutdown:
+            return &ShutdownItem;
+        default:
+            return nullptr;
+    }
+    if (icon.Position < 0 || icon.Position >= static_cast<int>(list->size())) return nullptr;
+    return (*list)[icon.Position].get();
+}
+
+bool TrayIconSet::AnyShown() const {
+    auto anyShown = [](const TrayItemList& list) {
+        return std::any_of(list.begin(), list.end(), [](const auto& item) { return item->Shown; });
+    };
+    return anyShown(Drives) || anyShown(Folders) || anyShown(Launches) || ShutdownItem.Shown;
+}
+
+void TrayIconSet::RefreshItem(TrayItem& item, const IconWants::Rule& wanted) {
+    if (wanted(item)) {
+        AddTrayIcon(system_, item);
+    } else {
+        RemoveTrayIcon(system_, item);
+    }
+}
+
+// The length is read again at every step: an error box opened by an add runs a message loop in
+// which the list may change.
+void TrayIconSet::RefreshListIcons(TrayItemList& list, const IconWants::Rule& wanted) {
+    int step = isWindowsXP_ ? -1 : 1;
+    for (int i = isWindowsXP_ ? static_cast<int>(list.size()) - 1 : 0;
+         i >= 0 && i < static_cast<int>(list.size()); i += step)
+        RefreshItem(*list[i], wanted);
+}
+
+void TrayIconSet::RefreshTrayIcons() {
+    if (isWindowsXP_) {
+        RefreshItem(ShutdownItem, wants_.Shutdown);
+        RefreshListIcons(Launches, wants_.Launch);
+        RefreshListIcons(Folders, wants_.Folder);
+        RefreshListIcons(Drives, wants_.Drive);
+    } else {
+        RefreshListIcons(Drives, wants_.Drive);
+        RefreshListIcons(Folders, wants_.Folder);
+        RefreshListIcons(Launches, wants_.Launch);
+        RefreshItem(ShutdownItem, wants_.Shutdown);
+    }
+}
+
+void TrayIconSet::RemoveListIcons(TrayItemList& list) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i]->Shown) RemoveTrayIcon(system_, *list[i]);
+    }
+}
+
+void TrayIconSet::RemoveAllTrayIcons() {
+    RemoveListIcons(Launches);
+    RemoveListIcons(Folders);
+    RemoveListIcons(Drives);
+    RemoveTrayIcon(system_, ShutdownItem);
+}

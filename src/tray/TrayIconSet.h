@@ -1,0 +1,73 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/System.h"
+#include "types/IconId.h"
+#include "types/TrayItem.h"
+#include "ui/Form.h"
+
+// Whether an icon is wanted, asked of the options again for every icon: a box shown during a
+// walk runs a message loop in which the user may change them.
+struct IconWants {
+    using Rule = std::function<bool(const TrayItem&)>;
+    Rule Drive;
+    Rule Folder;
+    Rule Launch;
+    Rule Shutdown;
+};
+
+// Every icon the program can show, in its four groups, and the notification area kept in line
+// with them. Record k of a list has the group's base id + k, whatever moves in or out: ids
+// belong to positions.
+class TrayIconSet {
+public:
+    // The owner receives the icons' callback message; its window exists by the first add.
+    TrayIconSet(System& system, const ui::Form& owner, IconWants wants, bool isWindowsXP);
+    TrayIconSet(const TrayIconSet&) = delete;
+    TrayIconSet& operator=(const TrayIconSet&) = delete;
+
+    // Appends a record at the end of its list, with that position's id, the tip and the icon.
+    TrayItem& Append(TrayItemList& list, std::unique_ptr<TrayItem> item, const std::string& tip,
+                     OwnedIcon icon);
+    // The shutdown record, with the caption of the chosen action as its name and tip.
+    void BuildShutdownItem(const std::string& actionCaption);
+
+    // The record an icon stands for, or null for a position past its list's end.
+    TrayItem* ItemAt(IconPosition icon);
+    bool AnyShown() const;
+
+    // Adds every wanted icon that is not shown and removes every shown one no longer wanted;
+    // icons that stay keep their place. On XP, whose shell lists icons in the reverse order of
+    // their adds, everything is walked backwards.
+    void RefreshTrayIcons();
+    void RemoveAllTrayIcons();
+
+    // Closes the gap at position k: records k + 1 to last move one place up, each position
+    // keeping its id, and each moved record shown exactly when it was. Record `last` is left
+    // for the caller to remove or overwrite.
+    void MoveFollowingItemsUp(TrayItemList& list, int k, int last);
+    // Removes record k: the following ones move up and the last position's icon goes.
+    void RemoveItem(TrayItemList& list, int k);
+    // Exchanges two records; both stay shown as they were, at their new positions.
+    void SwapItems(TrayItemList& list, int first, int second);
+
+    TrayItemList Drives;
+    TrayItemList Folders;
+    TrayItemList Launches;
+    TrayItem ShutdownItem;
+
+private:
+    std::uint32_t IdOf(const TrayItemList& list, std::size_t position) const;
+    void RefreshListIcons(TrayItemList& list, const IconWants::Rule& wanted);
+    void RefreshItem(TrayItem& item, const IconWants::Rule& wanted);
+    void RemoveListIcons(TrayItemList& list);
+    // Puts contents into a position whose icon was (or was not) showing, so that the icon there
+    // shows them exactly when they were shown before.
+    void ShowAtPosition(TrayItem& item, bool iconHere, bool wasShown);
+
+    System& system_;
+    const ui::Form& owner_;
+    IconWants wants_;
+    bool isWindowsXP_;
+};

@@ -1,0 +1,40 @@
+#include "types/Cp1252.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// 0x80 to 0x9F; the rest of the code page is Latin-1. The five holes map to themselves, as the
+// system's own conversion does.
+constexpr wchar_t High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+wchar_t WidenChar(unsigned char c) {
+    return c >= 0x80 && c < 0xA0 ? High[c - 0x80] : static_cast<wchar_t>(c);
+}
+
+char NarrowChar(wchar_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    const wchar_t* found = std::find(std::begin(High), std::end(High), c);
+    return found == std::end(High) ? '?' : static_cast<char>(0x80 + (found - High));
+}
+
+}  // namespace
+
+std::wstring Widen(const std::string& text) {
+    std::wstring wide;
+    wide.reserve(text.size());
+    for (char c : text) wide.push_back(WidenChar(static_cast<unsigned char>(c)));
+    return wide;
+}
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    narrow.reserve(text.size());
+    for (wchar_t c : text) narrow.push_back(NarrowChar(c));
+    return narrow;
+}
