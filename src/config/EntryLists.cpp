@@ -38,3 +38,12 @@ void DessineIconeListe(ui::ListBox& control, ui::Canvas& canvas, int index, cons
     canvas.TextOut(rect.Left + 20, rect.Top + (canvas.FontHeight() + lineHeight) / 2,
                    control.Items()[index]);
 }
+
+void WireEntryList(ui::ListBox& list, const TrayItemList& entries, const ui::Handler& onSelect) {
+    list.OnClick = onSelect;
+    list.OnExit = onSelect;
+    list.OnDrawItem = [&entries](ui::ListBox& control, ui::Canvas& canvas, int index,
+                                 const ui::Rect& rect, ui::DrawItemState) {
+        DessineIconeListe(control, canvas, index, rect, entries);
+    };
+}

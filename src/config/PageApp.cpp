@@ -27,10 +27,5 @@ LaunchPage::LaunchPage(ui::Control& pages, const TrayItemList& launches)
     EnleverExeBtn.SetEnabled(false);
 
     ActiverExe.OnClick = [this] { ActiverExeClick(); };
-    ListeFich.OnClick = [this] { ListeFichClick(); };
-    ListeFich.OnExit = [this] { ListeFichClick(); };
-    ListeFich.OnDrawItem = [this](ui::ListBox& list, ui::Canvas& canvas, int index,
-                                  const ui::Rect& rect, ui::DrawItemState) {
-        DessineIconeListe(list, canvas, index, rect, launches_);
-    };
+    WireEntryList(ListeFich, launches_, [this] { ListeFichClick(); });
 }

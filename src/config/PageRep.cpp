@@ -51,10 +51,5 @@ FoldersPage::FoldersPage(ui::Control& pages, const TrayItemList& folders)
     EnleverRepBtn.SetEnabled(false);
 
     ActiverRep.OnClick = [this] { ActiverRepClick(); };
-    ListeRep.OnClick = [this] { ListeRepClick(); };
-    ListeRep.OnExit = [this] { ListeRepClick(); };
-    ListeRep.OnDrawItem = [this](ui::ListBox& list, ui::Canvas& canvas, int index,
-                                 const ui::Rect& rect, ui::DrawItemState) {
-        DessineIconeListe(list, canvas, index, rect, folders_);
-    };
+    WireEntryList(ListeRep, folders_, [this] { ListeRepClick(); });
 }

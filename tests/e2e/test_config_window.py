@@ -379,7 +379,7 @@ def drag(vossik, start, offset):
     xdotool(vossik, "mouseup", 1)
 
 
-def test_the_margin_drags_the_window_and_a_page_does_not(vossik):
+def test_the_margin_drags_the_window_and_it_comes_back_centred(vossik):
     open_window(vossik)
     dump = vossik.dump()
     dpi, origin = dump["dpi"], dump["rect"]
@@ -406,3 +406,11 @@ def test_the_margin_drags_the_window_and_a_page_does_not(vossik):
     except AssertionError:
         raise AssertionError(f"the window is at {position()}, not at {expected}") from None
     assert visible_form(vossik)
+
+    # Hidden in the tray and brought back, it stands in the middle of the screen again.
+    vossik.click(MAIN_FORM, "Réduire")
+    vossik.wait_until(lambda: not visible_form(vossik), "the window hidden")
+    vossik.tray_click(10000, button="R", double=True)
+    vossik.wait_until(lambda: visible_form(vossik), "the window shown again")
+    vossik.close_menus()
+    assert position() == (origin["left"], origin["top"]), "not centred when shown again"

@@ -59,7 +59,7 @@ void FormPeer::DoSync(Property what) {
     }
 }
 
-// The model's bounds are the client size; where the form goes is decided when it first shows.
+// The model's bounds are the client size; where the form goes is decided when it shows.
 void FormPeer::Resize() {
     SIZE outer = OuterSize(Scale(model_.ClientWidth()), Scale(model_.ClientHeight()),
                            GetWindowLongW(Window(), GWL_STYLE),
@@ -73,8 +73,9 @@ void FormPeer::ShowOrHide() {
         ShowWindow(Window(), SW_HIDE);
         return;
     }
-    if (!shownBefore_) CentreOnScreen();
-    shownBefore_ = true;
+    // Every time it comes out of the tray, the window stands in the middle of the screen, where
+    // the user looks for it; one already showing stays where it was dragged.
+    if (!IsWindowVisible(Window())) CentreOnScreen();
     ShowWindow(Window(), SW_SHOW);
 }
 

@@ -37,7 +37,6 @@ private:
     ui::Form& model_;
     Tooltips hints_;
     HWND lastFocus_ = nullptr;
-    bool shownBefore_ = false;
     int nextId_ = 100;
 };
 

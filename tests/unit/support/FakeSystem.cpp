@@ -45,7 +45,16 @@ IconHandle FakeSystem::NewIcon() {
 bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
     notifications.push_back({command, data});
     calls.push_back(std::string("notify ") + CommandName(command) + " " + std::to_string(data.uID));
-    return notifyResult ? notifyResult(command, data) : true;
+    if (notifyResult) return notifyResult(command, data);
+    // The shell's own rules: one icon per id; only an icon it has can change or go.
+    bool present = trayTips.contains(data.uID);
+    if ((command == NotifyCommand::Add) == present) return false;
+    if (command == NotifyCommand::Delete) {
+        trayTips.erase(data.uID);
+    } else if (command == NotifyCommand::Add || data.uFlags & nif::Tip) {
+        trayTips[data.uID] = Notification{command, data}.Tip();
+    }
+    return true;
 }
 
 std::optional<ShellFileInfo> FakeSystem::GetFileInfo(const std::wstring& widePath, unsigned flags) {
@@ -72,6 +81,7 @@ int FakeSystem::MessageBox(WindowHandle, const std::string& text, const std::str
                            unsigned flags) {
     boxes.push_back({text, title, flags});
     calls.push_back("box " + title + ": " + text);
+    if (whileBoxShown) whileBoxShown();
     if (boxAnswers.empty()) return mb::IdOk;
     int answer = boxAnswers.front();
     boxAnswers.pop_front();

@@ -70,7 +70,11 @@ public:
     std::vector<unsigned> beeps;
 
     // Script.
+    // Overrides the shell's answers; without it the fake keeps the notification area below.
     std::function<bool(NotifyCommand, const NotifyIconData&)> notifyResult;
+    std::map<std::uint32_t, std::string> trayTips;  // the icons the shell shows, by id
+    // Runs inside every box, as the user could act while it waits.
+    std::function<void()> whileBoxShown;
     std::map<std::string, ShellFileInfo> shellFiles;
     std::deque<int> boxAnswers;
     // Modules that load, with the group-icon numbers they hold.
