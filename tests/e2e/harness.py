@@ -374,6 +374,11 @@ class Vossik:
     def tray(self, message: str | int, icon_id: int) -> dict:
         return self.probe("tray", message, icon_id)
 
+    def xdotool(self, *args: Any) -> None:
+        """Real input from X, as a user's mouse and keyboard give it."""
+        subprocess.run(["xdotool", *map(str, args)], env=self.prefix.env(self.display),
+                       check=True, timeout=PROBE_TIMEOUT_S)
+
     def tray_click(self, icon_id: int, button: str = "L", double: bool = False) -> None:
         """What the shell sends for a click on an icon: the press and the release; for a double
         click the second press comes as a double click, then its release."""

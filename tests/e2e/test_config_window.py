@@ -2,7 +2,6 @@
 caption, place, state and hint, the tab order, and the reactions a user meets first (the
 enabling rules, the warning of "Réduire" when no icon would show, dragging by the margin)."""
 
-import subprocess
 
 from harness import MAIN_FORM
 
@@ -363,20 +362,15 @@ def test_reduire_without_any_icon_warns_and_keeps_the_window(vossik):
     assert vossik.tray_icons() == [], f"tray icons: {vossik.tray_icons()}"
 
 
-def xdotool(vossik, *args):
-    subprocess.run(["xdotool", *map(str, args)], env=vossik.prefix.env(vossik.display),
-                   check=True, timeout=30)
-
-
 def drag(vossik, start, offset):
     """A real press, moves and release, as a user drags."""
     x, y = start
     dx, dy = offset
-    xdotool(vossik, "mousemove", x, y)
-    xdotool(vossik, "mousedown", 1)
+    vossik.xdotool("mousemove", x, y)
+    vossik.xdotool("mousedown", 1)
     for step in (1, 2, 3, 4):
-        xdotool(vossik, "mousemove", x + dx * step // 4, y + dy * step // 4)
-    xdotool(vossik, "mouseup", 1)
+        vossik.xdotool("mousemove", x + dx * step // 4, y + dy * step // 4)
+    vossik.xdotool("mouseup", 1)
 
 
 def test_the_margin_drags_the_window_and_it_comes_back_centred(vossik):
