@@ -386,7 +386,8 @@ class Vossik:
         return self.probe("click", caption, text, *(["--mouse"] if mouse else []))
 
     def select_tab(self, caption: str, text: str) -> dict:
-        return self.probe("select-tab", caption, text)
+        """Switches to the page of that caption; its tab shows it without the blanks around."""
+        return self.probe("select-tab", caption, text.strip())
 
     def tray(self, message: str | int, icon_id: int) -> dict:
         return self.probe("tray", message, icon_id)
