@@ -313,7 +313,8 @@ def test_every_control_in_place_with_its_caption_state_and_hint(vossik):
     assert maj["top"] < group["top"] < maj["bottom"], (maj, group)
 
     # One face and size for every caption but the two big bold titles (fonts are read through
-    # the probe's hook DLL; without it they are null).
+    # the probe's hook DLL; without it they are null). The titles are in Arial, which the prefix
+    # must have: the program falls back to the dialog face for a missing one.
     font = dump["font"]
     if font is not None:
         titles = ("LabelVossik1", "LabelVossik2")
@@ -321,6 +322,7 @@ def test_every_control_in_place_with_its_caption_state_and_hint(vossik):
         assert not odd, f"not in the window's font {font}: {odd}"
         for name in titles:
             title = named[name]["font"]
+            assert title["face"] == "Arial", title
             assert title["weight"] >= 700 and abs(title["height"]) > 1.5 * abs(font["height"]), title
 
 
