@@ -1,5 +1,6 @@
 #include "app/ConfigVossik.h"
 
+#include "config/BoiteRepertoire.h"
 #include "config/CheckSomeIconShown.h"
 #include "settings/Settings.h"
 #include "settings/SettingsPath.h"
@@ -47,6 +48,10 @@ void TConfigVossik::WireEvents() {
     Pages.PageAPropos.ReorganiserBtn.OnClick = [this] { ReorganiserBtnClick(); };
     Pages.PageAPropos.VersionBtn.OnClick = [this] { VersionBtnClick(); };
     Menu.MCConfig.OnClick = [this] { MCConfigClick(); };
+    // Stand-in until the folder list is edited: the picker opens, its answer is not used yet.
+    Pages.PageRep.AjouterRepBtn.OnClick = [this] {
+        if (dialogs_.BoiteRepertoire) dialogs_.BoiteRepertoire->ShowModal();
+    };
     OnPaint = [this](ui::Canvas& canvas) { PeindreFiche(canvas); };
     auto drawIcon = [this](ui::PaintBox& box, ui::Canvas& canvas) { AfficherIcone(box, canvas); };
     Pages.PageUS.Icone1.OnPaint = drawIcon;

@@ -371,6 +371,24 @@ class Vossik:
     def select_tab(self, caption: str, text: str) -> dict:
         return self.probe("select-tab", caption, text)
 
+    def type_text(self, caption: str, label: str, text: str) -> str:
+        """Types the text into the field that follows that label, replacing its text; returns
+        what the field then holds (its length limit applies, as when typing)."""
+        return self.probe("type-text", caption, label, text)["text"]
+
+    def tree(self, caption: str, *path: str) -> dict:
+        """Opens the tree view's items named from the root down and selects the last one:
+        {roots, selection (texts from the root), children (of the selection)}."""
+        return self.probe("tree", caption, *path)
+
+    def press_key(self, caption: str, key: str | int) -> dict:
+        """Posts the key's press and release to the window's focused control."""
+        return self.probe("press-key", caption, key)
+
+    def resize(self, caption: str, width: int, height: int) -> dict:
+        """Gives the window that outer size, as dragging its border would."""
+        return self.probe("resize", caption, width, height)
+
     def tray(self, message: str | int, icon_id: int) -> dict:
         return self.probe("tray", message, icon_id)
 

@@ -94,6 +94,12 @@ HWND wait_top_level(const std::wstring& caption, DWORD timeout_ms) {
     }
 }
 
+HWND existing_top_level(const std::wstring& caption) {
+    HWND top = find_top_level(caption);
+    if (!top) fail(L"no top-level window \"" + caption + L"\"");
+    return top;
+}
+
 HWND find_descendant(HWND top, const std::wstring& text) {
     for (HWND hwnd : descendants(top)) {
         if (text_matches(window_text(hwnd), text)) return hwnd;

@@ -29,6 +29,8 @@ std::vector<HWND> descendants(HWND top);
 
 HWND find_top_level(const std::wstring& caption);
 HWND wait_top_level(const std::wstring& caption, DWORD timeout_ms);
+// The window with that caption, or a failure that says which is missing.
+HWND existing_top_level(const std::wstring& caption);
 HWND find_descendant(HWND top, const std::wstring& text);
 
 // SendMessage that cannot hang the probe on a busy or modal target.
