@@ -376,10 +376,11 @@ class Vossik:
         what the field then holds (its length limit applies, as when typing)."""
         return self.probe("type-text", caption, label, text)["text"]
 
-    def tree(self, caption: str, *path: str) -> dict:
-        """Opens the tree view's items named from the root down and selects the last one:
-        {roots, selection (texts from the root), children (of the selection)}."""
-        return self.probe("tree", caption, *path)
+    def tree(self, caption: str, *path: str, right_click: bool = False) -> dict:
+        """Opens the tree view's items named from the root down and selects the last one, or
+        clicks it with the right button: {roots, selection (texts from the root), children
+        (of the selection)}."""
+        return self.probe("tree", caption, *path, *(["--right-click"] if right_click else []))
 
     def press_key(self, caption: str, key: str | int) -> dict:
         """Posts the key's press and release to the window's focused control."""

@@ -24,13 +24,13 @@ def test_folder_picker_tree_name_and_resizing(vossik):
     vossik.wait_window(PICKER)
 
     # One root, the computer, open on its drives (the prefix's, named bare) among its other
-    # folders; then C:'s "windows" chosen.
+    # folders; then C:'s "windows" chosen with the right button.
     [computer] = vossik.tree(PICKER)["roots"]
     folders = vossik.tree(PICKER, computer)["children"]
     assert [f for f in folders if re.search(r"\([A-Z]:\)$", f)] == [
         " (C:)", " (D:)", " (E:)", " (Z:)"], folders
     drive_c = " (C:)"
-    chosen = vossik.tree(PICKER, computer, drive_c, "windows")
+    chosen = vossik.tree(PICKER, computer, drive_c, "windows", right_click=True)
     assert chosen["selection"] == [computer, drive_c, "windows"]
     assert "system32" in chosen["children"]
     assert vossik.type_text(PICKER, NAME_LABEL, "Système " + "x" * 70) == "Système " + "x" * 56

@@ -166,10 +166,12 @@ HTREEITEM FolderTreePeer::Locate(PCIDLIST_ABSOLUTE folder, bool load) {
     return nullptr;
 }
 
-// A path set from code is shown selected when the shell knows it; otherwise nothing is.
+// A path set from code is shown selected when the shell knows it; otherwise nothing is. The
+// user's own choice comes back here too, and stays as it is.
 void FolderTreePeer::ShowSelectedPath() {
     HWND tree = Window();
     const std::wstring& path = tree_.SelectedPath();
+    if (ParsingPath(TreeView_GetSelection(tree)) == path) return;
     HTREEITEM item = nullptr;
     LPITEMIDLIST parsed = nullptr;
     if (!path.empty() &&

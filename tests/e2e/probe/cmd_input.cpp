@@ -11,16 +11,6 @@ namespace {
 
 constexpr UINT kTrayCallback = 0xFFE;
 
-void mouse_click_at(HWND top, POINT screen) {
-    SetForegroundWindow(top);
-    SetCursorPos(screen.x, screen.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-}
-
 // Waits a little for the handler so that what the probe reads next sees its effect; a handler
 // that opens a modal box does not return, which is reported rather than waited for.
 bool send_briefly(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {

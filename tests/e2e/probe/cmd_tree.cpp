@@ -32,6 +32,17 @@ public:
             send_message(tree_, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
     }
 
+    // The item's text, in the tree's client area.
+    RECT rect(HTREEITEM item) {
+        // The message takes the item in the rectangle's place.
+        RECT rect = {};
+        remote_.write(0, &rect, sizeof rect);
+        remote_.write(0, &item, sizeof item);
+        send_message(tree_, TVM_GETITEMRECT, TRUE, remote_.param());
+        remote_.read(0, &rect, sizeof rect);
+        return rect;
+    }
+
     // Texts of the items from `first` on, at its level.
     void put_level(Json& out, HTREEITEM first) {
         out.begin_array();
@@ -66,7 +77,8 @@ void cmd_type_text(const Args& args, Json& out) {
 }
 
 // Opens the items named from the root down, as a click on their buttons does, and selects the
-// last one; then reports the root items, the selection's path and its subitems.
+// last one, or clicks it with the right button (--right-click); then reports the root items, the
+// selection's path and its subitems.
 void cmd_tree(const Args& args, Json& out) {
     HWND top = existing_top_level(args[0]);
     HWND tree = nullptr;
@@ -75,9 +87,11 @@ void cmd_tree(const Args& args, Json& out) {
     }
     if (!tree) fail(L"no tree view in \"" + args[0] + L"\"");
     TreeReader reader(tree);
+    bool right_click = args.back() == L"--right-click";
+    size_t names = args.size() - (right_click ? 1 : 0);
     HTREEITEM level = reader.next(nullptr, TVGN_ROOT);
     HTREEITEM chosen = nullptr;
-    for (size_t i = 1; i < args.size(); ++i) {
+    for (size_t i = 1; i < names; ++i) {
         chosen = level;
         while (chosen && !text_matches(reader.text(chosen), args[i]))
             chosen = reader.next(chosen, TVGN_NEXT);
@@ -85,7 +99,16 @@ void cmd_tree(const Args& args, Json& out) {
         send_message(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(chosen));
         level = reader.next(chosen, TVGN_CHILD);
     }
-    if (chosen) send_message(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(chosen));
+    if (chosen && right_click) {
+        send_message(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(chosen));
+        RECT rect = reader.rect(chosen);
+        MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        mouse_click_at(top, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, true);
+        // The click goes through the program's queue: wait for it to land (a hang guard).
+        for (int i = 0; i < 100 && reader.next(nullptr, TVGN_CARET) != chosen; ++i) Sleep(20);
+    } else if (chosen) {
+        send_message(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(chosen));
+    }
 
     HTREEITEM selected = reader.next(nullptr, TVGN_CARET);
     std::vector<std::wstring> path;

@@ -107,6 +107,16 @@ HWND find_descendant(HWND top, const std::wstring& text) {
     fail(L"no control \"" + text + L"\" in \"" + window_text(top) + L"\"");
 }
 
+void mouse_click_at(HWND top, POINT screen, bool right) {
+    SetForegroundWindow(top);
+    SetCursorPos(screen.x, screen.y);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
 LRESULT send_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     DWORD_PTR result = 0;
     // Wine 8.0 returns 0 without an error code for some answered messages (WM_GETFONT on a

@@ -33,6 +33,9 @@ HWND wait_top_level(const std::wstring& caption, DWORD timeout_ms);
 HWND existing_top_level(const std::wstring& caption);
 HWND find_descendant(HWND top, const std::wstring& text);
 
+// A click of the mouse at that point of the screen, with the window brought to the front.
+void mouse_click_at(HWND top, POINT screen, bool right = false);
+
 // SendMessage that cannot hang the probe on a busy or modal target.
 LRESULT send_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
