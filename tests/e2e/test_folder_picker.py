@@ -8,6 +8,7 @@ from harness import MAIN_FORM
 
 PICKER = "Choisir un dossier"
 NAME_LABEL = "&Nom raccourci :"
+WS_TABSTOP, WS_THICKFRAME = 0x10000, 0x40000
 
 
 def picker_controls(vossik):
@@ -22,6 +23,13 @@ def test_folder_picker_tree_name_and_resizing(vossik):
     vossik.select_tab(MAIN_FORM, " Dossiers fréquents ")
     assert not vossik.click(MAIN_FORM, "Aj&outer")["returned"]  # a modal dialog is open
     vossik.wait_window(PICKER)
+
+    # Sizeable, at its designed size; Tab goes OK, Annuler, the name, the tree.
+    picker = vossik.dump(PICKER)
+    assert picker["style"] & WS_THICKFRAME
+    assert picker["client_rect"] == {"left": 0, "top": 0, "right": 226, "bottom": 303}
+    assert [c["text"] or c["class"] for c in picker["controls"] if c["style"] & WS_TABSTOP] == [
+        "OK", "Annuler", "Edit", "SysTreeView32"]
 
     # One root, the computer, open on its drives (the prefix's, named bare) among its other
     # folders; then C:'s "windows" chosen with the right button.
