@@ -1,6 +1,5 @@
 #include "app/ConfigVossik.h"
 
-#include "config/BoiteRepertoire.h"
 #include "config/CheckSomeIconShown.h"
 #include "settings/Settings.h"
 #include "settings/SettingsPath.h"
@@ -27,9 +26,13 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
             IsWindowsXP),
       Pages(*this, Icons.Folders, Icons.Launches, IsWindowsXP),
       Watcher(system, Icons, Pages.PageUS, Pages.PageAPropos),
+      FolderEditing(system, Pages.PageRep, Icons, settingsPath_),
+      LaunchEditing(system, Pages.PageApp, Icons, settingsPath_),
+      Reordering(Pages, Icons),
       Menu(system),
       system_(system),
-      application_(application) {
+      application_(application),
+      settingsPath_(::SettingsPath(system.ExecutablePath(), application.Title())) {
     LayOut();
     WireEvents();
 }
@@ -48,10 +51,6 @@ void TConfigVossik::WireEvents() {
     Pages.PageAPropos.ReorganiserBtn.OnClick = [this] { ReorganiserBtnClick(); };
     Pages.PageAPropos.VersionBtn.OnClick = [this] { VersionBtnClick(); };
     Menu.MCConfig.OnClick = [this] { MCConfigClick(); };
-    // Stand-in until the folder list is edited: the picker opens, its answer is not used yet.
-    Pages.PageRep.AjouterRepBtn.OnClick = [this] {
-        if (dialogs_.BoiteRepertoire) dialogs_.BoiteRepertoire->ShowModal();
-    };
     OnPaint = [this](ui::Canvas& canvas) { PeindreFiche(canvas); };
     auto drawIcon = [this](ui::PaintBox& box, ui::Canvas& canvas) { AfficherIcone(box, canvas); };
     Pages.PageUS.Icone1.OnPaint = drawIcon;
@@ -74,8 +73,10 @@ void TConfigVossik::WireEvents() {
     };
 }
 
-std::wstring TConfigVossik::SettingsPath() const {
-    return ::SettingsPath(system_.ExecutablePath(), application_.Title());
+void TConfigVossik::AttachDialogs(Dialogs dialogs) {
+    dialogs_ = dialogs;
+    FolderEditing.AttachPicker(*dialogs.BoiteRepertoire);
+    LaunchEditing.AttachDialog(*dialogs.BoiteExe);
 }
 
 bool TConfigVossik::Save() {

@@ -33,3 +33,7 @@ TBoiteRepertoire::TBoiteRepertoire() : ui::Form("BoiteRepertoire") {
     StatusBar1.Place({0, 262, 226, 41});
     StatusBar1.SetAnchors(ui::AnchorLeft | ui::AnchorRight | ui::AnchorBottom);
 }
+
+std::wstring TBoiteRepertoire::ChosenFolder() const {
+    return Tree.SelectedPath();
+}

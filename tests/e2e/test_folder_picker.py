@@ -1,6 +1,6 @@
-"""The folder picker as a user meets it from the folder page: the shell's folder tree under the
-computer, a name typed in, a resizable window whose controls follow its border, and Escape that
-closes it with nothing lost."""
+"""Adding a folder through the picker as a user does: the shell's folder tree under the computer,
+a name typed in, a resizable window whose controls follow its border, Escape that closes it with
+nothing changed, then OK and "Appliquer" that show the folder's icon."""
 
 import re
 
@@ -15,6 +15,10 @@ def picker_controls(vossik):
     """The picker's controls by text, the tree and the name field by class."""
     return {c["class"] if c["class"] in ("Edit", "SysTreeView32") else c["text"]: c
             for c in vossik.dump(PICKER)["controls"]}
+
+
+def folder_lines(vossik):
+    return next(c for c in vossik.dump()["controls"] if c["class"].lower() == "listbox")["items"]
 
 
 def test_folder_picker_tree_name_and_resizing(vossik):
@@ -62,12 +66,20 @@ def test_folder_picker_tree_name_and_resizing(vossik):
     assert grew(NAME_LABEL) == (0, 0, 0, 80)
     assert grew("OK") == grew("Annuler") == (0, 0, 100, 80)
 
-    # Escape closes it; opened again, it kept the folder and the name.
-    vossik.press_key(PICKER, "ESCAPE")
+    # Escape closes it and adds nothing; opened again, it kept the folder and the name.
+    vossik.xdotool("key", "Escape")
     vossik.wait_until(lambda: not vossik.window(PICKER)["visible"], "the picker to close")
+    assert folder_lines(vossik) == []
     vossik.click(MAIN_FORM, "Aj&outer")
     vossik.wait_until(lambda: vossik.window(PICKER)["visible"], "the picker to open again")
     assert vossik.tree(PICKER)["selection"] == [computer, drive_c, "windows"]
     assert picker_controls(vossik)["Edit"]["text"] == "Système " + "x" * 56
+
+    # OK adds the folder with the name, whose icon "Appliquer" shows.
+    vossik.type_text(PICKER, NAME_LABEL, "Système")
     vossik.click(PICKER, "OK")
     vossik.wait_until(lambda: not vossik.window(PICKER)["visible"], "the picker to close")
+    assert folder_lines(vossik) == ["C:\\windows"]
+    vossik.click(MAIN_FORM, "Appliquer")
+    vossik.wait_until(lambda: "Système" in [i["tip"] for i in vossik.tray_icons()],
+                      "the folder's icon")

@@ -126,30 +126,6 @@ void cmd_device(const Args& args, Json& out) {
     out.end_object();
 }
 
-// As the keyboard would: the key goes to the window's focused control, through its message loop.
-void cmd_press_key(const Args& args, Json& out) {
-    HWND top = existing_top_level(args[0]);
-    static const struct {
-        const wchar_t* name;
-        UINT key;
-    } kKeys[] = {{L"ESCAPE", VK_ESCAPE}, {L"RETURN", VK_RETURN}, {L"TAB", VK_TAB}};
-    UINT key = 0;
-    for (const auto& entry : kKeys) {
-        if (args[1] == entry.name) key = entry.key;
-    }
-    if (!key) key = parse_number(args[1]);
-    GUITHREADINFO thread = {};
-    thread.cbSize = sizeof thread;
-    GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &thread);
-    HWND target = thread.hwndFocus && IsChild(top, thread.hwndFocus) ? thread.hwndFocus : top;
-    PostMessageW(target, WM_KEYDOWN, key, 1);
-    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-    out.begin_object();
-    put_hwnd(out, "hwnd", target);
-    out.key("key").value(key);
-    out.end_object();
-}
-
 // What dragging the border ends with: the window's new outer size.
 void cmd_resize(const Args& args, Json& out) {
     HWND top = existing_top_level(args[0]);

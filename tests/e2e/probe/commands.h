@@ -31,5 +31,4 @@ void cmd_close_menus(const Args& args, Json& out);
 void cmd_hold_file(const Args& args, Json& out);
 void cmd_type_text(const Args& args, Json& out);
 void cmd_tree(const Args& args, Json& out);
-void cmd_press_key(const Args& args, Json& out);
 void cmd_resize(const Args& args, Json& out);

@@ -41,7 +41,6 @@ const Command kCommands[] = {
     {L"hold-file", cmd_hold_file, 1, "hold-file <path> [timeout_ms]"},
     {L"type-text", cmd_type_text, 2, "type-text <caption> <label text> [text]"},
     {L"tree", cmd_tree, 1, "tree <caption> [item text]..."},
-    {L"press-key", cmd_press_key, 2, "press-key <caption> <ESCAPE|RETURN|TAB|virtual key>"},
     {L"resize", cmd_resize, 3, "resize <caption> <width> <height>"},
 };
 
