@@ -25,7 +25,7 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
             },
             IsWindowsXP),
       Pages(*this, Icons.Folders, Icons.Launches, IsWindowsXP),
-      Watcher(system, Icons, Pages.PageUS, Pages.PageAPropos),
+      Watcher(system, application, Icons, *this, Pages.PageUS, Pages.PageAPropos),
       FolderEditing(system, Pages.PageRep, Icons, settingsPath_),
       LaunchEditing(system, Pages.PageApp, Icons, settingsPath_),
       Reordering(Pages, Icons),
@@ -60,6 +60,15 @@ void TConfigVossik::WireEvents() {
         switch (message.Msg) {
             case msg::TrayCallback:
                 TrayMessage(message);
+                return 0;
+            case msg::DeviceChange:
+                Watcher.DeviceChange(message);
+                return 0;
+            case msg::DriveRefreshMessage:
+                Watcher.DriveRefresh(message.WParam, message.LParam);
+                return 0;
+            case msg::DriveRemoveMessage:
+                Watcher.DriveRemove(message.WParam, message.LParam);
                 return 0;
             case msg::NcHitTest: {
                 // The window can be dragged by its body, as by its title bar.

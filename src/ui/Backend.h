@@ -34,6 +34,8 @@ public:
     // Runs the file-open dialog over the active window; true when a file was chosen.
     virtual bool RunOpenDialog(OpenDialog& dialog) = 0;
     virtual void Quit() = 0;
+    // The program was asked to end: loops that wait must give up.
+    virtual bool QuitRequested() const = 0;
 };
 
 // The backend every toolkit object uses; the program or the test sets it before making any.

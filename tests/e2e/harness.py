@@ -429,8 +429,9 @@ class Vossik:
     def taskbar_created(self) -> dict:
         return self.probe("taskbar-created")
 
-    def device(self, event: str, letters: str, net: bool = False) -> dict:
-        return self.probe("device", event, letters, *(["net"] if net else []))
+    def device(self, event: str, letters: str, kind: str = "media") -> dict:
+        """kind: "media", "net" or "plain" (the volume's flags)."""
+        return self.probe("device", event, letters, kind)
 
     def message_boxes(self, wait_ms: int = 0) -> list[dict]:
         return self.probe("message-boxes", wait_ms)

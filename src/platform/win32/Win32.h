@@ -12,5 +12,6 @@
 #undef MessageBox
 #undef RegisterWindowMessage
 #undef ReplaceFile
+#undef PostMessage
 #undef SendMessage
 #undef ShellExecute

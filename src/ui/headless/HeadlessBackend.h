@@ -29,6 +29,7 @@ public:
     void TrackPopup(PopupMenu& menu, Point at) override;
     bool RunOpenDialog(OpenDialog& dialog) override;
     void Quit() override { quitRequested = true; }
+    bool QuitRequested() const override { return quitRequested; }
 
     // The next modal forms' answers, in order; a form with no answer left is cancelled.
     std::deque<std::function<ModalResult(Form&)>> modalAnswers;

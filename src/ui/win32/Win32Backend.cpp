@@ -158,7 +158,7 @@ ModalResult Win32Backend::RunModal(Form& form) {
         BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0) {
             // The program is ending: the loop that runs it must see the quit too.
-            PostQuitMessage(static_cast<int>(message.wParam));
+            QuitSeen(static_cast<int>(message.wParam));
             break;
         }
         if (got < 0) break;
@@ -184,7 +184,12 @@ void Win32Backend::TrackPopup(PopupMenu& menu, Point at) {
 }
 
 void Win32Backend::Quit() {
-    PostQuitMessage(0);
+    QuitSeen(0);
+}
+
+void Win32Backend::QuitSeen(int exitCode) {
+    quitRequested_ = true;
+    PostQuitMessage(exitCode);
 }
 
 }  // namespace ui

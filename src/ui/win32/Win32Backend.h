@@ -34,6 +34,10 @@ public:
     void EndModal(Form& form) override;
     void TrackPopup(PopupMenu& menu, Point at) override;
     void Quit() override;
+    bool QuitRequested() const override { return quitRequested_; }
+    // A quit message seen by a loop that is not the program's own: it is posted again for that
+    // one, and every waiting loop now knows.
+    void QuitSeen(int exitCode);
 
     // What the peers share.
     HINSTANCE Instance() const { return instance_; }
@@ -73,6 +77,7 @@ private:
     HWND appWindow_ = nullptr;
     HWND lastActiveForm_ = nullptr;
     bool appActive_ = true;
+    bool quitRequested_ = false;
 };
 
 }  // namespace ui
