@@ -33,6 +33,7 @@ TBoiteExe::TBoiteExe(System& system) : ui::Form("BoiteExe"), system_(system) {
     OkBtn.OnClick = [this] { EndModal(ui::ModalResult::Ok); };
 
     AnnulerBtn.Place({295, 90, 75, 25}, "Annuler");
+    AnnulerBtn.SetCancel(true);
     AnnulerBtn.OnClick = [this] { EndModal(ui::ModalResult::Cancel); };
     OnCloseQuery = [this](ui::ModalResult result) { return FormCloseQuery(result); };
 

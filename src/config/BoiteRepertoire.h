@@ -3,8 +3,8 @@
 #include <string>
 
 #include "ui/Buttons.h"
+#include "ui/FolderTree.h"
 #include "ui/Form.h"
-#include "ui/Lists.h"
 #include "ui/Static.h"
 
 // The folder picker "Choisir un dossier": a folder tree and the shortcut name to give the folder.
@@ -22,7 +22,6 @@ public:
     ui::Button AnnulerBtn{this, "AnnulerBtn"};
     ui::Label NomRepLbl{this, "NomRepLbl"};
     ui::Edit Raccourci{this, "Raccourci"};
-    // Stands in for the shell's folder tree, which the toolkit does not have yet.
-    ui::ListBox Tree{this, "Tree"};
+    ui::FolderTree Tree{this, "Tree"};
     ui::PaintBox StatusBar1{this, "StatusBar1"};
 };

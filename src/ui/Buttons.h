@@ -12,6 +12,9 @@ public:
 
     bool IsDefault() const { return default_; }
     void SetDefault(bool isDefault) { default_ = isDefault; }
+    // Escape presses it.
+    bool IsCancel() const { return cancel_; }
+    void SetCancel(bool isCancel) { cancel_ = isCancel; }
     bool Flat() const { return flat_; }
     void SetFlat(bool flat) { flat_ = flat; }
 
@@ -23,6 +26,7 @@ public:
 
 private:
     bool default_ = false;
+    bool cancel_ = false;
     bool flat_ = false;
 };
 

@@ -39,8 +39,18 @@ void Control::Place(Box bounds, std::string caption, std::string hint) {
 
 void Control::SetBounds(Box bounds) {
     if (bounds == bounds_) return;
+    int grownWidth = bounds.Width - bounds_.Width, grownHeight = bounds.Height - bounds_.Height;
     bounds_ = bounds;
     Changed(Property::Bounds);
+    if (grownWidth == 0 && grownHeight == 0) return;
+    for (Control* child : children_) child->FollowParent(grownWidth, grownHeight);
+}
+
+void Control::FollowParent(int grownWidth, int grownHeight) {
+    Box box = bounds_;
+    if (anchors_ & AnchorRight) (anchors_ & AnchorLeft ? box.Width : box.Left) += grownWidth;
+    if (anchors_ & AnchorBottom) (anchors_ & AnchorTop ? box.Height : box.Top) += grownHeight;
+    SetBounds(box);
 }
 
 void Control::SetHint(std::string hint) {

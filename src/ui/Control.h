@@ -25,6 +25,7 @@ enum class ControlKind {
     ListBox,
     ComboBox,
     PaintBox,
+    FolderTree,
 };
 
 // What changed in a control, so that a backend can bring its window in step.
@@ -55,6 +56,10 @@ public:
 
 using Handler = std::function<void()>;
 
+// The edges of its parent a control keeps its distance to when the parent changes size. Anchored
+// to both sides of a direction, it stretches; to neither, it stays where it is.
+enum Anchor : unsigned { AnchorLeft = 1, AnchorTop = 2, AnchorRight = 4, AnchorBottom = 8 };
+
 // A control holds its own state; a backend peer, when there is one, mirrors it into a window.
 // Children are kept in creation order, which is also their tab and z-order.
 class Control {
@@ -79,7 +84,10 @@ public:
     // Box, caption and hint at once, as a layout gives them.
     void Place(Box bounds, std::string caption = {}, std::string hint = {});
     const Box& Bounds() const { return bounds_; }
+    // Moves and sizes the control; its anchored children follow a change of size.
     void SetBounds(Box bounds);
+    unsigned Anchors() const { return anchors_; }
+    void SetAnchors(unsigned anchors) { anchors_ = anchors; }
     const std::string& Hint() const { return hint_; }
     void SetHint(std::string hint);
     int Tag() const { return tag_; }
@@ -106,6 +114,8 @@ protected:
     }
 
 private:
+    void FollowParent(int grownWidth, int grownHeight);
+
     Control* parent_;
     std::string name_;
     std::vector<Control*> children_;
@@ -118,6 +128,7 @@ private:
     bool visible_ = true;
     bool tabStop_ = true;
     int tag_ = 0;
+    unsigned anchors_ = AnchorLeft | AnchorTop;
     Color backColor_ = syscolor::BtnFace;
     std::unique_ptr<ControlPeer> peer_;
 };

@@ -16,11 +16,11 @@ void RealizeTree(Backend& backend, Control& control) {
     for (Control* child : control.Children()) RealizeTree(backend, *child);
 }
 
-Control* FindDefaultButton(const Control& control) {
+Control* FindButton(const Control& control, bool (Button::*is)() const) {
     for (Control* child : control.Children()) {
-        if (child->Kind() == ControlKind::Button && static_cast<Button*>(child)->IsDefault())
+        if (child->Kind() == ControlKind::Button && (static_cast<Button*>(child)->*is)())
             return child;
-        if (Control* found = FindDefaultButton(*child)) return found;
+        if (Control* found = FindButton(*child, is)) return found;
     }
     return nullptr;
 }
@@ -38,7 +38,11 @@ WindowHandle Form::Handle() const {
 }
 
 Control* Form::DefaultButton() const {
-    return FindDefaultButton(*this);
+    return FindButton(*this, &Button::IsDefault);
+}
+
+Control* Form::CancelButton() const {
+    return FindButton(*this, &Button::IsCancel);
 }
 
 void Form::MakeTopMost() {

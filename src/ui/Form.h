@@ -12,7 +12,8 @@ namespace ui {
 
 enum class ModalResult { None, Ok, Cancel, Yes, No };
 
-enum class BorderStyle { Single, Dialog };
+// Sizeable: the user may resize the window, and the anchored controls follow.
+enum class BorderStyle { Single, Dialog, Sizeable };
 
 // A top-level window. It is created hidden; Realize makes its window and its controls' windows
 // through the current backend (without a backend peer it lives headless).
@@ -34,6 +35,7 @@ public:
     void MakeTopMost();
     void SetTopMost(bool topMost) { topMost_ = topMost; }
     Control* DefaultButton() const;
+    Control* CancelButton() const;
 
     void Show();
     void Hide();

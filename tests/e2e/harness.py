@@ -393,6 +393,21 @@ class Vossik:
         """Switches to the page of that caption; its tab shows it without the blanks around."""
         return self.probe("select-tab", caption, text.strip())
 
+    def type_text(self, caption: str, label: str, text: str) -> str:
+        """Types the text into the field that follows that label, replacing its text; returns
+        what the field then holds (its length limit applies, as when typing)."""
+        return self.probe("type-text", caption, label, text)["text"]
+
+    def tree(self, caption: str, *path: str, right_click: bool = False) -> dict:
+        """Opens the tree view's items named from the root down and selects the last one, or
+        clicks it with the right button: {roots, selection (texts from the root), children
+        (of the selection)}."""
+        return self.probe("tree", caption, *path, *(["--right-click"] if right_click else []))
+
+    def resize(self, caption: str, width: int, height: int) -> dict:
+        """Gives the window that outer size, as dragging its border would."""
+        return self.probe("resize", caption, width, height)
+
     def tray(self, message: str | int, icon_id: int) -> dict:
         return self.probe("tray", message, icon_id)
 

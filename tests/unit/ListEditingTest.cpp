@@ -1,7 +1,6 @@
 #include "config/BoiteExe.h"
 #include "config/BoiteRepertoire.h"
 #include "support/MainFormFixture.h"
-#include "types/Cp1252.h"
 
 namespace {
 
@@ -31,9 +30,7 @@ protected:
     // The picker closes with OK on that folder (none: nothing selected) and name.
     void PickFolder(const std::wstring& folder, const std::string& name) {
         backend.modalAnswers.push_back([this, folder, name](ui::Form&) {
-            picker.Tree.SetItems(folder.empty() ? std::vector<std::string>{}
-                                                : std::vector<std::string>{Narrow(folder)});
-            picker.Tree.SetItemIndex(folder.empty() ? -1 : 0);
+            picker.Tree.SetSelectedPath(folder);
             picker.Raccourci.SetCaption(name);
             return ui::ModalResult::Ok;
         });

@@ -25,6 +25,7 @@ bool TakesClicks(const ui::Control& control) {
         case ui::ControlKind::ComboBox:
         case ui::ControlKind::RadioGroup:
         case ui::ControlKind::PageControl:
+        case ui::ControlKind::FolderTree:
             return true;
         default:
             return false;
@@ -109,12 +110,35 @@ TEST_F(WindowLayoutTest, DialogsFitTheirControls) {
     ExpectSoundLayout(boiteConfirmation);
 }
 
-TEST_F(WindowLayoutTest, EnterPressesOkInTheEditingDialogsAndNoInTheConfirmation) {
+TEST_F(WindowLayoutTest, EnterPressesOkEscapeAnnulerInTheEditingDialogsAndNoInTheConfirmation) {
     TBoiteRepertoire picker;
     EXPECT_EQ(picker.DefaultButton(), &picker.OKBtn);
+    EXPECT_EQ(picker.CancelButton(), &picker.AnnulerBtn);
     TBoiteExe launch(system);
     EXPECT_EQ(launch.DefaultButton(), &launch.OkBtn);
+    EXPECT_EQ(launch.CancelButton(), &launch.AnnulerBtn);
     // Enter must refuse a shutdown, never accept it.
     TBoiteConfirmation confirmation;
     EXPECT_EQ(confirmation.DefaultButton(), &confirmation.AnnulerBtn);
+}
+
+// Made larger by 100 x 80, the tree takes the room, the name field widens, and the buttons and
+// the band stay in the bottom corner. The chosen folder's path is wide text, which a name outside
+// Windows-1252 needs.
+TEST_F(WindowLayoutTest, PickerControlsFollowItsBorder) {
+    TBoiteRepertoire picker;
+    const std::wstring documents = L"C:\\Документы";
+    picker.Tree.SetSelectedPath(documents);
+    picker.SetClientSize(326, 383);
+    EXPECT_EQ(picker.Tree.Bounds(), (ui::Box{10, 5, 306, 287}));
+    EXPECT_EQ(picker.NomRepLbl.Bounds(), (ui::Box{10, 295, 75, 13}));
+    EXPECT_EQ(picker.Raccourci.Bounds(), (ui::Box{10, 312, 306, 21}));
+    EXPECT_EQ(picker.StatusBar1.Bounds(), (ui::Box{0, 342, 326, 41}));
+    EXPECT_EQ(picker.OKBtn.Bounds(), (ui::Box{110, 352, 85, 25}));
+    EXPECT_EQ(picker.AnnulerBtn.Bounds(), (ui::Box{230, 352, 85, 25}));
+    ExpectSoundLayout(picker);
+    picker.SetClientSize(226, 303);
+    EXPECT_EQ(picker.Tree.Bounds(), (ui::Box{10, 5, 206, 207}));
+    EXPECT_EQ(picker.AnnulerBtn.Bounds(), (ui::Box{130, 272, 85, 25}));
+    EXPECT_EQ(picker.Tree.SelectedPath(), documents);
 }

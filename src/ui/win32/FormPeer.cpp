@@ -11,7 +11,10 @@
 namespace ui::win32 {
 
 FormPeer::FormPeer(Win32Backend& backend, ui::Form& form)
-    : WindowPeer(backend, form), model_(form) {
+    : WindowPeer(backend, form),
+      model_(form),
+      designedWidth_(form.ClientWidth()),
+      designedHeight_(form.ClientHeight()) {
     HWND hwnd =
         CreateWindowExW(ExStyle(), FormClass, Widen(form.Caption()).c_str(), Style(), 0, 0, 0, 0,
                         backend.ApplicationWindow(), nullptr, backend.Instance(), nullptr);
@@ -32,6 +35,7 @@ FormPeer::~FormPeer() {
 DWORD FormPeer::Style() const {
     DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     if (model_.Border() == BorderStyle::Dialog) style |= WS_POPUP;
+    if (model_.Border() == BorderStyle::Sizeable) style |= WS_THICKFRAME;
     return style;
 }
 
@@ -47,7 +51,7 @@ void FormPeer::DoSync(Property what) {
             ShowOrHide();
             break;
         case Property::Bounds:
-            Resize();
+            if (!userSizing_) Resize();
             break;
         case Property::TopMost:
             SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0,
@@ -66,6 +70,24 @@ void FormPeer::Resize() {
                            GetWindowLongW(Window(), GWL_EXSTYLE), Dpi());
     SetWindowPos(Window(), nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The user resized a sizeable form: the model takes the new client size, at 96 dpi, and its
+// anchored controls follow.
+void FormPeer::FollowUser(WPARAM kind) {
+    if (model_.Border() != BorderStyle::Sizeable || kind == SIZE_MINIMIZED) return;
+    RECT client;
+    GetClientRect(Window(), &client);
+    userSizing_ = true;
+    model_.SetClientSize(MulDiv(client.right, ModelDpi, Dpi()),
+                         MulDiv(client.bottom, ModelDpi, Dpi()));
+    userSizing_ = false;
+}
+
+// Escape, as the dialog manager reports it, presses the cancel button.
+void FormPeer::PressCancel() {
+    Control* cancel = model_.CancelButton();
+    if (cancel && cancel->Enabled()) static_cast<Button*>(cancel)->Click();
 }
 
 void FormPeer::ShowOrHide() {
@@ -110,6 +132,21 @@ LRESULT FormPeer::OwnHandling(UINT message, WPARAM wParam, LPARAM lParam) {
             else
                 model_.Close();
             return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) != IDCANCEL || lParam != 0) break;
+            PressCancel();
+            return 0;
+        case WM_SIZE:
+            FollowUser(wParam);
+            break;
+        case WM_GETMINMAXINFO: {
+            if (model_.Border() != BorderStyle::Sizeable) break;
+            SIZE least = OuterSize(Scale(designedWidth_), Scale(designedHeight_),
+                                   GetWindowLongW(Window(), GWL_STYLE),
+                                   GetWindowLongW(Window(), GWL_EXSTYLE), Dpi());
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.cx, least.cy};
+            return 0;
+        }
         case WM_ACTIVATE:
             OnActivate(wParam);
             return 0;

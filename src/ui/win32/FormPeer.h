@@ -29,6 +29,8 @@ private:
     void MoveFocus(WPARAM wParam, LPARAM lParam);
     void Paint();
     void Resize();
+    void FollowUser(WPARAM kind);
+    void PressCancel();
     void ShowOrHide();
     void CentreOnScreen();
     DWORD Style() const;
@@ -37,6 +39,10 @@ private:
     ui::Form& model_;
     Tooltips hints_;
     HWND lastFocus_ = nullptr;
+    // The client size the form was designed for: a sizeable one gets no smaller.
+    int designedWidth_;
+    int designedHeight_;
+    bool userSizing_ = false;
     int nextId_ = 100;
 };
 

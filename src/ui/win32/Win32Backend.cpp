@@ -7,6 +7,7 @@
 #include "ui/Menu.h"
 #include "ui/win32/AppWindow.h"
 #include "ui/win32/ButtonPeers.h"
+#include "ui/win32/FolderTreePeer.h"
 #include "ui/win32/FormPeer.h"
 #include "ui/win32/GroupPeers.h"
 #include "ui/win32/ImageListPeer.h"
@@ -22,8 +23,9 @@ namespace ui {
 using namespace win32;
 
 Win32Backend::Win32Backend(ModuleHandle instance) : instance_(instance) {
-    INITCOMMONCONTROLSEX controls = {sizeof controls,
-                                     ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES |
+                                                          ICC_STANDARD_CLASSES |
+                                                          ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     atoms_ = RegisterWindowClasses(instance_);
     timers_ = std::make_unique<TimerHost>(instance_);
@@ -62,6 +64,8 @@ std::unique_ptr<ControlPeer> Win32Backend::CreatePeer(Control& control) {
             return std::make_unique<ComboBoxPeer>(*this, static_cast<ComboBox&>(control));
         case ControlKind::PaintBox:
             return std::make_unique<PaintBoxPeer>(*this, static_cast<PaintBox&>(control));
+        case ControlKind::FolderTree:
+            return std::make_unique<FolderTreePeer>(*this, static_cast<FolderTree&>(control));
     }
     return nullptr;
 }

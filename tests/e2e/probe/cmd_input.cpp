@@ -11,22 +11,6 @@ namespace {
 
 constexpr UINT kTrayCallback = 0xFFE;
 
-HWND existing_top_level(const std::wstring& caption) {
-    HWND top = find_top_level(caption);
-    if (!top) fail(L"no top-level window \"" + caption + L"\"");
-    return top;
-}
-
-void mouse_click_at(HWND top, POINT screen) {
-    SetForegroundWindow(top);
-    SetCursorPos(screen.x, screen.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-}
-
 // Waits a little for the handler so that what the probe reads next sees its effect; a handler
 // that opens a modal box does not return, which is reported rather than waited for.
 bool send_briefly(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -140,5 +124,17 @@ void cmd_device(const Args& args, Json& out) {
     out.key("unitmask").value(static_cast<unsigned long>(volume.dbcv_unitmask));
     out.key("flags").value(static_cast<unsigned long>(volume.dbcv_flags));
     out.key("returned").value(returned);
+    out.end_object();
+}
+
+// What dragging the border ends with: the window's new outer size.
+void cmd_resize(const Args& args, Json& out) {
+    HWND top = existing_top_level(args[0]);
+    SetWindowPos(top, nullptr, 0, 0, parse_number(args[1]), parse_number(args[2]),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT rect = {};
+    GetWindowRect(top, &rect);
+    out.begin_object();
+    put_rect(out, "rect", rect);
     out.end_object();
 }

@@ -29,3 +29,6 @@ void cmd_remove_tray_icons(const Args& args, Json& out);
 void cmd_processes(const Args& args, Json& out);
 void cmd_close_menus(const Args& args, Json& out);
 void cmd_hold_file(const Args& args, Json& out);
+void cmd_type_text(const Args& args, Json& out);
+void cmd_tree(const Args& args, Json& out);
+void cmd_resize(const Args& args, Json& out);

@@ -39,6 +39,9 @@ const Command kCommands[] = {
     {L"processes", cmd_processes, 0, "processes"},
     {L"close-menus", cmd_close_menus, 0, "close-menus [timeout_ms]"},
     {L"hold-file", cmd_hold_file, 1, "hold-file <path> [timeout_ms]"},
+    {L"type-text", cmd_type_text, 2, "type-text <caption> <label text> [text]"},
+    {L"tree", cmd_tree, 1, "tree <caption> [item text]..."},
+    {L"resize", cmd_resize, 3, "resize <caption> <width> <height>"},
 };
 
 void print_usage() {

@@ -94,6 +94,12 @@ HWND wait_top_level(const std::wstring& caption, DWORD timeout_ms) {
     }
 }
 
+HWND existing_top_level(const std::wstring& caption) {
+    HWND top = find_top_level(caption);
+    if (!top) fail(L"no top-level window \"" + caption + L"\"");
+    return top;
+}
+
 // Two pages may have buttons of one caption: the one a user can see comes first.
 HWND find_descendant(HWND top, const std::wstring& text) {
     HWND hidden = nullptr;
@@ -104,6 +110,16 @@ HWND find_descendant(HWND top, const std::wstring& text) {
     }
     if (hidden) return hidden;
     fail(L"no control \"" + text + L"\" in \"" + window_text(top) + L"\"");
+}
+
+void mouse_click_at(HWND top, POINT screen, bool right) {
+    SetForegroundWindow(top);
+    SetCursorPos(screen.x, screen.y);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
 }
 
 LRESULT send_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {

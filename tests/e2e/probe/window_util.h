@@ -29,7 +29,12 @@ std::vector<HWND> descendants(HWND top);
 
 HWND find_top_level(const std::wstring& caption);
 HWND wait_top_level(const std::wstring& caption, DWORD timeout_ms);
+// The window with that caption, or a failure that says which is missing.
+HWND existing_top_level(const std::wstring& caption);
 HWND find_descendant(HWND top, const std::wstring& text);
+
+// A click of the mouse at that point of the screen, with the window brought to the front.
+void mouse_click_at(HWND top, POINT screen, bool right = false);
 
 // SendMessage that cannot hang the probe on a busy or modal target.
 LRESULT send_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
