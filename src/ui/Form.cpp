@@ -16,11 +16,11 @@ void RealizeTree(Backend& backend, Control& control) {
     for (Control* child : control.Children()) RealizeTree(backend, *child);
 }
 
-Control* FindDefaultButton(const Control& control) {
+Control* FindButton(const Control& control, bool (Button::*role)() const) {
     for (Control* child : control.Children()) {
-        if (child->Kind() == ControlKind::Button && static_cast<Button*>(child)->IsDefault())
+        if (child->Kind() == ControlKind::Button && (static_cast<Button*>(child)->*role)())
             return child;
-        if (Control* found = FindDefaultButton(*child)) return found;
+        if (Control* found = FindButton(*child, role)) return found;
     }
     return nullptr;
 }
@@ -38,11 +38,15 @@ WindowHandle Form::Handle() const {
 }
 
 Control* Form::DefaultButton() const {
-    return FindDefaultButton(*this);
+    return FindButton(*this, &Button::IsDefault);
 }
 
-void Form::MakeTopMost() {
-    topMost_ = true;
+Control* Form::CancelButton() const {
+    return FindButton(*this, &Button::IsCancel);
+}
+
+void Form::SetTopMost(bool topMost) {
+    topMost_ = topMost;
     if (Peer()) Peer()->Sync(Property::TopMost);
 }
 

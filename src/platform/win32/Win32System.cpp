@@ -117,7 +117,8 @@ SystemVersion Win32System::Version() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
     GetVersionExW(&info);
-    return {info.dwMajorVersion, info.dwMinorVersion};
+    return {info.dwMajorVersion, info.dwMinorVersion,
+            info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS};
 }
 
 std::wstring Win32System::ExecutablePath() {
@@ -156,4 +157,14 @@ IconHandle Win32System::LoadOwnIcon(const std::string& resourceName) {
 
 std::uint32_t Win32System::SysColor(int index) {
     return GetSysColor(index);
+}
+
+IconHandle Win32System::LoadSystemIcon(int id) {
+    return LoadIconW(nullptr, MAKEINTRESOURCEW(id));
+}
+
+TimeOfDay Win32System::LocalTime() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wHour, now.wMinute};
 }

@@ -43,6 +43,14 @@ public:
     std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) override;
     void CursorPos(int& x, int& y) override;
+    IconHandle LoadSystemIcon(int id) override;
+    TimeOfDay LocalTime() override;
+    TokenHandle OpenProcessToken() override;
+    std::optional<std::uint64_t> LookupPrivilegeValue(const std::string& name) override;
+    bool AdjustTokenPrivilege(TokenHandle token, std::uint64_t privilege, bool enable) override;
+    void CloseToken(TokenHandle token) override;
+    bool ExitWindowsEx(unsigned action) override;
+    void RestartWindows16(std::uint32_t action) override;
 
 private:
     HINSTANCE instance_;

@@ -50,7 +50,7 @@ void FormPeer::DoSync(Property what) {
             Resize();
             break;
         case Property::TopMost:
-            SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0,
+            SetWindowPos(Window(), model_.TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             break;
         default:
@@ -75,7 +75,11 @@ void FormPeer::ShowOrHide() {
     }
     // Every time it comes out of the tray, the window stands in the middle of the screen, where
     // the user looks for it; one already showing stays where it was dragged.
-    if (!IsWindowVisible(Window())) CentreOnScreen();
+    if (!IsWindowVisible(Window())) {
+        CentreOnScreen();
+        // A form that names its first control starts there at every show.
+        if (WindowPeer* active = Of(model_.ActiveControl())) lastFocus_ = active->Window();
+    }
     ShowWindow(Window(), SW_SHOW);
 }
 
@@ -110,6 +114,14 @@ LRESULT FormPeer::OwnHandling(UINT message, WPARAM wParam, LPARAM lParam) {
             else
                 model_.Close();
             return 0;
+        case WM_COMMAND:
+            // Escape, as the dialog manager reports it.
+            if (LOWORD(wParam) == IDCANCEL && !lParam) {
+                if (Control* cancel = model_.CancelButton())
+                    if (cancel->Enabled()) static_cast<Button*>(cancel)->Click();
+                return 0;
+            }
+            break;
         case WM_ACTIVATE:
             OnActivate(wParam);
             return 0;
