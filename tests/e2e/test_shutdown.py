@@ -4,8 +4,8 @@ reminder. No test here lets the program make the exit call: every confirmation i
 import datetime
 
 from harness import MAIN_FORM
+from test_start import SHUTDOWN_ID, SHUTDOWN_ONLY_INI
 
-SHUTDOWN_ID = 10000
 REMINDER = "Avertissement d'extinction automatique"
 CONFIRMATION = "Confirmation d'extinction"
 WS_EX_TOPMOST = 0x8
@@ -14,17 +14,7 @@ BS_DEFPUSHBUTTON = 0x1
 # The schedule's time; the test moves the local clock into the minute before it.
 HOUR, MINUTE = 12, 30
 
-SCHEDULE_INI = f"""\
-[Lecteurs]
-Affichage=0
-[Dossiers]
-Affichage=0
-[Lancement Rapide]
-Affichage=0
-[Arrêter]
-Afficher Icone=1
-Type d'arrêt=3
-Confirmation=1
+SCHEDULE_INI = SHUTDOWN_ONLY_INI + f"""\
 [Eteindre auto]
 Activer=1
 Heure={HOUR}
@@ -91,7 +81,8 @@ def test_schedule_reminds_then_confirms_and_the_icon_confirms_its_action(vossik)
         "Non, je ne veux pas"]
     vossik.screenshot("scheduled-confirmation")
     refuse_with_enter(vossik)
-    vossik.wait_until(lambda: b"[Eteindre auto]\r\nActiver=0\r\n" in (vossik.read_ini_bytes() or b""),
+    switched_off = b"[Eteindre auto]\r\nActiver=0\r\n"
+    vossik.wait_until(lambda: switched_off in (vossik.read_ini_bytes() or b""),
                       "the one-time schedule switched off in the settings")
 
     # The icon's action chosen on the page: the tip follows at once.
@@ -100,8 +91,8 @@ def test_schedule_reminds_then_confirms_and_the_icon_confirms_its_action(vossik)
     vossik.select_tab(MAIN_FORM, "Eteindre")
     assert not control(vossik.dump(), "Eteindre automatiquement à :")["checked"]
     vossik.click(MAIN_FORM, "Redémarrer l'ordinateur")
-    vossik.wait_until(lambda: [i["tip"] for i in vossik.tray_icons()] == ["Redémarrer l'ordinateur"],
-                      "the new tip")
+    tips = lambda: [icon["tip"] for icon in vossik.tray_icons()]
+    vossik.wait_until(lambda: tips() == ["Redémarrer l'ordinateur"], "the new tip")
     vossik.click(MAIN_FORM, "Réduire")
     vossik.wait_until(lambda: not shown(vossik, MAIN_FORM), "the window hidden")
 
@@ -111,5 +102,5 @@ def test_schedule_reminds_then_confirms_and_the_icon_confirms_its_action(vossik)
     assert "Vossik' va Redémarrer l'ordinateur MAINTENANT" in texts(vossik.dump(CONFIRMATION))
     vossik.screenshot("icon-confirmation")
     refuse_with_enter(vossik)
-    assert [i["tip"] for i in vossik.tray_icons()] == ["Redémarrer l'ordinateur"]
+    assert tips() == ["Redémarrer l'ordinateur"]
     assert vossik.window(MAIN_FORM) is not None
