@@ -51,14 +51,14 @@ def control(dump, text):
     return next(c for c in dump["controls"] if c["text"] == text)
 
 
-def refuse_with_enter(vossik):
-    """Enter must reach "Non, je ne veux pas": checked before the key goes, so that a fault can
-    never make the exit call."""
+def refuse_with_key(vossik, key):
+    """Enter and Escape must both reach "Non, je ne veux pas": the focus is checked before the
+    key goes, so that a fault can never make the exit call."""
     dump = vossik.dump(CONFIRMATION)
     refuse = control(dump, "Non, je ne veux pas")
     assert dump["focus"] == refuse["hwnd"], "the focus is not on the refusing button"
     assert refuse["style"] & BS_DEFPUSHBUTTON
-    vossik.key(CONFIRMATION, "Enter")
+    vossik.key(CONFIRMATION, key)
     vossik.wait_until(lambda: not shown(vossik, CONFIRMATION), "the confirmation closed")
 
 
@@ -80,7 +80,7 @@ def test_schedule_reminds_then_confirms_and_the_icon_confirms_its_action(vossik)
         "", "Attention !", "Vossik' va éteindre cet ordinateur MAINTENANT", "Oui, je confirme",
         "Non, je ne veux pas"]
     vossik.screenshot("scheduled-confirmation")
-    refuse_with_enter(vossik)
+    refuse_with_key(vossik, "Escape")
     switched_off = b"[Eteindre auto]\r\nActiver=0\r\n"
     vossik.wait_until(lambda: switched_off in (vossik.read_ini_bytes() or b""),
                       "the one-time schedule switched off in the settings")
@@ -96,11 +96,11 @@ def test_schedule_reminds_then_confirms_and_the_icon_confirms_its_action(vossik)
     vossik.click(MAIN_FORM, "Réduire")
     vossik.wait_until(lambda: not shown(vossik, MAIN_FORM), "the window hidden")
 
-    # A click on the icon asks first; Enter refuses and everything keeps running.
+    # A click on the icon asks first; refusing leaves everything running.
     vossik.tray_click(SHUTDOWN_ID)
     vossik.wait_until(lambda: shown(vossik, CONFIRMATION), "the confirmation")
     assert "Vossik' va Redémarrer l'ordinateur MAINTENANT" in texts(vossik.dump(CONFIRMATION))
     vossik.screenshot("icon-confirmation")
-    refuse_with_enter(vossik)
+    refuse_with_key(vossik, "Enter")
     assert tips() == ["Redémarrer l'ordinateur"]
     assert vossik.window(MAIN_FORM) is not None
