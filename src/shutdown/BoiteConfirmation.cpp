@@ -41,7 +41,8 @@ TBoiteConfirmation::TBoiteConfirmation(System& system, ui::Timer& eteindreTimer,
 
     Icone.OnPaint = [this](ui::PaintBox&, ui::Canvas& canvas) { PaintIcon(canvas); };
     OnShow = [this] { FormShow(); };
-    OnClose = [this] { FormClose(); };
+    // However it goes: a button, its system menu, or the end of its modal loop.
+    OnHide = [this] { FormClose(); };
     OkBtn.OnClick = [this] { OkBtnClick(); };
     AnnulerBtn.OnClick = [this] { AnnulerBtnClick(); };
     FormCreate();
