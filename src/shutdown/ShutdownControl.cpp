@@ -55,7 +55,13 @@ int ShutdownControl::ConfiguredAction() const {
     return page_.RBEteindre.Tag();
 }
 
+bool ShutdownControl::QuestionWaiting() const {
+    return BoiteConfirmation.Showing() &&
+           BoiteConfirmation.Mode == TBoiteConfirmation::ModeConfirmation;
+}
+
 void ShutdownControl::PerformShutdown(int action) {
+    if (QuestionWaiting()) return;
     // A reminder may be showing.
     if (BoiteConfirmation.Showing()) BoiteConfirmation.Close();
     if (page_.CBConfirmer.Checked()) {

@@ -42,6 +42,9 @@ private:
     std::string CaptionOf(int action) const;
     int ConfiguredAction() const;
     bool Daily() const { return page_.GroupePeriode.ItemIndex() == 1; }
+    // A shutdown question is open: another one would take its answer, and the session would be
+    // ended twice.
+    bool QuestionWaiting() const;
     void AskScheduledConfirmation();
     void EndSession(ShutdownAction code);
 

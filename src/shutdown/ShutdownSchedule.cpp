@@ -1,3 +1,5 @@
+#include <initializer_list>
+
 #include "config/EnableControlTree.h"
 #include "shutdown/ShutdownControl.h"
 
@@ -38,7 +40,7 @@ void ShutdownControl::EteindreTimerTimer() {
             }
             break;
         case Due::Shutdown:
-            if (triedThisMinute_) break;
+            if (triedThisMinute_ || QuestionWaiting()) break;
             if (BoiteConfirmation.Showing()) BoiteConfirmation.Close();
             if (page_.CBConfirmationAuto.Checked()) {
                 AskScheduledConfirmation();

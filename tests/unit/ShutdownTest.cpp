@@ -241,6 +241,35 @@ TEST_F(ShutdownTest, WithoutReminderAndConfirmationAFailedCallIsReportedOncePerM
     EXPECT_EQ(ExitCalls().size(), 2u);
 }
 
+TEST_F(ShutdownTest, AnOpenQuestionIsNeverAskedAgainOnTopOfItself) {
+    TConfigVossik& form = StartShown();
+    ShutdownPage& page = Schedule(1);
+    // The icon asks; the scheduled minute comes while it waits, then the icon is clicked again.
+    backend.modalAnswers.push_back([this](ui::Form&) {
+        TickAt(22, 30);
+        ClickIcon();
+        Box().OkBtn.Click();
+        return ui::ModalResult::None;
+    });
+    ClickIcon();
+    EXPECT_EQ(backend.modalShown.size(), 1u);
+    EXPECT_EQ(ExitCalls(), std::vector<std::string>{"exitwindows 2"});
+
+    // The schedule asks; a click on the icon meanwhile changes nothing.
+    backend.quitRequested = false;
+    system.calls.clear();
+    form.Shutdown.ApplyTimerRule();
+    backend.modalAnswers.push_back([this](ui::Form&) {
+        ClickIcon();
+        Box().AnnulerBtn.Click();
+        return ui::ModalResult::None;
+    });
+    TickAt(22, 30);
+    EXPECT_EQ(backend.modalShown.size(), 2u);
+    EXPECT_TRUE(ExitCalls().empty());
+    EXPECT_TRUE(page.CBEteindreAuto.Checked());
+}
+
 TEST_F(ShutdownTest, WithTheWindowShownTheReminderIsNotTopMostUntilTheApplicationIsLeft) {
     TConfigVossik& form = StartShown();
     form.Show();
