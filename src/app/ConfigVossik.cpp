@@ -25,10 +25,14 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
             IsWindowsXP),
       Pages(*this, Icons.Folders, Icons.Launches, IsWindowsXP),
       Watcher(system, Icons, Pages.PageUS, Pages.PageAPropos),
+      FolderEditing(system, Pages.PageRep, Icons, settingsPath_),
+      LaunchEditing(system, Pages.PageApp, Icons, settingsPath_),
+      Reordering(Pages, Icons),
       Menu(system),
       Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, *this, [this] { Save(); }),
       system_(system),
-      application_(application) {
+      application_(application),
+      settingsPath_(::SettingsPath(system.ExecutablePath(), application.Title())) {
     LayOut();
     WireEvents();
 }
@@ -69,8 +73,10 @@ void TConfigVossik::WireEvents() {
     };
 }
 
-std::wstring TConfigVossik::SettingsPath() const {
-    return ::SettingsPath(system_.ExecutablePath(), application_.Title());
+void TConfigVossik::AttachDialogs(Dialogs dialogs) {
+    dialogs_ = dialogs;
+    FolderEditing.AttachPicker(*dialogs.BoiteRepertoire);
+    LaunchEditing.AttachDialog(*dialogs.BoiteExe);
 }
 
 bool TConfigVossik::Save() {

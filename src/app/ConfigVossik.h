@@ -3,6 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "config/FolderList.h"
+#include "config/LaunchList.h"
+#include "config/ListReordering.h"
 #include "config/Pages.h"
 #include "drives/DriveWatcher.h"
 #include "menu/ContextMenu.h"
@@ -29,7 +32,7 @@ public:
         TBoiteRepertoire* BoiteRepertoire = nullptr;
         TBoiteExe* BoiteExe = nullptr;
     };
-    void AttachDialogs(Dialogs dialogs) { dialogs_ = dialogs; }
+    void AttachDialogs(Dialogs dialogs);
 
     // Creation and teardown.
     void CreationFiche();
@@ -58,7 +61,7 @@ public:
     void VersionBtnClick();
     void MCConfigClick();
 
-    std::wstring SettingsPath() const;
+    const std::wstring& SettingsPath() const { return settingsPath_; }
 
     const bool IsWindowsXP;
     TrayIconSet Icons;
@@ -67,6 +70,9 @@ public:
     ui::Button AppliquerBtn{this, "AppliquerBtn"};
     ui::Button QuitterBtn{this, "QuitterBtn"};
     DriveWatcher Watcher;
+    FolderList FolderEditing;
+    LaunchList LaunchEditing;
+    ListReordering Reordering;
     ContextMenu Menu;
     ShutdownControl Shutdown;
     unsigned TaskbarCreatedMessage = 0;
@@ -81,6 +87,7 @@ private:
 
     System& system_;
     ui::Application& application_;
+    const std::wstring settingsPath_;
     Dialogs dialogs_;
     bool startsInTray_ = false;
     bool destroyed_ = false;

@@ -14,7 +14,7 @@ int RunVossik(System& system, ui::Application& application) {
     configVossik.CreationFiche();
     TBoiteRepertoire boiteRepertoire;
     application.CreateForm(boiteRepertoire);
-    TBoiteExe boiteExe;
+    TBoiteExe boiteExe(system);
     application.CreateForm(boiteExe);
     application.CreateForm(configVossik.Shutdown.BoiteConfirmation);
     configVossik.AttachDialogs({&boiteRepertoire, &boiteExe});

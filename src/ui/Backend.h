@@ -13,6 +13,7 @@ class ControlPeer;
 class Form;
 class ImageList;
 class ImageListPeer;
+class OpenDialog;
 class PopupMenu;
 class Timer;
 class TimerPeer;
@@ -30,6 +31,8 @@ public:
     virtual ModalResult RunModal(Form& form) = 0;
     virtual void EndModal(Form& form) = 0;
     virtual void TrackPopup(PopupMenu& menu, Point at) = 0;
+    // Runs the file-open dialog over the active window; true when a file was chosen.
+    virtual bool RunOpenDialog(OpenDialog& dialog) = 0;
     virtual void Quit() = 0;
 };
 

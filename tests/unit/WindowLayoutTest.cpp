@@ -102,7 +102,7 @@ TEST_F(WindowLayoutTest, ConfigurationWindowFitsItsControlsAndOpensOnQuickLaunch
 
 TEST_F(WindowLayoutTest, DialogsFitTheirControls) {
     TBoiteRepertoire boiteRepertoire;
-    TBoiteExe boiteExe;
+    TBoiteExe boiteExe(system);
     ExpectSoundLayout(boiteRepertoire);
     ExpectSoundLayout(boiteExe);
     ExpectSoundLayout(Start().Shutdown.BoiteConfirmation);
@@ -111,7 +111,7 @@ TEST_F(WindowLayoutTest, DialogsFitTheirControls) {
 TEST_F(WindowLayoutTest, EnterPressesOkInTheEditingDialogsAndNoInTheConfirmation) {
     TBoiteRepertoire picker;
     EXPECT_EQ(picker.DefaultButton(), &picker.OKBtn);
-    TBoiteExe launch;
+    TBoiteExe launch(system);
     EXPECT_EQ(launch.DefaultButton(), &launch.OkBtn);
     // Enter and Escape must refuse a shutdown, never accept it, and the focus starts there.
     TBoiteConfirmation& confirmation = Start().Shutdown.BoiteConfirmation;

@@ -2,6 +2,8 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "ui/Application.h"
@@ -25,6 +27,7 @@ public:
     ModalResult RunModal(Form& form) override;
     void EndModal(Form&) override {}
     void TrackPopup(PopupMenu& menu, Point at) override;
+    bool RunOpenDialog(OpenDialog& dialog) override;
     void Quit() override { quitRequested = true; }
 
     // The next modal forms' answers, given while the form shows, in order; a form with no answer
@@ -37,6 +40,10 @@ public:
     };
     std::vector<PopupShown> popupsShown;
     std::function<void(PopupMenu&)> onPopup;
+    // The next file-open dialogs' choices, in order (nothing: cancelled), and the names each
+    // one was opened on.
+    std::deque<std::optional<std::wstring>> openDialogAnswers;
+    std::vector<std::wstring> openDialogsShown;
     bool quitRequested = false;
 };
 

@@ -112,6 +112,12 @@ bool Win32Backend::IsModal(const Form& form) const {
     });
 }
 
+HWND Win32Backend::ActiveModalWindow() const {
+    if (modal_.empty()) return appWindow_;
+    ControlPeer* peer = modal_.back().ModalForm->Peer();
+    return peer ? peer->Handle() : appWindow_;
+}
+
 void Win32Backend::DispatchOne(MSG& message) {
     if (message.hwnd) {
         if (PageControlPeer::HandlePageKeys(message)) return;

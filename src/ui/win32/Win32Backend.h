@@ -30,6 +30,7 @@ public:
     std::unique_ptr<ImageListPeer> CreateImageListPeer(ImageList& list) override;
     std::unique_ptr<ApplicationPeer> CreateApplicationPeer(Application& app) override;
     ModalResult RunModal(Form& form) override;
+    bool RunOpenDialog(OpenDialog& dialog) override;
     void EndModal(Form& form) override;
     void TrackPopup(PopupMenu& menu, Point at) override;
     void Quit() override;
@@ -49,6 +50,9 @@ public:
     HWND LastActiveForm() const { return lastActiveForm_; }
     bool IsFormWindow(HWND hwnd) const;
     bool IsModal(const Form& form) const;
+    // The window of the innermost modal form, else the application window: the owner of the
+    // system's own dialogs.
+    HWND ActiveModalWindow() const;
     // One step of every message loop of ours: keyboard navigation for the forms, then dispatch.
     void DispatchOne(MSG& message);
 
