@@ -3,7 +3,6 @@
 #include "config/CheckSomeIconShown.h"
 #include "settings/Settings.h"
 #include "settings/SettingsPath.h"
-#include "shutdown/BoiteConfirmation.h"
 
 namespace {
 
@@ -30,6 +29,7 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
       LaunchEditing(system, Pages.PageApp, Icons, settingsPath_),
       Reordering(Pages, Icons),
       Menu(system),
+      Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, *this, [this] { Save(); }),
       system_(system),
       application_(application),
       settingsPath_(::SettingsPath(system.ExecutablePath(), application.Title())) {
@@ -98,20 +98,14 @@ void TConfigVossik::MontrerFiche() {
 }
 
 void TConfigVossik::CacherFiche() {
-    ApplyTimerRule();
+    Shutdown.ApplyTimerRule();
     application_.HideTaskbarButton();
-}
-
-// Starts the shutdown timer when its box is ticked; never stops a running timer.
-void TConfigVossik::ApplyTimerRule() {
-    if (!EteindreTimer.Enabled() && Pages.PageEteindre.CBEteindreAuto.Checked())
-        EteindreTimer.SetEnabled(true);
 }
 
 void TConfigVossik::OkBtnClick() {
     Icons.RefreshTrayIcons();
     if (!Save()) return;
-    ApplyTimerRule();
+    Shutdown.ApplyTimerRule();
     if (CheckSomeIconShown(system_, Icons)) Hide();
 }
 
@@ -132,6 +126,5 @@ void TConfigVossik::ReorganiserBtnClick() {
 }
 
 void TConfigVossik::DesactiverFiche() {
-    TBoiteConfirmation* confirmation = dialogs_.BoiteConfirmation;
-    if (confirmation && confirmation->Showing()) confirmation->MakeTopMost();
+    Shutdown.KeepConfirmationOnTop();
 }

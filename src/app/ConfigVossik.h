@@ -10,13 +10,12 @@
 #include "drives/DriveWatcher.h"
 #include "menu/ContextMenu.h"
 #include "platform/System.h"
+#include "shutdown/ShutdownControl.h"
 #include "tray/TrayIconSet.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
-#include "ui/Timer.h"
 
-class TBoiteConfirmation;
 class TBoiteExe;
 class TBoiteRepertoire;
 
@@ -32,7 +31,6 @@ public:
     struct Dialogs {
         TBoiteRepertoire* BoiteRepertoire = nullptr;
         TBoiteExe* BoiteExe = nullptr;
-        TBoiteConfirmation* BoiteConfirmation = nullptr;
     };
     void AttachDialogs(Dialogs dialogs);
 
@@ -71,18 +69,17 @@ public:
     ui::Button OkBtn{this, "OkBtn"};
     ui::Button AppliquerBtn{this, "AppliquerBtn"};
     ui::Button QuitterBtn{this, "QuitterBtn"};
-    ui::Timer EteindreTimer;
     DriveWatcher Watcher;
     FolderList FolderEditing;
     LaunchList LaunchEditing;
     ListReordering Reordering;
     ContextMenu Menu;
+    ShutdownControl Shutdown;
     unsigned TaskbarCreatedMessage = 0;
 
 private:
     void LayOut();
     void WireEvents();
-    void ApplyTimerRule();
     void DecideStart();
     // The settings file, written from the options; false after its error box.
     bool Save();

@@ -18,8 +18,4 @@ void TConfigVossik::LayOut() {
 
     QuitterBtn.Place({5, 238, 75, 23}, "&Quitter",
                      "Cliquer pour sortir de cet utilitaire, pourtant indispensable");
-
-    // Started by the start rule only, when a scheduled shutdown is set.
-    EteindreTimer.SetInterval(600);
-    EteindreTimer.SetEnabled(false);
 }

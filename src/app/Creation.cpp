@@ -22,7 +22,7 @@ void TConfigVossik::CreationFiche() {
     LoadSettings(system_, SettingsPath(), Pages, Icons, Watcher.RefreshDelay);
     Icons.BuildShutdownItem(Pages.PageEteindre.ActionCaption());
     DecideStart();
-    ApplyTimerRule();
+    Shutdown.ApplyTimerRule();
     Menu.BuildMenuImages(IsWindowsXP);
     application_.OnDeactivate = [this] { DesactiverFiche(); };
 }

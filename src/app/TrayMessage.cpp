@@ -72,6 +72,9 @@ void TConfigVossik::OpenItem(IconPosition icon) {
         case TrayGroup::GroupLaunch:
             ShellOpen(system_, Handle(), item->Path, item->Options);
             break;
+        case TrayGroup::GroupShutdown:
+            Shutdown.PerformShutdown(-1);
+            break;
         default:
             break;
     }

@@ -3,7 +3,6 @@
 #include "app/ConfigVossik.h"
 #include "config/BoiteExe.h"
 #include "config/BoiteRepertoire.h"
-#include "shutdown/BoiteConfirmation.h"
 
 int RunVossik(System& system, ui::Application& application) {
     application.HideTaskbarButton();
@@ -17,9 +16,8 @@ int RunVossik(System& system, ui::Application& application) {
     application.CreateForm(boiteRepertoire);
     TBoiteExe boiteExe(system);
     application.CreateForm(boiteExe);
-    TBoiteConfirmation boiteConfirmation;
-    application.CreateForm(boiteConfirmation);
-    configVossik.AttachDialogs({&boiteRepertoire, &boiteExe, &boiteConfirmation});
+    application.CreateForm(configVossik.Shutdown.BoiteConfirmation);
+    configVossik.AttachDialogs({&boiteRepertoire, &boiteExe});
 
     application.ShowMainFormOnRun(!configVossik.StartsInTray());
     return application.Run();

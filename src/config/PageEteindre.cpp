@@ -92,8 +92,6 @@ ShutdownPage::ShutdownPage(ui::Control& pages, bool isWindowsXP)
     RBEteindre.SetTag(8);
     RBEteindre.SetChecked(true);
 
-    CBEteindreAuto.OnClick = [this] { CBEteindreAutoClick(); };
     CBAfficherArreter.OnClick = [this] { CBAfficherArreterClick(); };
-    CBEteindreAutoClick();
     CBAfficherArreterClick();
 }

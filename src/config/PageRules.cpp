@@ -30,15 +30,6 @@ void LaunchPage::ActiverExeClick() {
     if (!on) ListeFich.SetItemIndex(-1);
 }
 
-void ShutdownPage::CBEteindreAutoClick() {
-    bool on = CBEteindreAuto.Checked();
-    for (ui::Control* control : std::initializer_list<ui::Control*>{
-             &Heure, &Minutes, &GroupePeriode, &CBRappel1min, &CBConfirmationAuto})
-        EnableControlTree(*control, on);
-    // Once the schedule is off, the next one asks for confirmation again.
-    if (!on) CBConfirmationAuto.SetChecked(true);
-}
-
 void ShutdownPage::CBAfficherArreterClick() {
     bool on = CBAfficherArreter.Checked();
     EnableControlTree(TypeReboot, on);

@@ -68,7 +68,6 @@ private:
 
 struct ShutdownPage : ui::Page {
     ShutdownPage(ui::Control& pages, bool isWindowsXP);
-    void CBEteindreAutoClick();
     void CBAfficherArreterClick();
     // The caption of the first action chosen, in the buttons' order; "Erreur de nom ???" when
     // none is.

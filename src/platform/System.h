@@ -48,7 +48,17 @@ constexpr int ShowNormal = 1;  // SW_SHOWNORMAL
 struct SystemVersion {
     unsigned Major = 0;
     unsigned Minor = 0;
+    // Windows 95, 98 and Me, which can restart Windows alone through their 16-bit side.
+    bool Family16 = false;
 };
+
+struct TimeOfDay {
+    int Hour = 0;
+    int Minute = 0;
+};
+
+// A process access token, closed by whoever opened it.
+using TokenHandle = void*;
 
 // Paths of the program's own files are UTF-16 (std::wstring) from the system to the system, so
 // that the program works from a folder of any name; only file contents are Windows-1252.
@@ -125,4 +135,21 @@ public:
 
     // The colour (0x00BBGGRR) of a system colour index.
     virtual std::uint32_t SysColor(int index) = 0;
+    // One of the system's shared icons (IDI_...): never destroyed.
+    virtual IconHandle LoadSystemIcon(int id) = 0;
+
+    // The local time of day.
+    virtual TimeOfDay LocalTime() = 0;
+
+    // Ending the session. Privileges are changed in this process's token, which the caller
+    // opens and closes; null when the system has no tokens.
+    virtual TokenHandle OpenProcessToken() = 0;
+    virtual std::optional<std::uint64_t> LookupPrivilegeValue(const std::string& name) = 0;
+    virtual bool AdjustTokenPrivilege(TokenHandle token, std::uint64_t privilege, bool enable) = 0;
+    virtual void CloseToken(TokenHandle token) = 0;
+    // True when the system accepted the request; it then goes on by itself.
+    virtual bool ExitWindowsEx(unsigned action) = 0;
+    // The 16-bit family's own ExitWindows, asked to restart Windows alone with that return code;
+    // nothing happens where it cannot be reached.
+    virtual void RestartWindows16(std::uint32_t action) = 0;
 };

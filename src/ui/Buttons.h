@@ -12,9 +12,12 @@ public:
 
     bool IsDefault() const { return default_; }
     void SetDefault(bool isDefault) { default_ = isDefault; }
-    // Escape presses it.
     bool IsCancel() const { return cancel_; }
     void SetCancel(bool isCancel) { cancel_ = isCancel; }
+    // A picture beside the caption: the name of a bitmap resource of ours holding the normal
+    // and the greyed image side by side, on an olive background that stays transparent.
+    const std::string& Glyph() const { return glyph_; }
+    void SetGlyph(std::string resourceName) { glyph_ = std::move(resourceName); }
     bool Flat() const { return flat_; }
     void SetFlat(bool flat) { flat_ = flat; }
 
@@ -28,6 +31,7 @@ private:
     bool default_ = false;
     bool cancel_ = false;
     bool flat_ = false;
+    std::string glyph_;
 };
 
 // Fires OnClick whenever its state changes, from the user or from code.

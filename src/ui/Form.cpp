@@ -16,11 +16,11 @@ void RealizeTree(Backend& backend, Control& control) {
     for (Control* child : control.Children()) RealizeTree(backend, *child);
 }
 
-Control* FindButton(const Control& control, bool (Button::*is)() const) {
+Control* FindButton(const Control& control, bool (Button::*role)() const) {
     for (Control* child : control.Children()) {
-        if (child->Kind() == ControlKind::Button && (static_cast<Button*>(child)->*is)())
+        if (child->Kind() == ControlKind::Button && (static_cast<Button*>(child)->*role)())
             return child;
-        if (Control* found = FindButton(*child, is)) return found;
+        if (Control* found = FindButton(*child, role)) return found;
     }
     return nullptr;
 }
@@ -45,8 +45,8 @@ Control* Form::CancelButton() const {
     return FindButton(*this, &Button::IsCancel);
 }
 
-void Form::MakeTopMost() {
-    topMost_ = true;
+void Form::SetTopMost(bool topMost) {
+    topMost_ = topMost;
     if (Peer()) Peer()->Sync(Property::TopMost);
 }
 

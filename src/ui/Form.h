@@ -31,11 +31,16 @@ public:
     BorderStyle Border() const { return border_; }
     void SetBorder(BorderStyle border) { border_ = border; }
     bool TopMost() const { return topMost_; }
-    // Puts the window on top of all others again, without moving or activating it.
-    void MakeTopMost();
-    void SetTopMost(bool topMost) { topMost_ = topMost; }
+    // Puts the window on top of all others (again), or back among them, without moving or
+    // activating it.
+    void SetTopMost(bool topMost);
+    void MakeTopMost() { SetTopMost(true); }
+    // Enter presses the default button, Escape the cancel button.
     Control* DefaultButton() const;
     Control* CancelButton() const;
+    // The control that has the focus each time the form shows; null: the first in tab order.
+    Control* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(Control* control) { activeControl_ = control; }
 
     void Show();
     void Hide();
@@ -63,6 +68,7 @@ private:
     BorderStyle border_ = BorderStyle::Single;
     ModalResult result_ = ModalResult::None;
     bool topMost_ = false;
+    Control* activeControl_ = nullptr;
     bool endsProgram_ = false;
 };
 

@@ -272,8 +272,9 @@ class Vossik:
         self.exe_dir = target
         self.windows_exe_dir = "C:\\" + name
 
-    def start(self, *args: str, ini: str | bytes | None = None) -> None:
-        """Writes the settings file if given, then starts the program in a new desktop."""
+    def start(self, *args: str, ini: str | bytes | None = None, tz: str | None = None) -> None:
+        """Writes the settings file if given, then starts the program in a new desktop; `tz`
+        (a POSIX TZ value) moves the local time that the desktop and the program see."""
         if ini is not None:
             self.write_ini(ini)
         log_dir = self.artifacts or self.exe_dir
@@ -283,6 +284,8 @@ class Vossik:
         env = self.prefix.env(self.display)
         # Shell_NotifyIcon adds, refusals and deletes, for when a tray test fails.
         env["WINEDEBUG"] = "-all,+systray"
+        if tz is not None:
+            env["TZ"] = tz
         # Now and then the desktop's explorer leaves at once, as if the previous test's
         # wineserver were still going away: start it again, once.
         for attempt in range(2):
@@ -388,6 +391,10 @@ class Vossik:
 
     def click(self, caption: str, text: str, mouse: bool = False) -> dict:
         return self.probe("click", caption, text, *(["--mouse"] if mouse else []))
+
+    def key(self, caption: str, name: str) -> dict:
+        """Presses Enter or Escape on the keyboard, in that window brought to the front."""
+        return self.probe("key", caption, name)
 
     def select_tab(self, caption: str, text: str) -> dict:
         """Switches to the page of that caption; its tab shows it without the blanks around."""

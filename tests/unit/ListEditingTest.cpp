@@ -18,7 +18,7 @@ protected:
         system.files.insert("C:\\notes.txt");
         WithSettingsFile(ini);
         TConfigVossik& form = Start();
-        form.AttachDialogs({&picker, &launch, nullptr});
+        form.AttachDialogs({&picker, &launch});
         system.boxes.clear();
         return form;
     }

@@ -69,13 +69,20 @@ TEST_F(StartTest, ShutdownIconTakesTheSelectedActionAndTheShellPicture) {
 TEST_F(StartTest, TheTimerStartsWhenTheScheduleIsTicked) {
     WithSettingsFile("[Eteindre auto]\r\nActiver=1\r\nPériodicité=1\r\n");
     TConfigVossik& form = Start();
-    EXPECT_TRUE(form.EteindreTimer.Enabled());
-    EXPECT_EQ(form.EteindreTimer.Interval(), 600u);
-    // Unticking never stops a running timer; hiding applies the rule again.
+    ui::Timer& timer = form.Shutdown.EteindreTimer;
+    EXPECT_TRUE(timer.Enabled());
+    EXPECT_EQ(timer.Interval(), 600u);
+    // Unticking stops the countdown at once; hiding starts only a schedule that is set.
     form.Pages.PageEteindre.CBEteindreAuto.SetChecked(false);
+    EXPECT_FALSE(timer.Enabled());
     form.Show();
     form.Hide();
-    EXPECT_TRUE(form.EteindreTimer.Enabled());
+    EXPECT_FALSE(timer.Enabled());
+    form.Pages.PageEteindre.CBEteindreAuto.SetChecked(true);
+    EXPECT_FALSE(timer.Enabled()) << "ticking the box alone starts nothing";
+    form.Show();
+    form.Hide();
+    EXPECT_TRUE(timer.Enabled());
 }
 
 TEST_F(StartTest, TeardownRemovesEveryIconUnhooksAndDestroysEveryIconHandle) {

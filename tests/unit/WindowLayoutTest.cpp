@@ -98,16 +98,15 @@ TEST_F(WindowLayoutTest, ConfigurationWindowFitsItsControlsAndOpensOnQuickLaunch
     EXPECT_EQ(form.Pages.Onglets.ActivePage(), &form.Pages.PageApp);
     // Enter presses "Réduire" whatever page is shown: no other button is a default one.
     EXPECT_EQ(form.DefaultButton(), &form.OkBtn);
-    EXPECT_EQ(form.EteindreTimer.Interval(), 600u);
+    EXPECT_EQ(form.Shutdown.EteindreTimer.Interval(), 600u);
 }
 
 TEST_F(WindowLayoutTest, DialogsFitTheirControls) {
     TBoiteRepertoire boiteRepertoire;
     TBoiteExe boiteExe(system);
-    TBoiteConfirmation boiteConfirmation;
     ExpectSoundLayout(boiteRepertoire);
     ExpectSoundLayout(boiteExe);
-    ExpectSoundLayout(boiteConfirmation);
+    ExpectSoundLayout(Start().Shutdown.BoiteConfirmation);
 }
 
 TEST_F(WindowLayoutTest, EnterPressesOkEscapeAnnulerInTheEditingDialogsAndNoInTheConfirmation) {
@@ -117,9 +116,11 @@ TEST_F(WindowLayoutTest, EnterPressesOkEscapeAnnulerInTheEditingDialogsAndNoInTh
     TBoiteExe launch(system);
     EXPECT_EQ(launch.DefaultButton(), &launch.OkBtn);
     EXPECT_EQ(launch.CancelButton(), &launch.AnnulerBtn);
-    // Enter must refuse a shutdown, never accept it.
-    TBoiteConfirmation confirmation;
+    // Enter and Escape must refuse a shutdown, never accept it, and the focus starts there.
+    TBoiteConfirmation& confirmation = Start().Shutdown.BoiteConfirmation;
     EXPECT_EQ(confirmation.DefaultButton(), &confirmation.AnnulerBtn);
+    EXPECT_EQ(confirmation.CancelButton(), &confirmation.AnnulerBtn);
+    EXPECT_EQ(confirmation.ActiveControl(), &confirmation.AnnulerBtn);
 }
 
 // Made larger by 100 x 80, the tree takes the room, the name field widens, and the buttons and

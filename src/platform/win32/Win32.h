@@ -15,3 +15,4 @@
 #undef PostMessage
 #undef SendMessage
 #undef ShellExecute
+#undef LookupPrivilegeValue

@@ -117,7 +117,8 @@ SystemVersion Win32System::Version() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
     GetVersionExW(&info);
-    return {info.dwMajorVersion, info.dwMinorVersion};
+    return {info.dwMajorVersion, info.dwMinorVersion,
+            info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS};
 }
 
 std::wstring Win32System::ExecutablePath() {
@@ -173,4 +174,14 @@ std::uint32_t Win32System::TickCount() {
 
 void Win32System::Sleep(unsigned milliseconds) {
     ::Sleep(milliseconds);
+}
+
+IconHandle Win32System::LoadSystemIcon(int id) {
+    return LoadIconW(nullptr, MAKEINTRESOURCEW(id));
+}
+
+TimeOfDay Win32System::LocalTime() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wHour, now.wMinute};
 }

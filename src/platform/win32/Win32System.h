@@ -48,6 +48,14 @@ public:
     bool KeyDown(int virtualKey) override;
     std::uint32_t TickCount() override;
     void Sleep(unsigned milliseconds) override;
+    IconHandle LoadSystemIcon(int id) override;
+    TimeOfDay LocalTime() override;
+    TokenHandle OpenProcessToken() override;
+    std::optional<std::uint64_t> LookupPrivilegeValue(const std::string& name) override;
+    bool AdjustTokenPrivilege(TokenHandle token, std::uint64_t privilege, bool enable) override;
+    void CloseToken(TokenHandle token) override;
+    bool ExitWindowsEx(unsigned action) override;
+    void RestartWindows16(std::uint32_t action) override;
 
 private:
     HINSTANCE instance_;

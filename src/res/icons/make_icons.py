@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draw the Vossik' icons and write them as .ico files next to this script.
+"""Draw the Vossik' icons and button glyphs and write them next to this script.
 
 Standard library only. Every picture is described as a stack of layers; a
 layer is a colour plus a signed distance function (negative inside the shape)
@@ -10,7 +10,11 @@ gives the anti-aliasing.
 The .ico files hold 32-bit BGRA images (straight alpha) followed by the 1-bit
 AND mask that old code paths still look at.
 
-Usage:  python3 make_icons.py          (rewrites the *.ico files)
+The button glyphs are 24-bit .bmp strips, the normal image then the greyed one,
+on an olive background that the program shows transparent; edge pixels are
+blended over the usual button face.
+
+Usage:  python3 make_icons.py          (rewrites the *.ico and *.bmp files)
 """
 
 import math
@@ -26,6 +30,12 @@ BLUE = (32, 112, 216, 255)
 BLUE_DARK = (14, 70, 150, 255)
 BLACK = (0, 0, 0, 255)
 WHITE = (255, 255, 255, 255)
+GREEN = (24, 150, 40, 255)
+GREEN_DARK = (10, 90, 20, 255)
+GREY = (150, 150, 150, 255)
+GREY_DARK = (110, 110, 110, 255)
+OLIVE = (128, 128, 0)
+BUTTON_FACE = (240, 240, 240)
 
 
 # --------------------------------------------------------------------------
@@ -180,6 +190,37 @@ def write_ico(path, images):
 
 
 # --------------------------------------------------------------------------
+# BMP writer (button glyphs)
+# --------------------------------------------------------------------------
+
+def glyph_pixel(rgba):
+    r, g, b, a = rgba
+    if a == 0:
+        return OLIVE
+    la = a / 255.0
+    return tuple(int(round(c * la + f * (1.0 - la))) for c, f in zip((r, g, b), BUTTON_FACE))
+
+
+def write_bmp(path, images):
+    """images: square pixel rows, placed side by side in one 24-bit strip."""
+    size = len(images[0])
+    width = size * len(images)
+    stride = (width * 3 + 3) // 4 * 4
+    pixels = bytearray()
+    for y in reversed(range(size)):
+        line = bytearray()
+        for rows in images:
+            for rgba in rows[y]:
+                r, g, b = glyph_pixel(rgba)
+                line += bytes((b, g, r))
+        pixels += line + bytes(stride - len(line))
+    info = struct.pack('<IiiHHIIiiII', 40, width, size, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    header = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    with open(path, 'wb') as f:
+        f.write(header + info + bytes(pixels))
+
+
+# --------------------------------------------------------------------------
 # The pictures.  Each takes the pixel size, so strokes can be kept at least
 # about two pixels wide on the 16x16 version.
 # --------------------------------------------------------------------------
@@ -243,6 +284,31 @@ def check(size):
     return [(WHITE, grow(mark, px(size, 1.0))), (BLACK, mark)]
 
 
+def tick_glyph(fill, rim):
+    def draw(size):
+        mark = stroke([(0.16, 0.52), (0.40, 0.76), (0.84, 0.24)], px(size, 1.7))
+        return [(rim, grow(mark, px(size, 0.7))), (fill, mark)]
+    return draw
+
+
+def prohibition_glyph(fill, rim):
+    def draw(size):
+        hw = px(size, 0.95)
+        ring = arc(0.5, 0.5, 0.38, hw, 0.0, 360.0)
+        bar = stroke([(0.24, 0.24), (0.76, 0.76)], hw)
+        sign = union(ring, bar)
+        return [(rim, grow(sign, px(size, 0.4))), (fill, sign)]
+    return draw
+
+
+GLYPHS = [
+    # file name,        normal picture,                     greyed picture
+    ('zokbtn.bmp',      tick_glyph(GREEN, GREEN_DARK),      tick_glyph(GREY, GREY_DARK)),
+    ('zannulerbtn.bmp', prohibition_glyph(RED, RED_DARK),   prohibition_glyph(GREY, GREY_DARK)),
+]
+GLYPH_SIZE = 18
+
+
 ICONS = [
     # file name,     picture,      sizes
     ('vossik.ico',   logo,         (16, 32, 48)),
@@ -258,6 +324,10 @@ def main():
     for name, draw, sizes in ICONS:
         write_ico(os.path.join(here, name), [render(s, draw(s)) for s in sizes])
         print('wrote', name, 'x'.join(str(s) for s in sizes))
+    for name, normal, greyed in GLYPHS:
+        write_bmp(os.path.join(here, name),
+                  [render(GLYPH_SIZE, normal(GLYPH_SIZE)), render(GLYPH_SIZE, greyed(GLYPH_SIZE))])
+        print('wrote', name)
 
 
 if __name__ == '__main__':

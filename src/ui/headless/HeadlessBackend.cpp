@@ -5,12 +5,18 @@
 
 namespace ui {
 
+// The form shows and hides around its answer, as a real modal loop would.
 ModalResult HeadlessBackend::RunModal(Form& form) {
     modalShown.push_back(&form);
-    if (modalAnswers.empty()) return ModalResult::Cancel;
-    auto answer = std::move(modalAnswers.front());
-    modalAnswers.pop_front();
-    return answer(form);
+    form.Show();
+    ModalResult result = ModalResult::Cancel;
+    if (!modalAnswers.empty()) {
+        auto answer = std::move(modalAnswers.front());
+        modalAnswers.pop_front();
+        result = answer(form);
+    }
+    form.Hide();
+    return result;
 }
 
 void HeadlessBackend::TrackPopup(PopupMenu& menu, Point at) {

@@ -31,7 +31,8 @@ public:
     void Quit() override { quitRequested = true; }
     bool QuitRequested() const override { return quitRequested; }
 
-    // The next modal forms' answers, in order; a form with no answer left is cancelled.
+    // The next modal forms' answers, given while the form shows, in order; a form with no answer
+    // left is cancelled.
     std::deque<std::function<ModalResult(Form&)>> modalAnswers;
     std::vector<Form*> modalShown;
     struct PopupShown {

@@ -27,6 +27,11 @@ ButtonPeer::ButtonPeer(Win32Backend& backend, Button& button)
                  : button.IsDefault() ? BS_DEFPUSHBUTTON
                                       : BS_PUSHBUTTON;
     CreateControlWindow(L"BUTTON", kind | TabStopStyle(), 0);
+    if (!button.Glyph().empty()) {
+        glyphs_ = LoadButtonGlyphs(backend.Instance(), button.Glyph());
+        BUTTON_IMAGELIST images = {glyphs_.get(), {4, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+        if (glyphs_) SendMessageW(Window(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
+    }
 }
 
 void ButtonPeer::OnCommand(unsigned code) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Buttons.h"
+#include "ui/win32/Glyphs.h"
 #include "ui/win32/WindowPeer.h"
 
 namespace ui::win32 {
@@ -23,6 +24,7 @@ private:
     void SetLook(bool hot, bool pressed);
 
     Button& button_;
+    OwnedImageList glyphs_;
     bool hot_ = false;
     bool pressed_ = false;
     bool tracking_ = false;

@@ -54,7 +54,7 @@ void FormPeer::DoSync(Property what) {
             if (!userSizing_) Resize();
             break;
         case Property::TopMost:
-            SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0,
+            SetWindowPos(Window(), model_.TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             break;
         default:
@@ -97,7 +97,11 @@ void FormPeer::ShowOrHide() {
     }
     // Every time it comes out of the tray, the window stands in the middle of the screen, where
     // the user looks for it; one already showing stays where it was dragged.
-    if (!IsWindowVisible(Window())) CentreOnScreen();
+    if (!IsWindowVisible(Window())) {
+        CentreOnScreen();
+        // A form that names its first control starts there at every show.
+        if (WindowPeer* active = Of(model_.ActiveControl())) lastFocus_ = active->Window();
+    }
     ShowWindow(Window(), SW_SHOW);
 }
 

@@ -128,6 +128,11 @@ void cmd_dump(const Args& args, Json& out) {
     put_rect(out, "client_rect", client);
     out.key("style").value(static_cast<unsigned long>(GetWindowLongW(top, GWL_STYLE)));
     out.key("exstyle").value(static_cast<unsigned long>(GetWindowLongW(top, GWL_EXSTYLE)));
+    // The control that a key pressed now would reach, if it is in this window.
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &thread);
+    put_hwnd(out, "focus", IsChild(top, thread.hwndFocus) ? thread.hwndFocus : nullptr);
     HDC screen = GetDC(nullptr);
     out.key("dpi").value(GetDeviceCaps(screen, LOGPIXELSY));
     ReleaseDC(nullptr, screen);

@@ -35,6 +35,12 @@ UINT mouse_message(const std::wstring& name) {
     return parse_number(name);
 }
 
+UINT key_code(const std::wstring& name) {
+    if (name == L"Enter") return VK_RETURN;
+    if (name == L"Escape") return VK_ESCAPE;
+    fail(L"key must be Enter or Escape, not " + name);
+}
+
 }  // namespace
 
 void cmd_click(const Args& args, Json& out) {
@@ -53,6 +59,22 @@ void cmd_click(const Args& args, Json& out) {
     put_hwnd(out, "hwnd", control);
     out.key("class").value(class_name(control));
     out.key("returned").value(returned);
+    out.end_object();
+}
+
+// A key pressed on the keyboard, in that window brought to the front: the dialog keys reach the
+// program's message loop as a user's would.
+void cmd_key(const Args& args, Json& out) {
+    HWND top = existing_top_level(args[0]);
+    SetForegroundWindow(top);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = static_cast<WORD>(key_code(args[1]));
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    out.begin_object();
+    put_hwnd(out, "hwnd", top);
+    out.key("foreground").value(GetForegroundWindow() == top);
     out.end_object();
 }
 

@@ -17,6 +17,7 @@ void cmd_wait_gone(const Args& args, Json& out);
 void cmd_taskbar(const Args& args, Json& out);
 void cmd_dump(const Args& args, Json& out);
 void cmd_click(const Args& args, Json& out);
+void cmd_key(const Args& args, Json& out);
 void cmd_select_tab(const Args& args, Json& out);
 void cmd_tray(const Args& args, Json& out);
 void cmd_taskbar_created(const Args& args, Json& out);

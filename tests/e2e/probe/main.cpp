@@ -27,6 +27,7 @@ const Command kCommands[] = {
     {L"taskbar", cmd_taskbar, 0, "taskbar"},
     {L"dump", cmd_dump, 1, "dump <caption>"},
     {L"click", cmd_click, 2, "click <caption> <control text> [--mouse]"},
+    {L"key", cmd_key, 2, "key <caption> <Enter|Escape>"},
     {L"select-tab", cmd_select_tab, 2, "select-tab <caption> <tab text>"},
     {L"tray", cmd_tray, 2, "tray <mouse message> <icon id>"},
     {L"taskbar-created", cmd_taskbar_created, 0, "taskbar-created"},

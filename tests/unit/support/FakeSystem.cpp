@@ -230,3 +230,39 @@ std::uint32_t FakeSystem::TickCount() {
 void FakeSystem::Sleep(unsigned milliseconds) {
     tick += milliseconds;
 }
+
+IconHandle FakeSystem::LoadSystemIcon(int id) {
+    calls.push_back("loadsystemicon " + std::to_string(id));
+    return MakeHandle<IconHandle>(id);
+}
+
+TokenHandle FakeSystem::OpenProcessToken() {
+    calls.push_back("opentoken");
+    if (!hasTokens) return nullptr;
+    ++openTokens;
+    return MakeHandle<TokenHandle>(0x7000);
+}
+
+std::optional<std::uint64_t> FakeSystem::LookupPrivilegeValue(const std::string& name) {
+    calls.push_back("lookupprivilege " + name);
+    return 19;
+}
+
+bool FakeSystem::AdjustTokenPrivilege(TokenHandle, std::uint64_t privilege, bool enable) {
+    calls.push_back("adjustprivilege " + std::to_string(privilege) + (enable ? " on" : " off"));
+    return true;
+}
+
+void FakeSystem::CloseToken(TokenHandle) {
+    calls.push_back("closetoken");
+    --openTokens;
+}
+
+bool FakeSystem::ExitWindowsEx(unsigned action) {
+    calls.push_back("exitwindows " + std::to_string(action));
+    return exitAccepted;
+}
+
+void FakeSystem::RestartWindows16(std::uint32_t action) {
+    calls.push_back("restartwindows16 " + std::to_string(action));
+}

@@ -69,6 +69,14 @@ public:
     // Every reading moves the clock on a little; a pause moves it by its length.
     std::uint32_t TickCount() override;
     void Sleep(unsigned milliseconds) override;
+    IconHandle LoadSystemIcon(int id) override;
+    TimeOfDay LocalTime() override { return clock; }
+    TokenHandle OpenProcessToken() override;
+    std::optional<std::uint64_t> LookupPrivilegeValue(const std::string& name) override;
+    bool AdjustTokenPrivilege(TokenHandle token, std::uint64_t privilege, bool enable) override;
+    void CloseToken(TokenHandle token) override;
+    bool ExitWindowsEx(unsigned action) override;
+    void RestartWindows16(std::uint32_t action) override;
 
     // Every call, as a line, in order.
     std::vector<std::string> calls;
@@ -107,6 +115,11 @@ public:
     unsigned errorMode = 0;
     int cursorX = 100, cursorY = 200;
     std::map<int, std::uint32_t> sysColors{{2, 0x00A05000}, {27, 0x00F0C8A0}};
+    TimeOfDay clock{12, 0};
+    // Session end: nothing here ever leaves the test.
+    bool hasTokens = true;
+    bool exitAccepted = true;
+    int openTokens = 0;
 
     // Icons made and not yet destroyed; destroying one twice or an unknown one is a fault.
     std::set<IconHandle> liveIcons;

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/System.h"
+
+enum class Due { Nothing = 0, Reminder = 1, Shutdown = 2 };
+
+// What a schedule set for that hour and minute asks at this time of day: the reminder during
+// the minute before (over the hour and midnight too), the shutdown during the whole minute.
+Due ScheduleDue(TimeOfDay now, int hour, int minute);

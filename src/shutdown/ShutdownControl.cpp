@@ -1,0 +1,85 @@
+#include "shutdown/ShutdownControl.h"
+
+#include "platform/MessageBox.h"
+#include "tray/TrayIcon.h"
+
+namespace {
+
+constexpr int ConfiguredActionCode = -1;
+
+}  // namespace
+
+ShutdownControl::ShutdownControl(System& system, ShutdownPage& page, TrayItem& shutdownItem,
+                                 ui::Form& mainForm, std::function<void()> saveSettings)
+    : BoiteConfirmation(system, EteindreTimer, mainForm),
+      system_(system),
+      page_(page),
+      item_(shutdownItem),
+      mainForm_(mainForm),
+      saveSettings_(std::move(saveSettings)) {
+    // The clock is looked at often enough to catch every minute; the start rule runs the timer.
+    EteindreTimer.SetInterval(600);
+    EteindreTimer.OnTimer = [this] { EteindreTimerTimer(); };
+    for (ui::RadioButton* radio :
+         {&page_.RBLogOff, &page_.RBRedWin, &page_.RBRedemarrer, &page_.RBEteindre})
+        radio->OnClick = [this, radio] { RBTypeArreterClick(*radio); };
+    page_.CBEteindreAuto.OnClick = [this] { CBEteindreAutoClick(); };
+    CBEteindreAutoClick();
+}
+
+std::string ShutdownControl::CaptionOf(int action) const {
+    for (const ui::RadioButton* radio :
+         {&page_.RBLogOff, &page_.RBRedWin, &page_.RBRedemarrer, &page_.RBEteindre})
+        if (radio->Tag() == action) return radio->Caption();
+    return {};
+}
+
+void ShutdownControl::RBTypeArreterClick(const ui::RadioButton& sender) {
+    const std::string caption = sender.Caption();
+    BoiteConfirmation.ActionText = caption;
+    if (caption == item_.Name) return;
+    // The tip changes even while the icon is hidden, so that it comes back right.
+    PrepareIconChange(item_.IconData, item_.Icon.Get(), caption, true);
+    item_.Name = caption;
+    ModifyTrayIcon(system_, item_);
+}
+
+void ShutdownControl::MenuContextEteindre(int action) {
+    BoiteConfirmation.ActionText = CaptionOf(action);
+    PerformShutdown(action);
+}
+
+int ShutdownControl::ConfiguredAction() const {
+    for (const ui::RadioButton* radio : {&page_.RBLogOff, &page_.RBRedWin, &page_.RBRedemarrer})
+        if (radio->Checked()) return radio->Tag();
+    return page_.RBEteindre.Tag();
+}
+
+bool ShutdownControl::QuestionWaiting() const {
+    return BoiteConfirmation.Showing() &&
+           BoiteConfirmation.Mode == TBoiteConfirmation::ModeConfirmation;
+}
+
+void ShutdownControl::PerformShutdown(int action) {
+    if (QuestionWaiting()) return;
+    // A reminder may be showing.
+    if (BoiteConfirmation.Showing()) BoiteConfirmation.Close();
+    if (page_.CBConfirmer.Checked()) {
+        BoiteConfirmation.Mode = TBoiteConfirmation::ModeConfirmation;
+        if (action == ConfiguredActionCode) BoiteConfirmation.ActionText = item_.Tip();
+        BoiteConfirmation.ShowModal();
+        if (BoiteConfirmation.Answer != TBoiteConfirmation::AnswerAccepted) return;
+    }
+    ShutdownAction code = action == ConfiguredActionCode ? ConfiguredAction() : action;
+    if (page_.CBForcer.Checked()) code |= page_.CBForcer.Tag();
+    EndSession(code);
+}
+
+// On success the program ends without saving: nothing changed since the options were applied.
+void ShutdownControl::EndSession(ShutdownAction code) {
+    if (QuitWindows(system_, code)) {
+        mainForm_.Close();
+        return;
+    }
+    MessageWithBeep(system_, "Echec de la procédure d'extinction ...", MessageKind::Error);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "config/Pages.h"
+#include "platform/System.h"
+#include "shutdown/BoiteConfirmation.h"
+#include "shutdown/QuitWin.h"
+#include "shutdown/ScheduleDue.h"
+#include "types/TrayItem.h"
+#include "ui/Form.h"
+#include "ui/Timer.h"
+
+// The shutdown icon's action, the shutdowns asked from the icon and its menu, and the daily or
+// one-time scheduled shutdown with its reminder and confirmation. The options are the controls
+// of the shutdown page; the main form is closed when the system accepts a request.
+class ShutdownControl {
+public:
+    ShutdownControl(System& system, ShutdownPage& page, TrayItem& shutdownItem, ui::Form& mainForm,
+                    std::function<void()> saveSettings);
+
+    // The icon's tip and name follow the checked action.
+    void RBTypeArreterClick(const ui::RadioButton& sender);
+    // A one-off action from the icon's menu; the configured action stays as it is.
+    void MenuContextEteindre(int action);
+    // Confirms if asked, then ends the session; -1 is the action checked on the page.
+    void PerformShutdown(int action);
+
+    void CBEteindreAutoClick();
+    // Starts the timer when a schedule is set; never stops a running one.
+    void ApplyTimerRule();
+    void EteindreTimerTimer();
+    void ScheduledShutdown();
+    // Deactivating the application takes the topmost state from its windows: given back.
+    void KeepConfirmationOnTop();
+
+    ui::Timer EteindreTimer;
+    TBoiteConfirmation BoiteConfirmation;
+
+private:
+    std::string CaptionOf(int action) const;
+    int ConfiguredAction() const;
+    bool Daily() const { return page_.GroupePeriode.ItemIndex() == 1; }
+    // A shutdown question is open: another one would take its answer, and the session would be
+    // ended twice.
+    bool QuestionWaiting() const;
+    void AskScheduledConfirmation();
+    void EndSession(ShutdownAction code);
+
+    System& system_;
+    ShutdownPage& page_;
+    TrayItem& item_;
+    ui::Form& mainForm_;
+    std::function<void()> saveSettings_;
+    // One exit call per due minute: a refused one is not tried again at every tick.
+    bool triedThisMinute_ = false;
+};

@@ -1,0 +1,106 @@
+"""The shutdown icon's action and its confirmation, and a one-time scheduled shutdown with its
+reminder. No test here lets the program make the exit call: every confirmation is refused."""
+
+import datetime
+
+from harness import MAIN_FORM
+from test_start import SHUTDOWN_ID, SHUTDOWN_ONLY_INI
+
+REMINDER = "Avertissement d'extinction automatique"
+CONFIRMATION = "Confirmation d'extinction"
+WS_EX_TOPMOST = 0x8
+BS_DEFPUSHBUTTON = 0x1
+
+# The schedule's time; the test moves the local clock into the minute before it.
+HOUR, MINUTE = 12, 30
+
+SCHEDULE_INI = SHUTDOWN_ONLY_INI + f"""\
+[Eteindre auto]
+Activer=1
+Heure={HOUR}
+Minutes={MINUTE // 5}
+Périodicité=0
+Rappel=1
+Confirmation=1
+"""
+
+
+def clock_in_minute_before(vossik):
+    """A POSIX TZ that puts the local time in the minute before the schedule. Waits for a
+    minute that has enough of itself left for the reminder to be seen."""
+    now = vossik.wait_until(
+        lambda: (t := datetime.datetime.now(datetime.timezone.utc)).second < 40 and t,
+        "a minute with 20 seconds left")
+    offset = (HOUR * 60 + MINUTE - 1) - (now.hour * 60 + now.minute)
+    offset = (offset + 12 * 60) % (24 * 60) - 12 * 60  # within a day's zones
+    # POSIX counts west of Greenwich as positive.
+    sign = "-" if offset > 0 else "+"
+    return f"VSK{sign}{abs(offset) // 60:02}:{abs(offset) % 60:02}"
+
+
+def shown(vossik, caption):
+    window = vossik.window(caption)
+    return window if window and window["visible"] else None
+
+
+def texts(dump):
+    return [control["text"] for control in dump["controls"]]
+
+
+def control(dump, text):
+    return next(c for c in dump["controls"] if c["text"] == text)
+
+
+def refuse_with_key(vossik, key):
+    """Enter and Escape must both reach "Non, je ne veux pas": the focus is checked before the
+    key goes, so that a fault can never make the exit call."""
+    dump = vossik.dump(CONFIRMATION)
+    refuse = control(dump, "Non, je ne veux pas")
+    assert dump["focus"] == refuse["hwnd"], "the focus is not on the refusing button"
+    assert refuse["style"] & BS_DEFPUSHBUTTON
+    vossik.key(CONFIRMATION, key)
+    vossik.wait_until(lambda: not shown(vossik, CONFIRMATION), "the confirmation closed")
+
+
+def test_schedule_reminds_then_confirms_and_the_icon_confirms_its_action(vossik):
+    vossik.start(ini=SCHEDULE_INI, tz=clock_in_minute_before(vossik))
+
+    # The reminder, above everything while the configuration window is hidden.
+    reminder = vossik.wait_until(lambda: shown(vossik, REMINDER), "the reminder")
+    assert reminder["exstyle"] & WS_EX_TOPMOST
+    assert texts(vossik.dump(REMINDER)) == [
+        "", "Attention !", "Vossik' va éteindre cet ordinateur dans 1 minute ...",
+        "Continuer le décompte", "Annuler le décompte"]
+    vossik.screenshot("reminder")
+
+    # At the minute itself the reminder gives way to the confirmation.
+    vossik.wait_until(lambda: shown(vossik, CONFIRMATION), "the scheduled confirmation", 70)
+    assert not shown(vossik, REMINDER)
+    assert texts(vossik.dump(CONFIRMATION)) == [
+        "", "Attention !", "Vossik' va éteindre cet ordinateur MAINTENANT", "Oui, je confirme",
+        "Non, je ne veux pas"]
+    vossik.screenshot("scheduled-confirmation")
+    refuse_with_key(vossik, "Escape")
+    switched_off = b"[Eteindre auto]\r\nActiver=0\r\n"
+    vossik.wait_until(lambda: switched_off in (vossik.read_ini_bytes() or b""),
+                      "the one-time schedule switched off in the settings")
+
+    # The icon's action chosen on the page: the tip follows at once.
+    vossik.tray("WM_RBUTTONDBLCLK", SHUTDOWN_ID)
+    vossik.wait_until(lambda: shown(vossik, MAIN_FORM), "the configuration window")
+    vossik.select_tab(MAIN_FORM, "Eteindre")
+    assert not control(vossik.dump(), "Eteindre automatiquement à :")["checked"]
+    vossik.click(MAIN_FORM, "Redémarrer l'ordinateur")
+    tips = lambda: [icon["tip"] for icon in vossik.tray_icons()]
+    vossik.wait_until(lambda: tips() == ["Redémarrer l'ordinateur"], "the new tip")
+    vossik.click(MAIN_FORM, "Réduire")
+    vossik.wait_until(lambda: not shown(vossik, MAIN_FORM), "the window hidden")
+
+    # A click on the icon asks first; refusing leaves everything running.
+    vossik.tray_click(SHUTDOWN_ID)
+    vossik.wait_until(lambda: shown(vossik, CONFIRMATION), "the confirmation")
+    assert "Vossik' va Redémarrer l'ordinateur MAINTENANT" in texts(vossik.dump(CONFIRMATION))
+    vossik.screenshot("icon-confirmation")
+    refuse_with_key(vossik, "Enter")
+    assert tips() == ["Redémarrer l'ordinateur"]
+    assert vossik.window(MAIN_FORM) is not None
