@@ -26,7 +26,13 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
             IsWindowsXP),
       Pages(*this, Icons.Folders, Icons.Launches, IsWindowsXP),
       Watcher(system, Icons, Pages.PageUS, Pages.PageAPropos),
-      Menu(system),
+      Menu(system, application, *this, Pages, Icons, IsWindowsXP,
+           {
+               [this](TrayGroup group, int position) { SelectConfigEntry(group, position); },
+               [this] { Save(); },
+               [this] { ReorganiserBtnClick(); },
+               [this] { QuitterBtnClick(); },
+           }),
       system_(system),
       application_(application) {
     LayOut();
@@ -46,7 +52,6 @@ void TConfigVossik::WireEvents() {
     QuitterBtn.OnClick = [this] { QuitterBtnClick(); };
     Pages.PageAPropos.ReorganiserBtn.OnClick = [this] { ReorganiserBtnClick(); };
     Pages.PageAPropos.VersionBtn.OnClick = [this] { VersionBtnClick(); };
-    Menu.MCConfig.OnClick = [this] { MCConfigClick(); };
     OnPaint = [this](ui::Canvas& canvas) { PeindreFiche(canvas); };
     auto drawIcon = [this](ui::PaintBox& box, ui::Canvas& canvas) { AfficherIcone(box, canvas); };
     Pages.PageUS.Icone1.OnPaint = drawIcon;

@@ -58,7 +58,6 @@ public:
     void TrayMessage(const WindowMessage& message);
     void SelectConfigEntry(TrayGroup group, int position);
     void VersionBtnClick();
-    void MCConfigClick();
 
     std::wstring SettingsPath() const;
 

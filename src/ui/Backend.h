@@ -30,6 +30,7 @@ public:
     virtual ModalResult RunModal(Form& form) = 0;
     virtual void EndModal(Form& form) = 0;
     virtual void TrackPopup(PopupMenu& menu, Point at) = 0;
+    virtual void CloseMenus() = 0;
     virtual void Quit() = 0;
 };
 

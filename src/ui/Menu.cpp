@@ -14,4 +14,8 @@ void PopupMenu::Popup(Point at) {
     CurrentBackend().TrackPopup(*this, at);
 }
 
+void PopupMenu::Close() {
+    CurrentBackend().CloseMenus();
+}
+
 }  // namespace ui

@@ -28,7 +28,8 @@ public:
     int ImageIndex = -1;
     int Tag = 0;
 
-    // Runs the command as choosing the item would.
+    // Runs the command as choosing the item would; for an item with a submenu, raised as the
+    // submenu opens.
     void Click() {
         if (OnClick) OnClick();
     }
@@ -39,8 +40,7 @@ private:
     std::vector<MenuItem*> items_;
 };
 
-// A popup menu; its root item holds the entries. Tag and HelpContext carry what the menu was
-// opened for.
+// A popup menu; its root item holds the entries.
 class PopupMenu {
 public:
     explicit PopupMenu(std::string name) : root_(nullptr, std::move(name), {}) {}
@@ -48,12 +48,12 @@ public:
     PopupMenu& operator=(const PopupMenu&) = delete;
 
     MenuItem& Root() { return root_; }
-    int Tag = 0;
-    int HelpContext = 0;
     ImageList* Images = nullptr;
 
     // Shows the menu at a screen point; returns when it has closed.
     void Popup(Point at);
+    // Closes the menu while it is open (from a message handled meanwhile).
+    void Close();
     Handler OnPopup;
 
 private:

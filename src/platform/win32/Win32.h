@@ -14,3 +14,4 @@
 #undef ReplaceFile
 #undef SendMessage
 #undef ShellExecute
+#undef ShellExecuteEx

@@ -25,6 +25,7 @@ public:
     ModalResult RunModal(Form& form) override;
     void EndModal(Form&) override {}
     void TrackPopup(PopupMenu& menu, Point at) override;
+    void CloseMenus() override { ++menusClosed; }
     void Quit() override { quitRequested = true; }
 
     // The next modal forms' answers, in order; a form with no answer left is cancelled.
@@ -36,6 +37,7 @@ public:
     };
     std::vector<PopupShown> popupsShown;
     std::function<void(PopupMenu&)> onPopup;
+    int menusClosed = 0;
     bool quitRequested = false;
 };
 

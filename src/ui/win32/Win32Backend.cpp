@@ -173,6 +173,10 @@ void Win32Backend::TrackPopup(PopupMenu& menu, Point at) {
     if (MenuItem* chosen = ChooseFromMenu(menu, at, appWindow_)) chosen->Click();
 }
 
+void Win32Backend::CloseMenus() {
+    EndMenu();
+}
+
 void Win32Backend::Quit() {
     PostQuitMessage(0);
 }

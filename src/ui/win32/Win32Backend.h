@@ -32,6 +32,7 @@ public:
     ModalResult RunModal(Form& form) override;
     void EndModal(Form& form) override;
     void TrackPopup(PopupMenu& menu, Point at) override;
+    void CloseMenus() override;
     void Quit() override;
 
     // What the peers share.
