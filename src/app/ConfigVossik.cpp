@@ -52,6 +52,7 @@ void TConfigVossik::WireEvents() {
     QuitterBtn.OnClick = [this] { QuitterBtnClick(); };
     Pages.PageAPropos.ReorganiserBtn.OnClick = [this] { ReorganiserBtnClick(); };
     Pages.PageAPropos.VersionBtn.OnClick = [this] { VersionBtnClick(); };
+    Pages.PageUS.LabelVossik1.OnClick = [this] { Menu.LabelVossik1Click(); };
     OnPaint = [this](ui::Canvas& canvas) { PeindreFiche(canvas); };
     auto drawIcon = [this](ui::PaintBox& box, ui::Canvas& canvas) { AfficherIcone(box, canvas); };
     Pages.PageUS.Icone1.OnPaint = drawIcon;

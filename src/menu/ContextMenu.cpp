@@ -29,6 +29,7 @@ ContextMenu::ContextMenu(System& system, ui::Application& application, ui::Form&
       isWindowsXP_(isWindowsXP),
       commands_(std::move(commands)) {
     SetUpItems();
+    SetUpDrawing();
 }
 
 void ContextMenu::SetUpItems() {

@@ -10,6 +10,7 @@
 #include "ui/Form.h"
 #include "ui/ImageList.h"
 #include "ui/Menu.h"
+#include "ui/MenuDrawing.h"
 
 // What only the main form can do, for the menu's commands.
 struct MainFormCommands {
@@ -52,6 +53,14 @@ public:
     void MCLancementsClick();
     void MCConfigClick();
 
+    // Owner drawing: the name item bold on its pale band with the icon's picture, ticks as
+    // pictures, every item 20 pixels high, and the title strip.
+    void MenuContextGetItemParams(ui::MenuItem& item, ui::MenuItemParams& params);
+    void MenuContextMeasureItem(ui::MenuItem& item, int& width, int& height);
+    void MenuContextDrawMargin(ui::Canvas& canvas, const ui::Rect& strip);
+    // The large title of the first page switches the strip off and on.
+    void LabelVossik1Click();
+
     // The four shutdown items call this with themselves; their Tag is the action code.
     std::function<void(ui::MenuItem&)> OnEteindre;
 
@@ -81,6 +90,7 @@ public:
 
 private:
     void SetUpItems();
+    void SetUpDrawing();
     // The record of the icon the menu was opened for; null once its position is gone.
     TrayItem* ClickedItem();
     // Shows or hides a group from its menu item; refused when no icon would remain, by running

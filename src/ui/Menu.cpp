@@ -5,7 +5,7 @@
 namespace ui {
 
 MenuItem::MenuItem(MenuItem* parent, std::string name, std::string caption)
-    : Caption(std::move(caption)), name_(std::move(name)) {
+    : Caption(std::move(caption)), name_(std::move(name)), parent_(parent) {
     if (parent) parent->items_.push_back(this);
 }
 

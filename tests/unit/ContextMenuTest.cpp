@@ -1,4 +1,5 @@
 #include "support/MainFormFixture.h"
+#include "support/RecordingCanvas.h"
 
 namespace {
 
@@ -169,4 +170,78 @@ TEST_F(ContextMenuTest, HidingTheLastShownGroupIsRefusedAndUndone) {
     EXPECT_FALSE(form.Pages.PageAPropos.CBActiverMAJ.Checked());
     EXPECT_NE(system.fileContents[SettingsFile].find("MAJ Icônes=0"), std::string::npos)
         << "saved at once";
+}
+
+TEST_F(ContextMenuTest, ItemsAreMeasuredTwentyHighWithRoomForTheStrip) {
+    ui::PopupMenu& menu = StartWithEntries().Menu.MenuContext;
+    ContextMenu& context = form->Menu;
+    // A 13-pixel caption in a 19-pixel menu bar, with a 16-pixel picture.
+    const ui::MenuItemMetrics metrics{50, 13, 19, 16, 16};
+    EXPECT_EQ(ui::MeasureMenuItem(menu, context.MCOuvrir, metrics),
+              (ui::MenuItemSize{50 + 20 + ui::MenuCaptionGap + ui::MenuRightGap + 25, 20}));
+    EXPECT_EQ(ui::MeasureMenuItem(menu, context.MCLecteurs, {50, 13, 19, 0, 0}).Width,
+              50 + 20 + ui::MenuCaptionGap + ui::MenuRightGap)
+        << "no strip in the submenu; the picture column stays at its least";
+    EXPECT_EQ(ui::MeasureMenuItem(menu, context.N2, metrics), (ui::MenuItemSize{25, 9}));
+    EXPECT_EQ(ui::MeasureMenuItem(menu, context.N2, {0, 24, 19, 0, 0}).Height, 12);
+
+    // Without the hooks: the larger of the bar less 2 and the caption, and the picture + 4.
+    menu.OnMeasureItem = nullptr;
+    EXPECT_EQ(ui::MeasureMenuItem(menu, context.MCOuvrir, {50, 13, 19, 0, 0}).Height, 17);
+    EXPECT_EQ(ui::MeasureMenuItem(menu, context.MCOuvrir, {50, 13, 19, 32, 32}),
+              (ui::MenuItemSize{50 + 34 + ui::MenuCaptionGap + ui::MenuRightGap + 25, 36}));
+
+    form->Pages.PageUS.LabelVossik1.OnClick();
+    EXPECT_EQ(ui::MeasureMenuItem(menu, context.N2, metrics).Width, 1) << "strip off";
+    form->Pages.PageUS.LabelVossik1.OnClick();
+    EXPECT_EQ(menu.LeftMargin, 24);
+}
+
+TEST_F(ContextMenuTest, NameItemIsBoldOnItsBandWithTheIconsOwnPictureAndTicksArePictures) {
+    StartWithEntries();
+    ContextMenu& menu = OpenFor(Folder);
+    const TrayItem& folder = *form->Icons.Folders[0];
+    ui::MenuItemParams name = ui::ItemParams(menu.MenuContext, menu.MCNom, false);
+    EXPECT_TRUE(name.Bold);
+    EXPECT_EQ(name.Background, ui::Rgb(255, 255, 128));
+    EXPECT_EQ(name.TextColor, ui::Black);
+    EXPECT_EQ(name.Picture, folder.Icon.Get());
+    EXPECT_EQ(menu.MCNom.ImageIndex, -1);
+    ui::MenuItemParams hovered = ui::ItemParams(menu.MenuContext, menu.MCNom, true);
+    EXPECT_EQ(hovered.Background, ui::syscolor::Highlight);
+    EXPECT_TRUE(hovered.Bold);
+
+    EXPECT_EQ(ui::ItemParams(menu.MenuContext, menu.MCLecteurs, false).PictureImage, 8);
+    EXPECT_FALSE(ui::ItemParams(menu.MenuContext, menu.MCOuvrir, false).Bold);
+    EXPECT_TRUE(ui::ItemParams(menu.MenuContext, menu.MCExplorer, false).Bold) << "default";
+    form->Pages.PageRep.ActiverRep.SetChecked(false);
+    OpenFor(Shutdown);
+    EXPECT_EQ(ui::ItemParams(menu.MenuContext, menu.MCDossiers, false).PictureImage, -1);
+    EXPECT_EQ(ui::ItemParams(menu.MenuContext, menu.MCNom, false).Picture, nullptr);
+    EXPECT_EQ(menu.MCNom.ImageIndex, 0) << "the shutdown picture";
+    EXPECT_EQ(system.liveIcons.count(folder.Icon.Get()), 1u) << "the record's icon stays";
+}
+
+TEST_F(ContextMenuTest, TheStripIsAGradientUnderTheTurnedTitle) {
+    StartWithEntries();
+    ContextMenu& menu = form->Menu;
+    RecordingCanvas canvas;
+    menu.MenuContextDrawMargin(canvas, {0, 0, 24, 320});
+    ASSERT_EQ(canvas.fonts.size(), 1u);
+    EXPECT_EQ(canvas.fonts[0], (ui::Font{"Arial", -16, true, false, ui::White}));
+    EXPECT_EQ(canvas.rotations, std::vector<int>{90});
+    ASSERT_EQ(canvas.fills.size(), 34u);
+    EXPECT_EQ(canvas.fills[0].Rect, (ui::Rect{0, 0, 21, 10}));
+    EXPECT_EQ(canvas.fills[0].Color, system.SysColor(2)) << "the active caption at the top";
+    EXPECT_EQ(canvas.fills[31].Rect, (ui::Rect{0, 310, 21, 320}));
+    EXPECT_EQ(canvas.fills[31].Color, ui::Black);
+    EXPECT_EQ(canvas.fills[32].Rect, (ui::Rect{22, 0, 23, 320}));
+    EXPECT_EQ(canvas.fills[32].Color, ui::syscolor::BtnShadow);
+    EXPECT_EQ(canvas.fills[33].Rect, (ui::Rect{23, 0, 24, 320}));
+    EXPECT_EQ(canvas.fills[33].Color, ui::syscolor::BtnHighlight);
+    ASSERT_EQ(canvas.texts.size(), 1u);
+    EXPECT_EQ(canvas.texts[0].Value, "V o s s i k '");
+    EXPECT_EQ(canvas.texts[0].X, 2);
+    EXPECT_EQ(canvas.texts[0].Y, 315);
+    EXPECT_EQ(canvas.clips, std::vector<ui::Rect>{(ui::Rect{0, 0, 24, 320})});
 }

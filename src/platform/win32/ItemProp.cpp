@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "platform/win32/GuiObjects.h"
 #include "types/Cp1252.h"
 #include "types/PathParts.h"
 
@@ -107,12 +108,11 @@ LRESULT CALLBACK HelperWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 class PopupMenuHandle {
 public:
-    PopupMenuHandle() : menu_(CreatePopupMenu()) {}
+    PopupMenuHandle() : menu_(gui_objects::MakePopupMenu()) {}
     PopupMenuHandle(const PopupMenuHandle&) = delete;
     PopupMenuHandle& operator=(const PopupMenuHandle&) = delete;
-    ~PopupMenuHandle() {
-        if (menu_) DestroyMenu(menu_);
-    }
+    // The shell's submenus go with it.
+    ~PopupMenuHandle() { gui_objects::DestroyPopupMenu(menu_); }
     HMENU Get() const { return menu_; }
 
 private:
@@ -131,11 +131,12 @@ public:
         hwnd_ = CreateWindowExW(0, HelperClass, L"ItemPropCallbackProcessor",
                                 WS_POPUP | WS_BORDER | WS_SYSMENU, 0, 0, 0, 0, nullptr, nullptr,
                                 instance, menu);
+        gui_objects::WindowMade(hwnd_);
     }
     HelperWindow(const HelperWindow&) = delete;
     HelperWindow& operator=(const HelperWindow&) = delete;
     ~HelperWindow() {
-        if (hwnd_) DestroyWindow(hwnd_);
+        if (hwnd_ && DestroyWindow(hwnd_)) gui_objects::WindowDestroyed();
     }
     HWND Get() const { return hwnd_; }
 

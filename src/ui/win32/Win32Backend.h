@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "types/Handles.h"
@@ -13,6 +14,7 @@ namespace ui {
 
 namespace win32 {
 class FormPeer;
+class OpenMenu;
 class TimerHost;
 }  // namespace win32
 
@@ -52,6 +54,8 @@ public:
     bool IsModal(const Form& form) const;
     // One step of every message loop of ours: keyboard navigation for the forms, then dispatch.
     void DispatchOne(MSG& message);
+    // What the open popup menu makes of a message to its owner, the application window.
+    std::optional<LRESULT> MenuMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     struct ModalState {
@@ -70,6 +74,7 @@ private:
     HWND appWindow_ = nullptr;
     HWND lastActiveForm_ = nullptr;
     bool appActive_ = true;
+    win32::OpenMenu* openMenu_ = nullptr;
 };
 
 }  // namespace ui

@@ -28,4 +28,7 @@ void cmd_add_tray_icon(const Args& args, Json& out);
 void cmd_remove_tray_icons(const Args& args, Json& out);
 void cmd_processes(const Args& args, Json& out);
 void cmd_close_menus(const Args& args, Json& out);
+void cmd_menu_key(const Args& args, Json& out);
+void cmd_open_menus(const Args& args, Json& out);
+void cmd_gui_objects(const Args& args, Json& out);
 void cmd_hold_file(const Args& args, Json& out);

@@ -38,6 +38,9 @@ const Command kCommands[] = {
     {L"remove-tray-icons", cmd_remove_tray_icons, 2, "remove-tray-icons <caption> <id>..."},
     {L"processes", cmd_processes, 0, "processes"},
     {L"close-menus", cmd_close_menus, 0, "close-menus [timeout_ms]"},
+    {L"menu-key", cmd_menu_key, 1, "menu-key <DOWN|UP|RETURN|ESCAPE|character>"},
+    {L"open-menus", cmd_open_menus, 2, "open-menus <icon id> <count>"},
+    {L"gui-objects", cmd_gui_objects, 0, "gui-objects"},
     {L"hold-file", cmd_hold_file, 1, "hold-file <path> [timeout_ms]"},
 };
 
