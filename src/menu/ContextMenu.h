@@ -7,10 +7,10 @@
 #include "tray/TrayIconSet.h"
 #include "types/IconId.h"
 #include "ui/Application.h"
+#include "ui/Canvas.h"
 #include "ui/Form.h"
 #include "ui/ImageList.h"
 #include "ui/Menu.h"
-#include "ui/MenuDrawing.h"
 
 // What only the main form can do, for the menu's commands.
 struct MainFormCommands {

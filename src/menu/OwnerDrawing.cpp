@@ -1,4 +1,5 @@
 #include "menu/ContextMenu.h"
+#include "ui/MenuDrawing.h"
 
 namespace {
 

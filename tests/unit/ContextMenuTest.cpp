@@ -1,5 +1,6 @@
 #include "support/MainFormFixture.h"
 #include "support/RecordingCanvas.h"
+#include "ui/MenuDrawing.h"
 
 namespace {
 

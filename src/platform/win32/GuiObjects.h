@@ -4,8 +4,8 @@
 
 // The GDI and USER objects the program makes and destroys, counted where they are made, so that
 // a test can see that nothing grows with use: the system's own counts (GetGuiResources) are
-// always 0 under Wine. The application window answers the registered message
-// GuiObjectsMessage with MAKELONG(live GDI objects, live USER objects).
+// always 0 under Wine. The application window answers the registered message QueryMessage
+// with MAKELONG(live GDI objects, live USER objects), for the end-to-end tests.
 namespace gui_objects {
 
 constexpr const wchar_t* QueryMessage = L"Vossik.GuiObjects";
