@@ -25,7 +25,10 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
             },
             IsWindowsXP),
       Pages(*this, Icons.Folders, Icons.Launches, IsWindowsXP),
-      Watcher(system, Icons, Pages.PageUS, Pages.PageAPropos),
+      Watcher(system, application, Icons, *this, Pages.PageUS, Pages.PageAPropos),
+      FolderEditing(system, Pages.PageRep, Icons, settingsPath_),
+      LaunchEditing(system, Pages.PageApp, Icons, settingsPath_),
+      Reordering(Pages, Icons),
       Menu(system, application, *this, Pages, Icons, IsWindowsXP,
            {
                [this](TrayGroup group, int position) { SelectConfigEntry(group, position); },
@@ -34,7 +37,8 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
                [this] { QuitterBtnClick(); },
            }),
       system_(system),
-      application_(application) {
+      application_(application),
+      settingsPath_(::SettingsPath(system.ExecutablePath(), application.Title())) {
     LayOut();
     WireEvents();
 }
@@ -63,6 +67,15 @@ void TConfigVossik::WireEvents() {
             case msg::TrayCallback:
                 TrayMessage(message);
                 return 0;
+            case msg::DeviceChange:
+                Watcher.DeviceChange(message);
+                return 0;
+            case msg::DriveRefreshMessage:
+                Watcher.DriveRefresh(message.WParam, message.LParam);
+                return 0;
+            case msg::DriveRemoveMessage:
+                Watcher.DriveRemove(message.WParam, message.LParam);
+                return 0;
             case msg::NcHitTest: {
                 // The window can be dragged by its body, as by its title bar.
                 constexpr std::intptr_t HtClient = 1, HtCaption = 2;
@@ -75,8 +88,10 @@ void TConfigVossik::WireEvents() {
     };
 }
 
-std::wstring TConfigVossik::SettingsPath() const {
-    return ::SettingsPath(system_.ExecutablePath(), application_.Title());
+void TConfigVossik::AttachDialogs(Dialogs dialogs) {
+    dialogs_ = dialogs;
+    FolderEditing.AttachPicker(*dialogs.BoiteRepertoire);
+    LaunchEditing.AttachDialog(*dialogs.BoiteExe);
 }
 
 bool TConfigVossik::Save() {

@@ -3,6 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "config/FolderList.h"
+#include "config/LaunchList.h"
+#include "config/ListReordering.h"
 #include "config/Pages.h"
 #include "drives/DriveWatcher.h"
 #include "menu/ContextMenu.h"
@@ -31,7 +34,7 @@ public:
         TBoiteExe* BoiteExe = nullptr;
         TBoiteConfirmation* BoiteConfirmation = nullptr;
     };
-    void AttachDialogs(Dialogs dialogs) { dialogs_ = dialogs; }
+    void AttachDialogs(Dialogs dialogs);
 
     // Creation and teardown.
     void CreationFiche();
@@ -59,7 +62,7 @@ public:
     void SelectConfigEntry(TrayGroup group, int position);
     void VersionBtnClick();
 
-    std::wstring SettingsPath() const;
+    const std::wstring& SettingsPath() const { return settingsPath_; }
 
     const bool IsWindowsXP;
     TrayIconSet Icons;
@@ -69,6 +72,9 @@ public:
     ui::Button QuitterBtn{this, "QuitterBtn"};
     ui::Timer EteindreTimer;
     DriveWatcher Watcher;
+    FolderList FolderEditing;
+    LaunchList LaunchEditing;
+    ListReordering Reordering;
     ContextMenu Menu;
     unsigned TaskbarCreatedMessage = 0;
 
@@ -83,6 +89,7 @@ private:
 
     System& system_;
     ui::Application& application_;
+    const std::wstring settingsPath_;
     Dialogs dialogs_;
     bool startsInTray_ = false;
     bool destroyed_ = false;

@@ -15,7 +15,7 @@ int RunVossik(System& system, ui::Application& application) {
     configVossik.CreationFiche();
     TBoiteRepertoire boiteRepertoire;
     application.CreateForm(boiteRepertoire);
-    TBoiteExe boiteExe;
+    TBoiteExe boiteExe(system);
     application.CreateForm(boiteExe);
     TBoiteConfirmation boiteConfirmation;
     application.CreateForm(boiteConfirmation);

@@ -1,6 +1,9 @@
 #include "config/BoiteExe.h"
 
-TBoiteExe::TBoiteExe() : ui::Form("BoiteExe") {
+#include "config/StorablePath.h"
+#include "types/Cp1252.h"
+
+TBoiteExe::TBoiteExe(System& system) : ui::Form("BoiteExe"), system_(system) {
     SetCaption("Lancement Rapide");
     SetClientSize(382, 122);
     SetBorder(ui::BorderStyle::Dialog);
@@ -18,6 +21,7 @@ TBoiteExe::TBoiteExe() : ui::Form("BoiteExe") {
 
     OuvrirBtn.Place({350, 35, 21, 21}, "···");
     OuvrirBtn.SetFont({"MS Sans Serif", -11, false, false, ui::Black});
+    OuvrirBtn.OnClick = [this] { OuvrirBtnClick(); };
 
     Label3.Place({10, 65, 59, 13}, "Paramètres :");
 
@@ -30,4 +34,40 @@ TBoiteExe::TBoiteExe() : ui::Form("BoiteExe") {
 
     AnnulerBtn.Place({295, 90, 75, 25}, "Annuler");
     AnnulerBtn.OnClick = [this] { EndModal(ui::ModalResult::Cancel); };
+    OnCloseQuery = [this](ui::ModalResult result) { return FormCloseQuery(result); };
+
+    BoiteOuvrir.Title = "Choisir une application ou un document";
+    BoiteOuvrir.Filter = "Exécutables (*.exe)|*.exe|Tous les fichiers (*.*)|*.*";
+    BoiteOuvrir.DefaultExt = "*.exe";
+}
+
+// Browsing starts from the command line as it stands and, once confirmed, replaces all of it.
+void TBoiteExe::OuvrirBtnClick() {
+    BoiteOuvrir.FileName = Widen(LigneCommande.Caption());
+    if (!BoiteOuvrir.Execute()) return;
+    if (!ConfirmStorablePath(system_, BoiteOuvrir.FileName)) return;
+    LigneCommande.SetCaption(Narrow(BoiteOuvrir.FileName));
+    LigneCommande.SetFocus();
+    LigneCommande.SelectAll();
+}
+
+// Arguments belong in the parameters: a command line with them names no file and is refused.
+bool TBoiteExe::FormCloseQuery(ui::ModalResult result) {
+    if (result != ui::ModalResult::Ok) return true;
+    const std::string& command = LigneCommande.Caption();
+    if (command.empty()) {
+        Refuse("Vous devez spécifier au moins la ligne de commande");
+        return false;
+    }
+    if (!system_.FileExists(Widen(command))) {
+        Refuse("La ligne de commande est invalide");
+        LigneCommande.SelectAll();
+        return false;
+    }
+    return true;
+}
+
+void TBoiteExe::Refuse(const std::string& text) {
+    system_.MessageBox(nullptr, text, "Erreur", mb::IconHand | mb::Ok);
+    LigneCommande.SetFocus();
 }

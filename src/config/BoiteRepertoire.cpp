@@ -1,5 +1,7 @@
 #include "config/BoiteRepertoire.h"
 
+#include "types/Cp1252.h"
+
 TBoiteRepertoire::TBoiteRepertoire() : ui::Form("BoiteRepertoire") {
     SetCaption("Choisir un dossier");
     SetClientSize(226, 303);
@@ -24,4 +26,9 @@ TBoiteRepertoire::TBoiteRepertoire() : ui::Form("BoiteRepertoire") {
     Tree.Place({10, 5, 206, 207});
 
     StatusBar1.Place({0, 262, 226, 41});
+}
+
+std::wstring TBoiteRepertoire::ChosenFolder() const {
+    int line = Tree.ItemIndex();
+    return line < 0 ? std::wstring() : Widen(Tree.Items()[line]);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Lists.h"
@@ -10,6 +12,9 @@
 class TBoiteRepertoire : public ui::Form {
 public:
     TBoiteRepertoire();
+
+    // The parsing path of the folder selected in the tree; empty when none is.
+    std::wstring ChosenFolder() const;
 
     // Child order is tab order: the buttons, the name, then the tree. The status band comes
     // last so that it lies behind the buttons.

@@ -2,9 +2,17 @@
 
 #include "tray/ShellInfo.h"
 
-DriveWatcher::DriveWatcher(System& system, TrayIconSet& icons, const DrivesPage& drivesPage,
-                           const AboutPage& aboutPage)
-    : system_(system), icons_(icons), drivesPage_(drivesPage), aboutPage_(aboutPage) {}
+DriveWatcher::DriveWatcher(System& system, ui::Application& application, TrayIconSet& icons,
+                           const ui::Form& owner, const DrivesPage& drivesPage,
+                           AboutPage& aboutPage)
+    : system_(system),
+      application_(application),
+      icons_(icons),
+      owner_(owner),
+      drivesPage_(drivesPage),
+      aboutPage_(aboutPage) {
+    aboutPage.GroupeMAJ.OnClick = [this] { GroupeMAJClick(); };
+}
 
 void DriveWatcher::EnumerateDrives() {
     DriveMask = system_.LogicalDrives();

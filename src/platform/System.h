@@ -132,6 +132,15 @@ public:
     virtual std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                                       std::intptr_t lParam) = 0;
     virtual void CursorPos(int& x, int& y) = 0;
+    // Queued for the window, handled later by its own loop.
+    virtual void PostMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                             std::intptr_t lParam) = 0;
+    // Whether a key (a virtual-key code) is held down now.
+    virtual bool KeyDown(int virtualKey) = 0;
+
+    // Time: milliseconds since the system started, wrapping after 49 days; and a pause.
+    virtual std::uint32_t TickCount() = 0;
+    virtual void Sleep(unsigned milliseconds) = 0;
 
     // The colour (0x00BBGGRR) of a system colour index.
     virtual std::uint32_t SysColor(int index) = 0;

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "config/LaunchList.h"
 #include "platform/MessageBox.h"
 #include "settings/ProfileFile.h"
 #include "settings/Settings.h"
@@ -46,8 +47,7 @@ void LoadItemList(System& system, const ProfileFile& file, const char* section, 
             item->Name = "Problème avec le " + word + " n°" + std::to_string(lines.Count());
         }
         const std::string& label = item->Name.empty() ? displayName : item->Name;
-        lines.AddItem(isFolder ? item->Path
-                               : label + " (" + item->Path + " " + item->Options + ")");
+        lines.AddItem(isFolder ? item->Path : ListText(label, *item));
         icons.Append(list, std::move(item), label, std::move(icon));
     }
 }

@@ -1,6 +1,7 @@
 #include "types/Cp1252.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace {
@@ -23,6 +24,28 @@ char NarrowChar(wchar_t c) {
     return found == std::end(High) ? '?' : static_cast<char>(0x80 + (found - High));
 }
 
+constexpr unsigned char LowerChar(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
+    switch (c) {
+        case 0x8A:  // Š
+        case 0x8C:  // Œ
+        case 0x8E:  // Ž
+            return c + 0x10;
+        case 0x9F:  // Ÿ
+            return 0xFF;
+        default:
+            return c;
+    }
+}
+
+constexpr std::array<unsigned char, 256> MakeLowerTable() {
+    std::array<unsigned char, 256> table{};
+    for (unsigned c = 0; c < table.size(); ++c) table[c] = LowerChar(static_cast<unsigned char>(c));
+    return table;
+}
+
+constexpr std::array<unsigned char, 256> Lower = MakeLowerTable();
+
 }  // namespace
 
 std::wstring Widen(const std::string& text) {
@@ -37,4 +60,10 @@ std::string Narrow(const std::wstring& text) {
     narrow.reserve(text.size());
     for (wchar_t c : text) narrow.push_back(NarrowChar(c));
     return narrow;
+}
+
+std::string LowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) c = static_cast<char>(Lower[static_cast<unsigned char>(c)]);
+    return lower;
 }

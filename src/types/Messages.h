@@ -4,9 +4,10 @@
 
 // Window message numbers the logic needs without <windows.h>.
 namespace msg {
-constexpr unsigned TrayCallback = 0xFFE;       // uCallbackMessage of every tray icon
-constexpr unsigned DeviceChangeFirst = 0xFFD;  // posted to ourselves after a device change
-constexpr unsigned DeviceChangeRetry = 0xFFC;
+constexpr unsigned TrayCallback = 0xFFE;  // uCallbackMessage of every tray icon
+// Posted to ourselves after a device change, and handled after the refresh delay.
+constexpr unsigned DriveRefreshMessage = 0xFFD;
+constexpr unsigned DriveRemoveMessage = 0xFFC;
 
 constexpr unsigned Null = 0x0000;
 constexpr unsigned NcHitTest = 0x0084;

@@ -55,6 +55,10 @@ void Application::CreateForm(Form& form) {
     }
 }
 
+bool Application::Terminated() const {
+    return CurrentBackend().QuitRequested();
+}
+
 void Application::ProcessMessages() {
     if (peer_) peer_->ProcessMessages();
 }

@@ -60,6 +60,8 @@ public:
     void ShowMainFormOnRun(bool show) { showMainForm_ = show; }
 
     void ProcessMessages();
+    // The program was asked to end.
+    bool Terminated() const;
     void BringToFront();
     int Run();
 

@@ -13,6 +13,7 @@ class ControlPeer;
 class Form;
 class ImageList;
 class ImageListPeer;
+class OpenDialog;
 class PopupMenu;
 class Timer;
 class TimerPeer;
@@ -31,7 +32,11 @@ public:
     virtual void EndModal(Form& form) = 0;
     virtual void TrackPopup(PopupMenu& menu, Point at) = 0;
     virtual void CloseMenus() = 0;
+    // Runs the file-open dialog over the active window; true when a file was chosen.
+    virtual bool RunOpenDialog(OpenDialog& dialog) = 0;
     virtual void Quit() = 0;
+    // The program was asked to end: loops that wait must give up.
+    virtual bool QuitRequested() const = 0;
 };
 
 // The backend every toolkit object uses; the program or the test sets it before making any.

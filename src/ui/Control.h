@@ -42,6 +42,8 @@ enum class Property {
     ActivePage,
     Invalidate,
     TopMost,
+    Focus,
+    Selection,
 };
 
 class ControlPeer {
@@ -92,6 +94,8 @@ public:
     bool HasOwnFont() const { return ownFont_; }
     // Asks the backend to repaint the control.
     void Invalidate() { Changed(Property::Invalidate); }
+    // Gives the control the keyboard focus.
+    void SetFocus() { Changed(Property::Focus); }
 
     ControlPeer* Peer() const { return peer_.get(); }
     void AttachPeer(std::unique_ptr<ControlPeer> peer) { peer_ = std::move(peer); }

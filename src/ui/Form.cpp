@@ -70,6 +70,7 @@ ModalResult Form::ShowModal() {
 }
 
 void Form::EndModal(ModalResult result) {
+    if (OnCloseQuery && !OnCloseQuery(result)) return;
     result_ = result;
     CurrentBackend().EndModal(*this);
 }

@@ -41,6 +41,7 @@ public:
     // Closing the program's first form ends the program.
     void Close();
     ModalResult ShowModal();
+    // Closes a modal form with that result, unless OnCloseQuery refuses.
     void EndModal(ModalResult result);
     ModalResult Result() const { return result_; }
     void SetEndsProgram(bool endsProgram) { endsProgram_ = endsProgram; }
@@ -48,6 +49,8 @@ public:
     Handler OnShow;
     Handler OnHide;
     Handler OnClose;
+    // Asked before a modal form closes with a result; false keeps it open.
+    std::function<bool(ModalResult)> OnCloseQuery;
     Handler OnDeactivate;
     std::function<void(Canvas&)> OnPaint;
     // Messages by number; nothing means: the toolkit's own handling.

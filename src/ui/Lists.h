@@ -9,6 +9,8 @@
 
 namespace ui {
 
+class PopupMenu;
+
 // Lines with a current index (-1: none).
 class ItemList : public Control {
 public:
@@ -63,8 +65,11 @@ public:
     Handler OnExit;
     // The canvas comes with the line's brush and text colour ready.
     std::function<void(ListBox&, Canvas&, int index, const Rect&, DrawItemState)> OnDrawItem;
-    // Virtual key and whether Ctrl was down.
-    std::function<void(unsigned key, bool ctrl)> OnKeyDown;
+    // Virtual key and whether Ctrl was down; true when the key is used up, so that the list
+    // does not act on it as well.
+    std::function<bool(unsigned key, bool ctrl)> OnKeyDown;
+    // Shown on a right click in the list, at the cursor.
+    PopupMenu* ContextMenu = nullptr;
 
 private:
     int itemHeight_ = 13;

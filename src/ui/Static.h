@@ -36,6 +36,8 @@ public:
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int maxLength) { maxLength_ = maxLength; }
+    // Selects the whole text, ready to be typed over.
+    void SelectAll() { Changed(Property::Selection); }
 
 private:
     bool readOnly_ = false;

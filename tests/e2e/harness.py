@@ -1,9 +1,11 @@
 """End-to-end harness: runs Vossik.exe under Wine on a private X display and drives it.
 
-One Wine prefix serves a whole run (making one takes ~15 s); every test gets its own Xvfb
-display, a fresh wineserver with its own virtual desktop, and a fresh folder on drive C: with
-the exe and, if the test wants one, a settings file. Everything started for a test is ended when
-it finishes, passed or not.
+One Wine prefix, build/wine, serves every run and scripts/run too (making it takes ~15 s, once);
+every test gets its own Xvfb display, a fresh wineserver with its own virtual desktop, and a
+fresh folder on drive C: with the exe and, if the test wants one, a settings file. Everything
+started for a test is ended when it finishes, passed or not.
+
+`python3 tests/e2e/harness.py` makes that prefix if it is missing (scripts/run does).
 
 Tests look at and act on the program through the probe (tests/e2e/probe), a Win32 console
 program run with Wine inside the same desktop; it answers in JSON.
@@ -22,12 +24,14 @@ Notes on Wine 8.0 that shape this file:
 from __future__ import annotations
 
 import contextlib
+import fcntl
 import json
 import os
 import re
 import shutil
 import signal
 import subprocess
+import sys
 import time
 from pathlib import Path
 from typing import Any, Callable, Iterator
@@ -40,7 +44,7 @@ INI_NAME = "Vossik'.ini"
 DESKTOP = "shell"
 SCREEN = "1024x768"
 
-# Folders behind the prefix's CD-ROM drives D: and E: (Prefix._ensure_drives_and_versions).
+# Folders behind the prefix's CD-ROM drives D: and E: (Prefix.ensure).
 CD_WITH_DISC = "vossik-cd-with-disc"
 CD_WITHOUT_DISC = "vossik-cd-without-disc"
 # The program copied under this name sees Windows XP (version 5.1): Vossik.use_exe_name().
@@ -72,12 +76,18 @@ def _base_env() -> dict[str, str]:
 
 
 WINE_FONTS = Path("/usr/share/wine/fonts")
+# The one Wine set-up of the repository: scripts/run, the screenshot command and the tests share
+# it, so that the program looks the same whichever of them shows it.
+SHARED_PREFIX = REPO / "build" / "wine"
+# Faces the program names that Wine does not bring, and the metric-compatible faces Debian has
+# for them (fonts-liberation, installed by scripts/setup). Wine finds those through fontconfig.
+FONT_REPLACEMENTS = {"Arial": "Liberation Sans"}
 
 
 class Prefix:
-    """A Wine prefix, made once per run and shared by its tests (which run one at a time)."""
+    """A Wine prefix, made once and kept; one user at a time (see using())."""
 
-    def __init__(self, path: Path):
+    def __init__(self, path: Path = SHARED_PREFIX):
         self.path = path
 
     def env(self, display: str | None = None) -> dict[str, str]:
@@ -90,61 +100,72 @@ class Prefix:
     def drive_c(self) -> Path:
         return self.path / "drive_c"
 
-    def ensure(self) -> None:
-        """Makes the prefix unless a finished one is already there."""
-        marker = self.path / ".vossik-e2e-ready"
-        if not marker.exists():
-            self.path.mkdir(parents=True, exist_ok=True)
-            env = self.env()
-            _run(["wineboot", "-i"], env, PREFIX_TIMEOUT_S)
-            key = r"HKCU\Software\Wine\Explorer"
-            _run(["wine", "reg", "add", key, "/v", "Desktop", "/d", DESKTOP, "/f"], env, 60)
-            _run(["wine", "reg", "add", key + r"\Desktops", "/v", DESKTOP, "/d", SCREEN, "/f"],
-                 env, 60)
-            # The registry reaches the disk when the wineserver exits.
-            _run(["wineserver", "-w"], env, 60)
-            marker.touch()
-        self._ensure_wine_fonts()
-        self._ensure_drives_and_versions()
+    @contextlib.contextmanager
+    def using(self) -> Iterator["Prefix"]:
+        """Holds the prefix, made if need be, for one user: every test ends the prefix's
+        wineserver, which would take a program started by scripts/run with it. scripts/run
+        takes the same lock with flock(1)."""
+        self.path.parent.mkdir(parents=True, exist_ok=True)
+        with open(self.path.with_name(self.path.name + ".lock"), "w") as lock:
+            try:
+                fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+            except BlockingIOError:
+                print(f"waiting for {self.path}: another run is using it", file=sys.stderr,
+                      flush=True)
+                fcntl.flock(lock, fcntl.LOCK_EX)
+            self.ensure()
+            yield self
 
-    def _ensure_wine_fonts(self) -> None:
-        """Debian's Wine does not find its own fonts (MS Sans Serif, Tahoma, Marlett for the
-        caption buttons) where the fonts-wine package puts them: the prefix gets copies."""
+    def ensure(self) -> None:
+        """Makes the prefix unless a finished one is already there.
+
+        Besides what wineboot makes:
+        - The default desktop is "shell" (see the module's notes).
+        - Debian's Wine does not find its own fonts (MS Sans Serif, Tahoma, Marlett for the
+          caption buttons) where the fonts-wine package puts them: the prefix gets copies. Arial
+          is replaced by its metric-compatible twin (FONT_REPLACEMENTS).
+        - Two CD-ROM drives are added to C: and Z: (the Unix root), all four named bare
+          " (X:)" by the shell: D: with a disc (an empty folder, whose size can be read) and E:
+          without one (its link leads nowhere, so the size query fails). Wine takes the drive
+          kinds from the registry and the drives from the dosdevices links.
+        - The program copied as XP_EXE_NAME is told it runs on Windows XP (5.1), through
+          Wine's per-program version; every other program keeps the prefix's version.
+        """
+        marker = self.path / ".vossik-ready"
+        if marker.exists():
+            return
+        self.path.mkdir(parents=True, exist_ok=True)
+        env = self.env()
+        _run(["wineboot", "-i"], env, PREFIX_TIMEOUT_S)
+
         fonts = self.drive_c() / "windows" / "Fonts"
         fonts.mkdir(parents=True, exist_ok=True)
         for font in WINE_FONTS.glob("*"):
-            if not (fonts / font.name).exists():
-                shutil.copyfile(font, fonts / font.name)
+            shutil.copyfile(font, fonts / font.name)
 
-    def _ensure_drives_and_versions(self) -> None:
-        """The drives every test sees, and the exe name that runs as Windows XP.
-
-        A new prefix has C: and Z: (the Unix root), both fixed disks whose shell names are the
-        bare " (C:)" and " (Z:)". Two CD-ROM drives are added: D: with a disc (an empty folder,
-        whose size can be read) and E: without one (its link leads nowhere, so the size query
-        fails), both named bare " (D:)" and " (E:)". Wine takes the drive kinds from the
-        registry and the drives from the dosdevices links. The program copied as XP_EXE_NAME
-        is told it runs on Windows XP (5.1), through Wine's per-program version; every other
-        program keeps the prefix's version. Prefixes kept from before get this too.
-        """
-        marker = self.path / ".vossik-e2e-drives"
-        if marker.exists():
-            return
         (self.path / CD_WITH_DISC).mkdir(exist_ok=True)
-        dosdevices = self.path / "dosdevices"
         for letter, target in (("d:", CD_WITH_DISC), ("e:", CD_WITHOUT_DISC)):
-            link = dosdevices / letter
+            link = self.path / "dosdevices" / letter
             if link.is_symlink() or link.exists():
                 link.unlink()
             link.symlink_to(Path("..") / target)
-        reg = self.drive_c() / "vossik-e2e.reg"
+
+        replacements = "".join(f'"{face}"="{twin}"\r\n'
+                               for face, twin in FONT_REPLACEMENTS.items())
+        reg = self.drive_c() / "vossik-prefix.reg"
         reg.write_text("REGEDIT4\r\n\r\n"
+                       "[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"
+                       f'"Desktop"="{DESKTOP}"\r\n\r\n'
+                       "[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"
+                       f'"{DESKTOP}"="{SCREEN}"\r\n\r\n'
+                       "[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"
+                       f"{replacements}\r\n"
                        "[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\r\n"
                        '"d:"="cdrom"\r\n"e:"="cdrom"\r\n\r\n'
                        f"[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\{XP_EXE_NAME}]\r\n"
                        '"Version"="winxp"\r\n', encoding="ascii")
-        env = self.env()
         _run(["wine", "reg", "import", "C:\\" + reg.name], env, 60)
+        # The registry reaches the disk when the wineserver exits.
         _run(["wineserver", "-w"], env, 60)
         reg.unlink()
         marker.touch()
@@ -369,10 +390,16 @@ class Vossik:
         return self.probe("click", caption, text, *(["--mouse"] if mouse else []))
 
     def select_tab(self, caption: str, text: str) -> dict:
-        return self.probe("select-tab", caption, text)
+        """Switches to the page of that caption; its tab shows it without the blanks around."""
+        return self.probe("select-tab", caption, text.strip())
 
     def tray(self, message: str | int, icon_id: int) -> dict:
         return self.probe("tray", message, icon_id)
+
+    def xdotool(self, *args: Any) -> None:
+        """Real input from X, as a user's mouse and keyboard give it."""
+        subprocess.run(["xdotool", *map(str, args)], env=self.prefix.env(self.display),
+                       check=True, timeout=PROBE_TIMEOUT_S)
 
     def tray_click(self, icon_id: int, button: str = "L", double: bool = False) -> None:
         """What the shell sends for a click on an icon: the press and the release; for a double
@@ -387,8 +414,9 @@ class Vossik:
     def taskbar_created(self) -> dict:
         return self.probe("taskbar-created")
 
-    def device(self, event: str, letters: str, net: bool = False) -> dict:
-        return self.probe("device", event, letters, *(["net"] if net else []))
+    def device(self, event: str, letters: str, kind: str = "media") -> dict:
+        """kind: "media", "net" or "plain" (the volume's flags)."""
+        return self.probe("device", event, letters, kind)
 
     def message_boxes(self, wait_ms: int = 0) -> list[dict]:
         return self.probe("message-boxes", wait_ms)
@@ -518,3 +546,8 @@ def vossik(name: str, prefix: Prefix, exe: Path, probe_exe: Path,
             session.screenshot("final")
         finally:
             session.teardown()
+
+
+if __name__ == "__main__":
+    with Prefix().using() as made:
+        print(f"Wine prefix ready: {made.path}")

@@ -8,6 +8,7 @@ per test, then `e2e: N passed, M failed`; exits non-zero if any test failed.
 from __future__ import annotations
 
 import argparse
+import contextlib
 import importlib
 import inspect
 import os
@@ -45,8 +46,9 @@ def parse_args() -> argparse.Namespace:
                              " built here)")
     parser.add_argument("--keep", action="store_true",
                         help="keep screenshots and Wine logs in build/e2e/artifacts")
-    parser.add_argument("--prefix", type=Path,
-                        help="Wine prefix to reuse across runs (made if missing, then kept)")
+    parser.add_argument("--prefix", type=Path, default=harness.SHARED_PREFIX,
+                        help="Wine prefix (default: build/wine, the one scripts/run uses;"
+                             " made if missing, then kept)")
     parser.add_argument("--timeout", type=int, default=120, help="seconds allowed per test")
     return parser.parse_args()
 
@@ -131,19 +133,19 @@ def main() -> int:
 
     probe = find_probe(args.probe)
     signal.signal(signal.SIGALRM, on_alarm)
-    prefix_path = args.prefix or BUILD_E2E / f"prefix-{os.getpid()}"
-    prefix = harness.Prefix(prefix_path.resolve())
+    prefix = harness.Prefix(args.prefix.resolve())
     started = time.monotonic()
     passed = failed = 0
-    try:
+    with contextlib.ExitStack() as held:
         try:
-            prefix.ensure()
+            held.enter_context(prefix.using())
         except (harness.HarnessError, subprocess.TimeoutExpired) as error:
             print(f"e2e: cannot make the Wine prefix: {error}", file=sys.stderr)
             failed = len(tests)
             tests = []
         else:
             print(f"e2e: prefix ready in {time.monotonic() - started:.1f} s", flush=True)
+        held.callback(prefix.kill_server)
         for name, function in tests:
             begun = time.monotonic()
             problem = run_one(name, function, prefix, args, probe)
@@ -156,10 +158,6 @@ def main() -> int:
                 headline, _, detail = problem.partition("\n")
                 print(f"FAIL {name} ({took:.1f} s): {headline}", flush=True)
                 print("    " + detail.rstrip().replace("\n", "\n    "), flush=True)
-    finally:
-        prefix.kill_server()
-        if args.prefix is None:
-            shutil.rmtree(prefix_path, ignore_errors=True)
     print(f"e2e: {passed} passed, {failed} failed")
     return 1 if failed else 0
 

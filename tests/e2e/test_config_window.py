@@ -2,7 +2,6 @@
 caption, place, state and hint, the tab order, and the reactions a user meets first (the
 enabling rules, the warning of "Réduire" when no icon would show, dragging by the margin)."""
 
-import subprocess
 
 from harness import MAIN_FORM
 
@@ -290,9 +289,11 @@ def test_every_control_in_place_with_its_caption_state_and_hint(vossik):
                if parent in groups and not inside(named[name], named[parent])]
     assert not outside, f"outside their group box: {outside}"
 
-    # The five captions in one row, without scroll arrows, and the quick-launch page first.
+    # The five captions in one row, without scroll arrows, and the quick-launch page first. The
+    # tabs leave out the blanks around some captions, and give every one the same margins.
     tabs = named["Onglets"]
-    assert tabs["tabs"] == TABS and tabs["selection"] == TABS.index(" Lancement rapide ")
+    assert tabs["tabs"] == [caption.strip() for caption in TABS], tabs["tabs"]
+    assert tabs["selection"] == TABS.index(" Lancement rapide ")
     pages = [name for name, _, kind, *_ in CONTROLS if kind == "page"]
     shown = [name for name in pages if named[name]["visible"]]
     assert shown == ["PageApp"], f"pages shown: {shown}"
@@ -311,7 +312,8 @@ def test_every_control_in_place_with_its_caption_state_and_hint(vossik):
     assert maj["top"] < group["top"] < maj["bottom"], (maj, group)
 
     # One face and size for every caption but the two big bold titles (fonts are read through
-    # the probe's hook DLL; without it they are null).
+    # the probe's hook DLL; without it they are null). The titles are in Arial, which the prefix
+    # must have: the program falls back to the dialog face for a missing one.
     font = dump["font"]
     if font is not None:
         titles = ("LabelVossik1", "LabelVossik2")
@@ -319,6 +321,7 @@ def test_every_control_in_place_with_its_caption_state_and_hint(vossik):
         assert not odd, f"not in the window's font {font}: {odd}"
         for name in titles:
             title = named[name]["font"]
+            assert title["face"] == "Arial", title
             assert title["weight"] >= 700 and abs(title["height"]) > 1.5 * abs(font["height"]), title
 
 
@@ -363,20 +366,15 @@ def test_reduire_without_any_icon_warns_and_keeps_the_window(vossik):
     assert vossik.tray_icons() == [], f"tray icons: {vossik.tray_icons()}"
 
 
-def xdotool(vossik, *args):
-    subprocess.run(["xdotool", *map(str, args)], env=vossik.prefix.env(vossik.display),
-                   check=True, timeout=30)
-
-
 def drag(vossik, start, offset):
     """A real press, moves and release, as a user drags."""
     x, y = start
     dx, dy = offset
-    xdotool(vossik, "mousemove", x, y)
-    xdotool(vossik, "mousedown", 1)
+    vossik.xdotool("mousemove", x, y)
+    vossik.xdotool("mousedown", 1)
     for step in (1, 2, 3, 4):
-        xdotool(vossik, "mousemove", x + dx * step // 4, y + dy * step // 4)
-    xdotool(vossik, "mouseup", 1)
+        vossik.xdotool("mousemove", x + dx * step // 4, y + dy * step // 4)
+    vossik.xdotool("mouseup", 1)
 
 
 def test_the_margin_drags_the_window_and_it_comes_back_centred(vossik):

@@ -72,6 +72,7 @@ def wait_started(vossik, form, count):
 
 
 def shown_page(dump):
+    """The caption of the selected tab, which shows its page's caption without blanks around."""
     tabs = next(c for c in dump["controls"] if "tabs" in c)
     return tabs["tabs"][tabs["selection"]] if tabs["selection"] >= 0 else None
 
@@ -97,7 +98,7 @@ def configuration_at(vossik, page, what):
     """Waits for the configuration window shown at that page; returns its dump."""
     def shown_there():
         dump = vossik.dump()
-        return dump if dump["visible"] and shown_page(dump) == page else None
+        return dump if dump["visible"] and shown_page(dump) == page.strip() else None
 
     return vossik.wait_until(shown_there, what)
 

@@ -102,7 +102,7 @@ TEST_F(WindowLayoutTest, ConfigurationWindowFitsItsControlsAndOpensOnQuickLaunch
 
 TEST_F(WindowLayoutTest, DialogsFitTheirControls) {
     TBoiteRepertoire boiteRepertoire;
-    TBoiteExe boiteExe;
+    TBoiteExe boiteExe(system);
     TBoiteConfirmation boiteConfirmation;
     ExpectSoundLayout(boiteRepertoire);
     ExpectSoundLayout(boiteExe);
@@ -112,7 +112,7 @@ TEST_F(WindowLayoutTest, DialogsFitTheirControls) {
 TEST_F(WindowLayoutTest, EnterPressesOkInTheEditingDialogsAndNoInTheConfirmation) {
     TBoiteRepertoire picker;
     EXPECT_EQ(picker.DefaultButton(), &picker.OKBtn);
-    TBoiteExe launch;
+    TBoiteExe launch(system);
     EXPECT_EQ(launch.DefaultButton(), &launch.OkBtn);
     // Enter must refuse a shutdown, never accept it.
     TBoiteConfirmation confirmation;

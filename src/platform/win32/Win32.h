@@ -12,6 +12,7 @@
 #undef MessageBox
 #undef RegisterWindowMessage
 #undef ReplaceFile
+#undef PostMessage
 #undef SendMessage
 #undef ShellExecute
 #undef ShellExecuteEx

@@ -157,3 +157,20 @@ IconHandle Win32System::LoadOwnIcon(const std::string& resourceName) {
 std::uint32_t Win32System::SysColor(int index) {
     return GetSysColor(index);
 }
+
+void Win32System::PostMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                              std::intptr_t lParam) {
+    PostMessageW(window, message, wParam, lParam);
+}
+
+bool Win32System::KeyDown(int virtualKey) {
+    return GetKeyState(virtualKey) < 0;
+}
+
+std::uint32_t Win32System::TickCount() {
+    return GetTickCount();
+}
+
+void Win32System::Sleep(unsigned milliseconds) {
+    ::Sleep(milliseconds);
+}

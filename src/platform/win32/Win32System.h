@@ -47,6 +47,11 @@ public:
     std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) override;
     void CursorPos(int& x, int& y) override;
+    void PostMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+    bool KeyDown(int virtualKey) override;
+    std::uint32_t TickCount() override;
+    void Sleep(unsigned milliseconds) override;
 
 private:
     HINSTANCE instance_;

@@ -1,6 +1,7 @@
 #include "ui/headless/HeadlessBackend.h"
 
 #include "ui/Menu.h"
+#include "ui/OpenDialog.h"
 
 namespace ui {
 
@@ -15,6 +16,16 @@ ModalResult HeadlessBackend::RunModal(Form& form) {
 void HeadlessBackend::TrackPopup(PopupMenu& menu, Point at) {
     popupsShown.push_back({&menu, at});
     if (onPopup) onPopup(menu);
+}
+
+bool HeadlessBackend::RunOpenDialog(OpenDialog& dialog) {
+    openDialogsShown.push_back(dialog.FileName);
+    if (openDialogAnswers.empty()) return false;
+    std::optional<std::wstring> chosen = std::move(openDialogAnswers.front());
+    openDialogAnswers.pop_front();
+    if (!chosen) return false;
+    dialog.FileName = *chosen;
+    return true;
 }
 
 }  // namespace ui

@@ -2,6 +2,8 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "ui/Application.h"
@@ -26,7 +28,9 @@ public:
     void EndModal(Form&) override {}
     void TrackPopup(PopupMenu& menu, Point at) override;
     void CloseMenus() override { ++menusClosed; }
+    bool RunOpenDialog(OpenDialog& dialog) override;
     void Quit() override { quitRequested = true; }
+    bool QuitRequested() const override { return quitRequested; }
 
     // The next modal forms' answers, in order; a form with no answer left is cancelled.
     std::deque<std::function<ModalResult(Form&)>> modalAnswers;
@@ -38,6 +42,10 @@ public:
     std::vector<PopupShown> popupsShown;
     std::function<void(PopupMenu&)> onPopup;
     int menusClosed = 0;
+    // The next file-open dialogs' choices, in order (nothing: cancelled), and the names each
+    // one was opened on.
+    std::deque<std::optional<std::wstring>> openDialogAnswers;
+    std::vector<std::wstring> openDialogsShown;
     bool quitRequested = false;
 };
 

@@ -69,7 +69,7 @@ void ApplicationWindow::ProcessMessages() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             // For the loop that runs the program to see.
-            PostQuitMessage(static_cast<int>(message.wParam));
+            backend_.QuitSeen(static_cast<int>(message.wParam));
             return;
         }
         backend_.DispatchOne(message);

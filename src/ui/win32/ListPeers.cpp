@@ -1,5 +1,8 @@
 #include "ui/win32/ListPeers.h"
 
+#include <windowsx.h>
+
+#include "ui/Menu.h"
 #include "ui/win32/DcCanvas.h"
 #include "ui/win32/GdiCache.h"
 #include "ui/win32/WideText.h"
@@ -91,10 +94,21 @@ void ListBoxPeer::DoSync(Property what) {
     }
 }
 
-// The handler sees the key before the list moves its selection for it.
+// The handler sees the key before the list moves its selection for it, and may use it up.
 LRESULT ListBoxPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_KEYDOWN && list_.OnKeyDown)
-        list_.OnKeyDown(static_cast<unsigned>(wParam), GetKeyState(VK_CONTROL) < 0);
+    if (message == WM_KEYDOWN && list_.OnKeyDown &&
+        list_.OnKeyDown(static_cast<unsigned>(wParam), GetKeyState(VK_CONTROL) < 0))
+        return 0;
+    if (message == WM_CONTEXTMENU && list_.ContextMenu) {
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        // From the keyboard the menu comes at the list's corner.
+        if (at.x == -1 && at.y == -1) {
+            at = {0, 0};
+            ClientToScreen(Window(), &at);
+        }
+        list_.ContextMenu->Popup({at.x, at.y});
+        return 0;
+    }
     return DefaultProc(message, wParam, lParam);
 }
 

@@ -18,6 +18,14 @@ constexpr int SelectedTabGrowth = 2;
 // A tab is never narrower than this many average characters, padding apart.
 constexpr int MinimumTabChars = 6;
 
+// Every tab gets the same margins, from the padding: the blanks some captions carry around
+// them would widen their tabs and leave less padding for the others.
+std::wstring TabText(const std::string& caption) {
+    size_t first = caption.find_first_not_of(' ');
+    if (first == std::string::npos) return L"";
+    return Widen(caption.substr(first, caption.find_last_not_of(' ') - first + 1));
+}
+
 }  // namespace
 
 PageControlPeer::PageControlPeer(Win32Backend& backend, PageControl& pages)
@@ -57,7 +65,7 @@ void PageControlPeer::ApplyFont() {
     LayOutPages();
 }
 
-// The pages' captions just fill one row of tabs in the classic dialog font; a wider face, or
+// The pages' captions nearly fill one row of tabs in the classic dialog font; a wider face, or
 // rounding at another dpi, would push the last ones behind scroll arrows. So the padding shrinks
 // until the row fits. The control takes it on its next insertion, caption, font or size change,
 // which is why this runs before each of them.
@@ -71,7 +79,7 @@ void PageControlPeer::FitTabsInOneRow() {
     int narrowest = metrics.tmAveCharWidth * MinimumTabChars;
     int text = 0, count = 0;
     for (const Control* page : pages_.Children()) {
-        std::wstring caption = Widen(page->Caption());
+        std::wstring caption = TabText(page->Caption());
         SIZE size = {};
         GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
         text += size.cx > narrowest ? size.cx : narrowest;
@@ -100,7 +108,7 @@ RECT PageControlPeer::DisplayArea() const {
 
 void PageControlPeer::InsertTab(int index, const std::string& caption) {
     FitTabsInOneRow();
-    std::wstring text = Widen(caption);
+    std::wstring text = TabText(caption);
     TCITEMW item = {};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();
@@ -112,7 +120,7 @@ void PageControlPeer::InsertTab(int index, const std::string& caption) {
 
 void PageControlPeer::SetTabText(int index, const std::string& caption) {
     FitTabsInOneRow();
-    std::wstring text = Widen(caption);
+    std::wstring text = TabText(caption);
     TCITEMW item = {};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();

@@ -61,4 +61,12 @@ HBRUSH EditPeer::OnCtlColor(HDC dc) {
     return PrepareTextColours(*this, dc);
 }
 
+void EditPeer::DoSync(Property what) {
+    if (what == Property::Selection) {
+        SendMessageW(Window(), EM_SETSEL, 0, -1);
+        return;
+    }
+    WindowPeer::DoSync(what);
+}
+
 }  // namespace ui::win32

@@ -28,6 +28,9 @@ public:
     void OnCommand(unsigned code) override;
     HBRUSH OnCtlColor(HDC dc) override;
 
+protected:
+    void DoSync(Property what) override;
+
 private:
     Edit& edit_;
 };

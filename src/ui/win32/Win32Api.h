@@ -4,6 +4,7 @@
 #include <windows.h>
 // (kept apart so that include sorting leaves the order alone)
 #include <commctrl.h>
+#include <commdlg.h>
 
 // Canvas::TextOut would otherwise be renamed TextOutW wherever these headers come first.
 #undef TextOut

@@ -113,6 +113,12 @@ bool Win32Backend::IsModal(const Form& form) const {
     });
 }
 
+HWND Win32Backend::ActiveModalWindow() const {
+    if (modal_.empty()) return appWindow_;
+    ControlPeer* peer = modal_.back().ModalForm->Peer();
+    return peer ? peer->Handle() : appWindow_;
+}
+
 void Win32Backend::DispatchOne(MSG& message) {
     if (message.hwnd) {
         if (PageControlPeer::HandlePageKeys(message)) return;
@@ -149,7 +155,7 @@ ModalResult Win32Backend::RunModal(Form& form) {
         BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0) {
             // The program is ending: the loop that runs it must see the quit too.
-            PostQuitMessage(static_cast<int>(message.wParam));
+            QuitSeen(static_cast<int>(message.wParam));
             break;
         }
         if (got < 0) break;
@@ -192,7 +198,12 @@ void Win32Backend::CloseMenus() {
 }
 
 void Win32Backend::Quit() {
-    PostQuitMessage(0);
+    QuitSeen(0);
+}
+
+void Win32Backend::QuitSeen(int exitCode) {
+    quitRequested_ = true;
+    PostQuitMessage(exitCode);
 }
 
 }  // namespace ui

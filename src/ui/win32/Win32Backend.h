@@ -32,10 +32,15 @@ public:
     std::unique_ptr<ImageListPeer> CreateImageListPeer(ImageList& list) override;
     std::unique_ptr<ApplicationPeer> CreateApplicationPeer(Application& app) override;
     ModalResult RunModal(Form& form) override;
+    bool RunOpenDialog(OpenDialog& dialog) override;
     void EndModal(Form& form) override;
     void TrackPopup(PopupMenu& menu, Point at) override;
     void CloseMenus() override;
     void Quit() override;
+    bool QuitRequested() const override { return quitRequested_; }
+    // A quit message seen by a loop that is not the program's own: it is posted again for that
+    // one, and every waiting loop now knows.
+    void QuitSeen(int exitCode);
 
     // What the peers share.
     HINSTANCE Instance() const { return instance_; }
@@ -52,6 +57,9 @@ public:
     HWND LastActiveForm() const { return lastActiveForm_; }
     bool IsFormWindow(HWND hwnd) const;
     bool IsModal(const Form& form) const;
+    // The window of the innermost modal form, else the application window: the owner of the
+    // system's own dialogs.
+    HWND ActiveModalWindow() const;
     // One step of every message loop of ours: keyboard navigation for the forms, then dispatch.
     void DispatchOne(MSG& message);
     // What the open popup menu makes of a message to its owner, the application window.
@@ -75,6 +83,7 @@ private:
     HWND lastActiveForm_ = nullptr;
     bool appActive_ = true;
     win32::OpenMenu* openMenu_ = nullptr;
+    bool quitRequested_ = false;
 };
 
 }  // namespace ui

@@ -89,6 +89,9 @@ void WindowPeer::DoSync(Property what) {
         case Property::Bounds:
             Place();
             break;
+        case Property::Focus:
+            ::SetFocus(hwnd_);
+            break;
         case Property::Hint:
             SyncHint();
             break;

@@ -129,8 +129,9 @@ void cmd_device(const Args& args, Json& out) {
         if (letter < L'A' || letter > L'Z') fail(L"not a drive letter: " + args[1]);
         volume.dbcv_unitmask |= 1u << (letter - L'A');
     }
-    bool net = args.size() > 2 && args[2] == L"net";
-    volume.dbcv_flags = net ? DBTF_NET : DBTF_MEDIA;
+    // A medium by default; "net" for a network volume, "plain" for a volume that is neither.
+    std::wstring kind = args.size() > 2 ? args[2] : L"media";
+    volume.dbcv_flags = kind == L"net" ? DBTF_NET : kind == L"plain" ? 0 : DBTF_MEDIA;
     // Sent, not posted: Wine copies the structure to the other process only for sent messages.
     HWND form = existing_top_level(kMainForm);
     bool returned = send_briefly(form, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume));

@@ -94,10 +94,15 @@ HWND wait_top_level(const std::wstring& caption, DWORD timeout_ms) {
     }
 }
 
+// Two pages may have buttons of one caption: the one a user can see comes first.
 HWND find_descendant(HWND top, const std::wstring& text) {
+    HWND hidden = nullptr;
     for (HWND hwnd : descendants(top)) {
-        if (text_matches(window_text(hwnd), text)) return hwnd;
+        if (!text_matches(window_text(hwnd), text)) continue;
+        if (IsWindowVisible(hwnd)) return hwnd;
+        if (!hidden) hidden = hwnd;
     }
+    if (hidden) return hidden;
     fail(L"no control \"" + text + L"\" in \"" + window_text(top) + L"\"");
 }
 

@@ -227,3 +227,20 @@ void FakeSystem::CursorPos(int& x, int& y) {
     x = cursorX;
     y = cursorY;
 }
+
+void FakeSystem::PostMessage(WindowHandle, unsigned message, std::uintptr_t wParam,
+                             std::intptr_t lParam) {
+    posted.push_back({message, wParam, lParam});
+    calls.push_back("post " + std::to_string(message) + " " + std::to_string(wParam) + " " +
+                    std::to_string(lParam));
+}
+
+std::uint32_t FakeSystem::TickCount() {
+    tick += tickPerRead;
+    if (onTick) onTick();
+    return tick;
+}
+
+void FakeSystem::Sleep(unsigned milliseconds) {
+    tick += milliseconds;
+}

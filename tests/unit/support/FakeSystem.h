@@ -9,6 +9,7 @@
 
 #include "platform/System.h"
 #include "types/Cp1252.h"
+#include "types/Messages.h"
 
 // Records every call in order and answers from a script.
 class FakeSystem : public System {
@@ -66,6 +67,12 @@ public:
     std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) override;
     void CursorPos(int& x, int& y) override;
+    void PostMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+    bool KeyDown(int virtualKey) override { return keysDown.contains(virtualKey); }
+    // Every reading moves the clock on a little; a pause moves it by its length.
+    std::uint32_t TickCount() override;
+    void Sleep(unsigned milliseconds) override;
 
     // Every call, as a line, in order.
     std::vector<std::string> calls;
@@ -79,6 +86,12 @@ public:
     std::map<std::uint32_t, std::string> trayTips;  // the icons the shell shows, by id
     // Runs inside every box, as the user could act while it waits.
     std::function<void()> whileBoxShown;
+    std::deque<WindowMessage> posted;
+    std::set<int> keysDown;
+    std::uint32_t tick = 1000;
+    std::uint32_t tickPerRead = 10;
+    // Runs at every reading of the clock: what the message queue brings meanwhile.
+    std::function<void()> onTick;
     std::map<std::string, ShellFileInfo> shellFiles;
     std::deque<int> boxAnswers;
     // Modules that load, with the group-icon numbers they hold.

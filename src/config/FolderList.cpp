@@ -1,0 +1,97 @@
+#include "config/FolderList.h"
+
+#include <algorithm>
+
+#include "config/EntryEditing.h"
+#include "config/StorablePath.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
+#include "tray/ShellInfo.h"
+#include "tray/TrayIcon.h"
+#include "types/Cp1252.h"
+
+namespace {
+
+// The last component of a path, the tip of a folder without a name; empty for a drive's root.
+std::string LastComponent(const std::string& path) {
+    std::size_t separator = path.find_last_of("\\:");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+}  // namespace
+
+FolderList::FolderList(System& system, FoldersPage& page, TrayIconSet& icons,
+                       const std::wstring& settingsPath)
+    : system_(system), page_(page), icons_(icons), settingsPath_(settingsPath) {
+    page.AjouterRepBtn.OnClick = [this] { AjouterRepBtnClick(); };
+    page.ModifierRepBtn.OnClick = [this] { ModifierRepBtnClick(); };
+    page.EnleverRepBtn.OnClick = [this] { EnleverRepBtnClick(); };
+    page.ListeRep.OnDblClick = [this] { ListeRepDblClick(); };
+}
+
+void FolderList::ListeRepDblClick() {
+    if (page_.ListeRep.ItemIndex() >= 0) ModifierRepBtnClick();
+}
+
+std::optional<std::string> FolderList::ChooseFolder(int excludedLine) {
+    if (!picker_ || picker_->ShowModal() != ui::ModalResult::Ok) return std::nullopt;
+    std::wstring chosen = picker_->ChosenFolder();
+    if (chosen.empty() || !ConfirmStorablePath(system_, chosen)) return std::nullopt;
+    std::string path = Narrow(chosen);
+    if (!ConfirmDuplicate(system_, page_.ListeRep, path, "dossier", excludedLine))
+        return std::nullopt;
+    if (!ConfirmNotDriveRoot(path)) return std::nullopt;
+    return path;
+}
+
+// A drive has its own icon on the drives page; a folder icon for it is allowed, on request.
+bool FolderList::ConfirmNotDriveRoot(const std::string& path) {
+    bool isRoot = std::any_of(icons_.Drives.begin(), icons_.Drives.end(),
+                              [&path](const auto& drive) { return drive->Path == path; });
+    return !isRoot || Confirm(system_,
+                              "Vous avez sélectionné la racine du lecteur.\r\n"
+                              "Vous pouvez afficher un lecteur par l'onglet 'Lecteurs'\r\n\n"
+                              "Voulez-vous continuer quand même ?");
+}
+
+void FolderList::AjouterRepBtnClick() {
+    std::optional<std::string> path = ChooseFolder(-1);
+    if (!path) return;
+    auto item = std::make_unique<TrayItem>();
+    item->Kind = TrayItemKind::Folder;
+    item->Path = *path;
+    item->Name = picker_->Raccourci.Caption();
+    std::string displayName;
+    OwnedIcon icon = GetDisplayNameAndIcon(system_, *path, displayName, true);
+    std::string tip = item->Name.empty() ? displayName : item->Name;
+    page_.NomRep.SetCaption(item->Name);
+    AppendEntry(icons_, icons_.Folders, page_.ListeRep, std::move(item), *path, tip,
+                std::move(icon));
+    page_.ListeRepClick();
+}
+
+void FolderList::ModifierRepBtnClick() {
+    int k = page_.ListeRep.ItemIndex();
+    if (!picker_ || k < 0 || k >= static_cast<int>(icons_.Folders.size())) return;
+    TrayItem& item = *icons_.Folders[k];
+    picker_->Raccourci.SetCaption(NameToEdit(
+        item, ReadStoredShortcutName(system_, settingsPath_, settings::section::Dossiers, k)));
+    std::optional<std::string> path = ChooseFolder(k);
+    if (!path) return;
+    const std::string& name = picker_->Raccourci.Caption();
+    if (*path == page_.ListeRep.Items()[k] && name == item.Name) return;
+
+    page_.ListeRep.SetItem(k, *path);
+    item.Name = name;
+    page_.NomRep.SetCaption(name);
+    item.Path = *path;
+    std::string tip = name.empty() ? LastComponent(*path) : name;
+    ChangeTrayIcon(system_, item, GetSmallIcon(system_, Widen(*path)), tip, tip != item.Tip());
+    page_.ListeRep.SetItemIndex(k);
+}
+
+void FolderList::EnleverRepBtnClick() {
+    RemoveSelectedEntry(icons_, icons_.Folders, page_.ListeRep);
+    page_.NomRep.SetCaption("");
+    page_.ListeRepClick();
+}
