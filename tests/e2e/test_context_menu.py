@@ -21,7 +21,7 @@ def test_context_menu(vossik):
     form, _ = start_in_tray(vossik, every_group_ini())
 
     # A right press on each group's icon opens the menu; the screenshots show the strip, the
-    # name item on its band with the icon's picture, the ticks, and "E&xplorer" greyed for the
+    # name item on its band with the icon's picture, the tick, and "E&xplorer" greyed for the
     # quick-launch entry.
     for icon_id in (C, FOLDER_WINDOWS, NOTEPAD, SHUTDOWN):
         menus = open_menu(vossik, icon_id)
@@ -29,7 +29,14 @@ def test_context_menu(vossik):
         vossik.screenshot(f"menu-{icon_id}")
         assert vossik.close_menus() == 1
 
-    # Owner-drawn items keep their access keys: "E&xplorer" on a drive, by its letter.
+    # Owner-drawn items keep their access keys: "&Afficher" opens its submenu, drawn with tick
+    # pictures and without the strip; "E&xplorer" on a drive starts the file manager.
+    open_menu(vossik, C)
+    vossik.menu_key("a")
+    vossik.wait_until(lambda: len(popup_menus(vossik)) == 2, "the submenu of \"&Afficher\"")
+    vossik.screenshot("submenu")
+    assert vossik.close_menus() == 2
+
     open_menu(vossik, C)
     vossik.menu_key("x")
     assert wait_started(vossik, form, 1) == ["EXPLORER.EXE /e,/root,C:\\"]
