@@ -28,7 +28,13 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
       FolderEditing(system, Pages.PageRep, Icons, settingsPath_),
       LaunchEditing(system, Pages.PageApp, Icons, settingsPath_),
       Reordering(Pages, Icons),
-      Menu(system),
+      Menu(system, application, *this, Pages, Icons, IsWindowsXP,
+           {
+               [this](TrayGroup group, int position) { SelectConfigEntry(group, position); },
+               [this] { Save(); },
+               [this] { ReorganiserBtnClick(); },
+               [this] { QuitterBtnClick(); },
+           }),
       Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, *this, [this] { Save(); }),
       system_(system),
       application_(application),
@@ -50,7 +56,8 @@ void TConfigVossik::WireEvents() {
     QuitterBtn.OnClick = [this] { QuitterBtnClick(); };
     Pages.PageAPropos.ReorganiserBtn.OnClick = [this] { ReorganiserBtnClick(); };
     Pages.PageAPropos.VersionBtn.OnClick = [this] { VersionBtnClick(); };
-    Menu.MCConfig.OnClick = [this] { MCConfigClick(); };
+    Pages.PageUS.LabelVossik1.OnClick = [this] { Menu.LabelVossik1Click(); };
+    Menu.OnEteindre = [this](ui::MenuItem& item) { Shutdown.MenuContextEteindre(item.Tag); };
     OnPaint = [this](ui::Canvas& canvas) { PeindreFiche(canvas); };
     auto drawIcon = [this](ui::PaintBox& box, ui::Canvas& canvas) { AfficherIcone(box, canvas); };
     Pages.PageUS.Icone1.OnPaint = drawIcon;

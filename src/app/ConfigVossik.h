@@ -59,7 +59,6 @@ public:
     void TrayMessage(const WindowMessage& message);
     void SelectConfigEntry(TrayGroup group, int position);
     void VersionBtnClick();
-    void MCConfigClick();
 
     const std::wstring& SettingsPath() const { return settingsPath_; }
 

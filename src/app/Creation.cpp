@@ -23,7 +23,7 @@ void TConfigVossik::CreationFiche() {
     Icons.BuildShutdownItem(Pages.PageEteindre.ActionCaption());
     DecideStart();
     Shutdown.ApplyTimerRule();
-    Menu.BuildMenuImages(IsWindowsXP);
+    Menu.BuildMenuImages();
     application_.OnDeactivate = [this] { DesactiverFiche(); };
 }
 

@@ -23,21 +23,9 @@ void TConfigVossik::TrayMessage(const WindowMessage& message) {
         case msg::LButtonDblClk:
             if (doubleClick) OpenItem(icon);
             break;
-        case msg::RButtonDown: {
-            if (Showing()) break;
-            ui::PopupMenu& menu = Menu.MenuContext;
-            menu.Tag = static_cast<int>(icon.Group);
-            menu.HelpContext = icon.Position;
-            // The menu only closes on a click elsewhere when our window is in the foreground.
-            application_.ProcessMessages();
-            application_.BringToFront();
-            application_.ProcessMessages();
-            ui::Point cursor;
-            system_.CursorPos(cursor.X, cursor.Y);
-            menu.Popup(cursor);
-            system_.SendMessage(Handle(), msg::Null, 0, 0);
+        case msg::RButtonDown:
+            if (!Showing()) Menu.PopupFor(icon);
             break;
-        }
         case msg::RButtonDblClk:
             if (Showing()) {
                 SelectConfigEntry(icon.Group, icon.Position);

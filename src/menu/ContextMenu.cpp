@@ -18,11 +18,73 @@ constexpr const char* StandInImage = "MAINICON";
 
 }  // namespace
 
-ContextMenu::ContextMenu(System& system) : system_(system) {}
+ContextMenu::ContextMenu(System& system, ui::Application& application, ui::Form& mainForm,
+                         ConfigPages& pages, TrayIconSet& icons, bool isWindowsXP,
+                         MainFormCommands commands)
+    : system_(system),
+      application_(application),
+      mainForm_(mainForm),
+      pages_(pages),
+      icons_(icons),
+      isWindowsXP_(isWindowsXP),
+      commands_(std::move(commands)) {
+    SetUpItems();
+    SetUpDrawing();
+}
 
-void ContextMenu::BuildMenuImages(bool isWindowsXP) {
-    // Restarting Windows alone does not exist on XP.
-    if (isWindowsXP) MCRedemarrerWin.Visible = false;
+void ContextMenu::SetUpItems() {
+    MenuContext.Images = &ImageList;
+    MenuContext.OnPopup = [this] { MenuContextPopup(); };
+
+    struct Picture {
+        ui::MenuItem& Item;
+        int Image;
+    };
+    for (Picture picture : {Picture{MCOuvrir, 1},
+                            {MCExplorer, 2},
+                            {MCRechercher, 3},
+                            {MCProprietes, 4},
+                            {MCChangerNom, 0},
+                            {MCRedemarrerWin, 0},
+                            {MCRedemarrerPC, 0},
+                            {MCEteindre, 0},
+                            {MCReorganiser, 6},
+                            {MCConfig, 5},
+                            {MCQuitter, 7}})
+        picture.Item.ImageIndex = picture.Image;
+
+    // The shutdown items carry their action code, as the Eteindre page's buttons do.
+    struct Action {
+        ui::MenuItem& Item;
+        int Code;
+    };
+    for (Action action :
+         {Action{MCChangerNom, 0}, {MCRedemarrerWin, 66}, {MCRedemarrerPC, 2}, {MCEteindre, 8}}) {
+        action.Item.Tag = action.Code;
+        action.Item.Visible = false;
+        ui::MenuItem& item = action.Item;
+        item.OnClick = [this, &item] {
+            if (OnEteindre) OnEteindre(item);
+        };
+    }
+    MCMAJIcones.Checked = MCLecteurs.Checked = MCDossiers.Checked = MCLancements.Checked = true;
+
+    MCNom.OnClick = [this] { MCNomClick(); };
+    MCOuvrir.OnClick = [this] { MCOuvrirClick(MCOuvrir); };
+    MCExplorer.OnClick = [this] { MCOuvrirClick(MCExplorer); };
+    MCRechercher.OnClick = [this] { MCRechercherClick(); };
+    MCProprietes.OnClick = [this] { MCProprietesClick(); };
+    MCReorganiser.OnClick = [this] { commands_.Reorganise(); };
+    MCMAJIcones.OnClick = [this] { MCMAJIconesClick(); };
+    MCAfficher.OnClick = [this] { MCAfficherClick(); };
+    MCLecteurs.OnClick = [this] { MCLecteursClick(); };
+    MCDossiers.OnClick = [this] { MCDossiersClick(); };
+    MCLancements.OnClick = [this] { MCLancementsClick(); };
+    MCConfig.OnClick = [this] { MCConfigClick(); };
+    MCQuitter.OnClick = [this] { commands_.Quit(); };
+}
+
+void ContextMenu::BuildMenuImages() {
     for (const ModuleImage& image : SystemImages) {
         OwnedIcon icon = FindModuleIcon(system_, image.Module, image.Resource);
         // Icons of our own resources are shared by the system: not ours to destroy.
@@ -31,4 +93,54 @@ void ContextMenu::BuildMenuImages(bool isWindowsXP) {
     for (const char* name : OwnImages) {
         if (IconHandle icon = system_.LoadOwnIcon(name)) ImageList.AddIcon(icon);
     }
+}
+
+void ContextMenu::PopupFor(IconPosition icon) {
+    clicked_ = icon;
+    // The menu only closes on a click elsewhere when our window is in the foreground.
+    application_.ProcessMessages();
+    application_.BringToFront();
+    application_.ProcessMessages();
+    ui::Point cursor;
+    system_.CursorPos(cursor.X, cursor.Y);
+    MenuContext.Popup(cursor);
+    system_.SendMessage(mainForm_.Handle(), msg::Null, 0, 0);
+}
+
+TrayItem* ContextMenu::ClickedItem() {
+    return icons_.ItemAt(clicked_);
+}
+
+void ContextMenu::MenuContextPopup() {
+    const TrayGroup group = clicked_.Group;
+    const bool drive = group == TrayGroup::GroupDrive, folder = group == TrayGroup::GroupFolder;
+    const bool shutdown = group == TrayGroup::GroupShutdown;
+
+    MCExplorer.Enabled = drive || folder;
+    MCExplorer.Default = (drive && pages_.PageUS.RBExplorerUS.Checked()) ||
+                         (folder && pages_.PageRep.RBExplorerREp.Checked());
+    MCOuvrir.Default = !MCExplorer.Default;
+
+    const TrayItem* item = ClickedItem();
+    MCNom.Caption = item ? item->Tip() : "";
+
+    ShutdownPage& actions = pages_.PageEteindre;
+    struct ShutdownChoice {
+        ui::MenuItem& Item;
+        const ui::RadioButton& Button;
+    };
+    for (ShutdownChoice choice : {ShutdownChoice{MCChangerNom, actions.RBLogOff},
+                                  {MCRedemarrerWin, actions.RBRedWin},
+                                  {MCRedemarrerPC, actions.RBRedemarrer},
+                                  {MCEteindre, actions.RBEteindre}}) {
+        if (shutdown) choice.Item.Default = choice.Button.Checked();
+        choice.Item.Visible = shutdown;
+    }
+    // Restarting Windows alone does not exist on XP.
+    MCRedemarrerWin.Visible = shutdown && !isWindowsXP_;
+    for (ui::MenuItem* entryCommand : {&MCOuvrir, &MCExplorer, &MCRechercher, &MCProprietes})
+        entryCommand->Visible = !shutdown;
+
+    MCMAJIcones.Checked = pages_.PageAPropos.CBActiverMAJ.Checked();
+    MCAfficherClick();
 }

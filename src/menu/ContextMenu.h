@@ -1,25 +1,108 @@
 #pragma once
 
+#include <functional>
+
+#include "config/Pages.h"
 #include "platform/System.h"
+#include "tray/TrayIconSet.h"
+#include "types/IconId.h"
+#include "ui/Application.h"
+#include "ui/Canvas.h"
+#include "ui/Form.h"
 #include "ui/ImageList.h"
 #include "ui/Menu.h"
 
-// The menu of a right click on an icon, and the pictures of its items.
+// What only the main form can do, for the menu's commands.
+struct MainFormCommands {
+    std::function<void(TrayGroup, int)> SelectConfigEntry;
+    std::function<void()> SaveSettings;
+    std::function<void()> Reorganise;
+    std::function<void()> Quit;
+};
+
+// The menu of a right press on an icon: its items, adapted to the icon each time it opens, its
+// commands, its pictures and its drawing.
 class ContextMenu {
 public:
-    explicit ContextMenu(System& system);
+    ContextMenu(System& system, ui::Application& application, ui::Form& mainForm,
+                ConfigPages& pages, TrayIconSet& icons, bool isWindowsXP,
+                MainFormCommands commands);
+    ContextMenu(const ContextMenu&) = delete;
+    ContextMenu& operator=(const ContextMenu&) = delete;
 
     // Nine pictures, in the items' order: shutdown, open, explore, search, properties from the
     // system, then configure, reorganise, quit and the tick of our own. A system picture that
     // cannot be had is replaced by the application's icon in its slot, without a word: the
     // start of a tray utility is no time for boxes.
-    void BuildMenuImages(bool isWindowsXP);
+    void BuildMenuImages();
+
+    // The right press on an icon while the configuration window is hidden: the menu opens at
+    // the cursor for that icon, and returns once it has closed.
+    void PopupFor(IconPosition icon);
+    IconPosition Clicked() const { return clicked_; }
+
+    void MenuContextPopup();
+    void MCNomClick();
+    void MCOuvrirClick(const ui::MenuItem& sender);
+    void MCRechercherClick();
+    void MCProprietesClick();
+    void MCMAJIconesClick();
+    void MCAfficherClick();
+    void MCLecteursClick();
+    void MCDossiersClick();
+    void MCLancementsClick();
+    void MCConfigClick();
+
+    // Owner drawing: the name item bold on its pale band with the icon's picture, ticks as
+    // pictures, every item 20 pixels high, and the title strip.
+    void MenuContextGetItemParams(ui::MenuItem& item, ui::MenuItemParams& params);
+    void MenuContextMeasureItem(ui::MenuItem& item, int& width, int& height);
+    void MenuContextDrawMargin(ui::Canvas& canvas, const ui::Rect& strip);
+    // The large title of the first page switches the strip off and on.
+    void LabelVossik1Click();
+
+    // The four shutdown items call this with themselves; their Tag is the action code.
+    std::function<void(ui::MenuItem&)> OnEteindre;
 
     ui::PopupMenu MenuContext{"MenuContext"};
     ui::ImageList ImageList;
-    ui::MenuItem MCRedemarrerWin{&MenuContext.Root(), "MCRedemarrerWin", "Redémarrer &Windows"};
-    ui::MenuItem MCConfig{&MenuContext.Root(), "MCConfig", "&Configurer ..."};
+    ui::MenuItem& Root() { return MenuContext.Root(); }
+    ui::MenuItem MCNom{&Root(), "MCNom", ""};
+    ui::MenuItem N2{&Root(), "N2", "-"};
+    ui::MenuItem MCOuvrir{&Root(), "MCOuvrir", "&Ouvrir"};
+    ui::MenuItem MCExplorer{&Root(), "MCExplorer", "E&xplorer"};
+    ui::MenuItem MCRechercher{&Root(), "MCRechercher", "Rec&hercher ..."};
+    ui::MenuItem MCProprietes{&Root(), "MCProprietes", "&Propriétés"};
+    ui::MenuItem MCChangerNom{&Root(), "MCChangerNom", "&Terminer la session"};
+    ui::MenuItem MCRedemarrerWin{&Root(), "MCRedemarrerWin", "Redémarrer &Windows"};
+    ui::MenuItem MCRedemarrerPC{&Root(), "MCRedemarrerPC", "Redémarrer l'&ordinateur"};
+    ui::MenuItem MCEteindre{&Root(), "MCEteindre", "&Eteindre"};
+    ui::MenuItem N6{&Root(), "N6", "-"};
+    ui::MenuItem MCReorganiser{&Root(), "MCReorganiser", "&Réorganiser"};
+    ui::MenuItem MCMAJIcones{&Root(), "MCMAJIcones", "&Mise à jour des icônes"};
+    ui::MenuItem MCAfficher{&Root(), "MCAfficher", "&Afficher"};
+    ui::MenuItem MCLecteurs{&MCAfficher, "MCLecteurs", "Lecteurs"};
+    ui::MenuItem MCDossiers{&MCAfficher, "MCDossiers", "Dossiers"};
+    ui::MenuItem MCLancements{&MCAfficher, "MCLancements", "Lancements"};
+    ui::MenuItem N7{&Root(), "N7", "-"};
+    ui::MenuItem MCConfig{&Root(), "MCConfig", "&Configurer ..."};
+    ui::MenuItem MCQuitter{&Root(), "MCQuitter", "&Quitter Vossik'"};
 
 private:
+    void SetUpItems();
+    void SetUpDrawing();
+    // The record of the icon the menu was opened for; null once its position is gone.
+    TrayItem* ClickedItem();
+    // Shows or hides a group from its menu item; refused when no icon would remain, by running
+    // once more to flip back.
+    void SwitchGroup(ui::MenuItem& item, ui::CheckBox& box, bool undoing = false);
+
     System& system_;
+    ui::Application& application_;
+    ui::Form& mainForm_;
+    ConfigPages& pages_;
+    TrayIconSet& icons_;
+    const bool isWindowsXP_;
+    MainFormCommands commands_;
+    IconPosition clicked_;
 };

@@ -45,6 +45,18 @@ constexpr unsigned FailCriticalErrors = 0x0001;
 
 constexpr int ShowNormal = 1;  // SW_SHOWNORMAL
 
+namespace see {
+constexpr unsigned InvokeIdList = 0x0000000C;
+constexpr unsigned FlagNoUi = 0x00000400;
+}  // namespace see
+
+// The shell's own menu of an item: whether a command was carried out (or the menu closed
+// without a choice), and whether the choice was to rename, which is left to the caller.
+struct ItemMenuResult {
+    bool Done = false;
+    bool RenameChosen = false;
+};
+
 struct SystemVersion {
     unsigned Major = 0;
     unsigned Minor = 0;
@@ -118,6 +130,13 @@ public:
     virtual void ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file,
                               const std::string& parameters, const std::string& directory,
                               int show) = 0;
+    // The extended call, for verbs such as "properties" that need the item's identifier list.
+    virtual void ShellExecuteEx(WindowHandle owner, const std::string& verb,
+                                const std::string& file, unsigned mask) = 0;
+    // Shows the shell's context menu of a path (wildcards allowed in its last part) at a screen
+    // point, and carries out the command chosen.
+    virtual ItemMenuResult ShowItemContextMenu(const std::string& path, WindowHandle owner, int x,
+                                               int y) = 0;
 
     // Windows and the mouse.
     virtual std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,

@@ -31,6 +31,7 @@ public:
     virtual ModalResult RunModal(Form& form) = 0;
     virtual void EndModal(Form& form) = 0;
     virtual void TrackPopup(PopupMenu& menu, Point at) = 0;
+    virtual void CloseMenus() = 0;
     // Runs the file-open dialog over the active window; true when a file was chosen.
     virtual bool RunOpenDialog(OpenDialog& dialog) = 0;
     virtual void Quit() = 0;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "types/Handles.h"
+#include "ui/Font.h"
 #include "ui/Geometry.h"
 
 namespace ui {
@@ -17,6 +18,12 @@ public:
     virtual void FillWithCurrentBrush(const Rect& rect) = 0;
     virtual void DrawIcon(int x, int y, IconHandle icon, int width, int height) = 0;
     virtual void TextOut(int x, int y, const std::string& text) = 0;
+    // Text that stays inside `clip`.
+    virtual void TextOutClipped(const Rect& clip, int x, int y, const std::string& text) = 0;
+    // The font and colour of the texts that follow.
+    virtual void SetFont(const Font& font) = 0;
+    // Replaces the current font by a copy turned by that many degrees, counterclockwise.
+    virtual void RotateFont(int degrees) = 0;
     // The character height of the current font, negative as the system gives it.
     virtual int FontHeight() = 0;
     virtual int BitsPerPixel() = 0;

@@ -40,14 +40,21 @@ constexpr Color Rgb(int r, int g, int b) {
 
 namespace syscolor {
 constexpr Color ActiveCaption = SystemColor(2);
+constexpr Color Menu = SystemColor(4);
 constexpr Color Window = SystemColor(5);
+constexpr Color MenuText = SystemColor(7);
 constexpr Color WindowText = SystemColor(8);
+constexpr Color Highlight = SystemColor(13);
+constexpr Color HighlightText = SystemColor(14);
 constexpr Color BtnFace = SystemColor(15);
+constexpr Color BtnShadow = SystemColor(16);
 constexpr Color GrayText = SystemColor(17);
+constexpr Color BtnHighlight = SystemColor(20);
 constexpr Color GradientActiveCaption = SystemColor(27);
 }  // namespace syscolor
 
 constexpr Color Black = Rgb(0, 0, 0);
+constexpr Color White = Rgb(255, 255, 255);
 constexpr Color Red = Rgb(255, 0, 0);
 
 }  // namespace ui

@@ -5,13 +5,17 @@
 namespace ui {
 
 MenuItem::MenuItem(MenuItem* parent, std::string name, std::string caption)
-    : Caption(std::move(caption)), name_(std::move(name)) {
+    : Caption(std::move(caption)), name_(std::move(name)), parent_(parent) {
     if (parent) parent->items_.push_back(this);
 }
 
 void PopupMenu::Popup(Point at) {
     if (OnPopup) OnPopup();
     CurrentBackend().TrackPopup(*this, at);
+}
+
+void PopupMenu::Close() {
+    CurrentBackend().CloseMenus();
 }
 
 }  // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 
 namespace ui {
 
+class Canvas;
 class ImageList;
 
 class MenuItem {
@@ -18,7 +20,9 @@ public:
     MenuItem& operator=(const MenuItem&) = delete;
 
     const std::string& Name() const { return name_; }
+    MenuItem* Parent() const { return parent_; }
     const std::vector<MenuItem*>& Items() const { return items_; }
+    bool IsSeparator() const { return Caption == "-"; }
 
     std::string Caption;
     bool Visible = true;
@@ -28,7 +32,8 @@ public:
     int ImageIndex = -1;
     int Tag = 0;
 
-    // Runs the command as choosing the item would.
+    // Runs the command as choosing the item would; for an item with a submenu, raised as the
+    // submenu opens.
     void Click() {
         if (OnClick) OnClick();
     }
@@ -36,11 +41,26 @@ public:
 
 private:
     std::string name_;
+    MenuItem* parent_;
     std::vector<MenuItem*> items_;
 };
 
-// A popup menu; its root item holds the entries. Tag and HelpContext carry what the menu was
-// opened for.
+// No fill at all, as a background colour.
+constexpr Color NoBackground = 0x1FFFFFFF;
+
+// How an owner-drawn item is drawn; the item-parameters hook may change any of it.
+struct MenuItemParams {
+    bool Selected = false;  // the state: never while measuring
+    bool Bold = false;
+    Color TextColor = 0;
+    Color Background = 0;
+    // Drawn when the item has no image of its own: an icon at its own size, or an image of the
+    // menu's list. Neither is owned by the menu.
+    IconHandle Picture = nullptr;
+    int PictureImage = -1;
+};
+
+// A popup menu; its root item holds the entries.
 class PopupMenu {
 public:
     explicit PopupMenu(std::string name) : root_(nullptr, std::move(name), {}) {}
@@ -48,12 +68,22 @@ public:
     PopupMenu& operator=(const PopupMenu&) = delete;
 
     MenuItem& Root() { return root_; }
-    int Tag = 0;
-    int HelpContext = 0;
+    bool IsTopLevel(const MenuItem& item) const { return item.Parent() == &root_; }
     ImageList* Images = nullptr;
+
+    // Owner drawing: every item is measured and painted by the toolkit, which raises the hooks
+    // below. The top-level items leave a strip LeftMargin wide at their left for OnDrawMargin.
+    bool OwnerDraw = false;
+    int LeftMargin = 0;
+    int MinTextOffset = 0;
+    std::function<void(MenuItem&, MenuItemParams&)> OnGetItemParams;
+    std::function<void(MenuItem&, int& width, int& height)> OnMeasureItem;
+    std::function<void(Canvas&, const Rect& strip)> OnDrawMargin;
 
     // Shows the menu at a screen point; returns when it has closed.
     void Popup(Point at);
+    // Closes the menu while it is open (from a message handled meanwhile).
+    void Close();
     Handler OnPopup;
 
 private:

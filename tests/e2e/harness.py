@@ -470,6 +470,18 @@ class Vossik:
         """Presses Escape on open popup menus until none is shown; returns the presses."""
         return self.probe("close-menus")["escapes"]
 
+    def menu_key(self, key: str) -> dict:
+        """A key in the open popup menu: DOWN, UP, RETURN, ESCAPE, or a character typed."""
+        return self.probe("menu-key", key)
+
+    def open_menus(self, icon_id: int, count: int) -> int:
+        """Right presses on an icon, each menu drawn, its selection moved, then closed."""
+        return self.probe("open-menus", icon_id, count)["opened"]
+
+    def gui_objects(self) -> dict:
+        """The program's own count of its live GDI and USER objects: {gdi, user}."""
+        return self.probe("gui-objects")
+
     @contextlib.contextmanager
     def holding_file(self, windows_path: str) -> Iterator[None]:
         """Keeps the file open, shared for reading only, as another program may: meanwhile

@@ -1,4 +1,3 @@
-#include "menu/ContextMenu.h"
 #include "support/MainFormFixture.h"
 
 using LifecycleTest = MainFormFixture;
@@ -91,18 +90,14 @@ TEST_F(LifecycleTest, AppliquerKeepsTheWindowAndQuitterEndsTheProgram) {
 
 TEST_F(LifecycleTest, MenuImagesAreNineWithoutABoxOurOwnStandingInForWhatTheSystemLacks) {
     system.modules = {{"Shell32", {16, 22, 28}}};  // no search picture, no Explorer.exe
-    for (bool xp : {false, true}) {
-        ContextMenu menu(system);
-        menu.BuildMenuImages(xp);
-        const std::vector<IconHandle>& images = menu.ImageList.Sources();
-        ASSERT_EQ(images.size(), 9u);
-        EXPECT_EQ(images[2], system.LoadOwnIcon("MAINICON")) << "explore";
-        EXPECT_EQ(images[3], system.LoadOwnIcon("MAINICON")) << "search";
-        EXPECT_NE(images[4], system.LoadOwnIcon("MAINICON")) << "properties";
-        EXPECT_EQ(images[5], system.LoadOwnIcon("ZCONFIG"));
-        EXPECT_EQ(images[8], system.LoadOwnIcon("ZCOCHE"));
-        EXPECT_EQ(menu.MCRedemarrerWin.Visible, !xp);
-    }
+    const std::vector<IconHandle>& images = Start().Menu.ImageList.Sources();
+    ASSERT_EQ(images.size(), 9u);
+    EXPECT_EQ(images[2], system.LoadOwnIcon("MAINICON")) << "explore";
+    EXPECT_EQ(images[3], system.LoadOwnIcon("MAINICON")) << "search";
+    EXPECT_NE(images[4], system.LoadOwnIcon("MAINICON")) << "properties";
+    EXPECT_EQ(images[5], system.LoadOwnIcon("ZCONFIG"));
+    EXPECT_EQ(images[8], system.LoadOwnIcon("ZCOCHE"));
+    form.reset();
     EXPECT_TRUE(system.boxes.empty());
     EXPECT_TRUE(system.liveIcons.empty()) << "the loaded pictures are copied, then destroyed";
 }

@@ -86,13 +86,11 @@ TEST_F(TrayMessageTest, RightPressShowsTheMenuOnlyWhileHidden) {
     EXPECT_EQ(backend.popupsShown[0].Menu, &form.Menu.MenuContext);
     EXPECT_EQ(backend.popupsShown[0].At.X, 100);
     EXPECT_EQ(backend.popupsShown[0].At.Y, 200);
-    EXPECT_EQ(form.Menu.MenuContext.Tag, 10);
-    EXPECT_EQ(form.Menu.MenuContext.HelpContext, 0);
+    EXPECT_EQ(form.Menu.Clicked(), (IconPosition{TrayGroup::GroupFolder, 0}));
     EXPECT_EQ(system.calls.back(), "sendmessage 0 0 0") << "WM_NULL after the menu";
 
     Send(10000, msg::RButtonDown);
-    EXPECT_EQ(form.Menu.MenuContext.Tag, 12);
-    EXPECT_EQ(form.Menu.MenuContext.HelpContext, 10000);
+    EXPECT_EQ(form.Menu.Clicked(), (IconPosition{TrayGroup::GroupShutdown, 10000}));
 
     form.Show();
     Send(100, msg::RButtonDown);
@@ -104,6 +102,7 @@ TEST_F(TrayMessageTest, RightDoubleClickOpensTheWindowAtTheEntry) {
     Send(1000, msg::RButtonDown);
     Send(1000, msg::RButtonDblClk);
     EXPECT_TRUE(form.Showing());
+    EXPECT_EQ(backend.menusClosed, 1) << "the menu of the first press goes";
     EXPECT_EQ(form.Pages.Onglets.ActivePage(), &form.Pages.PageApp);
     EXPECT_EQ(form.Pages.PageApp.ListeFich.ItemIndex(), 0);
     EXPECT_TRUE(form.Pages.PageApp.EnleverExeBtn.Enabled());

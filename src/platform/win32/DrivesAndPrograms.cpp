@@ -42,6 +42,19 @@ void Win32System::ShellExecute(WindowHandle owner, const std::string& verb, cons
                   Widen(directory).c_str(), show);
 }
 
+void Win32System::ShellExecuteEx(WindowHandle owner, const std::string& verb,
+                                 const std::string& file, unsigned mask) {
+    std::wstring wideVerb = Widen(verb), wideFile = Widen(file);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = mask;
+    info.hwnd = owner;
+    info.lpVerb = wideVerb.c_str();
+    info.lpFile = wideFile.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    ShellExecuteExW(&info);
+}
+
 std::intptr_t Win32System::SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                                        std::intptr_t lParam) {
     return SendMessageW(window, message, wParam, lParam);

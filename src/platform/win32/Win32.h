@@ -16,3 +16,4 @@
 #undef SendMessage
 #undef ShellExecute
 #undef LookupPrivilegeValue
+#undef ShellExecuteEx

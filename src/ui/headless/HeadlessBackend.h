@@ -27,6 +27,7 @@ public:
     ModalResult RunModal(Form& form) override;
     void EndModal(Form&) override {}
     void TrackPopup(PopupMenu& menu, Point at) override;
+    void CloseMenus() override { ++menusClosed; }
     bool RunOpenDialog(OpenDialog& dialog) override;
     void Quit() override { quitRequested = true; }
     bool QuitRequested() const override { return quitRequested; }
@@ -41,6 +42,7 @@ public:
     };
     std::vector<PopupShown> popupsShown;
     std::function<void(PopupMenu&)> onPopup;
+    int menusClosed = 0;
     // The next file-open dialogs' choices, in order (nothing: cancelled), and the names each
     // one was opened on.
     std::deque<std::optional<std::wstring>> openDialogAnswers;

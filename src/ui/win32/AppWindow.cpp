@@ -1,5 +1,6 @@
 #include "ui/win32/AppWindow.h"
 
+#include "platform/win32/GuiObjects.h"
 #include "ui/Form.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32Backend.h"
@@ -22,6 +23,7 @@ bool CanActivate(HWND hwnd) {
 ApplicationWindow::ApplicationWindow(Win32Backend& backend, Application& app)
     : backend_(backend), app_(app) {
     activateLastForm_ = RegisterWindowMessageW(L"Vossik.ActivateLastForm");
+    guiObjectsQuery_ = RegisterWindowMessageW(gui_objects::QueryMessage);
     // Centred and of no size: its frame never shows, its taskbar button does.
     int left = GetSystemMetrics(SM_CXSCREEN) / 2, top = GetSystemMetrics(SM_CYSCREEN) / 2;
     hwnd_ = CreateWindowExW(0, ApplicationClass, Widen(app.Title()).c_str(),
@@ -112,6 +114,9 @@ LRESULT CALLBACK ApplicationWindow::HookProc(HWND hwnd, UINT message, WPARAM wPa
 }
 
 LRESULT ApplicationWindow::OwnHandling(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The application window owns the popup menus.
+    if (auto handled = backend_.MenuMessage(message, wParam, lParam)) return *handled;
+    if (message == guiObjectsQuery_ && message != 0) return gui_objects::Live();
     switch (message) {
         case WM_ACTIVATEAPP:
             backend_.ApplicationActivated(wParam != FALSE);

@@ -38,6 +38,7 @@ private:
     HWND hwnd_ = nullptr;
     WNDPROC previous_ = nullptr;
     UINT activateLastForm_ = 0;
+    UINT guiObjectsQuery_ = 0;
 };
 
 }  // namespace ui::win32

@@ -1,6 +1,9 @@
 #include "ui/win32/DcCanvas.h"
 
+#include "platform/win32/GuiObjects.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/GdiCache.h"
+#include "ui/win32/RotatedFont.h"
 #include "ui/win32/WideText.h"
 
 namespace ui::win32 {
@@ -11,14 +14,15 @@ DcCanvas::DcCanvas(HDC dc, HFONT font) : dc_(dc), font_(font), saved_(SaveDC(dc)
 
 DcCanvas::~DcCanvas() {
     RestoreDC(dc_, saved_);
+    gui_objects::DeleteGdiObject(ownFont_);
 }
 
 void DcCanvas::FillSolid(const Rect& rect, Color color) {
-    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
+    HBRUSH brush = gui_objects::MakeSolidBrush(ToColorRef(color));
     HGDIOBJ previous = SelectObject(dc_, brush);
     PatBlt(dc_, rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top, PATCOPY);
     SelectObject(dc_, previous);
-    DeleteObject(brush);
+    gui_objects::DeleteGdiObject(brush);
 }
 
 void DcCanvas::FillWithCurrentBrush(const Rect& rect) {
@@ -33,6 +37,32 @@ void DcCanvas::TextOut(int x, int y, const std::string& text) {
     std::wstring wide = Widen(text);
     SetBkMode(dc_, TRANSPARENT);
     TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
+}
+
+void DcCanvas::TextOutClipped(const Rect& clip, int x, int y, const std::string& text) {
+    std::wstring wide = Widen(text);
+    RECT bounds{clip.Left, clip.Top, clip.Right, clip.Bottom};
+    SetBkMode(dc_, TRANSPARENT);
+    ExtTextOutW(dc_, x, y, ETO_CLIPPED, &bounds, wide.c_str(), static_cast<UINT>(wide.size()),
+                nullptr);
+}
+
+void DcCanvas::SetFont(const Font& font) {
+    int height = FontHeightToDpi(font.Height, GetDeviceCaps(dc_, LOGPIXELSY));
+    UseOwnFont(gui_objects::MakeFont(FontDescription(font, height, Widen(font.Face))));
+    SetTextColor(dc_, ToColorRef(font.TextColor));
+}
+
+void DcCanvas::RotateFont(int degrees) {
+    auto current = static_cast<HFONT>(GetCurrentObject(dc_, OBJ_FONT));
+    UseOwnFont(CreateRotatedFont(current, degrees));
+}
+
+void DcCanvas::UseOwnFont(HFONT font) {
+    if (!font) return;
+    SelectObject(dc_, font);
+    gui_objects::DeleteGdiObject(ownFont_);
+    ownFont_ = font;
 }
 
 int DcCanvas::FontHeight() {

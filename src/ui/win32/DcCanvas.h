@@ -6,7 +6,7 @@
 namespace ui::win32 {
 
 // A canvas over a device context the caller prepared (brush, colours); it selects the control's
-// font and puts the context back as it found it.
+// font and puts the context back as it found it. Fonts set through it are its own.
 class DcCanvas : public Canvas {
 public:
     DcCanvas(HDC dc, HFONT font);
@@ -18,14 +18,21 @@ public:
     void FillWithCurrentBrush(const Rect& rect) override;
     void DrawIcon(int x, int y, IconHandle icon, int width, int height) override;
     void TextOut(int x, int y, const std::string& text) override;
+    void TextOutClipped(const Rect& clip, int x, int y, const std::string& text) override;
+    void SetFont(const Font& font) override;
+    void RotateFont(int degrees) override;
     int FontHeight() override;
     int BitsPerPixel() override;
     Rect PaintArea() override;
 
 private:
+    // Selects a font the canvas made, deleting the one it replaces.
+    void UseOwnFont(HFONT font);
+
     HDC dc_;
     HFONT font_;
     int saved_;
+    HFONT ownFont_ = nullptr;
 };
 
 }  // namespace ui::win32

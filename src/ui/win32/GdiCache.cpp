@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "platform/win32/GuiObjects.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/WideText.h"
 
@@ -42,9 +43,22 @@ COLORREF ToColorRef(Color color) {
     return static_cast<COLORREF>(color & 0x00FFFFFF);
 }
 
+LOGFONTW FontDescription(const Font& font, int height, const std::wstring& face) {
+    LOGFONTW logFont = {};
+    logFont.lfHeight = height;
+    logFont.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
+    logFont.lfItalic = font.Italic;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    logFont.lfQuality = DEFAULT_QUALITY;
+    face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
+    return logFont;
+}
+
 GdiCache::~GdiCache() {
-    for (auto& [key, font] : fonts_) DeleteObject(font);
-    for (auto& [color, brush] : brushes_) DeleteObject(brush);
+    for (auto& [key, font] : fonts_) gui_objects::DeleteGdiObject(font);
+    for (auto& [color, brush] : brushes_) gui_objects::DeleteGdiObject(brush);
 }
 
 // The classic dialog face is missing or bitmap-only on many systems: the nearest that scales.
@@ -69,17 +83,7 @@ HFONT GdiCache::FontFor(const Font& font, int dpi) {
     auto known = fonts_.find(key);
     if (known != fonts_.end()) return known->second;
 
-    LOGFONTW logFont = {};
-    logFont.lfHeight = height;
-    logFont.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
-    logFont.lfItalic = font.Italic;
-    logFont.lfCharSet = DEFAULT_CHARSET;
-    logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    logFont.lfQuality = DEFAULT_QUALITY;
-    const std::wstring& face = UsableFace(font.Face);
-    face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
-    HFONT made = CreateFontIndirectW(&logFont);
+    HFONT made = gui_objects::MakeFont(FontDescription(font, height, UsableFace(font.Face)));
     fonts_.emplace(key, made);
     return made;
 }
@@ -89,7 +93,7 @@ HBRUSH GdiCache::BrushFor(Color color) {
         return GetSysColorBrush(static_cast<int>(color & ~SystemColorFlag));
     auto known = brushes_.find(color);
     if (known != brushes_.end()) return known->second;
-    HBRUSH made = CreateSolidBrush(ToColorRef(color));
+    HBRUSH made = gui_objects::MakeSolidBrush(ToColorRef(color));
     brushes_.emplace(color, made);
     return made;
 }

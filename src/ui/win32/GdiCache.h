@@ -12,6 +12,9 @@ namespace ui::win32 {
 
 COLORREF ToColorRef(Color color);
 
+// The description of a font of that face and pixel height.
+LOGFONTW FontDescription(const Font& font, int height, const std::wstring& face);
+
 // One font per distinct font and dpi, one brush per plain colour: made on first use, shared by
 // every window that uses them, deleted once when the backend goes.
 class GdiCache {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+#include <optional>
 #include <vector>
 
 #include "ui/Menu.h"
@@ -7,12 +9,39 @@
 
 namespace ui::win32 {
 
-// A popup menu of the item's visible entries, sub-menus included; `commands` collects the items
-// that can be chosen, the command id of each being its position there plus one. The caller
-// destroys the menu.
-HMENU BuildPopupMenu(const MenuItem& parent, std::vector<MenuItem*>& commands);
+class GdiCache;
 
-// Shows the menu at a screen point and returns the chosen item, or null.
-MenuItem* ChooseFromMenu(PopupMenu& menu, Point at, HWND owner);
+// A popup menu while it is shown: the system's menus for its visible items, and for an
+// owner-drawn menu the fonts it is drawn with. The menu's owner window passes it the messages
+// of its items.
+class OpenMenu {
+public:
+    OpenMenu(PopupMenu& menu, GdiCache& gdi);
+    ~OpenMenu();
+    OpenMenu(const OpenMenu&) = delete;
+    OpenMenu& operator=(const OpenMenu&) = delete;
+
+    // Shows the menu at a screen point and returns the chosen item, or null.
+    MenuItem* Choose(Point at, HWND owner);
+    // Measuring, drawing, access keys and submenus opening; nothing for other messages.
+    std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    HMENU Build(MenuItem& parent);
+    void Measure(MEASUREITEMSTRUCT& measure);
+    void Draw(const DRAWITEMSTRUCT& draw);
+    LRESULT AccessKey(wchar_t key, HMENU menu);
+    HFONT FontFor(bool bold) const { return bold ? boldFont_ : font_; }
+    SIZE PictureSize(const MenuItem& item, const MenuItemParams& params) const;
+    HIMAGELIST Images() const;
+
+    PopupMenu& menu_;
+    GdiCache& gdi_;
+    HMENU root_ = nullptr;
+    std::map<HMENU, MenuItem*> submenus_;
+    std::vector<MenuItem*> commands_;
+    HFONT font_ = nullptr;
+    HFONT boldFont_ = nullptr;
+};
 
 }  // namespace ui::win32

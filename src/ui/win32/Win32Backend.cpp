@@ -1,6 +1,7 @@
 #include "ui/win32/Win32Backend.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -179,8 +180,25 @@ void Win32Backend::EndModal(Form& form) {
     }
 }
 
+// The command runs once the menu is gone, as it may open a menu of its own.
 void Win32Backend::TrackPopup(PopupMenu& menu, Point at) {
-    if (MenuItem* chosen = ChooseFromMenu(menu, at, appWindow_)) chosen->Click();
+    MenuItem* chosen = nullptr;
+    {
+        OpenMenu open(menu, gdi_);
+        OpenMenu* outer = std::exchange(openMenu_, &open);
+        chosen = open.Choose(at, appWindow_);
+        openMenu_ = outer;
+    }
+    if (chosen) chosen->Click();
+}
+
+std::optional<LRESULT> Win32Backend::MenuMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!openMenu_) return std::nullopt;
+    return openMenu_->HandleMessage(message, wParam, lParam);
+}
+
+void Win32Backend::CloseMenus() {
+    EndMenu();
 }
 
 void Win32Backend::Quit() {

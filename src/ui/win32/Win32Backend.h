@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "types/Handles.h"
@@ -13,6 +14,7 @@ namespace ui {
 
 namespace win32 {
 class FormPeer;
+class OpenMenu;
 class TimerHost;
 }  // namespace win32
 
@@ -33,6 +35,7 @@ public:
     bool RunOpenDialog(OpenDialog& dialog) override;
     void EndModal(Form& form) override;
     void TrackPopup(PopupMenu& menu, Point at) override;
+    void CloseMenus() override;
     void Quit() override;
     bool QuitRequested() const override { return quitRequested_; }
     // A quit message seen by a loop that is not the program's own: it is posted again for that
@@ -59,6 +62,8 @@ public:
     HWND ActiveModalWindow() const;
     // One step of every message loop of ours: keyboard navigation for the forms, then dispatch.
     void DispatchOne(MSG& message);
+    // What the open popup menu makes of a message to its owner, the application window.
+    std::optional<LRESULT> MenuMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     struct ModalState {
@@ -77,6 +82,7 @@ private:
     HWND appWindow_ = nullptr;
     HWND lastActiveForm_ = nullptr;
     bool appActive_ = true;
+    win32::OpenMenu* openMenu_ = nullptr;
     bool quitRequested_ = false;
 };
 

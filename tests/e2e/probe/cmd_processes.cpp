@@ -1,5 +1,5 @@
-// What the program started (processes and their command lines), closing popup menus, and a
-// file held open as another program would hold it.
+// What the program started (processes and their command lines), and a file held open as
+// another program would hold it.
 #include <cstdio>
 
 #include "commands.h"
@@ -60,14 +60,6 @@ DWORD WINAPI read_until_end(void*) {
     return 0;
 }
 
-std::vector<HWND> visible_menus() {
-    std::vector<HWND> menus;
-    for (HWND hwnd : top_level_windows()) {
-        if (IsWindowVisible(hwnd) && class_name(hwnd) == L"#32768") menus.push_back(hwnd);
-    }
-    return menus;
-}
-
 }  // namespace
 
 void cmd_processes(const Args&, Json& out) {
@@ -89,22 +81,6 @@ void cmd_processes(const Args&, Json& out) {
     }
     out.end_array();
     CloseHandle(snapshot);
-}
-
-// Escape, as the user would press it: a popup menu tracked by another process closes one level
-// per key. Waits until no popup menu is visible.
-void cmd_close_menus(const Args& args, Json& out) {
-    DWORD timeout = args.empty() ? 10000 : parse_number(args[0]);
-    DWORD start = GetTickCount();
-    int presses = 0;
-    for (std::vector<HWND> menus = visible_menus(); !menus.empty(); menus = visible_menus()) {
-        if (GetTickCount() - start >= timeout) fail(L"a popup menu stays open");
-        PostMessageW(menus.back(), WM_KEYDOWN, VK_ESCAPE, 0);
-        ++presses;
-        DWORD pressed = GetTickCount();
-        while (IsWindowVisible(menus.back()) && GetTickCount() - pressed < 1000) Sleep(25);
-    }
-    out.begin_object().key("escapes").value(presses).end_object();
 }
 
 // Opens the file for reading and shares it for reading only, as an editor or a backup program

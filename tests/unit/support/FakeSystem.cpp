@@ -1,6 +1,7 @@
 #include "support/FakeSystem.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -200,6 +201,19 @@ void FakeSystem::ShellExecute(WindowHandle, const std::string& verb, const std::
                               int show) {
     calls.push_back("shellexecute " + verb + " [" + file + "] [" + parameters + "] [" + directory +
                     "] " + std::to_string(show));
+}
+
+void FakeSystem::ShellExecuteEx(WindowHandle, const std::string& verb, const std::string& file,
+                                unsigned mask) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%#x", mask);
+    calls.push_back("shellexecuteex " + verb + " [" + file + "] " + hex);
+}
+
+ItemMenuResult FakeSystem::ShowItemContextMenu(const std::string& path, WindowHandle, int x,
+                                               int y) {
+    calls.push_back("itemmenu [" + path + "] " + std::to_string(x) + " " + std::to_string(y));
+    return {true, false};
 }
 
 std::intptr_t FakeSystem::SendMessage(WindowHandle, unsigned message, std::uintptr_t wParam,

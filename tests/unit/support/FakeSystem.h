@@ -60,6 +60,10 @@ public:
     void ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file,
                       const std::string& parameters, const std::string& directory,
                       int show) override;
+    void ShellExecuteEx(WindowHandle owner, const std::string& verb, const std::string& file,
+                        unsigned mask) override;
+    ItemMenuResult ShowItemContextMenu(const std::string& path, WindowHandle owner, int x,
+                                       int y) override;
     std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) override;
     void CursorPos(int& x, int& y) override;

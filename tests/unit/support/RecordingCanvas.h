@@ -30,6 +30,12 @@ public:
         icons.push_back({x, y, icon, width, height});
     }
     void TextOut(int x, int y, const std::string& text) override { texts.push_back({x, y, text}); }
+    void TextOutClipped(const ui::Rect& clip, int x, int y, const std::string& text) override {
+        clips.push_back(clip);
+        texts.push_back({x, y, text});
+    }
+    void SetFont(const ui::Font& font) override { fonts.push_back(font); }
+    void RotateFont(int degrees) override { rotations.push_back(degrees); }
     int FontHeight() override { return fontHeight; }
     int BitsPerPixel() override { return bitsPerPixel; }
     ui::Rect PaintArea() override { return paintArea; }
@@ -38,6 +44,9 @@ public:
     std::vector<ui::Rect> brushFills;
     std::vector<Icon> icons;
     std::vector<Text> texts;
+    std::vector<ui::Rect> clips;
+    std::vector<ui::Font> fonts;
+    std::vector<int> rotations;
     int fontHeight = -11;
     int bitsPerPixel = 32;
     ui::Rect paintArea{0, 0, 428, 267};

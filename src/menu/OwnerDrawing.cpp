@@ -1,0 +1,66 @@
+#include "menu/ContextMenu.h"
+#include "ui/MenuDrawing.h"
+
+namespace {
+
+constexpr int TitleStripWidth = 24;
+constexpr int PictureColumn = 20;
+constexpr int ItemHeight = 20;
+constexpr int ShutdownImage = 0;
+constexpr int TickImage = 8;
+constexpr ui::Color NameBackground = ui::Rgb(255, 255, 128);
+const ui::Font TitleFont{"Arial", -16, true, false, ui::White};  // 12 points
+constexpr const char* Title = "V o s s i k '";
+
+}  // namespace
+
+void ContextMenu::SetUpDrawing() {
+    MenuContext.OwnerDraw = true;
+    MenuContext.LeftMargin = TitleStripWidth;
+    MenuContext.MinTextOffset = PictureColumn;
+    MenuContext.OnGetItemParams = [this](ui::MenuItem& item, ui::MenuItemParams& params) {
+        MenuContextGetItemParams(item, params);
+    };
+    MenuContext.OnMeasureItem = [this](ui::MenuItem& item, int& width, int& height) {
+        MenuContextMeasureItem(item, width, height);
+    };
+    MenuContext.OnDrawMargin = [this](ui::Canvas& canvas, const ui::Rect& strip) {
+        MenuContextDrawMargin(canvas, strip);
+    };
+}
+
+// The name item shows the clicked icon's own picture, which stays its record's: the menu only
+// draws it.
+void ContextMenu::MenuContextGetItemParams(ui::MenuItem& item, ui::MenuItemParams& params) {
+    if (&item == &MCNom) {
+        if (!params.Selected) {
+            params.Background = NameBackground;
+            params.TextColor = ui::Black;
+        }
+        params.Bold = true;
+        const TrayItem* record = ClickedItem();
+        const bool ownPicture = clicked_.Group != TrayGroup::GroupShutdown && record;
+        MCNom.ImageIndex = ownPicture ? -1 : ShutdownImage;
+        if (ownPicture) params.Picture = record->Icon.Get();
+    } else if (item.Checked) {
+        params.PictureImage = TickImage;
+    }
+}
+
+void ContextMenu::MenuContextMeasureItem(ui::MenuItem& item, int&, int& height) {
+    if (!item.IsSeparator()) height = ItemHeight;
+}
+
+// The title reads upwards from the bottom of the strip.
+void ContextMenu::MenuContextDrawMargin(ui::Canvas& canvas, const ui::Rect& strip) {
+    canvas.SetFont(TitleFont);
+    canvas.RotateFont(90);
+    constexpr int ActiveCaption = 2;
+    ui::PaintMenuMargin(canvas, strip, system_.SysColor(ActiveCaption), ui::Black);
+    canvas.TextOutClipped(strip, strip.Left + 2, strip.Bottom - 5, Title);
+}
+
+// Not kept in the settings: a look for this run only.
+void ContextMenu::LabelVossik1Click() {
+    MenuContext.LeftMargin = MenuContext.LeftMargin ? 0 : TitleStripWidth;
+}

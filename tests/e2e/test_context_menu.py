@@ -1,0 +1,64 @@
+"""The context menu of the icons: it opens for every group, drawn by the program; its access
+keys work; its name item opens the shell's menu of the item; and opening it uses up nothing.
+
+Icon ids as in test_drives_and_clicks: drives by letter C:0 D:1 E:2 Z:3, folders from 100,
+quick-launch entries from 1000, the shutdown icon 10000.
+"""
+
+from test_drives_and_clicks import (C, FOLDER_WINDOWS, NOTEPAD, SHUTDOWN, every_group_ini,
+                                    popup_menus, start_in_tray, wait_started)
+
+ITEM_MENU_HELPER = "ItemPropCallbackProcessor"
+OPENINGS = 200
+
+
+def open_menu(vossik, icon_id):
+    vossik.tray("WM_RBUTTONDOWN", icon_id)
+    return vossik.wait_stable(lambda: popup_menus(vossik), f"the menu of icon {icon_id}")
+
+
+def test_context_menu(vossik):
+    form, _ = start_in_tray(vossik, every_group_ini())
+
+    # A right press on each group's icon opens the menu; the screenshots show the strip, the
+    # name item on its band with the icon's picture, the tick, and "E&xplorer" greyed for the
+    # quick-launch entry.
+    for icon_id in (C, FOLDER_WINDOWS, NOTEPAD, SHUTDOWN):
+        menus = open_menu(vossik, icon_id)
+        assert len(menus) == 1, menus
+        vossik.screenshot(f"menu-{icon_id}")
+        assert vossik.close_menus() == 1
+
+    # Owner-drawn items keep their access keys: "&Afficher" opens its submenu, drawn with tick
+    # pictures and without the strip; "E&xplorer" on a drive starts the file manager.
+    open_menu(vossik, C)
+    vossik.menu_key("a")
+    vossik.wait_until(lambda: len(popup_menus(vossik)) == 2, "the submenu of \"&Afficher\"")
+    vossik.screenshot("submenu")
+    assert vossik.close_menus() == 2
+
+    open_menu(vossik, C)
+    vossik.menu_key("x")
+    assert wait_started(vossik, form, 1) == ["EXPLORER.EXE /e,/root,C:\\"]
+    vossik.wait_until(lambda: popup_menus(vossik) == [], "the menu closed")
+
+    # The name item, first in the menu, opens the shell's own menu of the folder, and of the
+    # drive, whose root is found through the desktop's first folder.
+    for icon_id in (FOLDER_WINDOWS, C):
+        open_menu(vossik, icon_id)
+        vossik.menu_key("DOWN")
+        vossik.menu_key("RETURN")
+        vossik.wait_until(lambda: vossik.window(ITEM_MENU_HELPER), "the item menu's helper")
+        vossik.wait_stable(lambda: popup_menus(vossik), f"the shell's menu of icon {icon_id}")
+        vossik.screenshot(f"item-menu-{icon_id}")
+        assert vossik.close_menus() == 1
+        vossik.wait_until(lambda: vossik.window(ITEM_MENU_HELPER) is None, "the helper gone")
+
+    # Fonts, brushes, menus and windows made for the menus are all destroyed again.
+    vossik.open_menus(C, 1)
+    first = vossik.gui_objects()
+    assert first["gdi"] > 0, first  # the fonts and brushes kept for all menus
+    assert vossik.open_menus(C, OPENINGS - 1) == OPENINGS - 1
+    after = vossik.gui_objects()
+    assert after == first, f"live after one opening: {first}; after {OPENINGS}: {after}"
+    assert vossik.message_boxes() == []
