@@ -84,11 +84,11 @@ TEST_F(ShutdownTest, TheTipFollowsTheCheckedActionEvenHiddenAndAMenuActionChange
     form.Icons.RefreshTrayIcons();
     EXPECT_EQ(system.trayTips[10000], "Terminer la session");
 
-    // A one-off restart from the menu, confirmed: the configured action stays.
+    // A one-off restart from the icon menu, confirmed: the configured action stays.
     page.RBEteindre.SetChecked(true);
     Seen seen;
     AnswerNext(&TBoiteConfirmation::OkBtn, &seen);
-    form.Shutdown.MenuContextEteindre(2);
+    form.Menu.MCRedemarrerPC.Click();
     EXPECT_EQ(seen.Message, "Vossik' va Redémarrer l'ordinateur MAINTENANT");
     EXPECT_EQ(ExitCalls(), std::vector<std::string>{"exitwindows 2"});
     EXPECT_EQ(system.trayTips[10000], "Eteindre");
