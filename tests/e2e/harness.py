@@ -411,6 +411,10 @@ class Vossik:
         (of the selection)}."""
         return self.probe("tree", caption, *path, *(["--right-click"] if right_click else []))
 
+    def dpi_changed(self, caption: str, dpi: int) -> dict:
+        """WM_DPICHANGED, as when the window is moved to a monitor of that scale."""
+        return self.probe("dpi-changed", caption, dpi)
+
     def resize(self, caption: str, width: int, height: int) -> dict:
         """Gives the window that outer size, as dragging its border would."""
         return self.probe("resize", caption, width, height)

@@ -412,3 +412,21 @@ def test_the_margin_drags_the_window_and_it_comes_back_centred(vossik):
     vossik.wait_until(lambda: visible_form(vossik), "the window shown again")
     vossik.close_menus()
     assert position() == (origin["left"], origin["top"]), "not centred when shown again"
+
+
+def test_a_monitor_of_another_scale_lays_the_window_out_again(vossik):
+    open_window(vossik)
+
+    def button(text):
+        dump = vossik.dump()
+        return next(c for c in dump["controls"] if c["text"] == text), dump
+
+    before, dump = button("Appliquer")
+    vossik.dpi_changed(MAIN_FORM, 144)
+    after, scaled = button("Appliquer")
+    width = lambda c: c["rect"]["right"] - c["rect"]["left"]
+    assert abs(width(after) - width(before) * 1.5) <= 1, (before["rect"], after["rect"])
+    assert after["font"]["height"] == -16, after["font"]  # 8 points at 144 dpi
+    client = lambda d: d["client_rect"]["right"]
+    assert abs(client(scaled) - client(dump) * 1.5) <= 2, (dump["client_rect"], scaled["client_rect"])
+    vossik.screenshot("at-144-dpi")

@@ -154,6 +154,16 @@ LRESULT FormPeer::OwnHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             OnActivate(wParam);
             return 0;
+        case WM_DPICHANGED: {
+            // Moved to a monitor of another scale: laid out again at that scale, at the place the
+            // system suggests, with the client size the model asks for there.
+            Rescale(HIWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(Window(), nullptr, suggested.left, suggested.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            Resize();
+            return 0;
+        }
         case WM_ACTIVATEAPP:
             TheBackend().ApplicationActivated(wParam != FALSE);
             break;

@@ -16,8 +16,17 @@ ListBoxPeer::ListBoxPeer(Win32Backend& backend, ListBox& list)
     if (list.OwnerDraw()) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
     HWND hwnd = CreateControlWindow(L"LISTBOX", style, WS_EX_CLIENTEDGE);
     if (!hwnd) return;
-    if (list.OwnerDraw()) SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, Scale(list.ItemHeight()));
+    SetLineHeight();
     FillLines();
+}
+
+void ListBoxPeer::SetLineHeight() {
+    if (list_.OwnerDraw()) SendMessageW(Window(), LB_SETITEMHEIGHT, 0, Scale(list_.ItemHeight()));
+}
+
+void ListBoxPeer::ApplyFont() {
+    WindowPeer::ApplyFont();
+    SetLineHeight();
 }
 
 void ListBoxPeer::FillLines() {

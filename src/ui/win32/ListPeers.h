@@ -12,6 +12,8 @@ public:
     void OnCommand(unsigned code) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     HBRUSH OnCtlColor(HDC dc) override;
+    // The lines' height goes with the scale the font is made for.
+    void ApplyFont() override;
 
 protected:
     void DoSync(Property what) override;
@@ -19,6 +21,7 @@ protected:
 
 private:
     void FillLines();
+    void SetLineHeight();
 
     ListBox& list_;
 };

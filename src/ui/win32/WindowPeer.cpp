@@ -67,6 +67,28 @@ void WindowPeer::ApplyFont() {
     }
 }
 
+void WindowPeer::Rescale(int dpi) {
+    SetDpiTree(dpi);
+    ApplyFont();
+    PlaceTree();
+}
+
+void WindowPeer::SetDpiTree(int dpi) {
+    dpi_ = dpi;
+    for (Control* child : control_.Children()) {
+        if (WindowPeer* peer = Of(child)) peer->SetDpiTree(dpi);
+    }
+}
+
+void WindowPeer::PlaceTree() {
+    for (Control* child : control_.Children()) {
+        if (WindowPeer* peer = Of(child)) {
+            peer->Place();
+            peer->PlaceTree();
+        }
+    }
+}
+
 WindowPeer* WindowPeer::FromWindow(HWND hwnd) {
     return hwnd ? static_cast<WindowPeer*>(GetPropW(hwnd, PeerProperty)) : nullptr;
 }

@@ -46,6 +46,9 @@ public:
 
     // Sends the effective font again, to this window and to the children that inherit it.
     virtual void ApplyFont();
+    // The window and its children at another dpi: first every scale, then the fonts, then the
+    // places, since a label's place depends on its font.
+    void Rescale(int dpi);
 
     static WindowPeer* FromWindow(HWND hwnd);
     static WindowPeer* Of(const Control* control);
@@ -61,6 +64,8 @@ protected:
     HWND CreateControlWindow(const wchar_t* className, DWORD style, DWORD exStyle);
     void Attach(HWND hwnd);
     void SetForm(FormPeer* form, int dpi);
+    void SetDpiTree(int dpi);
+    void PlaceTree();
     bool Syncing() const { return syncing_ > 0; }
     DWORD TabStopStyle() const { return control_.TabStop() ? WS_TABSTOP : 0; }
     DWORD GroupStyle() const;

@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "controls.h"
+#include "remote_memory.h"
 #include "win32.h"
 #include "window_util.h"
 
@@ -155,6 +156,24 @@ void cmd_resize(const Args& args, Json& out) {
     SetWindowPos(top, nullptr, 0, 0, parse_number(args[1]), parse_number(args[2]),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT rect = {};
+    GetWindowRect(top, &rect);
+    out.begin_object();
+    put_rect(out, "rect", rect);
+    out.end_object();
+}
+
+// What the system sends when the window lands on a monitor of another scale: the new dpi, and
+// the window's rectangle scaled about its top-left corner, written where the program can read it.
+void cmd_dpi_changed(const Args& args, Json& out) {
+    HWND top = existing_top_level(args[0]);
+    int dpi = parse_number(args[1]);
+    RECT rect = {};
+    GetWindowRect(top, &rect);
+    RECT suggested = {rect.left, rect.top, rect.left + MulDiv(rect.right - rect.left, dpi, 96),
+                      rect.top + MulDiv(rect.bottom - rect.top, dpi, 96)};
+    RemoteMemory remote(top, sizeof suggested);
+    remote.write(0, &suggested, sizeof suggested);
+    send_message(top, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), remote.param());
     GetWindowRect(top, &rect);
     out.begin_object();
     put_rect(out, "rect", rect);

@@ -46,6 +46,7 @@ const Command kCommands[] = {
     {L"type-text", cmd_type_text, 2, "type-text <caption> <label text> [text]"},
     {L"tree", cmd_tree, 1, "tree <caption> [item text]..."},
     {L"resize", cmd_resize, 3, "resize <caption> <width> <height>"},
+    {L"dpi-changed", cmd_dpi_changed, 2, "dpi-changed <caption> <dpi>"},
 };
 
 void print_usage() {
