@@ -370,10 +370,10 @@ def drag(vossik, start, offset):
     """A real press, moves and release, as a user drags."""
     x, y = start
     dx, dy = offset
-    vossik.xdotool("mousemove", x, y)
+    vossik.xdotool("mousemove", "--sync", x, y)
     vossik.xdotool("mousedown", 1)
     for step in (1, 2, 3, 4):
-        vossik.xdotool("mousemove", x + dx * step // 4, y + dy * step // 4)
+        vossik.xdotool("mousemove", "--sync", x + dx * step // 4, y + dy * step // 4)
     vossik.xdotool("mouseup", 1)
 
 
@@ -388,21 +388,20 @@ def test_the_margin_drags_the_window_and_it_comes_back_centred(vossik):
     def screen(x, y):
         return origin["left"] + border + scaled(x, dpi), top + scaled(y, dpi)
 
-    # First on the quick-launch page, below its buttons: nothing moves. Then on the margin
-    # left of the buttons: the window follows. Had the first drag moved it, the second would
-    # leave it elsewhere.
-    drag(vossik, screen(130, 224), (60, 40))
-    drag(vossik, screen(2, 250), (-50, -30))
-    expected = (origin["left"] - 50, origin["top"] - 30)
-
     def position():
         rect = vossik.window(MAIN_FORM)["rect"]
         return rect["left"], rect["top"]
 
-    try:
-        vossik.wait_until(lambda: position() == expected, f"the window at {expected}")
-    except AssertionError:
-        raise AssertionError(f"the window is at {position()}, not at {expected}") from None
+    # First on the quick-launch page, below its buttons: nothing moves. Then on the margin
+    # left of the buttons: the window follows the pointer. Wine's move loop may take the pointer
+    # a step late under load, so the distance is checked as a user would see it, not to the pixel.
+    drag(vossik, screen(130, 224), (60, 40))
+    assert vossik.wait_stable(position, "the window after a drag on a page") == (
+        origin["left"], origin["top"]), "a drag on a page moved the window"
+    drag(vossik, screen(2, 250), (-50, -30))
+    moved = vossik.wait_stable(position, "the window after a drag on the margin")
+    dx, dy = moved[0] - origin["left"], moved[1] - origin["top"]
+    assert -70 <= dx <= -40 and -45 <= dy <= -20, f"moved by {(dx, dy)}, dragged by (-50, -30)"
     assert visible_form(vossik)
 
     # Hidden in the tray and brought back, it stands in the middle of the screen again.
