@@ -42,8 +42,10 @@ def test_folder_picker_tree_name_and_resizing(vossik):
     assert [f for f in folders if re.search(r"\([A-Z]:\)$", f)] == [
         " (C:)", " (D:)", " (E:)", " (Z:)"], folders
     drive_c = " (C:)"
-    chosen = vossik.tree(PICKER, computer, drive_c, "windows", right_click=True)
-    assert chosen["selection"] == [computer, drive_c, "windows"]
+    vossik.tree(PICKER, computer, drive_c, "windows", right_click=True)
+    chosen = vossik.wait_until(
+        lambda: (tree := vossik.tree(PICKER))["selection"] == [computer, drive_c, "windows"]
+        and tree, "C:'s windows selected by the right click")
     assert "system32" in chosen["children"]
     assert vossik.type_text(PICKER, NAME_LABEL, "Système " + "x" * 70) == "Système " + "x" * 56
     vossik.screenshot("picker")

@@ -105,7 +105,7 @@ void cmd_tree(const Args& args, Json& out) {
         MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&rect), 2);
         mouse_click_at(top, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, true);
         // The click goes through the program's queue: wait for it to land (a hang guard).
-        for (int i = 0; i < 100 && reader.next(nullptr, TVGN_CARET) != chosen; ++i) Sleep(20);
+        for (int i = 0; i < 500 && reader.next(nullptr, TVGN_CARET) != chosen; ++i) Sleep(20);
     } else if (chosen) {
         send_message(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(chosen));
     }
