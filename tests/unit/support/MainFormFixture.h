@@ -26,6 +26,8 @@ protected:
     }
 
     TConfigVossik& Start() {
+        // A second start in one test: the old form lets go of the old application first.
+        form.reset();
         application = std::make_unique<ui::Application>();
         application->HideTaskbarButton();
         application->SetTitle("Vossik'");

@@ -1,0 +1,195 @@
+// The settings file taken as any bytes: it comes back unchanged when nothing is written, and its
+// text survives the round trip through the system's character set. Each of two writes (a value,
+// then a number) changes the key written and nothing else, as read in memory and from the bytes
+// stored, and touches the file only where it writes; what is stored reads again the same.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/ProfileCase.h"
+#include "settings/ProfileFile.h"
+#include "settings/ProfileLine.h"
+#include "settings/ProfileValue.h"
+#include "types/Cp1252.h"
+
+namespace {
+
+struct Names {
+    std::vector<std::string> sections{"", "Nouvelle section"};
+    std::vector<std::string> keys{"NouvelleCle"};
+};
+
+// The names the file uses, a bounded number of each, so that checking every pair stays quick.
+Names NamesIn(std::string_view content) {
+    Names names;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        std::size_t end = content.find('\n', start);
+        if (end == std::string_view::npos) end = content.size();
+        ProfileLine line = ParseProfileLine(content.substr(start, end - start));
+        auto& list = line.kind == ProfileLine::Kind::Section ? names.sections : names.keys;
+        if (line.kind != ProfileLine::Kind::Other && list.size() < 16) list.emplace_back(line.name);
+        start = end + 1;
+    }
+    return names;
+}
+
+// Missing keys show as a value no file can hold.
+std::string Read(const ProfileFile& file, const std::string& section, const std::string& key) {
+    return file.ReadString(section, key, "\n(missing)\n");
+}
+
+struct Line {
+    std::string_view text;
+    std::string_view ending;
+};
+
+std::vector<Line> Lines(std::string_view content) {
+    std::vector<Line> lines;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        std::size_t end = content.find('\n', start);
+        if (end == std::string_view::npos) end = content.size();
+        std::size_t stop =
+            end < content.size() && end > start && content[end - 1] == '\r' ? end - 1 : end;
+        lines.push_back({content.substr(start, stop - start),
+                         content.substr(stop, end - stop + (end < content.size()))});
+        start = end + 1;
+    }
+    return lines;
+}
+
+// Old lines stay as they were, save one rewritten; at most two are new, next to each other. The
+// file's last line may gain a line ending.
+void CheckOnlyLocalChange(std::string_view before, std::string_view after) {
+    std::vector<Line> old = Lines(before), now = Lines(after);
+    auto same = [](const Line& was, const Line& is) {
+        return was.text == is.text && (was.ending == is.ending || was.ending.empty());
+    };
+    std::size_t common = std::min(old.size(), now.size()), prefix = 0, suffix = 0;
+    while (prefix < common && same(old[prefix], now[prefix])) ++prefix;
+    while (suffix < common - prefix &&
+           same(old[old.size() - 1 - suffix], now[now.size() - 1 - suffix]))
+        ++suffix;
+    if (old.size() - prefix - suffix > 1 || now.size() - prefix - suffix > 2) abort();
+}
+
+// Keys that open a section or a comment, or hold an "=", are outside the file's rules.
+bool WritableKey(std::string_view key) {
+    std::string_view name = TrimBlanks(key);
+    return key.find_first_of("=\r\n") == std::string_view::npos &&
+           !(name.starts_with('[') || name.starts_with(';'));
+}
+
+std::string Variant(std::string name, unsigned how) {
+    if (how & 1)
+        for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (how & 2) name = " \t" + name + " ";
+    return name;
+}
+
+struct Target {
+    std::string section, key;
+};
+
+// A pair of names the file uses or new ones, perhaps in another case and with blanks around;
+// nothing when the pair cannot be written.
+std::optional<Target> Pick(const Names& names, FuzzedDataProvider& input) {
+    auto section = input.ConsumeIntegral<std::uint8_t>();
+    auto key = input.ConsumeIntegral<std::uint8_t>();
+    auto how = input.ConsumeIntegral<std::uint8_t>();
+    Target target{Variant(names.sections[section % names.sections.size()], how),
+                  Variant(names.keys[key % names.keys.size()], how >> 2)};
+    if (target.section.find_first_of("\r\n") != std::string::npos || !WritableKey(target.key))
+        return std::nullopt;
+    return target;
+}
+
+// What every pair of names used or written reads as, kept up to date over the writes.
+class Expected {
+public:
+    Expected(const ProfileFile& file, const Names& names) {
+        for (const std::string& s : names.sections)
+            for (const std::string& k : names.keys) entries_.push_back({{s, k}, Read(file, s, k)});
+    }
+
+    void Written(const Target& target, std::string_view value) {
+        bool known = false;
+        for (Entry& entry : entries_) {
+            if (NameKey(entry.target.section) == NameKey(target.section) &&
+                NameKey(entry.target.key) == NameKey(target.key)) {
+                entry.value = ReadableValue(value);
+                known = true;
+            }
+        }
+        if (!known) entries_.push_back({target, ReadableValue(value)});
+    }
+
+    // In memory and from the bytes stored, which are stored again unchanged.
+    void Check(const ProfileFile& file) const {
+        const std::string stored = file.Content();
+        ProfileFile again(stored);
+        if (again.Content() != stored) abort();
+        for (const Entry& entry : entries_) {
+            const auto& [section, key] = entry.target;
+            if (Read(file, section, key) != entry.value || Read(again, section, key) != entry.value)
+                abort();
+        }
+    }
+
+private:
+    struct Entry {
+        Target target;
+        std::string value;
+    };
+    std::vector<Entry> entries_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // The last bytes choose the names, the value and the number; the rest is the file.
+    constexpr std::size_t kChoices = 14;
+    if (size < kChoices) return 0;
+    const std::string content(reinterpret_cast<const char*>(data), size - kChoices);
+    FuzzedDataProvider choose(data + size - kChoices, kChoices);
+
+    ProfileFile file(content);
+    if (file.Content() != content) abort();
+    // The text passes to the system's wide functions and back without loss.
+    if (Narrow(Widen(content)) != content) abort();
+
+    Names names = NamesIn(content);
+    Expected expected(file, names);
+    auto first = Pick(names, choose);
+    if (!first) return 0;
+    // A piece of the file as the value, up to its line's end.
+    std::string value = content.substr(
+        std::min<std::size_t>(choose.ConsumeIntegral<std::uint16_t>(), content.size()),
+        choose.ConsumeIntegral<std::uint16_t>());
+    value = value.substr(0, value.find_first_of("\r\n"));
+    file.WriteString(first->section, first->key, value);
+    expected.Written(*first, value);
+    expected.Check(file);
+    CheckOnlyLocalChange(content, file.Content());
+
+    // Then a number, to the same names or others.
+    auto second = Pick(names, choose);
+    if (!second) return 0;
+    int number = choose.ConsumeIntegral<int>();
+    const std::string between = file.Content();
+    file.WriteInteger(second->section, second->key, number);
+    if (file.ReadInteger(second->section, second->key, ~number) != number ||
+        file.ReadBool(second->section, second->key, number == 0) != (number != 0))
+        abort();
+    expected.Written(*second, std::to_string(number));
+    expected.Check(file);
+    CheckOnlyLocalChange(between, file.Content());
+    return 0;
+}
