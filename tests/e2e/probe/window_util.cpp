@@ -112,14 +112,24 @@ HWND find_descendant(HWND top, const std::wstring& text) {
     fail(L"no control \"" + text + L"\" in \"" + window_text(top) + L"\"");
 }
 
+// Every event carries the point itself: a pointer warped just before may not have arrived yet
+// on a loaded machine, and a press would then land where the pointer was.
 void mouse_click_at(HWND top, POINT screen, bool right) {
     SetForegroundWindow(top);
     SetCursorPos(screen.x, screen.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
+    const LONG x = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    const LONG y = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    const DWORD at = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT inputs[3] = {};
+    DWORD flags[3] = {at, at | (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+                      at | (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
+    for (int i = 0; i < 3; ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dx = x;
+        inputs[i].mi.dy = y;
+        inputs[i].mi.dwFlags = flags[i];
+    }
+    SendInput(3, inputs, sizeof(INPUT));
 }
 
 LRESULT send_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
