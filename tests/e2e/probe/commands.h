@@ -36,3 +36,4 @@ void cmd_hold_file(const Args& args, Json& out);
 void cmd_type_text(const Args& args, Json& out);
 void cmd_tree(const Args& args, Json& out);
 void cmd_resize(const Args& args, Json& out);
+void cmd_soak(const Args& args, Json& out);

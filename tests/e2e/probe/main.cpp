@@ -46,6 +46,9 @@ const Command kCommands[] = {
     {L"type-text", cmd_type_text, 2, "type-text <caption> <label text> [text]"},
     {L"tree", cmd_tree, 1, "tree <caption> [item text]..."},
     {L"resize", cmd_resize, 3, "resize <caption> <width> <height>"},
+    {L"soak", cmd_soak, 1,
+     "soak <seed> [callbacks|devices|broadcasts|menus|applies=N] [ids=N,...] [drives=CDEZ] "
+     "[absent=FGR] [check=text]..."},
 };
 
 void print_usage() {
