@@ -1,6 +1,6 @@
 """Figures, never verdicts: each a ratio measured in one run, under Wine for the run-time ones.
 
-    python3 bench/report.py [--large]     (after scripts/build; ~5 minutes, --large far more)
+    python3 bench/report.py [--large]     (after scripts/build; ~4 minutes, ~5 with --large)
 
 - exe size: Vossik.exe in both Windows builds against a bare notification-icon program
   (bench/win32/bare_tray.cpp) built with the same flags;
@@ -162,8 +162,7 @@ def under_wine(large: bool) -> None:
     print(f"private memory (RssAnon) after start: Vossik {vossik_kib} KiB, bare program"
           f" {bare_kib} KiB, ratio {vossik_kib / bare_kib:.2f}")
 
-    # Wine's notification area takes most of the time with thousands of icons: the full size
-    # (900 + 9000) takes long and runs only when asked.
+    # The full size (900 + 9000) takes a minute more, so it runs when asked.
     scales = [(90, 900), (900, 9000)] if large else [(9, 90), (90, 900)]
     (f1, l1), (f2, l2) = scales
     small_s, _ = timed_start(prefix, "small", scaled_ini(f1, l1), f1 + l1)
