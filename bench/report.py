@@ -1,11 +1,24 @@
-"""Figures, never verdicts: the size of Vossik.exe in both Windows builds next to a bare
-notification-icon program built with the same flags, the time from start to the first tray
-icon under Wine, and the settings reader against the system's profile functions.
+"""Figures, never verdicts: each a ratio measured in one run, under Wine for the run-time ones.
 
-    python3 bench/report.py        (after scripts/build)
+    python3 bench/report.py [--large]     (after scripts/build; ~4 minutes, ~5 with --large)
+
+- exe size: Vossik.exe in both Windows builds against a bare notification-icon program
+  (bench/win32/bare_tray.cpp) built with the same flags;
+- start to last tray icon: from starting the desktop with the program to the shell's last
+  add_icon in Wine's +systray log, against the bare program's start to its one icon (the
+  desktop's own start is in both);
+- growth: the same time with 90 folders and 900 quick-launch entries against 9 and 90, or
+  with --large 900 and 9000 against 90 and 900 (folders and programs that exist, so no box);
+- settings load: our reader against the system's profile functions (profile_bench.exe);
+- idle: CPU time (utime + stime of the Wine process of Vossik.exe, /proc/<pid>/stat) and
+  wake-ups (voluntary context switches summed over its threads, /proc/<pid>/task/*/status)
+  over 60 idle seconds, with a shutdown schedule (six hours away) against without;
+- memory: private memory (RssAnon of the Wine process, /proc/<pid>/status) after start against
+  the bare program's.
 """
 
-import statistics
+import os
+import shutil
 import subprocess
 import sys
 import time
@@ -15,11 +28,13 @@ ROOT = Path(__file__).resolve().parents[1]
 sys.path.insert(0, str(ROOT / "tests/e2e"))
 
 import harness  # noqa: E402
+from test_drives_and_clicks import every_group_ini  # noqa: E402
 
-SHUTDOWN_ONLY_INI = (
-    "[Lecteurs]\nAffichage=0\n[Dossiers]\nAffichage=0\n[Lancement Rapide]\nAffichage=0\n"
-    "[Arrêter]\nAfficher Icone=1\n")
-RUNS = 3
+EXE = ROOT / "build/i686/Vossik.exe"
+BARE = ROOT / "build/i686/bench/win32/bare_tray.exe"
+PROBE = ROOT / "build/i686/tests/e2e/probe/probe.exe"
+IDLE_S = 60
+ICONS_TIMEOUT_S = 900  # a guard, not an expectation
 
 
 def sizes() -> None:
@@ -29,27 +44,137 @@ def sizes() -> None:
         bare = ROOT / f"build/{arch}/bench/win32/bare_tray.exe"
         if vossik.exists() and bare.exists():
             v, b = vossik.stat().st_size, bare.stat().st_size
-            print(f"  {arch:7} Vossik.exe {v / 1024:8.1f} KiB   bare tray program {b / 1024:8.1f} KiB"
+            print(f"  {arch:7} Vossik.exe {v:8} bytes   bare tray program {b:8} bytes"
                   f"   ratio {v / b:5.2f}")
 
 
-def first_icon() -> None:
-    exe = ROOT / "build/i686/Vossik.exe"
-    probe = ROOT / "build/i686/tests/e2e/probe/probe.exe"
+class Run:
+    """One start under Wine: the program (or the bare one) with a settings text."""
+
+    def __init__(self, prefix: harness.Prefix, name: str, ini: str | None, bare: bool = False):
+        self.context = harness.vossik(f"bench-{name}", prefix, EXE, PROBE)
+        self.vossik = self.context.__enter__()
+        if bare:
+            shutil.copy2(BARE, self.vossik.exe_dir / self.vossik.exe_name)
+        if ini is not None:
+            self.vossik.write_ini(ini)
+        self.vossik.start()
+
+    def close(self) -> None:
+        self.context.__exit__(None, None, None)
+
+    def seconds_to_icons(self, count: int) -> float:
+        """From the start to the shell's count-th add, read in the +systray log."""
+        deadline = time.monotonic() + ICONS_TIMEOUT_S
+        while self.vossik.log_path.read_text(errors="replace").count(":add_icon id=") < count:
+            if time.monotonic() > deadline:
+                raise harness.HarnessError(f"fewer than {count} icons in {ICONS_TIMEOUT_S} s")
+            time.sleep(0.01)
+        return time.monotonic() - self.vossik.started_at
+
+    def pid(self) -> int:
+        """The Linux pid of the program's Wine process (its command line is the Windows one)."""
+        wanted = f"{self.vossik.windows_exe_dir}\\{self.vossik.exe_name}".lower()
+        for entry in Path("/proc").iterdir():
+            if entry.name.isdigit():
+                try:
+                    line = (entry / "cmdline").read_bytes().replace(b"\0", b" ").decode(
+                        errors="replace")
+                except OSError:
+                    continue
+                if line.lower().startswith(wanted):
+                    return int(entry.name)
+        raise harness.HarnessError(f"no process for {wanted}")
+
+
+def cpu_and_wakeups(pid: int) -> tuple[float, int]:
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    cpu = (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+    wakeups = 0
+    for task in Path(f"/proc/{pid}/task").iterdir():
+        for line in (task / "status").read_text().splitlines():
+            if line.startswith("voluntary_ctxt_switches:"):
+                wakeups += int(line.split()[1])
+    return cpu, wakeups
+
+
+def rss_anon_kib(pid: int) -> int:
+    for line in Path(f"/proc/{pid}/status").read_text().splitlines():
+        if line.startswith("RssAnon:"):
+            return int(line.split()[1])
+    raise harness.HarnessError("no RssAnon")
+
+
+def scaled_ini(folders: int, launches: int) -> str:
+    """Folders and entries that all exist in the prefix, so that no warning box shows."""
+    lines = ["[Divers]", "Simple Click=0", "[Lecteurs]", "Affichage=0", "[Dossiers]",
+             "Affichage=1", f"Nombre={folders}"]
+    for i in range(folders):
+        lines += [f"Rep{i}=C:\\windows", f"Rac{i}=Dossier {i}"]
+    lines += ["[Lancement Rapide]", "Affichage=1", f"Nombre={launches}"]
+    for i in range(launches):
+        lines += [f"Rep{i}=C:\\windows\\notepad.exe", f"Rac{i}=Entrée {i}"]
+    lines += ["[Arrêter]", "Afficher Icone=0"]
+    return "\n".join(lines) + "\n"
+
+
+def schedule_ini() -> str:
+    """A daily shutdown six hours away: its timer runs, it never comes due during the run."""
+    hour = (time.localtime().tm_hour + 6) % 24
+    return (every_group_ini(simple_click=0) + "[Eteindre auto]\nActiver=1\n"
+            f"Heure={hour}\nMinutes=0\nPériodicité=1\nRappel=1\nConfirmation=1\n")
+
+
+def timed_start(prefix: harness.Prefix, name: str, ini: str | None, icons: int,
+                bare: bool = False) -> tuple[float, int]:
+    """Seconds from start to the last icon, and the private memory then (KiB)."""
+    run = Run(prefix, name, ini, bare)
+    try:
+        seconds = run.seconds_to_icons(icons)
+        return seconds, rss_anon_kib(run.pid())
+    finally:
+        run.close()
+
+
+def idle(prefix: harness.Prefix, name: str, ini: str, icons: int) -> tuple[float, int]:
+    run = Run(prefix, name, ini)
+    try:
+        run.seconds_to_icons(icons)
+        pid = run.pid()
+        cpu0, wake0 = cpu_and_wakeups(pid)
+        time.sleep(IDLE_S)
+        cpu1, wake1 = cpu_and_wakeups(pid)
+        return cpu1 - cpu0, wake1 - wake0
+    finally:
+        run.close()
+
+
+def under_wine(large: bool) -> None:
     prefix = harness.Prefix(ROOT / "build/e2e/prefix-bench")
     prefix.ensure()
-    times = []
-    for run in range(RUNS):
-        with harness.vossik(f"bench{run}", prefix, exe, probe) as vossik:
-            vossik.write_ini(SHUTDOWN_ONLY_INI)
-            started = time.monotonic()
-            # The start itself waits for the desktop and answers Wine's start-up boxes.
-            vossik.start()
-            vossik.wait_until(vossik.tray_icons, "the first tray icon")
-            times.append(time.monotonic() - started)
-    print(f"start to first tray icon under Wine (desktop start and Wine's three start-up boxes"
-          f" included), {RUNS} runs: median {statistics.median(times):.2f} s,"
-          f" min {min(times):.2f} s")
+    every_group = every_group_ini(simple_click=0)
+    icons = 7  # C:, D:, Z:, two folders, one entry, the shutdown icon
+
+    bare_s, bare_kib = timed_start(prefix, "bare", None, 1, bare=True)
+    vossik_s, vossik_kib = timed_start(prefix, "icons", every_group, icons)
+    print(f"start to last tray icon ({icons} icons; desktop start included): Vossik"
+          f" {vossik_s:.2f} s, bare program {bare_s:.2f} s, ratio {vossik_s / bare_s:.2f}")
+    print(f"private memory (RssAnon) after start: Vossik {vossik_kib} KiB, bare program"
+          f" {bare_kib} KiB, ratio {vossik_kib / bare_kib:.2f}")
+
+    # The full size (900 + 9000) takes a minute more, so it runs when asked.
+    scales = [(90, 900), (900, 9000)] if large else [(9, 90), (90, 900)]
+    (f1, l1), (f2, l2) = scales
+    small_s, _ = timed_start(prefix, "small", scaled_ini(f1, l1), f1 + l1)
+    large_s, _ = timed_start(prefix, "large", scaled_ini(f2, l2), f2 + l2)
+    print(f"start to last icon, {f2} folders + {l2} entries: {large_s:.1f} s; {f1} + {l1}:"
+          f" {small_s:.1f} s; ratio {large_s / small_s:.1f} (10 times the icons)")
+
+    plain = idle(prefix, "idle", every_group, icons)
+    scheduled = idle(prefix, "schedule", schedule_ini(), icons)
+    print(f"{IDLE_S} idle seconds: CPU {plain[0]:.2f} s and {plain[1]} wake-ups without a"
+          f" schedule; {scheduled[0]:.2f} s and {scheduled[1]} with one; ratios"
+          f" {scheduled[0] / max(plain[0], 0.01):.1f} and {scheduled[1] / max(plain[1], 1):.1f}")
 
 
 def profile() -> None:
@@ -65,5 +190,5 @@ def profile() -> None:
 
 if __name__ == "__main__":
     sizes()
-    first_icon()
+    under_wine("--large" in sys.argv[1:])
     profile()

@@ -3,6 +3,7 @@
 #include "config/BoiteRepertoire.h"
 #include "platform/MessageBox.h"
 #include "tray/Opening.h"
+#include "tray/TrayIcon.h"
 
 namespace {
 
@@ -13,6 +14,12 @@ constexpr const char* ProductPage = "http://vossik.example.org/";
 }  // namespace
 
 void TConfigVossik::TrayMessage(const WindowMessage& message) {
+    // A press handled inside the shell's call would open a menu, and run the drive updates
+    // waiting in the queue, halfway through moving the icons: it waits for the loop instead.
+    if (InShellCall()) {
+        system_.PostMessage(Handle(), message.Msg, message.WParam, message.LParam);
+        return;
+    }
     IconPosition icon = DecodeIconId(static_cast<std::uint32_t>(message.WParam));
     const bool singleClick = Pages.PageAPropos.RBSimpleClick.Checked();
     const bool doubleClick = Pages.PageAPropos.RBDoubleClick.Checked();

@@ -56,7 +56,8 @@ void DriveWatcher::DriveArrived(std::uint32_t unitMask) {
     if (DriveMask & unitMask) {
         int p = FindDriveEntry(Letter(*i));
         if (p < 0) {
-            InternalError("Erreur interne : unitée inexistante");
+            // A second notice within the delay: the creation already waiting will make it.
+            if (!(CreationsDue & unitMask)) InternalError("Erreur interne : unitée inexistante");
             return;
         }
         TrayItem& drive = *icons_.Drives[p];
@@ -64,6 +65,7 @@ void DriveWatcher::DriveArrived(std::uint32_t unitMask) {
         Post(msg::DriveRefreshMessage, *i, 1);
     } else {
         DriveMask |= unitMask;
+        CreationsDue |= unitMask;
         Post(msg::DriveRefreshMessage, *i, 0);
     }
 }
@@ -113,6 +115,7 @@ void DriveWatcher::DriveRefresh(std::uintptr_t driveNumber, std::intptr_t refres
     } else if (RefreshRetries <= MaxRetries) {
         ++RefreshRetries;
         Post(msg::DriveRefreshMessage, i, refresh);
+        return;
     } else {
         int p = FindDriveEntry(Letter(i));
         std::string name = refresh && p >= 0 ? icons_.Drives[p]->Path : Root(i);
@@ -123,6 +126,7 @@ void DriveWatcher::DriveRefresh(std::uintptr_t driveNumber, std::intptr_t refres
                         MessageKind::Error);
         RefreshRetries = 0;
     }
+    if (!refresh) CreationsDue &= ~(1u << i);
 }
 
 // A drive removed while its refresh waited is not brought back: that is done, not failed.
@@ -154,8 +158,9 @@ bool DriveWatcher::CreateEntry(int driveNumber) {
 void DriveWatcher::DriveRemove(std::uintptr_t driveNumber, std::intptr_t bitToClear) {
     if (driveNumber >= 32 || !WaitRefreshDelay(false)) return;
     int p = FindDriveEntry(Letter(static_cast<int>(driveNumber)));
-    if (p >= 0) icons_.RemoveItem(icons_.Drives, p);
+    // Forgotten before the icons move: the shell's calls let a new notice for it in meanwhile.
     DriveMask &= ~(1u << (static_cast<std::uint32_t>(bitToClear) % 32));
+    if (p >= 0) icons_.RemoveItem(icons_.Drives, p);
 }
 
 void DriveWatcher::GroupeMAJClick() {

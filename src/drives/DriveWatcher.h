@@ -35,9 +35,10 @@ public:
     // Ctrl + click on the group of the update options asks for the delay.
     void GroupeMAJClick();
 
-    std::uint32_t DriveMask = 0;    // bit i: the letter 'A' + i is known
-    unsigned RefreshDelay = 10000;  // milliseconds between a drive notification and its handling
-    int RefreshRetries = 0;         // failed attempts, all drives together
+    std::uint32_t DriveMask = 0;     // bit i: the letter 'A' + i is known
+    std::uint32_t CreationsDue = 0;  // bit i: the entry of 'A' + i waits to be made
+    unsigned RefreshDelay = 10000;   // milliseconds between a drive notification and its handling
+    int RefreshRetries = 0;          // failed attempts, all drives together
 
 private:
     void DriveArrived(std::uint32_t unitMask);

@@ -15,13 +15,22 @@ void CopyTip(NotifyIconData& data, const std::string& tip) {
     std::memset(data.szTip + length, 0, sizeof data.szTip - length);
 }
 
+int shellCalls = 0;
+
 // The record goes out with the icon the item owns now.
 bool Send(System& system, NotifyCommand command, TrayItem& item) {
     item.IconData.hIcon = item.Icon.Get();
-    return system.NotifyIcon(command, item.IconData);
+    ++shellCalls;
+    const bool done = system.NotifyIcon(command, item.IconData);
+    --shellCalls;
+    return done;
 }
 
 }  // namespace
+
+bool InShellCall() {
+    return shellCalls > 0;
+}
 
 void FillIconData(TrayItem& item, WindowHandle window, std::uint32_t id, const std::string& tip,
                   OwnedIcon icon) {

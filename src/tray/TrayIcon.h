@@ -25,3 +25,7 @@ void AddTrayIcon(System& system, TrayItem& item);
 void ModifyTrayIcon(System& system, TrayItem& item);
 // Always leaves the record not shown; the shell may already have lost the icon.
 void RemoveTrayIcon(System& system, TrayItem& item);
+
+// True while the shell handles one of our requests: the call lets messages sent to us in, in
+// the middle of whatever changes the icons.
+bool InShellCall();

@@ -37,6 +37,7 @@ enum class Property {
     Hint,
     Checked,
     Items,
+    ItemAdded,  // one more item at the end, the others as they were
     ItemIndex,
     Color,
     Font,

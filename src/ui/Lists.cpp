@@ -10,7 +10,7 @@ void ItemList::SetItems(std::vector<std::string> items) {
 
 void ItemList::AddItem(std::string item) {
     items_.push_back(std::move(item));
-    Changed(Property::Items);
+    Changed(Property::ItemAdded);
 }
 
 void ItemList::SetItem(int index, std::string item) {

@@ -289,6 +289,7 @@ class Vossik:
         # Now and then the desktop's explorer leaves at once, as if the previous test's
         # wineserver were still going away: start it again, once.
         for attempt in range(2):
+            self.started_at = time.monotonic()  # for the benchmarks' start-up times
             self._desktop = subprocess.Popen(
                 ["wine", "explorer", f"/desktop={DESKTOP},{SCREEN}",
                  self.windows_exe_dir + "\\" + self.exe_name, *args],
@@ -358,11 +359,11 @@ class Vossik:
 
     # -- the probe ----------------------------------------------------------------------------
 
-    def probe(self, *args: Any) -> Any:
+    def probe(self, *args: Any, timeout_s: float = PROBE_TIMEOUT_S) -> Any:
         cmd = ["wine", self.probe_path, *map(str, args)]
         try:
             result = subprocess.run(cmd, env=self.prefix.env(self.display), capture_output=True,
-                                    timeout=PROBE_TIMEOUT_S, check=False)
+                                    timeout=timeout_s, check=False)
         except subprocess.TimeoutExpired as error:
             raise HarnessError(f"probe {' '.join(map(str, args))}: no answer") from error
         if result.returncode != 0:
@@ -481,6 +482,20 @@ class Vossik:
     def open_menus(self, icon_id: int, count: int) -> int:
         """Right presses on an icon, each menu drawn, its selection moved, then closed."""
         return self.probe("open-menus", icon_id, count)["opened"]
+
+    def soak(self, seed: int, timeout_s: float, **settings: Any) -> dict:
+        """Many events in one probe run, in an order drawn from the seed (probe/cmd_soak.cpp):
+        settings callbacks, devices, broadcasts, menus, applies (counts), ids (icon ids),
+        drives and absent (letters), check (check box texts). Returns the counts done."""
+        named = []
+        for name, value in settings.items():
+            if name == "check":
+                named += [f"check={text}" for text in value]
+            elif name == "ids":
+                named.append("ids=" + ",".join(map(str, value)))
+            else:
+                named.append(f"{name}={value}")
+        return self.probe("soak", seed, *named, timeout_s=timeout_s)
 
     def gui_objects(self) -> dict:
         """The program's own count of its live GDI and USER objects: {gdi, user}."""

@@ -103,14 +103,43 @@ TEST_F(DeviceChangeTest, TheOptionsDecideWhatANotificationDoes) {
     EXPECT_EQ(form.Watcher.DriveMask, 0b01000u);
     form.Pages.PageAPropos.CBActiverMAJ.SetChecked(true);
 
-    Arrive("DE");  // two drives in one mask
-    Arrive("E");   // a known letter... that has no entry (given up)
-    form.Watcher.DriveMask |= 1u << 4;
+    Arrive("DE");                   // two drives in one mask
+    Arrive("E");                    // a known letter...
+    form.Watcher.CreationsDue = 0;  // ...whose entry was given up
     Arrive("E");
     ASSERT_EQ(system.boxes.size(), 2u);
     EXPECT_EQ(system.boxes[0].Text, "Erreur interne : unitée dans les choux");
     EXPECT_EQ(system.boxes[0].Title, "Vossik'");
     EXPECT_EQ(system.boxes[1].Text, "Erreur interne : unitée inexistante");
+}
+
+TEST_F(DeviceChangeTest, ASecondArrivalWhileTheEntryWaitsToBeMadeIsNoError) {
+    TConfigVossik& form = StartWithDrives();
+    Arrive("F");
+    Arrive("F");
+    Pump();
+    EXPECT_TRUE(system.boxes.empty());
+    EXPECT_EQ(Paths(), (std::vector<std::string>{"C:\\", "D:\\", "E:\\", "F:\\"}));
+    EXPECT_EQ(form.Watcher.CreationsDue, 0u);
+}
+
+// The shell's calls let sent messages in: an arrival while the icons of a removal move.
+TEST_F(DeviceChangeTest, AnArrivalDuringTheRemovalsIconMovesComesBackAfterIt) {
+    StartWithDrives();
+    Leave("C");
+    bool arrived = false;
+    system.notifyResult = [&](NotifyCommand, const NotifyIconData&) {
+        if (!arrived) {
+            arrived = true;
+            Arrive("C");
+        }
+        return true;
+    };
+    Pump();
+    system.notifyResult = nullptr;
+    ASSERT_TRUE(arrived);
+    EXPECT_TRUE(system.boxes.empty());
+    EXPECT_EQ(Paths(), (std::vector<std::string>{"D:\\", "E:\\", "C:\\"}));
 }
 
 TEST_F(DeviceChangeTest, FailedLookupsAreRetriedElevenTimesWithOneCounterForAllDrives) {

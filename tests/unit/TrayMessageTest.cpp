@@ -1,5 +1,6 @@
 #include "support/MainFormFixture.h"
 #include "tray/Opening.h"
+#include "tray/TrayIcon.h"
 
 namespace {
 
@@ -95,6 +96,34 @@ TEST_F(TrayMessageTest, RightPressShowsTheMenuOnlyWhileHidden) {
     form.Show();
     Send(100, msg::RButtonDown);
     EXPECT_EQ(backend.popupsShown.size(), 2u) << "no menu over the open window";
+}
+
+// Shell_NotifyIcon lets messages sent to us in while the shell works: a menu opened there would
+// run the queued drive updates halfway through a move of the icons.
+TEST_F(TrayMessageTest, APressThatArrivesDuringTheShellsCallIsHandledAfterIt) {
+    TConfigVossik& form = StartWithEntries();
+    std::size_t menusDuringCall = 1;
+    bool pressed = false;
+    system.notifyResult = [&](NotifyCommand, const NotifyIconData&) {
+        if (!pressed) {
+            pressed = true;
+            Send(100, msg::RButtonDown);
+            menusDuringCall = backend.popupsShown.size();
+        }
+        return true;
+    };
+    TrayItem& folder = *form.Icons.Folders[0];
+    RemoveTrayIcon(system, folder);
+    AddTrayIcon(system, folder);
+    system.notifyResult = nullptr;
+    ASSERT_TRUE(pressed);
+    EXPECT_EQ(menusDuringCall, 0u);
+    ASSERT_EQ(system.posted.size(), 1u);
+    WindowMessage later = system.posted.front();
+    EXPECT_EQ(later.Msg, msg::TrayCallback);
+    form.OnMessage(later, [] { return std::intptr_t{0}; });
+    EXPECT_EQ(backend.popupsShown.size(), 1u);
+    EXPECT_EQ(form.Menu.Clicked(), (IconPosition{TrayGroup::GroupFolder, 0}));
 }
 
 TEST_F(TrayMessageTest, RightDoubleClickOpensTheWindowAtTheEntry) {

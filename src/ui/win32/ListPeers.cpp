@@ -94,6 +94,11 @@ void ListBoxPeer::DoSync(Property what) {
         case Property::Items:
             FillLines();
             break;
+        // Only the new line: refilling the list at each of n additions would cost n² lines.
+        case Property::ItemAdded:
+            SendMessageW(Window(), LB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(Widen(list_.Items().back()).c_str()));
+            break;
         case Property::ItemIndex:
             SendMessageW(Window(), LB_SETCURSEL, list_.ItemIndex(), 0);
             break;
@@ -157,6 +162,7 @@ void ComboBoxPeer::OnCommand(unsigned code) {
 void ComboBoxPeer::DoSync(Property what) {
     switch (what) {
         case Property::Items:
+        case Property::ItemAdded:
             FillLines();
             break;
         case Property::ItemIndex:

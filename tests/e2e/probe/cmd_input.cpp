@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "controls.h"
 #include "remote_memory.h"
+#include "events.h"
 #include "win32.h"
 #include "window_util.h"
 
@@ -119,6 +120,16 @@ void cmd_taskbar_created(const Args&, Json& out) {
     out.begin_object().key("message").value(message).end_object();
 }
 
+// Sent, not posted: Wine copies the structure to the other process only for sent messages.
+bool send_volume_change(HWND form, WPARAM event, DWORD unit_mask, WORD flags) {
+    DEV_BROADCAST_VOLUME volume = {};
+    volume.dbcv_size = sizeof volume;
+    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+    volume.dbcv_unitmask = unit_mask;
+    volume.dbcv_flags = flags;
+    return send_briefly(form, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume));
+}
+
 void cmd_device(const Args& args, Json& out) {
     WPARAM event = 0;
     if (args[0] == L"arrival") {
@@ -128,24 +139,20 @@ void cmd_device(const Args& args, Json& out) {
     } else {
         fail(L"device event must be arrival or removal, not " + args[0]);
     }
-    DEV_BROADCAST_VOLUME volume = {};
-    volume.dbcv_size = sizeof volume;
-    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+    DWORD mask = 0;
     for (wchar_t letter : args[1]) {
         letter = static_cast<wchar_t>(std::towupper(letter));
         if (letter < L'A' || letter > L'Z') fail(L"not a drive letter: " + args[1]);
-        volume.dbcv_unitmask |= 1u << (letter - L'A');
+        mask |= 1u << (letter - L'A');
     }
     // A medium by default; "net" for a network volume, "plain" for a volume that is neither.
     std::wstring kind = args.size() > 2 ? args[2] : L"media";
-    volume.dbcv_flags = kind == L"net" ? DBTF_NET : kind == L"plain" ? 0 : DBTF_MEDIA;
-    // Sent, not posted: Wine copies the structure to the other process only for sent messages.
-    HWND form = existing_top_level(kMainForm);
-    bool returned = send_briefly(form, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume));
+    WORD flags = kind == L"net" ? DBTF_NET : kind == L"plain" ? 0 : DBTF_MEDIA;
+    bool returned = send_volume_change(existing_top_level(kMainForm), event, mask, flags);
     out.begin_object();
     out.key("event").value(static_cast<unsigned long>(event));
-    out.key("unitmask").value(static_cast<unsigned long>(volume.dbcv_unitmask));
-    out.key("flags").value(static_cast<unsigned long>(volume.dbcv_flags));
+    out.key("unitmask").value(static_cast<unsigned long>(mask));
+    out.key("flags").value(static_cast<unsigned long>(flags));
     out.key("returned").value(returned);
     out.end_object();
 }

@@ -1,6 +1,7 @@
 // Popup menus of the program: keys pressed in them, closing them, opening the context menu many
 // times, and the program's own count of its GDI and USER objects.
 #include "commands.h"
+#include "events.h"
 #include "window_util.h"
 
 namespace {
@@ -80,22 +81,23 @@ void cmd_menu_key(const Args& args, Json& out) {
     out.end_object();
 }
 
-// Right presses on an icon, each menu drawn, its selection moved once, then closed; the next
-// press waits until the program is back in its message loop.
+void open_icon_menu(HWND form, UINT id) {
+    if (!SendNotifyMessageW(form, kTrayCallback, id, WM_RBUTTONDOWN))
+        fail(L"SendNotifyMessage failed");
+    HWND menu = wait_menu();
+    UpdateWindow(menu);
+    PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    wait_no_menu();
+    send_message(form, WM_NULL, 0, 0);
+}
+
+// That many openings of one icon's menu.
 void cmd_open_menus(const Args& args, Json& out) {
     HWND form = main_form();
     UINT id = parse_number(args[0]);
     unsigned long count = parse_number(args[1]);
-    for (unsigned long i = 0; i < count; ++i) {
-        if (!SendNotifyMessageW(form, kTrayCallback, id, WM_RBUTTONDOWN))
-            fail(L"SendNotifyMessage failed");
-        HWND menu = wait_menu();
-        UpdateWindow(menu);
-        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-        wait_no_menu();
-        send_message(form, WM_NULL, 0, 0);
-    }
+    for (unsigned long i = 0; i < count; ++i) open_icon_menu(form, id);
     out.begin_object().key("opened").value(count).end_object();
 }
 

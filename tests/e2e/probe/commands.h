@@ -37,3 +37,4 @@ void cmd_type_text(const Args& args, Json& out);
 void cmd_tree(const Args& args, Json& out);
 void cmd_resize(const Args& args, Json& out);
 void cmd_dpi_changed(const Args& args, Json& out);
+void cmd_soak(const Args& args, Json& out);

@@ -47,6 +47,9 @@ const Command kCommands[] = {
     {L"tree", cmd_tree, 1, "tree <caption> [item text]..."},
     {L"resize", cmd_resize, 3, "resize <caption> <width> <height>"},
     {L"dpi-changed", cmd_dpi_changed, 2, "dpi-changed <caption> <dpi>"},
+    {L"soak", cmd_soak, 1,
+     "soak <seed> [callbacks|devices|broadcasts|menus|applies=N] [ids=N,...] [drives=CDEZ] "
+     "[absent=FGR] [check=text]..."},
 };
 
 void print_usage() {
