@@ -48,12 +48,6 @@ bool Win32System::NotifyIcon(NotifyCommand command, const NotifyIconData& data) 
     return Shell_NotifyIconW(NotifyMessage(command), &wide) != FALSE;
 }
 
-std::optional<ShellFileInfo> Win32System::GetFileInfo(const std::wstring& path, unsigned flags) {
-    SHFILEINFOW info{};
-    if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, flags)) return std::nullopt;
-    return ShellFileInfo{info.hIcon, Narrow(info.szDisplayName)};
-}
-
 void Win32System::DestroyIcon(IconHandle icon) {
     ::DestroyIcon(icon);
 }
