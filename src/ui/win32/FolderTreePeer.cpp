@@ -52,8 +52,12 @@ FolderTreePeer::FolderTreePeer(Win32Backend& backend, FolderTree& tree)
     HWND hwnd = CreateControlWindow(
         WC_TREEVIEWW, TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS | TabStopStyle(),
         WS_EX_CLIENTEDGE);
-    if (!hwnd || FAILED(SHGetDesktopFolder(desktop_.Out()))) return;
-    TreeView_SetIndent(hwnd, Scale(Indent));
+    if (hwnd) TreeView_SetIndent(hwnd, Scale(Indent));
+}
+
+void FolderTreePeer::PrepareToShow() {
+    HWND hwnd = Window();
+    if (!hwnd || desktop_ || FAILED(SHGetDesktopFolder(desktop_.Out()))) return;
     LPITEMIDLIST computer = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(hwnd, CSIDL_DRIVES, &computer))) return;
     Pidl root(computer);
@@ -67,7 +71,7 @@ FolderTreePeer::FolderTreePeer(Win32Backend& backend, FolderTree& tree)
     HTREEITEM top = Insert(TVI_ROOT, std::move(root));
     LoadChildren(top);
     TreeView_Expand(hwnd, top, TVE_EXPAND);
-    if (!tree.SelectedPath().empty()) Sync(Property::Selection);
+    if (!tree_.SelectedPath().empty()) Sync(Property::Selection);
 }
 
 HTREEITEM FolderTreePeer::Insert(HTREEITEM parent, Pidl pidl) {
@@ -170,6 +174,7 @@ HTREEITEM FolderTreePeer::Locate(PCIDLIST_ABSOLUTE folder, bool load) {
 // user's own choice comes back here too, and stays as it is.
 void FolderTreePeer::ShowSelectedPath() {
     HWND tree = Window();
+    if (!desktop_) return;
     const std::wstring& path = tree_.SelectedPath();
     if (ParsingPath(TreeView_GetSelection(tree)) == path) return;
     HTREEITEM item = nullptr;

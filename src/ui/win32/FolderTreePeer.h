@@ -10,8 +10,10 @@
 
 namespace ui::win32 {
 
-// A tree view of the shell's folders under the computer, with the shell's small icons. A folder's
-// subfolders are read when it first opens, and again when the shell reports a change under it.
+// A tree view of the shell's folders under the computer, with the shell's small icons. The computer
+// and its drives are read when the form first shows (the shell's image lists cost megabytes, and
+// a folder picker may never be opened); a folder's subfolders when it first opens, and again when
+// the shell reports a change under it.
 // Each item keeps its absolute item id list, owned here until the item goes.
 class FolderTreePeer : public WindowPeer {
 public:
@@ -20,6 +22,7 @@ public:
 
 protected:
     void DoSync(Property what) override;
+    void PrepareToShow() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -37,6 +40,7 @@ private:
     static int CALLBACK CompareItems(LPARAM first, LPARAM second, LPARAM self);
 
     FolderTree& tree_;
+    // Null until the tree is filled.
     ComRef<IShellFolder> desktop_;
     std::unordered_map<HTREEITEM, Pidl> pidls_;
     ShellWatch watch_;

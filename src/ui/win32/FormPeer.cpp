@@ -98,6 +98,7 @@ void FormPeer::ShowOrHide() {
     // Every time it comes out of the tray, the window stands in the middle of the screen, where
     // the user looks for it; one already showing stays where it was dragged.
     if (!IsWindowVisible(Window())) {
+        PrepareToShowTree();
         CentreOnScreen();
         // A form that names its first control starts there at every show.
         if (WindowPeer* active = Of(model_.ActiveControl())) lastFocus_ = active->Window();

@@ -15,7 +15,7 @@ void Win32ImageListPeer::AddIcon(IconHandle icon) {
 }
 
 HIMAGELIST ImageListHandle(const ImageList& list) {
-    auto* peer = dynamic_cast<Win32ImageListPeer*>(list.Peer());
+    auto* peer = static_cast<Win32ImageListPeer*>(list.Peer());
     return peer ? peer->Handle() : nullptr;
 }
 

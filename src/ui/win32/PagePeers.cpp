@@ -186,8 +186,9 @@ bool PageControlPeer::HandlePageKeys(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
     if (GetKeyState(VK_CONTROL) >= 0) return false;
     for (HWND hwnd = message.hwnd; hwnd; hwnd = GetParent(hwnd)) {
-        if (auto* tabs = dynamic_cast<PageControlPeer*>(FromWindow(hwnd))) {
-            tabs->Cycle(GetKeyState(VK_SHIFT) < 0);
+        WindowPeer* peer = FromWindow(hwnd);
+        if (peer && peer->Model().Kind() == ControlKind::PageControl) {
+            static_cast<PageControlPeer*>(peer)->Cycle(GetKeyState(VK_SHIFT) < 0);
             return true;
         }
         if (!(GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD)) break;
@@ -208,7 +209,7 @@ PagePeer::~PagePeer() {
 }
 
 PageControlPeer* PagePeer::Tabs() const {
-    return dynamic_cast<PageControlPeer*>(Of(Model().Parent()));
+    return static_cast<PageControlPeer*>(Of(Model().Parent()));
 }
 
 int PagePeer::Index() const {

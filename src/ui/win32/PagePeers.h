@@ -47,6 +47,7 @@ protected:
 
 private:
     int Index() const;
+    // The peer of the page control a page always sits in.
     PageControlPeer* Tabs() const;
 };
 

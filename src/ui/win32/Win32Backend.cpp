@@ -147,7 +147,7 @@ std::vector<HWND> Win32Backend::DisableOtherWindows(HWND modal) {
 
 ModalResult Win32Backend::RunModal(Form& form) {
     if (!form.Peer()) form.Realize();
-    auto* peer = dynamic_cast<FormPeer*>(form.Peer());
+    auto* peer = static_cast<FormPeer*>(form.Peer());
     if (!peer || !peer->Window()) return ModalResult::Cancel;
 
     size_t level = modal_.size();

@@ -31,8 +31,8 @@ WindowPeer::WindowPeer(Win32Backend& backend, Control& control)
     : backend_(backend), control_(control) {
     const Control* root = &control;
     while (root->Parent()) root = root->Parent();
-    if (root != &control) {
-        if (auto* form = dynamic_cast<FormPeer*>(root->Peer())) SetForm(form, form->Dpi());
+    if (root != &control && root->Kind() == ControlKind::Form) {
+        if (auto* form = static_cast<FormPeer*>(root->Peer())) SetForm(form, form->Dpi());
     }
 }
 
@@ -73,6 +73,13 @@ void WindowPeer::Rescale(int dpi) {
     PlaceTree();
 }
 
+void WindowPeer::PrepareToShowTree() {
+    PrepareToShow();
+    for (Control* child : control_.Children()) {
+        if (WindowPeer* peer = Of(child)) peer->PrepareToShowTree();
+    }
+}
+
 void WindowPeer::SetDpiTree(int dpi) {
     dpi_ = dpi;
     for (Control* child : control_.Children()) {
@@ -94,7 +101,7 @@ WindowPeer* WindowPeer::FromWindow(HWND hwnd) {
 }
 
 WindowPeer* WindowPeer::Of(const Control* control) {
-    return control ? dynamic_cast<WindowPeer*>(control->Peer()) : nullptr;
+    return control ? static_cast<WindowPeer*>(control->Peer()) : nullptr;
 }
 
 void WindowPeer::DoSync(Property what) {

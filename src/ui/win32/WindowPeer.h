@@ -49,8 +49,11 @@ public:
     // The window and its children at another dpi: first every scale, then the fonts, then the
     // places, since a label's place depends on its font.
     void Rescale(int dpi);
+    // The form is about to show: this window and its children do what they put off until then.
+    void PrepareToShowTree();
 
     static WindowPeer* FromWindow(HWND hwnd);
+    // The peer of a control made by this backend, which makes every control's peer a window's.
     static WindowPeer* Of(const Control* control);
 
 protected:
@@ -72,6 +75,8 @@ protected:
     // Where the window goes in its parent, scaled to the dpi.
     virtual RECT Placement() const;
     virtual bool ShownAtCreation() const { return control_.Visible(); }
+    // Work that only matters on screen, put off from creation until the form first shows.
+    virtual void PrepareToShow() {}
     void Place();
     void SyncHint();
     bool FillBackground(HDC dc);
