@@ -24,6 +24,7 @@ Afficher Icone=0
 """
 
 LAUNCH_DIALOG = "Lancement Rapide"
+OPEN_DIALOG = "Choisir une application ou un document"
 
 
 def tips_by_place(vossik):
@@ -77,7 +78,13 @@ def test_removing_moving_and_adding_entries(vossik):
     vossik.xdotool("key", "Tab", "Tab")
     vossik.xdotool("type", "C:\\windows\\win.ini")
     vossik.screenshot("launch-dialog")
-    vossik.xdotool("key", "Return")
+    # The system's file dialog, whose library is loaded on first use, opens and cancels.
+    vossik.click(LAUNCH_DIALOG, "···", mouse=True)
+    vossik.wait_until(lambda: (w := vossik.window(OPEN_DIALOG)) and w["visible"], "the file dialog")
+    vossik.screenshot("file-dialog")
+    vossik.xdotool("key", "Escape")
+    vossik.wait_until(lambda: not vossik.window(OPEN_DIALOG), "the file dialog closed")
+    vossik.click(LAUNCH_DIALOG, "Ok")
     vossik.wait_until(lambda: not vossik.window(LAUNCH_DIALOG)["visible"], "the dialog closed")
     assert list_box(vossik, 1)["items"] == [
         "Bloc (C:\\windows\\notepad.exe C:\\windows\\win.ini)"]

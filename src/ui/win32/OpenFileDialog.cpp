@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "ui/OpenDialog.h"
@@ -17,6 +19,25 @@ std::wstring SystemFilter(const std::string& filter) {
     }
     list.push_back(L'\0');
     return list;
+}
+
+using OpenFileNameCall = BOOL(WINAPI*)(LPOPENFILENAMEW);
+
+// The file dialogs' library, and the printing libraries it brings along, are loaded from the
+// system folder the first time a file is chosen instead of at every start; they stay loaded.
+OpenFileNameCall SystemOpenFileName() {
+    static const OpenFileNameCall call = []() -> OpenFileNameCall {
+        wchar_t path[MAX_PATH];
+        const wchar_t name[] = L"\\comdlg32.dll";
+        UINT length = GetSystemDirectoryW(path, MAX_PATH);
+        if (!length || length + std::size(name) > MAX_PATH) return nullptr;
+        std::copy(std::begin(name), std::end(name), path + length);
+        HMODULE library = LoadLibraryW(path);
+        return library ? reinterpret_cast<OpenFileNameCall>(reinterpret_cast<void*>(
+                             GetProcAddress(library, "GetOpenFileNameW")))
+                       : nullptr;
+    }();
+    return call;
 }
 
 }  // namespace
@@ -41,7 +62,8 @@ bool Win32Backend::RunOpenDialog(OpenDialog& dialog) {
     request.lpstrDefExt = extension.c_str();
     request.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_SHAREAWARE |
                     OFN_NOCHANGEDIR | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&request)) return false;
+    OpenFileNameCall openFileName = SystemOpenFileName();
+    if (!openFileName || !openFileName(&request)) return false;
     dialog.FileName = file.data();
     return true;
 }
