@@ -48,11 +48,10 @@ std::intptr_t Application::Dispatch(const WindowMessage& message,
 }
 
 void Application::CreateForm(Form& form) {
+    if (mainForm_) return;
+    mainForm_ = &form;
+    form.SetEndsProgram(true);
     form.Realize();
-    if (!mainForm_) {
-        mainForm_ = &form;
-        form.SetEndsProgram(true);
-    }
 }
 
 bool Application::Terminated() const {

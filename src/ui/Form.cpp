@@ -52,6 +52,7 @@ void Form::SetTopMost(bool topMost) {
 
 void Form::Show() {
     if (Visible()) return;
+    if (!Peer()) Realize();
     SetVisible(true);
     if (OnShow) OnShow();
 }

@@ -16,7 +16,8 @@ enum class ModalResult { None, Ok, Cancel, Yes, No };
 enum class BorderStyle { Single, Dialog, Sizeable };
 
 // A top-level window. It is created hidden; Realize makes its window and its controls' windows
-// through the current backend (without a backend peer it lives headless).
+// through the current backend (without a backend peer it lives headless), and the first show
+// does so if nothing did before.
 class Form : public Control {
 public:
     explicit Form(std::string name);
