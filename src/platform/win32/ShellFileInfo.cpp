@@ -12,9 +12,7 @@ HICON SmallIconAtShellLocation(const std::wstring& path) {
         return nullptr;
     }
     HICON small = nullptr;
-    if (ExtractIconExW(location.szDisplayName, location.iIcon, nullptr, &small, 1) != 1) {
-        return nullptr;
-    }
+    ExtractIconExW(location.szDisplayName, location.iIcon, nullptr, &small, 1);
     return small;
 }
 
@@ -22,17 +20,15 @@ HICON SmallIconAtShellLocation(const std::wstring& path) {
 
 // A small icon is taken from the file the shell names for it. Asking the shell for the icon
 // itself would build its image cache on first use: lists of every size up to 256 pixels, held
-// for the life of the process (under Wine 4.5 MB, more than the rest of the program), for the
-// one small icon we keep. The cache stays the way for the icons no file holds.
+// for the life of the process (under Wine about 4 MB, more than the rest of the program), for
+// the one small icon we keep. The cache stays the way for the icons no file holds.
 std::optional<ShellFileInfo> Win32System::GetFileInfo(const std::wstring& path, unsigned flags) {
-    const unsigned fromLocation = SHGFI_ICON | SHGFI_SMALLICON;
     SHFILEINFOW info{};
-    if ((flags & fromLocation) == fromLocation && !(flags & ~(fromLocation | SHGFI_DISPLAYNAME))) {
+    const unsigned nameFlag = flags & SHGFI_DISPLAYNAME;
+    if ((flags & ~nameFlag) == (SHGFI_ICON | SHGFI_SMALLICON)) {
         if (HICON icon = SmallIconAtShellLocation(path)) {
-            const unsigned nameFlags = flags & SHGFI_DISPLAYNAME;
-            if (!nameFlags || SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, nameFlags)) {
+            if (!nameFlag || SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, nameFlag))
                 return ShellFileInfo{icon, Narrow(info.szDisplayName)};
-            }
             ::DestroyIcon(icon);
         }
     }
