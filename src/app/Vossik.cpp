@@ -12,11 +12,9 @@ int RunVossik(System& system, ui::Application& application) {
     TConfigVossik configVossik(system, application);
     application.CreateForm(configVossik);
     configVossik.CreationFiche();
+    // The dialogs make their windows when they first show.
     TBoiteRepertoire boiteRepertoire;
-    application.CreateForm(boiteRepertoire);
     TBoiteExe boiteExe(system);
-    application.CreateForm(boiteExe);
-    application.CreateForm(configVossik.Shutdown.BoiteConfirmation);
     configVossik.AttachDialogs({&boiteRepertoire, &boiteExe});
 
     application.ShowMainFormOnRun(!configVossik.StartsInTray());

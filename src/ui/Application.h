@@ -54,9 +54,9 @@ public:
     std::intptr_t Dispatch(const WindowMessage& message,
                            const std::function<std::intptr_t()>& previous);
 
-    // The first form made becomes the main form: closing it ends the program. Its window is made
-    // at once, as the program's messages come to it; the other forms make theirs when they first
-    // show, so that a dialog never opened costs nothing.
+    // The main form: closing it ends the program. Its window is made at once, as the program's
+    // messages come to it; other forms make theirs when they first show, so that a dialog never
+    // opened costs nothing. Only the first call counts.
     void CreateForm(Form& form);
     Form* MainForm() const { return mainForm_; }
     void ShowMainFormOnRun(bool show) { showMainForm_ = show; }
