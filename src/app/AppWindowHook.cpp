@@ -13,6 +13,7 @@ void TConfigVossik::UnhookApplicationWindow() {
 // After the shell's taskbar was made anew, it knows none of our icons: put them all back.
 std::optional<std::intptr_t> TConfigVossik::ApplicationWindowProc(const WindowMessage& message) {
     if (message.Msg != TaskbarCreatedMessage) return std::nullopt;
+    TrayChange change = Icons.Change();
     Icons.RemoveAllTrayIcons();
     Icons.RefreshTrayIcons();
     return 0;

@@ -25,8 +25,9 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
             IsWindowsXP),
       Pages(*this, Icons.Folders, Icons.Launches, IsWindowsXP),
       Watcher(system, application, Icons, *this, Pages.PageUS, Pages.PageAPropos),
-      FolderEditing(system, Pages.PageRep, Icons, settingsPath_),
-      LaunchEditing(system, Pages.PageApp, Icons, settingsPath_),
+      BoiteExe(system),
+      FolderEditing(system, Pages.PageRep, Icons, BoiteRepertoire, settingsPath_),
+      LaunchEditing(system, Pages.PageApp, Icons, BoiteExe, settingsPath_),
       Reordering(Pages, Icons),
       Menu(system, application, *this, Pages, Icons, IsWindowsXP,
            {
@@ -89,12 +90,6 @@ void TConfigVossik::WireEvents() {
     };
 }
 
-void TConfigVossik::AttachDialogs(Dialogs dialogs) {
-    dialogs_ = dialogs;
-    FolderEditing.AttachPicker(*dialogs.BoiteRepertoire);
-    LaunchEditing.AttachDialog(*dialogs.BoiteExe);
-}
-
 bool TConfigVossik::Save() {
     return SaveSettings(system_, SettingsPath(), application_.Title(), Pages, Icons,
                         Watcher.RefreshDelay);
@@ -128,6 +123,7 @@ void TConfigVossik::QuitterBtnClick() {
 
 // Every icon leaves and those the options show come back, in group order.
 void TConfigVossik::ReorganiserBtnClick() {
+    TrayChange change = Icons.Change();
     Icons.RemoveAllTrayIcons();
     Icons.RefreshTrayIcons();
 }

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "config/BoiteExe.h"
+#include "config/BoiteRepertoire.h"
 #include "config/FolderList.h"
 #include "config/LaunchList.h"
 #include "config/ListReordering.h"
@@ -16,9 +18,6 @@
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 
-class TBoiteExe;
-class TBoiteRepertoire;
-
 // The configuration window, and at the same time the hidden controller of every tray icon: it
 // holds the pages and buttons, receives the tray callback message, and owns one object per
 // feature, handing each what it needs of the others.
@@ -26,13 +25,6 @@ class TConfigVossik : public ui::Form {
 public:
     TConfigVossik(System& system, ui::Application& application);
     ~TConfigVossik() override;
-
-    // The dialogs made after the main form; absent while the main form is being created.
-    struct Dialogs {
-        TBoiteRepertoire* BoiteRepertoire = nullptr;
-        TBoiteExe* BoiteExe = nullptr;
-    };
-    void AttachDialogs(Dialogs dialogs);
 
     // Creation and teardown.
     void CreationFiche();
@@ -69,6 +61,9 @@ public:
     ui::Button AppliquerBtn{this, "AppliquerBtn"};
     ui::Button QuitterBtn{this, "QuitterBtn"};
     DriveWatcher Watcher;
+    // The dialogs' windows are made when they first show.
+    TBoiteRepertoire BoiteRepertoire;
+    TBoiteExe BoiteExe;
     FolderList FolderEditing;
     LaunchList LaunchEditing;
     ListReordering Reordering;
@@ -87,7 +82,6 @@ private:
     System& system_;
     ui::Application& application_;
     const std::wstring settingsPath_;
-    Dialogs dialogs_;
     bool startsInTray_ = false;
     bool destroyed_ = false;
 };

@@ -1,6 +1,4 @@
 #include "app/ConfigVossik.h"
-#include "config/BoiteExe.h"
-#include "config/BoiteRepertoire.h"
 #include "platform/MessageBox.h"
 #include "tray/Opening.h"
 #include "tray/TrayIcon.h"
@@ -82,13 +80,13 @@ void TConfigVossik::SelectConfigEntry(TrayGroup group, int position) {
             break;
         case TrayGroup::GroupFolder:
             Pages.Onglets.SetActivePage(Pages.PageRep);
-            if (dialogs_.BoiteRepertoire && dialogs_.BoiteRepertoire->Showing()) break;
+            if (BoiteRepertoire.Showing()) break;
             Pages.PageRep.ListeRep.SetItemIndex(position);
             Pages.PageRep.ListeRepClick();
             break;
         case TrayGroup::GroupLaunch:
             Pages.Onglets.SetActivePage(Pages.PageApp);
-            if (dialogs_.BoiteExe && dialogs_.BoiteExe->Showing()) break;
+            if (BoiteExe.Showing()) break;
             Pages.PageApp.ListeFich.SetItemIndex(position);
             Pages.PageApp.ListeFichClick();
             break;

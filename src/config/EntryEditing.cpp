@@ -11,6 +11,13 @@ std::string NameToEdit(const TrayItem& item, const std::string& stored) {
     return item.Name;
 }
 
+bool HasRoom(System& system, const TrayItemList& list, std::size_t limit,
+             const std::string& fullText) {
+    if (list.size() < limit) return true;
+    MessageWithBeep(system, fullText, MessageKind::Warning);
+    return false;
+}
+
 void AppendEntry(TrayIconSet& icons, TrayItemList& list, ui::ListBox& lines,
                  std::unique_ptr<TrayItem> item, const std::string& line, const std::string& tip,
                  OwnedIcon icon) {
@@ -22,6 +29,7 @@ void AppendEntry(TrayIconSet& icons, TrayItemList& list, ui::ListBox& lines,
 void RemoveSelectedEntry(TrayIconSet& icons, TrayItemList& list, ui::ListBox& lines) {
     int k = lines.ItemIndex();
     if (lines.Count() == 0 || k < 0) return;
+    TrayChange change = icons.Change();
     icons.RemoveItem(list, k);
     lines.DeleteItem(k);
     lines.SetItemIndex(-1);

@@ -13,6 +13,10 @@
 // at load is still in the settings file (`stored`, the parameters mark alone when none is).
 std::string NameToEdit(const TrayItem& item, const std::string& stored);
 
+// True when the list can take one more entry; otherwise the user is told that it is full.
+bool HasRoom(System& system, const TrayItemList& list, std::size_t limit,
+             const std::string& fullText);
+
 // Appends a record and its line, and selects the line.
 void AppendEntry(TrayIconSet& icons, TrayItemList& list, ui::ListBox& lines,
                  std::unique_ptr<TrayItem> item, const std::string& line, const std::string& tip,

@@ -21,8 +21,8 @@ std::string LastComponent(const std::string& path) {
 }  // namespace
 
 FolderList::FolderList(System& system, FoldersPage& page, TrayIconSet& icons,
-                       const std::wstring& settingsPath)
-    : system_(system), page_(page), icons_(icons), settingsPath_(settingsPath) {
+                       TBoiteRepertoire& picker, const std::wstring& settingsPath)
+    : system_(system), page_(page), icons_(icons), settingsPath_(settingsPath), picker_(picker) {
     page.AjouterRepBtn.OnClick = [this] { AjouterRepBtnClick(); };
     page.ModifierRepBtn.OnClick = [this] { ModifierRepBtnClick(); };
     page.EnleverRepBtn.OnClick = [this] { EnleverRepBtnClick(); };
@@ -34,8 +34,8 @@ void FolderList::ListeRepDblClick() {
 }
 
 std::optional<std::string> FolderList::ChooseFolder(int excludedLine) {
-    if (!picker_ || picker_->ShowModal() != ui::ModalResult::Ok) return std::nullopt;
-    std::wstring chosen = picker_->ChosenFolder();
+    if (picker_.ShowModal() != ui::ModalResult::Ok) return std::nullopt;
+    std::wstring chosen = picker_.ChosenFolder();
     if (chosen.empty() || !ConfirmStorablePath(system_, chosen)) return std::nullopt;
     std::string path = Narrow(chosen);
     if (!ConfirmDuplicate(system_, page_.ListeRep, path, "dossier", excludedLine))
@@ -55,12 +55,16 @@ bool FolderList::ConfirmNotDriveRoot(const std::string& path) {
 }
 
 void FolderList::AjouterRepBtnClick() {
+    if (!HasRoom(system_, icons_.Folders, iconid::MaxFolders,
+                 "La liste des dossiers est pleine : elle en compte " +
+                     std::to_string(iconid::MaxFolders) + ", le plus qu'elle puisse tenir."))
+        return;
     std::optional<std::string> path = ChooseFolder(-1);
     if (!path) return;
     auto item = std::make_unique<TrayItem>();
     item->Kind = TrayItemKind::Folder;
     item->Path = *path;
-    item->Name = picker_->Raccourci.Caption();
+    item->Name = picker_.Raccourci.Caption();
     std::string displayName;
     OwnedIcon icon = GetDisplayNameAndIcon(system_, *path, displayName, true);
     std::string tip = item->Name.empty() ? displayName : item->Name;
@@ -72,13 +76,13 @@ void FolderList::AjouterRepBtnClick() {
 
 void FolderList::ModifierRepBtnClick() {
     int k = page_.ListeRep.ItemIndex();
-    if (!picker_ || k < 0 || k >= static_cast<int>(icons_.Folders.size())) return;
+    if (k < 0 || k >= static_cast<int>(icons_.Folders.size())) return;
     TrayItem& item = *icons_.Folders[k];
-    picker_->Raccourci.SetCaption(NameToEdit(
+    picker_.Raccourci.SetCaption(NameToEdit(
         item, ReadStoredShortcutName(system_, settingsPath_, settings::section::Dossiers, k)));
     std::optional<std::string> path = ChooseFolder(k);
     if (!path) return;
-    const std::string& name = picker_->Raccourci.Caption();
+    const std::string& name = picker_.Raccourci.Caption();
     if (*path == page_.ListeRep.Items()[k] && name == item.Name) return;
 
     page_.ListeRep.SetItem(k, *path);

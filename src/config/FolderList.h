@@ -13,10 +13,8 @@
 // change or a removal shows in the notification area at once.
 class FolderList {
 public:
-    FolderList(System& system, FoldersPage& page, TrayIconSet& icons,
+    FolderList(System& system, FoldersPage& page, TrayIconSet& icons, TBoiteRepertoire& picker,
                const std::wstring& settingsPath);
-    // The picker is made after the main form.
-    void AttachPicker(TBoiteRepertoire& picker) { picker_ = &picker; }
 
     void ListeRepDblClick();
     void AjouterRepBtnClick();
@@ -33,5 +31,5 @@ private:
     FoldersPage& page_;
     TrayIconSet& icons_;
     const std::wstring& settingsPath_;
-    TBoiteRepertoire* picker_ = nullptr;
+    TBoiteRepertoire& picker_;
 };

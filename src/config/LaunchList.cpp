@@ -11,9 +11,9 @@ std::string ListText(const std::string& label, const TrayItem& item) {
     return label + " (" + item.Path + " " + item.Options + ")";
 }
 
-LaunchList::LaunchList(System& system, LaunchPage& page, TrayIconSet& icons,
+LaunchList::LaunchList(System& system, LaunchPage& page, TrayIconSet& icons, TBoiteExe& dialog,
                        const std::wstring& settingsPath)
-    : system_(system), page_(page), icons_(icons), settingsPath_(settingsPath) {
+    : system_(system), page_(page), icons_(icons), settingsPath_(settingsPath), dialog_(dialog) {
     page.AjouterExeBtn.OnClick = [this] { AjouterExeBtnClick(); };
     page.ModifierExeBtn.OnClick = [this] { ModifierExeBtnClick(); };
     page.EnleverExeBtn.OnClick = [this] { EnleverExeBtnClick(); };
@@ -25,17 +25,20 @@ void LaunchList::ListeFichDblClick() {
 }
 
 void LaunchList::TakeFields(TrayItem& item) const {
-    item.Path = dialog_->LigneCommande.Caption();
-    item.Name = dialog_->Nom.Caption();
-    item.Options = dialog_->OptionsExe.Caption();
+    item.Path = dialog_.LigneCommande.Caption();
+    item.Name = dialog_.Nom.Caption();
+    item.Options = dialog_.OptionsExe.Caption();
 }
 
 void LaunchList::AjouterExeBtnClick() {
-    if (!dialog_) return;
-    dialog_->Nom.SetCaption("");
-    dialog_->LigneCommande.SetCaption("");
-    dialog_->OptionsExe.SetCaption("");
-    if (dialog_->ShowModal() != ui::ModalResult::Ok) return;
+    if (!HasRoom(system_, icons_.Launches, iconid::MaxLaunches,
+                 "La liste des lancements rapides est pleine : elle en compte " +
+                     std::to_string(iconid::MaxLaunches) + ", le plus qu'elle puisse tenir."))
+        return;
+    dialog_.Nom.SetCaption("");
+    dialog_.LigneCommande.SetCaption("");
+    dialog_.OptionsExe.SetCaption("");
+    if (dialog_.ShowModal() != ui::ModalResult::Ok) return;
     auto item = std::make_unique<TrayItem>();
     item->Kind = TrayItemKind::Launch;
     TakeFields(*item);
@@ -51,14 +54,14 @@ void LaunchList::AjouterExeBtnClick() {
 // Every confirmed change refreshes the icon, changed fields or not.
 void LaunchList::ModifierExeBtnClick() {
     int k = page_.ListeFich.ItemIndex();
-    if (!dialog_ || k < 0 || k >= static_cast<int>(icons_.Launches.size())) return;
+    if (k < 0 || k >= static_cast<int>(icons_.Launches.size())) return;
     TrayItem& item = *icons_.Launches[k];
-    dialog_->Nom.SetCaption(NameToEdit(
+    dialog_.Nom.SetCaption(NameToEdit(
         item,
         ReadStoredShortcutName(system_, settingsPath_, settings::section::LancementRapide, k)));
-    dialog_->LigneCommande.SetCaption(item.Path);
-    dialog_->OptionsExe.SetCaption(item.Options);
-    if (dialog_->ShowModal() != ui::ModalResult::Ok) return;
+    dialog_.LigneCommande.SetCaption(item.Path);
+    dialog_.OptionsExe.SetCaption(item.Options);
+    if (dialog_.ShowModal() != ui::ModalResult::Ok) return;
     TakeFields(item);
     std::string displayName;
     OwnedIcon icon = GetDisplayNameAndIcon(system_, item.Path, displayName, true);

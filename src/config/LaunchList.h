@@ -12,10 +12,8 @@
 // change or a removal shows in the notification area at once.
 class LaunchList {
 public:
-    LaunchList(System& system, LaunchPage& page, TrayIconSet& icons,
+    LaunchList(System& system, LaunchPage& page, TrayIconSet& icons, TBoiteExe& dialog,
                const std::wstring& settingsPath);
-    // The dialog is made after the main form.
-    void AttachDialog(TBoiteExe& dialog) { dialog_ = &dialog; }
 
     void ListeFichDblClick();
     void AjouterExeBtnClick();
@@ -30,7 +28,7 @@ private:
     LaunchPage& page_;
     TrayIconSet& icons_;
     const std::wstring& settingsPath_;
-    TBoiteExe* dialog_ = nullptr;
+    TBoiteExe& dialog_;
 };
 
 // A line of the list: the label, then the command line and its parameters in parentheses. The

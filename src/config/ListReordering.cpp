@@ -36,12 +36,17 @@ void ListReordering::MCPlusBasClick() {
     MoveSelected(MCPlusBas, +1);
 }
 
+// The selection is read again: anything may have changed it while the menu was open.
 void ListReordering::MoveSelected(const ui::MenuItem& command, int step) {
     if (!command.Enabled || !target_) return;
     const bool folders = target_ == &pages_.PageRep.ListeRep;
-    int a = target_->ItemIndex();
-    int b = a + step;
-    icons_.SwapItems(folders ? icons_.Folders : icons_.Launches, std::min(a, b), std::max(a, b));
+    TrayItemList& list = folders ? icons_.Folders : icons_.Launches;
+    const int a = target_->ItemIndex();
+    const int b = a + step;
+    const int count = std::min(target_->Count(), static_cast<int>(list.size()));
+    if (a < 0 || a >= count || b < 0 || b >= count) return;
+    TrayChange change = icons_.Change();
+    icons_.SwapItems(list, std::min(a, b), std::max(a, b));
     std::string line = target_->Items()[a];
     target_->SetItem(a, target_->Items()[b]);
     target_->SetItem(b, line);

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int MaxRetries = 10;
-constexpr unsigned PauseBetweenPasses = 100;
 constexpr int KeyControl = 0x11;  // VK_CONTROL
 
 char Letter(int driveNumber) {
@@ -37,49 +36,58 @@ void DriveWatcher::DeviceChange(const WindowMessage& message) {
     if (message.WParam != dbt::DeviceArrival && message.WParam != dbt::DeviceRemoveComplete) return;
     auto volume = DecodeVolumeBroadcast(reinterpret_cast<const void*>(message.LParam));
     if (!volume) return;
-    if (message.WParam == dbt::DeviceArrival) {
-        DriveArrived(volume->UnitMask);
-    } else {
-        DriveRemoved(volume->UnitMask, volume->Flags);
+    if (volume->UnitMask == 0) {
+        InternalError("Erreur interne : unitée dans les choux");
+        return;
     }
-}
-
-std::optional<int> DriveWatcher::NotifiedDrive(std::uint32_t unitMask) {
-    std::optional<int> number = DriveNumber(unitMask);
-    if (!number) InternalError("Erreur interne : unitée dans les choux");
-    return number;
-}
-
-void DriveWatcher::DriveArrived(std::uint32_t unitMask) {
-    std::optional<int> i = NotifiedDrive(unitMask);
-    if (!i) return;
-    if (DriveMask & unitMask) {
-        int p = FindDriveEntry(Letter(*i));
-        if (p < 0) {
-            // A second notice within the delay: the creation already waiting will make it.
-            if (!(CreationsDue & unitMask)) InternalError("Erreur interne : unitée inexistante");
-            return;
+    // One notice may name several drives (a disk with two partitions, network drives connected
+    // together): each comes or goes on its own. Their messages are posted from the last letter
+    // to the first: each is taken up during the wait of the one posted before it, so they take
+    // effect in the reverse order of their posting, which is letter order.
+    for (int i = 31; i >= 0; --i) {
+        if (!(volume->UnitMask >> i & 1)) continue;
+        if (message.WParam == dbt::DeviceArrival) {
+            DriveArrived(i);
+        } else {
+            DriveRemoved(i, volume->Flags);
         }
-        TrayItem& drive = *icons_.Drives[p];
-        drive.Kind = static_cast<TrayItemKind>(system_.DriveType(drive.Path));
-        Post(msg::DriveRefreshMessage, *i, 1);
-    } else {
-        DriveMask |= unitMask;
-        CreationsDue |= unitMask;
-        Post(msg::DriveRefreshMessage, *i, 0);
     }
 }
 
-// A medium or network volume whose keep option is on stays, refreshed; anything else goes.
-void DriveWatcher::DriveRemoved(std::uint32_t unitMask, std::uint8_t flags) {
-    std::optional<int> i = NotifiedDrive(unitMask);
-    if (!i || !(DriveMask & unitMask) || FindDriveEntry(Letter(*i)) < 0) return;
-    bool kept = (aboutPage_.CBGarderCD.Checked() && flags == dbt::Media) ||
-                (aboutPage_.CBGarderNet.Checked() && flags == dbt::Net);
+// A known letter has an entry, or one waiting to be made that will take the news along.
+void DriveWatcher::DriveArrived(int driveNumber) {
+    const std::uint32_t bit = 1u << driveNumber;
+    // Back before its removal was handled: the removal is void.
+    RemovalsDue &= ~bit;
+    if (!(DriveMask & bit)) {
+        DriveMask |= bit;
+        CreationsDue |= bit;
+        Post(msg::DriveRefreshMessage, driveNumber, 0);
+        return;
+    }
+    int p = FindDriveEntry(Letter(driveNumber));
+    if (p < 0) return;
+    TrayItem& drive = *icons_.Drives[p];
+    drive.Kind = static_cast<TrayItemKind>(system_.DriveType(drive.Path));
+    Post(msg::DriveRefreshMessage, driveNumber, 1);
+}
+
+// A medium or network volume whose keep option is on stays, refreshed; anything else goes. A
+// drive that goes before its entry was made is forgotten at once: it can come again.
+void DriveWatcher::DriveRemoved(int driveNumber, std::uint8_t flags) {
+    const std::uint32_t bit = 1u << driveNumber;
+    if (!(DriveMask & bit)) return;
+    const bool kept = (aboutPage_.CBGarderCD.Checked() && flags == dbt::Media) ||
+                      (aboutPage_.CBGarderNet.Checked() && flags == dbt::Net);
+    const bool made = FindDriveEntry(Letter(driveNumber)) >= 0;
     if (kept) {
-        Post(msg::DriveRefreshMessage, *i, 1);
+        if (made) Post(msg::DriveRefreshMessage, driveNumber, 1);
+    } else if (!made) {
+        DriveMask &= ~bit;
+        CreationsDue &= ~bit;
     } else {
-        Post(msg::DriveRemoveMessage, *i, *i);
+        RemovalsDue |= bit;
+        Post(msg::DriveRemoveMessage, driveNumber, driveNumber);
     }
 }
 
@@ -95,19 +103,21 @@ void DriveWatcher::Post(unsigned message, int driveNumber, std::intptr_t lParam)
     system_.PostMessage(owner_.Handle(), message, static_cast<std::uintptr_t>(driveNumber), lParam);
 }
 
-// The difference of two readings is right across the clock's wrap, where a deadline would not.
-bool DriveWatcher::WaitRefreshDelay(bool pause) {
+// The queue is served as messages come, and the thread sleeps in between. The difference of two
+// readings is right across the clock's wrap, where a deadline would not be.
+bool DriveWatcher::WaitRefreshDelay() {
     const std::uint32_t start = system_.TickCount();
-    do {
+    for (;;) {
         application_.ProcessMessages();
         if (application_.Terminated()) return false;
-        if (pause) system_.Sleep(PauseBetweenPasses);
-    } while (system_.TickCount() - start <= RefreshDelay);
-    return !application_.Terminated();
+        const std::uint32_t elapsed = system_.TickCount() - start;
+        if (elapsed > RefreshDelay) return true;
+        system_.WaitForMessages(RefreshDelay - elapsed + 1);
+    }
 }
 
 void DriveWatcher::DriveRefresh(std::uintptr_t driveNumber, std::intptr_t refresh) {
-    if (driveNumber >= 32 || !WaitRefreshDelay(true)) return;
+    if (driveNumber >= 32 || !WaitRefreshDelay()) return;
     const int i = static_cast<int>(driveNumber);
     bool done = refresh ? RefreshEntry(i) : CreateEntry(i);
     if (done) {
@@ -125,6 +135,8 @@ void DriveWatcher::DriveRefresh(std::uintptr_t driveNumber, std::intptr_t refres
                             name + " ne sera pas disponible en icone (Vossik n'essaye plus)",
                         MessageKind::Error);
         RefreshRetries = 0;
+        // A drive given up is forgotten, so that it can arrive again.
+        if (!refresh && FindDriveEntry(Letter(i)) < 0) DriveMask &= ~(1u << i);
     }
     if (!refresh) CreationsDue &= ~(1u << i);
 }
@@ -156,7 +168,11 @@ bool DriveWatcher::CreateEntry(int driveNumber) {
 }
 
 void DriveWatcher::DriveRemove(std::uintptr_t driveNumber, std::intptr_t bitToClear) {
-    if (driveNumber >= 32 || !WaitRefreshDelay(false)) return;
+    if (driveNumber >= 32 || !WaitRefreshDelay()) return;
+    // Back during the wait: it stays, and its arrival's own message refreshes it.
+    const std::uint32_t bit = 1u << driveNumber;
+    if (!(RemovalsDue & bit)) return;
+    RemovalsDue &= ~bit;
     int p = FindDriveEntry(Letter(static_cast<int>(driveNumber)));
     // Forgotten before the icons move: the shell's calls let a new notice for it in meanwhile.
     DriveMask &= ~(1u << (static_cast<std::uint32_t>(bitToClear) % 32));

@@ -35,18 +35,18 @@ public:
     // Ctrl + click on the group of the update options asks for the delay.
     void GroupeMAJClick();
 
-    std::uint32_t DriveMask = 0;     // bit i: the letter 'A' + i is known
+    std::uint32_t DriveMask = 0;     // bit i: the letter 'A' + i has an entry or waits for one
     std::uint32_t CreationsDue = 0;  // bit i: the entry of 'A' + i waits to be made
+    std::uint32_t RemovalsDue = 0;   // bit i: the entry of 'A' + i waits to be removed
     unsigned RefreshDelay = 10000;   // milliseconds between a drive notification and its handling
     int RefreshRetries = 0;          // failed attempts, all drives together
 
 private:
-    void DriveArrived(std::uint32_t unitMask);
-    void DriveRemoved(std::uint32_t unitMask, std::uint8_t flags);
-    std::optional<int> NotifiedDrive(std::uint32_t unitMask);
+    void DriveArrived(int driveNumber);
+    void DriveRemoved(int driveNumber, std::uint8_t flags);
     void Post(unsigned message, int driveNumber, std::intptr_t lParam);
     // False when the program is asked to end meanwhile: then nothing more is done.
-    bool WaitRefreshDelay(bool pause);
+    bool WaitRefreshDelay();
     bool RefreshEntry(int driveNumber);
     bool CreateEntry(int driveNumber);
     void InternalError(const std::string& text);

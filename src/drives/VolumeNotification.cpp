@@ -1,6 +1,5 @@
 #include "drives/VolumeNotification.h"
 
-#include <bit>
 #include <cstring>
 
 namespace {
@@ -32,9 +31,4 @@ std::optional<VolumeNotification> DecodeVolumeBroadcast(const void* broadcast) {
     return VolumeNotification{
         Read<std::uint32_t>(broadcast, MaskOffset),
         static_cast<std::uint8_t>(Read<std::uint16_t>(broadcast, FlagsOffset))};
-}
-
-std::optional<int> DriveNumber(std::uint32_t unitMask) {
-    if (!std::has_single_bit(unitMask)) return std::nullopt;
-    return std::countr_zero(unitMask);
 }

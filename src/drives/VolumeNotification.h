@@ -20,6 +20,3 @@ constexpr std::uint8_t Net = 2;
 // Reads the broadcast a device-change message points to; nothing unless it is a whole volume
 // broadcast. Its size field is checked before anything past the header is read.
 std::optional<VolumeNotification> DecodeVolumeBroadcast(const void* broadcast);
-
-// The drive number (0 for A) of a mask naming exactly one drive.
-std::optional<int> DriveNumber(std::uint32_t unitMask);

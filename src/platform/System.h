@@ -148,9 +148,10 @@ public:
     // Whether a key (a virtual-key code) is held down now.
     virtual bool KeyDown(int virtualKey) = 0;
 
-    // Time: milliseconds since the system started, wrapping after 49 days; and a pause.
+    // Time: milliseconds since the system started, wrapping after 49 days.
     virtual std::uint32_t TickCount() = 0;
-    virtual void Sleep(unsigned milliseconds) = 0;
+    // Sleeps until a message comes for this thread or the time is up, whichever is first.
+    virtual void WaitForMessages(unsigned milliseconds) = 0;
 
     // The colour (0x00BBGGRR) of a system colour index.
     virtual std::uint32_t SysColor(int index) = 0;

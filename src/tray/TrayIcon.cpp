@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "platform/MessageBox.h"
 #include "types/Messages.h"
@@ -16,6 +17,16 @@ void CopyTip(NotifyIconData& data, const std::string& tip) {
 }
 
 int shellCalls = 0;
+int openChanges = 0;
+std::vector<std::string> refusals;
+
+void ReportRefusal(System& system, const std::string& text) {
+    if (openChanges > 0) {
+        refusals.push_back(text);
+    } else {
+        MessageWithBeep(system, text, MessageKind::Error);
+    }
+}
 
 // The record goes out with the icon the item owns now.
 bool Send(System& system, NotifyCommand command, TrayItem& item) {
@@ -30,6 +41,15 @@ bool Send(System& system, NotifyCommand command, TrayItem& item) {
 
 bool InShellCall() {
     return shellCalls > 0;
+}
+
+TrayChange::TrayChange(System& system) : system_(system) {
+    ++openChanges;
+}
+
+TrayChange::~TrayChange() {
+    if (--openChanges > 0) return;
+    for (const std::string& text : std::exchange(refusals, {})) ReportRefusal(system_, text);
 }
 
 void FillIconData(TrayItem& item, WindowHandle window, std::uint32_t id, const std::string& tip,
@@ -72,18 +92,15 @@ void AddTrayIcon(System& system, TrayItem& item) {
         item.Shown = true;
         return;
     }
-    MessageWithBeep(
-        system, "La création de l'icône dans la barre de notification a échoué\r\n" + item.Tip(),
-        MessageKind::Error);
+    ReportRefusal(system,
+                  "La création de l'icône dans la barre de notification a échoué\r\n" + item.Tip());
 }
 
 void ModifyTrayIcon(System& system, TrayItem& item) {
     if (!item.Shown) return;
     if (Send(system, NotifyCommand::Modify, item)) return;
-    MessageWithBeep(
-        system,
-        "La modification de l'icône dans la barre de notification a échoué\r\n" + item.Tip(),
-        MessageKind::Error);
+    ReportRefusal(system, "La modification de l'icône dans la barre de notification a échoué\r\n" +
+                              item.Tip());
 }
 
 void RemoveTrayIcon(System& system, TrayItem& item) {

@@ -69,8 +69,6 @@ void TrayIconSet::RefreshItem(TrayItem& item, const IconWants::Rule& wanted) {
     }
 }
 
-// The length is read again at every step: an error box opened by an add runs a message loop in
-// which the list may change.
 void TrayIconSet::RefreshListIcons(TrayItemList& list, const IconWants::Rule& wanted) {
     int step = isWindowsXP_ ? -1 : 1;
     for (int i = isWindowsXP_ ? static_cast<int>(list.size()) - 1 : 0;
@@ -79,6 +77,7 @@ void TrayIconSet::RefreshListIcons(TrayItemList& list, const IconWants::Rule& wa
 }
 
 void TrayIconSet::RefreshTrayIcons() {
+    TrayChange change = Change();
     if (isWindowsXP_) {
         RefreshItem(ShutdownItem, wants_.Shutdown);
         RefreshListIcons(Launches, wants_.Launch);
@@ -99,6 +98,7 @@ void TrayIconSet::RemoveListIcons(TrayItemList& list) {
 }
 
 void TrayIconSet::RemoveAllTrayIcons() {
+    TrayChange change = Change();
     RemoveListIcons(Launches);
     RemoveListIcons(Folders);
     RemoveListIcons(Drives);

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "platform/System.h"
+#include "tray/TrayIcon.h"
 #include "types/IconId.h"
 #include "types/TrayItem.h"
 #include "ui/Form.h"
@@ -36,6 +37,9 @@ public:
     // The record an icon stands for, or null for a position past its list's end.
     TrayItem* ItemAt(IconPosition icon);
     bool AnyShown() const;
+
+    // A change of records and lines that must end before any refusal is told (TrayChange).
+    [[nodiscard]] TrayChange Change() { return TrayChange(system_); }
 
     // Adds every wanted icon that is not shown and removes every shown one no longer wanted;
     // icons that stay keep their place. On XP, whose shell lists icons in the reverse order of

@@ -43,6 +43,7 @@ void TrayIconSet::MoveFollowingItemsUp(TrayItemList& list, int k, int last) {
 }
 
 void TrayIconSet::RemoveItem(TrayItemList& list, int k) {
+    TrayChange change = Change();
     int last = static_cast<int>(list.size()) - 1;
     MoveFollowingItemsUp(list, k, last);
     RemoveTrayIcon(system_, *list[last]);
@@ -50,6 +51,7 @@ void TrayIconSet::RemoveItem(TrayItemList& list, int k) {
 }
 
 void TrayIconSet::SwapItems(TrayItemList& list, int first, int second) {
+    TrayChange change = Change();
     TrayItem& a = *list[first];
     TrayItem& b = *list[second];
     const bool aShown = a.Shown, bShown = b.Shown;

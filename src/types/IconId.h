@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // The group of an icon as the mouse handler and the context menu see it.
@@ -17,6 +18,9 @@ constexpr std::uint32_t FolderBase = 100;
 constexpr std::uint32_t LaunchBase = 1000;
 constexpr std::uint32_t Shutdown = 10000;
 constexpr int ShutdownPosition = 10000;
+// The most records a list can hold: its ids stay below the next group's.
+constexpr std::size_t MaxFolders = LaunchBase - FolderBase;
+constexpr std::size_t MaxLaunches = Shutdown - LaunchBase;
 }  // namespace iconid
 
 struct IconPosition {

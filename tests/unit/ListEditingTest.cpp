@@ -18,7 +18,6 @@ protected:
         system.files.insert("C:\\notes.txt");
         WithSettingsFile(ini);
         TConfigVossik& form = Start();
-        form.AttachDialogs({&picker, &launch});
         system.boxes.clear();
         return form;
     }
@@ -30,8 +29,8 @@ protected:
     // The picker closes with OK on that folder (none: nothing selected) and name.
     void PickFolder(const std::wstring& folder, const std::string& name) {
         backend.modalAnswers.push_back([this, folder, name](ui::Form&) {
-            picker.Tree.SetSelectedPath(folder);
-            picker.Raccourci.SetCaption(name);
+            Picker().Tree.SetSelectedPath(folder);
+            Picker().Raccourci.SetCaption(name);
             return ui::ModalResult::Ok;
         });
     }
@@ -40,11 +39,11 @@ protected:
     void FillLaunch(const std::string& name, const std::string& command,
                     const std::string& parameters) {
         backend.modalAnswers.push_back([=, this](ui::Form&) {
-            launch.Nom.SetCaption(name);
-            launch.LigneCommande.SetCaption(command);
-            launch.OptionsExe.SetCaption(parameters);
-            launch.OkBtn.Click();
-            return launch.Result();
+            Launch().Nom.SetCaption(name);
+            Launch().LigneCommande.SetCaption(command);
+            Launch().OptionsExe.SetCaption(parameters);
+            Launch().OkBtn.Click();
+            return Launch().Result();
         });
     }
 
@@ -54,8 +53,8 @@ protected:
         return tips;
     }
 
-    TBoiteRepertoire picker;
-    TBoiteExe launch{system};
+    TBoiteRepertoire& Picker() { return form->BoiteRepertoire; }
+    TBoiteExe& Launch() { return form->BoiteExe; }
 };
 
 }  // namespace
@@ -104,7 +103,7 @@ TEST_F(ListEditingTest, ChangingAFolderPresetsTheStoredNameAndDoesNothingWhenNot
 
     page.ListeRep.SetItemIndex(1);
     page.ModifierRepBtn.Click();  // cancelled
-    EXPECT_EQ(picker.Raccourci.Caption(), "Old") << "the name the file still holds";
+    EXPECT_EQ(Picker().Raccourci.Caption(), "Old") << "the name the file still holds";
 }
 
 TEST_F(ListEditingTest, RemovingTheFirstOfThreeShownFoldersKeepsTheIconsInTheirPlaces) {
@@ -143,9 +142,9 @@ TEST_F(ListEditingTest, TheLaunchDialogClosesOnlyOnAnExistingFileAndEntriesShowT
     form.Icons.RefreshTrayIcons();
     page.ListeFich.SetItemIndex(1);
     backend.modalAnswers.push_back([&](ui::Form&) {
-        EXPECT_EQ(launch.OptionsExe.Caption(), "/p");
-        launch.OkBtn.Click();
-        return launch.Result();
+        EXPECT_EQ(Launch().OptionsExe.Caption(), "/p");
+        Launch().OkBtn.Click();
+        return Launch().Result();
     });
     system.calls.clear();
     page.ModifierExeBtn.Click();
@@ -154,11 +153,11 @@ TEST_F(ListEditingTest, TheLaunchDialogClosesOnlyOnAnExistingFileAndEntriesShowT
     // Browsing starts on the command line and replaces it.
     system.shellFiles.clear();
     backend.openDialogAnswers = {L"C:\\Program Files\\app.exe", L"C:\\Программы\\app.exe"};
-    launch.LigneCommande.SetCaption("C:\\notes.txt");
-    launch.OuvrirBtn.Click();
-    launch.OuvrirBtn.Click();
+    Launch().LigneCommande.SetCaption("C:\\notes.txt");
+    Launch().OuvrirBtn.Click();
+    Launch().OuvrirBtn.Click();
     EXPECT_EQ(backend.openDialogsShown.front(), L"C:\\notes.txt");
-    EXPECT_EQ(launch.LigneCommande.Caption(), "C:\\Program Files\\app.exe")
+    EXPECT_EQ(Launch().LigneCommande.Caption(), "C:\\Program Files\\app.exe")
         << "a file the settings cannot name is refused";
     EXPECT_TRUE(system.boxes.back().Text.starts_with("Ce chemin contient des caractères"));
 }
@@ -195,4 +194,23 @@ TEST_F(ListEditingTest, MovesAreOfferedWhereTheyArePossibleAndTradeTheIconsConte
     EXPECT_EQ(list.Items(), (std::vector<std::string>{"C:\\Docs", "C:\\Music", "C:\\Photos"}));
     EXPECT_EQ(list.ItemIndex(), 1);
     EXPECT_EQ(form.Pages.PageRep.NomRep.Caption(), "M");
+
+    // While the menu shows, the selected entry goes: its command finds no selection left.
+    moves.ContextHautBasPopup();
+    form.Pages.PageRep.EnleverRepBtn.Click();
+    moves.MCPlusHaut.Click();
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"C:\\Docs", "C:\\Photos"}));
+}
+
+// Past 900 folders the ids would run into the quick-launch entries'.
+TEST_F(ListEditingTest, AFullListTakesNoMoreEntries) {
+    TConfigVossik& form = StartWithDialogs();
+    for (std::size_t k = 0; k < iconid::MaxFolders; ++k)
+        AddEntry(form.Icons.Folders, TrayItemKind::Folder, "F");
+    form.Pages.PageRep.AjouterRepBtn.Click();
+    EXPECT_TRUE(backend.modalShown.empty()) << "the picker does not even open";
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Text,
+              "La liste des dossiers est pleine : elle en compte 900, le plus qu'elle puisse "
+              "tenir.");
 }

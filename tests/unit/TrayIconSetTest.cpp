@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "support/FakeSystem.h"
 #include "tray/TrayIconSet.h"
 #include "ui/headless/HeadlessBackend.h"
@@ -36,15 +38,28 @@ protected:
 
 }  // namespace
 
-TEST_F(TrayIconSetTest, EachIconReadsItsOptionWhenItIsDecided) {
-    Add(icons.Folders, "F0");
-    Add(icons.Folders, "F1");
-    // The shell refuses the first folder; while its box waits, the user switches folders off.
-    system.notifyResult = [](NotifyCommand, const NotifyIconData& data) { return data.uID != 100; };
-    system.whileBoxShown = [this] { foldersWanted = false; };
+// A box runs a message loop, which may run another change of the same list: it comes only
+// once the change that met the refusal is complete.
+TEST_F(TrayIconSetTest, RefusalsAreToldOnceTheChangeIsComplete) {
+    for (const char* name : {"F0", "F1", "F2", "F3"}) Add(icons.Folders, name);
     icons.RefreshTrayIcons();
-    EXPECT_EQ(Names(icons.Folders), (std::vector<std::string>{"F0-", "F1-"}));
-    EXPECT_EQ(system.notifications.size(), 1u) << "no add after the option changed";
+    bool refused = false;
+    system.refuse = [&](NotifyCommand command, const NotifyIconData&) {
+        return command == NotifyCommand::Modify && !std::exchange(refused, true);
+    };
+    std::vector<std::string> whileTold;
+    system.whileBoxShown = [&] {
+        whileTold = Names(icons.Folders);
+        icons.RemoveItem(icons.Folders, 0);  // a removal waiting in the queue
+    };
+    icons.RemoveItem(icons.Folders, 0);
+    EXPECT_EQ(whileTold, (std::vector<std::string>{"F1+", "F2+", "F3+"}));
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Text,
+              "La modification de l'icône dans la barre de notification a échoué\r\nF1");
+    EXPECT_EQ(Names(icons.Folders), (std::vector<std::string>{"F2+", "F3+"}));
+    using Tray = std::map<std::uint32_t, std::string>;
+    EXPECT_EQ(system.trayTips, (Tray{{100, "F2"}, {101, "F3"}}));
 }
 
 TEST_F(TrayIconSetTest, RemovingAndSwappingKeepEveryEntryShownAsBeforeAtItsNewPlace) {

@@ -166,8 +166,9 @@ std::uint32_t Win32System::TickCount() {
     return GetTickCount();
 }
 
-void Win32System::Sleep(unsigned milliseconds) {
-    ::Sleep(milliseconds);
+// Messages already in the queue count too, not only those that came since the last look.
+void Win32System::WaitForMessages(unsigned milliseconds) {
+    MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 IconHandle Win32System::LoadSystemIcon(int id) {

@@ -51,7 +51,7 @@ public:
                      std::intptr_t lParam) override;
     bool KeyDown(int virtualKey) override;
     std::uint32_t TickCount() override;
-    void Sleep(unsigned milliseconds) override;
+    void WaitForMessages(unsigned milliseconds) override;
     IconHandle LoadSystemIcon(int id) override;
     TimeOfDay LocalTime() override;
     TokenHandle OpenProcessToken() override;

@@ -14,6 +14,8 @@ ModalResult HeadlessBackend::RunModal(Form& form) {
         auto answer = std::move(modalAnswers.front());
         modalAnswers.pop_front();
         result = answer(form);
+    } else if (answerModal) {
+        result = answerModal(form);
     }
     form.Hide();
     return result;

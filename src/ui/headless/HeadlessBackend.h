@@ -32,9 +32,10 @@ public:
     void Quit() override { quitRequested = true; }
     bool QuitRequested() const override { return quitRequested; }
 
-    // The next modal forms' answers, given while the form shows, in order; a form with no answer
-    // left is cancelled.
+    // The next modal forms' answers, given while the form shows, in order; then `answerModal`
+    // answers, and without it a form is cancelled.
     std::deque<std::function<ModalResult(Form&)>> modalAnswers;
+    std::function<ModalResult(Form&)> answerModal;
     std::vector<Form*> modalShown;
     struct PopupShown {
         PopupMenu* Menu;

@@ -47,6 +47,7 @@ bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
     notifications.push_back({command, data});
     calls.push_back(std::string("notify ") + CommandName(command) + " " + std::to_string(data.uID));
     if (notifyResult) return notifyResult(command, data);
+    if (refuse && refuse(command, data)) return false;
     // The shell's own rules: one icon per id; only an icon it has can change or go.
     bool present = trayTips.contains(data.uID);
     if ((command == NotifyCommand::Add) == present) return false;
@@ -170,6 +171,7 @@ bool FakeSystem::ReplaceFile(const std::wstring& widePath, const std::string& co
     }
     fileContents[path] = content;
     files.insert(path);
+    if (onWrite) onWrite();
     return true;
 }
 
@@ -241,7 +243,8 @@ std::uint32_t FakeSystem::TickCount() {
     return tick;
 }
 
-void FakeSystem::Sleep(unsigned milliseconds) {
+void FakeSystem::WaitForMessages(unsigned milliseconds) {
+    calls.push_back("wait " + std::to_string(milliseconds));
     tick += milliseconds;
 }
 
@@ -274,6 +277,7 @@ void FakeSystem::CloseToken(TokenHandle) {
 
 bool FakeSystem::ExitWindowsEx(unsigned action) {
     calls.push_back("exitwindows " + std::to_string(action));
+    if (onExit) onExit(action);
     return exitAccepted;
 }
 

@@ -70,9 +70,9 @@ public:
     void PostMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
     bool KeyDown(int virtualKey) override { return keysDown.contains(virtualKey); }
-    // Every reading moves the clock on a little; a pause moves it by its length.
+    // Every reading moves the clock on a little; a wait, which no message ends, by its length.
     std::uint32_t TickCount() override;
-    void Sleep(unsigned milliseconds) override;
+    void WaitForMessages(unsigned milliseconds) override;
     IconHandle LoadSystemIcon(int id) override;
     TimeOfDay LocalTime() override { return clock; }
     TokenHandle OpenProcessToken() override;
@@ -91,6 +91,8 @@ public:
     // Script.
     // Overrides the shell's answers; without it the fake keeps the notification area below.
     std::function<bool(NotifyCommand, const NotifyIconData&)> notifyResult;
+    // A request for which it says true is refused: nothing changes and the call fails.
+    std::function<bool(NotifyCommand, const NotifyIconData&)> refuse;
     std::map<std::uint32_t, std::string> trayTips;  // the icons the shell shows, by id
     // Runs inside every box, as the user could act while it waits.
     std::function<void()> whileBoxShown;
@@ -113,6 +115,8 @@ public:
     // Readable files (also listed in `files`); a listed file without contents cannot be read.
     std::map<std::string, std::string> fileContents;
     bool refuseWrites = false;
+    // Runs once a file was written.
+    std::function<void()> onWrite;
     std::uint32_t driveMask = 0;
     std::map<std::string, unsigned> driveTypes;  // by root; missing: 1 (no root dir)
     std::set<std::string> readableDisks;         // roots whose size can be read
@@ -123,6 +127,8 @@ public:
     // Session end: nothing here ever leaves the test.
     bool hasTokens = true;
     bool exitAccepted = true;
+    // Sees every exit call as it is made.
+    std::function<void(unsigned)> onExit;
     int openTokens = 0;
 
     // Icons made and not yet destroyed; destroying one twice or an unknown one is a fault.

@@ -1,0 +1,193 @@
+#include "model/ModelInvariants.h"
+
+#include <map>
+
+#include "model/ModelWorld.h"
+
+namespace {
+
+std::string Describe(const std::string& what, const std::string& expected,
+                     const std::string& found) {
+    return what + ": expected " + expected + ", found " + found;
+}
+
+std::string Id(std::uint32_t id) {
+    return std::to_string(id);
+}
+
+// Ids belong to positions: record k of a list carries the group's base + k.
+std::string CheckIds(const TConfigVossik& form) {
+    const TrayIconSet& icons = form.Icons;
+    const std::pair<const TrayItemList*, std::uint32_t> lists[] = {
+        {&icons.Drives, 0},
+        {&icons.Folders, iconid::FolderBase},
+        {&icons.Launches, iconid::LaunchBase}};
+    for (const auto& [list, base] : lists) {
+        for (std::size_t k = 0; k < list->size(); ++k) {
+            const NotifyIconData& data = (*list)[k]->IconData;
+            std::uint32_t wanted = base + static_cast<std::uint32_t>(k);
+            if (data.uID != wanted)
+                return Describe("the record at position " + std::to_string(k) + " of group " +
+                                    Id(base) + " has the wrong id",
+                                Id(wanted), Id(data.uID));
+            if (data.uCallbackMessage != msg::TrayCallback || data.hWnd != form.Handle())
+                return "the record with id " + Id(wanted) + " lost its window or message";
+            if ((*list)[k]->Shown && (*list)[k]->Missing)
+                return "the record with id " + Id(wanted) +
+                       " is shown though its target is missing";
+        }
+    }
+    return {};
+}
+
+// The area holds an icon exactly for each shown record, showing that record's tip.
+std::string CheckTray(const ModelWorld& world) {
+    const TConfigVossik& form = *world.Rig().form;
+    std::map<std::uint32_t, std::string> shown;
+    for (const TrayItemList* list : {&form.Icons.Drives, &form.Icons.Folders, &form.Icons.Launches})
+        for (const auto& item : *list)
+            if (item->Shown) shown[item->IconData.uID] = item->Tip();
+    if (form.Icons.ShutdownItem.Shown) shown[iconid::Shutdown] = form.Icons.ShutdownItem.Tip();
+    const std::map<std::uint32_t, std::string>& tray = world.Rig().system.trayTips;
+    for (const auto& [id, tip] : tray) {
+        auto record = shown.find(id);
+        if (record == shown.end())
+            return "the notification area holds icon " + Id(id) + " (\"" + tip +
+                   "\") that no shown record has";
+        if (record->second != tip && !world.StaleTips().contains(id))
+            return Describe("icon " + Id(id) + " shows another record's tip",
+                            "\"" + record->second + "\"", "\"" + tip + "\"");
+    }
+    for (const auto& [id, tip] : shown)
+        if (!tray.contains(id))
+            return "record " + Id(id) + " (\"" + tip +
+                   "\") counts as shown but the area has no such icon";
+    return {};
+}
+
+// Line k of a list box stands for record k of its list.
+std::string CheckLines(const TConfigVossik& form) {
+    const std::vector<std::string>& folders = form.Pages.PageRep.ListeRep.Items();
+    if (folders.size() != form.Icons.Folders.size())
+        return Describe("the folder list box and the folders differ in count",
+                        std::to_string(form.Icons.Folders.size()), std::to_string(folders.size()));
+    for (std::size_t k = 0; k < folders.size(); ++k)
+        if (folders[k] != form.Icons.Folders[k]->Path)
+            return Describe("line " + std::to_string(k) + " of the folder list",
+                            form.Icons.Folders[k]->Path, folders[k]);
+    const std::vector<std::string>& launches = form.Pages.PageApp.ListeFich.Items();
+    if (launches.size() != form.Icons.Launches.size())
+        return Describe("the quick-launch list box and the entries differ in count",
+                        std::to_string(form.Icons.Launches.size()),
+                        std::to_string(launches.size()));
+    for (std::size_t k = 0; k < launches.size(); ++k) {
+        const TrayItem& item = *form.Icons.Launches[k];
+        std::string tail = " (" + item.Path + " " + item.Options + ")";
+        if (!launches[k].ends_with(tail))
+            return Describe("line " + std::to_string(k) + " of the quick-launch list", "..." + tail,
+                            launches[k]);
+    }
+    return {};
+}
+
+// A letter is known exactly while it has an entry or waits for one.
+std::string CheckDriveMask(const TConfigVossik& form) {
+    std::uint32_t letters = form.Watcher.CreationsDue;
+    for (const auto& drive : form.Icons.Drives) letters |= 1u << (drive->Path.front() - 'A');
+    if (letters != form.Watcher.DriveMask)
+        return Describe("the drive mask", Id(letters), Id(form.Watcher.DriveMask));
+    return {};
+}
+
+// The option controls of two forms, in the same order.
+void CollectOptions(const ui::Control& control, std::vector<std::pair<std::string, int>>& options) {
+    switch (control.Kind()) {
+        case ui::ControlKind::CheckBox:
+            options.emplace_back(control.Name(),
+                                 static_cast<const ui::CheckBox&>(control).Checked());
+            break;
+        case ui::ControlKind::RadioButton:
+            options.emplace_back(control.Name(),
+                                 static_cast<const ui::RadioButton&>(control).Checked());
+            break;
+        case ui::ControlKind::ComboBox:
+            options.emplace_back(control.Name(),
+                                 static_cast<const ui::ComboBox&>(control).ItemIndex());
+            break;
+        case ui::ControlKind::RadioGroup:
+            options.emplace_back(control.Name(),
+                                 static_cast<const ui::RadioGroup&>(control).ItemIndex());
+            break;
+        default:
+            break;
+    }
+    for (const ui::Control* child : control.Children()) CollectOptions(*child, options);
+}
+
+std::string CompareList(const char* what, const TrayItemList& saved, const TrayItemList& loaded) {
+    if (saved.size() != loaded.size())
+        return Describe(std::string("the reloaded ") + what + " count",
+                        std::to_string(saved.size()), std::to_string(loaded.size()));
+    for (std::size_t k = 0; k < saved.size(); ++k) {
+        const TrayItem& a = *saved[k];
+        const TrayItem& b = *loaded[k];
+        std::string entry = std::string("reloaded ") + what + " " + std::to_string(k);
+        if (a.Path != b.Path) return Describe(entry + " path", a.Path, b.Path);
+        if (a.Options != b.Options) return Describe(entry + " parameters", a.Options, b.Options);
+        // A record gone missing at load has a stand-in name; its own is not written.
+        if (!a.Missing && a.Name != b.Name) return Describe(entry + " name", a.Name, b.Name);
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string CheckInvariants(const ModelWorld& world) {
+    const TConfigVossik& form = *world.Rig().form;
+    for (const std::string& breach :
+         {CheckIds(form), CheckTray(world), CheckLines(form), CheckDriveMask(form)})
+        if (!breach.empty()) return breach;
+    if (world.Rig().system.faultyDestroys) return "an icon was destroyed twice, or one never made";
+    return {};
+}
+
+std::string CheckLoadsBack(MainFormRig& rig) {
+    const TConfigVossik& saved = *rig.form;
+    std::string breach;
+    {
+        // The same machine, where every path is found: a missing entry loads as itself.
+        MainFormRig fresh;
+        fresh.system.driveMask = rig.system.driveMask;
+        fresh.system.driveTypes = rig.system.driveTypes;
+        fresh.system.shellFiles = rig.system.shellFiles;
+        for (const TrayItemList* list : {&saved.Icons.Folders, &saved.Icons.Launches})
+            for (const auto& item : *list) fresh.system.shellFiles[item->Path].DisplayName = "x";
+        fresh.system.files = rig.system.files;
+        fresh.system.fileContents = rig.system.fileContents;
+        fresh.system.version = rig.system.version;
+        const TConfigVossik& loaded = fresh.Start();
+
+        std::vector<std::pair<std::string, int>> before, after;
+        CollectOptions(saved.Pages.Onglets, before);
+        CollectOptions(loaded.Pages.Onglets, after);
+        // Only a daily schedule is kept on.
+        const bool daily = saved.Pages.PageEteindre.GroupePeriode.ItemIndex() == 1;
+        for (std::size_t i = 0; i < before.size() && breach.empty(); ++i) {
+            int expected = before[i].second;
+            if (before[i].first == "CBEteindreAuto") expected = expected && daily;
+            if (after[i].second != expected)
+                breach = Describe("the reloaded option " + before[i].first,
+                                  std::to_string(expected), std::to_string(after[i].second));
+        }
+        if (breach.empty())
+            breach = CompareList("folder", saved.Icons.Folders, loaded.Icons.Folders);
+        if (breach.empty())
+            breach = CompareList("quick-launch entry", saved.Icons.Launches, loaded.Icons.Launches);
+        if (breach.empty() && saved.Watcher.RefreshDelay != loaded.Watcher.RefreshDelay)
+            breach =
+                Describe("the reloaded refresh delay", std::to_string(saved.Watcher.RefreshDelay),
+                         std::to_string(loaded.Watcher.RefreshDelay));
+    }
+    ui::SetBackend(rig.backend);
+    return breach;
+}

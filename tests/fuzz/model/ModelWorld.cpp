@@ -1,0 +1,722 @@
+#include "model/ModelWorld.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "model/ModelInvariants.h"
+
+namespace {
+
+// Every event of a run may open boxes and dialogs that run events of their own: this deep.
+constexpr int MaxDepth = 2;
+constexpr int MaxEvents = 400;
+// Messages handled in one run at most; a run that posts more is cut short, not failed.
+constexpr int MaxDelivered = 4000;
+
+// The machine's drives, letters A to H.
+constexpr int Letters = 8;
+constexpr unsigned DriveKinds[] = {3, 2, 4, 5, 6, 0, 1};
+
+// Paths the lists can hold; the shell knows all but the last of each.
+const std::vector<std::string> FolderPaths = {"C:\\Docs", "C:\\Photos", "D:\\Music", "C:\\",
+                                              "C:\\Gone"};
+const std::vector<std::string> LaunchPaths = {"C:\\notes.txt", "C:\\app.exe", "C:\\Gone.exe"};
+const std::vector<std::string> Names = {"", "Docs", "A&B",
+                                        "A name longer than the sixty-three characters of a tip, "
+                                        "cut there"};
+
+const unsigned MouseMessages[] = {msg::MouseMove,     msg::LButtonDown, msg::LButtonUp,
+                                  msg::LButtonDblClk, msg::RButtonDown, msg::RButtonUp,
+                                  msg::RButtonDblClk};
+
+// The broadcast a device-change message points to: header, unit mask, flags.
+struct VolumeBroadcast {
+    std::uint32_t Size = 18, DeviceType = 2, Reserved = 0, UnitMask = 0;
+    std::uint16_t Flags = 0;
+};
+
+std::intptr_t NoDefault() {
+    return 0;
+}
+
+std::string Bit(bool value) {
+    return value ? "1" : "0";
+}
+
+}  // namespace
+
+std::uint32_t FuzzInput::Word() {
+    std::uint32_t word = 0;
+    for (int i = 0; i < 4; ++i) word = word << 8 | Byte();
+    return word;
+}
+
+ModelWorld::ModelWorld(const std::uint8_t* data, std::size_t size) : in_(data, size) {
+    FakeSystem& system = rig_.system;
+    system.whileBoxShown = [this] { OnBox(); };
+    // The refresh wait serves the queue at each look at the clock, and anything may arrive.
+    system.onTick = [this] {
+        DeliverPosted(true);
+        MaybeNested(true);
+    };
+    // Checked as it is written, against the program as it stands then.
+    system.onWrite = [this] { CheckSaved(); };
+    system.refuse = [this](NotifyCommand command, const NotifyIconData& data) {
+        return Refuse(command, data);
+    };
+    system.onExit = [this](unsigned) { OnExitCall(); };
+    // Few looks at the clock per wait, each one a chance for the input to act.
+    system.tickPerRead = 100;
+    rig_.backend.answerModal = [this](ui::Form& form) { return AnswerModal(form); };
+    rig_.backend.onPopup = [this](ui::PopupMenu& menu) {
+        if (&menu == &rig_.form->Menu.MenuContext) ChooseMenuItem();
+    };
+}
+
+// The program ends as it does at the end of a session: every icon leaves, every handle goes.
+ModelWorld::~ModelWorld() {
+    rig_.form.reset();
+    if (!rig_.system.trayTips.empty()) Fail("the program ended", "icons stayed in the area");
+    if (!rig_.system.liveIcons.empty()) Fail("the program ended", "icons were never destroyed");
+}
+
+void ModelWorld::SetUp() {
+    FakeSystem& system = rig_.system;
+    system.driveMask = in_.Byte() % (1u << Letters);
+    for (int letter = 0; letter < Letters; ++letter) {
+        std::string root = std::string(1, static_cast<char>('A' + letter)) + ":\\";
+        unsigned kind = DriveKinds[in_.Below(std::size(DriveKinds))];
+        system.driveTypes[root] = kind;
+        // An empty CD drive has the bare designation as its name.
+        system.shellFiles[root] = {nullptr, kind == 5 && in_.Chance()
+                                                ? " (" + root.substr(0, 2) + ")"
+                                                : "Disque (" + root.substr(0, 2) + ")"};
+        if (in_.Chance()) system.readableDisks.insert(root);
+    }
+    for (std::size_t i = 0; i + 1 < FolderPaths.size(); ++i)
+        system.shellFiles[FolderPaths[i]] = {nullptr, "Dossier " + std::to_string(i)};
+    for (std::size_t i = 0; i + 1 < LaunchPaths.size(); ++i) {
+        system.shellFiles[LaunchPaths[i]] = {nullptr, "Fichier " + std::to_string(i)};
+        system.files.insert(LaunchPaths[i]);
+    }
+    if (in_.Below(8) == 0) system.version = {5, 1};
+    if (in_.Below(4) == 0) system.arguments = {"/config"};
+    system.clock = {in_.Below(24), in_.Below(60)};
+    if (in_.Below(4) != 0) rig_.WithSettingsFile(SettingsText());
+    std::string settings = system.files.contains(MainFormRig::SettingsFile)
+                               ? system.fileContents[MainFormRig::SettingsFile]
+                               : "none";
+    for (std::size_t end; (end = settings.find("\r\n")) != std::string::npos;)
+        settings.replace(end, 2, " ");
+    Log("start: drives " + std::to_string(system.driveMask) + ", XP " +
+        Bit(system.version.Minor == 1) + ", " + std::to_string(system.clock.Hour) + ":" +
+        std::to_string(system.clock.Minute) + ", settings: " + settings);
+    rig_.Start();
+    announcedDrives_ = system.driveMask;
+    if (!rig_.form->StartsInTray()) rig_.form->Show();
+}
+
+// A settings file as the program or a user would write it. Each value is read from the input
+// in the order of the lines.
+std::string ModelWorld::SettingsText() {
+    std::string text;
+    auto section = [&text](const char* name) { text += std::string("[") + name + "]\r\n"; };
+    auto line = [&text](const std::string& key, const std::string& value) {
+        text += key + "=" + value + "\r\n";
+    };
+    auto flag = [&](const char* key) { line(key, Bit(in_.Chance())); };
+    auto number = [&](const char* key, int bound) { line(key, std::to_string(in_.Below(bound))); };
+    section("Divers");
+    flag("Simple Click");
+    line("MAJ Ic\xF4nes", Bit(in_.Below(8) != 0));
+    number("Temporisation", 2);
+    flag("Garder CD");
+    flag("Garder Net");
+    section("Lecteurs");
+    for (const char* key : {"Affichage", "Amovibles", "Fixes", "CD-Roms", "Virtuels", "R\xE9seaux",
+                            "Exploreur", "Racine"})
+        flag(key);
+    section("Dossiers");
+    flag("Affichage");
+    flag("Exploreur");
+    flag("Racine");
+    const int folders = in_.Below(5);
+    line("Nombre", std::to_string(folders));
+    for (int n = 0; n < folders; ++n) {
+        line("Rep" + std::to_string(n), PickFolder());
+        line("Rac" + std::to_string(n), PickName());
+    }
+    section("Lancement Rapide");
+    flag("Affichage");
+    const int launches = in_.Below(4);
+    line("Nombre", std::to_string(launches));
+    for (int n = 0; n < launches; ++n) {
+        line("Rep" + std::to_string(n), PickLaunch());
+        line("Rac" + std::to_string(n), PickName());
+        line("Opt" + std::to_string(n), in_.Chance() ? "\xB6/p" : "\xB6");
+    }
+    section("Arr\xEAter");
+    flag("Afficher Icone");
+    number("Type d'arr\xEAt", 4);
+    flag("Forcer");
+    flag("Confirmation");
+    section("Eteindre auto");
+    flag("Activer");
+    number("Heure", 24);
+    number("Minutes", 12);
+    number("P\xE9riodicit\xE9", 2);
+    flag("Rappel");
+    flag("Confirmation");
+    return text;
+}
+
+int ModelWorld::Run() {
+    SetUp();
+    Check("start");
+    while (!in_.Empty() && !Ended() && events_ < MaxEvents && delivered_ < MaxDelivered) {
+        ++events_;
+        userSaidYes_ = userAskedShutdown_ = scheduleDue_ = false;
+        Play(0);
+        if (Ended()) break;
+        Check("event " + std::to_string(events_));
+        if (rig_.system.posted.empty()) CheckDrivesFollowed();
+    }
+    // To follow one input's run: MODEL_LOG=1 fuzz_model input.
+    if (std::getenv("MODEL_LOG")) PrintLog();
+    return events_;
+}
+
+bool ModelWorld::Ended() const {
+    return rig_.backend.quitRequested;
+}
+
+void ModelWorld::Play(int depth) {
+    if (Ended() || in_.Empty()) return;
+    const int outer = depth_;
+    depth_ = depth;
+    switch (in_.Below(16)) {
+        case 0:
+        case 1:
+        case 2:
+            TrayCallback();
+            break;
+        case 3:
+        case 4:
+            DeviceBroadcast(true);
+            break;
+        case 5:
+            DeviceBroadcast(false);
+            break;
+        case 6:
+        case 7:
+            DeliverPosted(in_.Chance());
+            break;
+        case 8:
+            TaskbarRestart();
+            break;
+        case 9:
+            ClockAndTimer();
+            break;
+        case 10:
+        case 11:
+            EditLists();
+            break;
+        case 12:
+            ToggleOption();
+            break;
+        case 13:
+            PressButton();
+            break;
+        default:
+            InjectFailure();
+            break;
+    }
+    depth_ = outer;
+}
+
+void ModelWorld::MaybeNested(bool windowUsable) {
+    if (!nestInNextLoop_ || depth_ >= MaxDepth) return;
+    nestInNextLoop_ = false;
+    const bool outer = windowBlocked_;
+    windowBlocked_ = outer || !windowUsable;
+    Play(depth_ + 1);
+    windowBlocked_ = outer;
+}
+
+// The configuration window takes clicks unless a dialog or a menu holds the input.
+bool ModelWorld::WindowUsable() const {
+    return rig_.form->Showing() && !windowBlocked_;
+}
+
+// Once every message is handled, each drive has an entry exactly when the last notice about it
+// said it is there.
+void ModelWorld::CheckDrivesFollowed() {
+    std::uint32_t entries = 0;
+    for (const auto& drive : rig_.form->Icons.Drives) entries |= 1u << (drive->Path.front() - 'A');
+    const std::uint32_t wrong = (entries ^ announcedDrives_) & ~uncertainDrives_;
+    if (wrong)
+        Fail("event " + std::to_string(events_), "the drives with an entry (" +
+                                                     std::to_string(entries) +
+                                                     ") are not those last announced present (" +
+                                                     std::to_string(announcedDrives_) + ")");
+}
+
+void ModelWorld::Log(const std::string& line) {
+    log_.push_back(std::string(2 * depth_, ' ') + line);
+}
+
+void ModelWorld::Check(const std::string& what) {
+    std::string breach = CheckInvariants(*this);
+    if (!breach.empty()) Fail(what, breach);
+}
+
+void ModelWorld::CheckSaved() {
+    std::string breach = CheckLoadsBack(rig_);
+    if (!breach.empty())
+        Fail("the settings file written in event " + std::to_string(events_), breach);
+}
+
+void ModelWorld::Fail(const std::string& what, const std::string& breach) {
+    std::fprintf(stderr, "\nmodel: after %s: %s\n", what.c_str(), breach.c_str());
+    PrintLog();
+    std::abort();
+}
+
+void ModelWorld::PrintLog() const {
+    std::fprintf(stderr, "events:\n");
+    for (std::size_t i = 0; i < log_.size(); ++i)
+        std::fprintf(stderr, "%4zu  %s\n", i, log_[i].c_str());
+}
+
+std::uint32_t ModelWorld::PickIconId() {
+    const TrayIconSet& icons = rig_.form->Icons;
+    // A position up to one past the end: a message still queued for an icon just removed.
+    auto near = [this](const TrayItemList& list) {
+        return static_cast<std::uint32_t>(in_.Below(static_cast<int>(list.size()) + 2));
+    };
+    switch (in_.Below(5)) {
+        case 0:
+            return near(icons.Drives);
+        case 1:
+            return iconid::FolderBase + near(icons.Folders);
+        case 2:
+            return iconid::LaunchBase + near(icons.Launches);
+        case 3:
+            return iconid::Shutdown;
+        default:
+            return in_.Word();
+    }
+}
+
+std::uint32_t ModelWorld::PickUnitMask() {
+    switch (in_.Below(4)) {
+        case 0:
+        case 1:
+            return 1u << in_.Below(Letters);
+        case 2:
+            return (1u << in_.Below(Letters)) | (1u << in_.Below(Letters));
+        default:
+            return in_.Chance() ? 0 : in_.Word();
+    }
+}
+
+const std::string& ModelWorld::PickFolder() {
+    return FolderPaths[in_.Below(static_cast<int>(FolderPaths.size()))];
+}
+
+const std::string& ModelWorld::PickLaunch() {
+    return LaunchPaths[in_.Below(static_cast<int>(LaunchPaths.size()))];
+}
+
+const std::string& ModelWorld::PickName() {
+    return Names[in_.Below(static_cast<int>(Names.size()))];
+}
+
+void ModelWorld::TrayCallback() {
+    std::uint32_t id = PickIconId();
+    unsigned mouse = MouseMessages[in_.Below(std::size(MouseMessages))];
+    Log("tray callback: id " + std::to_string(id) + ", mouse " + std::to_string(mouse));
+    const bool simple = rig_.form->Pages.PageAPropos.RBSimpleClick.Checked();
+    if (id == iconid::Shutdown && mouse == (simple ? msg::LButtonDown : msg::LButtonDblClk))
+        userAskedShutdown_ = true;
+    rig_.form->OnMessage({msg::TrayCallback, id, static_cast<std::intptr_t>(mouse)}, NoDefault);
+}
+
+// The system's view follows what it announces: a drive that comes is found by the shell, one
+// that goes is not, and a drive without its disc or its network has the bare designation as
+// its name.
+void ModelWorld::DeviceBroadcast(bool arrival) {
+    VolumeBroadcast broadcast;
+    broadcast.UnitMask = PickUnitMask();
+    const std::uint16_t flags[] = {0, 1, 2, 4};
+    broadcast.Flags = flags[in_.Below(4)];
+    FakeSystem& system = rig_.system;
+    const AboutPage& options = rig_.form->Pages.PageAPropos;
+    const bool kept = (options.CBGarderCD.Checked() && broadcast.Flags == 1) ||
+                      (options.CBGarderNet.Checked() && broadcast.Flags == 2);
+    for (int i = 0; i < 32; ++i) {
+        const std::uint32_t bit = 1u << i;
+        if (!(broadcast.UnitMask & bit)) continue;
+        const std::string root = std::string(1, static_cast<char>('A' + i)) + ":\\";
+        if (arrival) {
+            system.driveMask |= bit;
+            system.shellFiles[root] = {nullptr, "Disque (" + root.substr(0, 2) + ")"};
+            uncertainDrives_ &= ~bit;
+        } else if (broadcast.Flags == 1 || broadcast.Flags == 2) {
+            // A disc out, a network drive lost: the drive itself is still there.
+            system.shellFiles[root] = {nullptr, " (" + root.substr(0, 2) + ")"};
+        } else {
+            system.driveMask &= ~bit;
+            system.shellFiles.erase(root);
+        }
+        if (!options.CBActiverMAJ.Checked()) continue;
+        if (arrival) {
+            announcedDrives_ |= bit;
+        } else if (!kept) {
+            announcedDrives_ &= ~bit;
+        }
+    }
+    Log(std::string(arrival ? "arrival" : "removal") + ": mask " +
+        std::to_string(broadcast.UnitMask) + ", flags " + std::to_string(broadcast.Flags));
+    std::uintptr_t event = arrival ? 0x8000 : 0x8004;
+    rig_.form->OnMessage({msg::DeviceChange, event, reinterpret_cast<std::intptr_t>(&broadcast)},
+                         NoDefault);
+}
+
+void ModelWorld::DeliverPosted(bool all) {
+    std::deque<WindowMessage>& queue = rig_.system.posted;
+    while (!queue.empty() && !Ended() && delivered_ < MaxDelivered) {
+        WindowMessage message = queue.front();
+        queue.pop_front();
+        ++delivered_;
+        Log("posted message " + std::to_string(message.Msg) + " " + std::to_string(message.WParam) +
+            " " + std::to_string(message.LParam));
+        rig_.form->OnMessage(message, NoDefault);
+        if (!all) break;
+    }
+}
+
+// The new taskbar knows none of the icons.
+void ModelWorld::TaskbarRestart() {
+    Log("taskbar restarted");
+    rig_.system.trayTips.clear();
+    staleTips_.clear();
+    rig_.application->Dispatch({rig_.form->TaskbarCreatedMessage, 0, 0}, NoDefault);
+}
+
+void ModelWorld::ClockAndTimer() {
+    TimeOfDay& clock = rig_.system.clock;
+    const ShutdownPage& page = rig_.form->Pages.PageEteindre;
+    int minute = clock.Hour * 60 + clock.Minute;
+    switch (in_.Below(5)) {
+        case 0:
+            ++minute;
+            break;
+        case 1:
+            minute -= 1 + in_.Below(120);
+            break;
+        case 2:
+            // The chosen minute, or the one before it.
+            minute = page.Heure.ItemIndex() * 60 + page.Minutes.ItemIndex() * 5 - in_.Below(2);
+            break;
+        case 3:
+            minute = 23 * 60 + 59 + in_.Below(2);
+            break;
+        default:
+            minute = in_.Below(24) * 60;
+            minute += in_.Below(60);
+            break;
+    }
+    minute = ((minute % 1440) + 1440) % 1440;
+    clock = {minute / 60, minute % 60};
+    rig_.system.tick += 600;
+    Log("clock " + std::to_string(clock.Hour) + ":" + std::to_string(clock.Minute) + ", timer " +
+        (rig_.form->Shutdown.EteindreTimer.Enabled() ? "ticks" : "stopped"));
+    scheduleDue_ = page.CBEteindreAuto.Checked() && !page.CBConfirmationAuto.Checked() &&
+                   clock.Hour == page.Heure.ItemIndex() &&
+                   clock.Minute == page.Minutes.ItemIndex() * 5;
+    rig_.form->Shutdown.EteindreTimer.Tick();
+}
+
+void ModelWorld::EditLists() {
+    TConfigVossik& form = *rig_.form;
+    if (!WindowUsable()) return;
+    FoldersPage& folders = form.Pages.PageRep;
+    LaunchPage& launches = form.Pages.PageApp;
+    const bool onFolders = in_.Chance();
+    form.Pages.Onglets.SetActivePage(onFolders ? static_cast<ui::Page&>(folders) : launches);
+    ui::ListBox& list = onFolders ? folders.ListeRep : launches.ListeFich;
+    auto press = [this](ui::Button& button, const char* what) {
+        if (!button.Enabled()) return;
+        Log(what);
+        button.Click();
+    };
+    switch (in_.Below(6)) {
+        case 0:
+            press(onFolders ? folders.AjouterRepBtn : launches.AjouterExeBtn, "add");
+            break;
+        case 1:
+            press(onFolders ? folders.ModifierRepBtn : launches.ModifierExeBtn, "change");
+            break;
+        case 2:
+            press(onFolders ? folders.EnleverRepBtn : launches.EnleverExeBtn, "remove");
+            break;
+        case 3: {
+            int line = in_.Below(list.Count() + 1) - 1;
+            Log("select line " + std::to_string(line));
+            list.SetItemIndex(line);
+            if (list.OnClick) list.OnClick();
+            break;
+        }
+        case 4: {
+            // The list's small menu: it opens, anything may happen while it shows, then its
+            // command runs.
+            const bool up = in_.Chance();
+            Log(std::string("move ") + (up ? "up" : "down"));
+            form.Reordering.ContextHautBasPopup();
+            MaybeNested(false);
+            ui::MenuItem& item = up ? form.Reordering.MCPlusHaut : form.Reordering.MCPlusBas;
+            if (item.Enabled) item.Click();
+            break;
+        }
+        default: {
+            const bool up = in_.Chance();
+            Log(std::string("Ctrl+") + (up ? "up" : "down"));
+            if (list.OnKeyDown) list.OnKeyDown(up ? 0x26 : 0x28, true);
+            break;
+        }
+    }
+}
+
+// A user's click on a control of the pages that is enabled along its whole chain.
+std::vector<ui::Control*> ModelWorld::UsableOptions() const {
+    std::vector<ui::Control*> usable;
+    std::vector<ui::Control*> pending(rig_.form->Pages.Onglets.Children().begin(),
+                                      rig_.form->Pages.Onglets.Children().end());
+    while (!pending.empty()) {
+        ui::Control* control = pending.back();
+        pending.pop_back();
+        if (!control->Enabled()) continue;
+        switch (control->Kind()) {
+            case ui::ControlKind::CheckBox:
+            case ui::ControlKind::RadioButton:
+            case ui::ControlKind::ComboBox:
+            case ui::ControlKind::RadioGroup:
+                usable.push_back(control);
+                break;
+            default:
+                break;
+        }
+        pending.insert(pending.end(), control->Children().begin(), control->Children().end());
+    }
+    return usable;
+}
+
+void ModelWorld::ToggleOption() {
+    if (!WindowUsable()) return;
+    std::vector<ui::Control*> usable = UsableOptions();
+    if (usable.empty()) return;
+    ui::Control& control = *usable[in_.Below(static_cast<int>(usable.size()))];
+    Log("click " + control.Name());
+    switch (control.Kind()) {
+        case ui::ControlKind::CheckBox:
+            static_cast<ui::CheckBox&>(control).Click();
+            break;
+        case ui::ControlKind::RadioButton:
+            static_cast<ui::RadioButton&>(control).Click();
+            break;
+        case ui::ControlKind::ComboBox: {
+            auto& combo = static_cast<ui::ComboBox&>(control);
+            combo.SetItemIndex(in_.Below(combo.Count()));
+            if (combo.OnChange) combo.OnChange();
+            break;
+        }
+        default: {
+            auto& group = static_cast<ui::RadioGroup&>(control);
+            group.SetItemIndex(in_.Below(static_cast<int>(group.Items().size())));
+            break;
+        }
+    }
+}
+
+void ModelWorld::PressButton() {
+    TConfigVossik& form = *rig_.form;
+    if (!WindowUsable()) return;
+    switch (in_.Below(5)) {
+        case 0:
+            Log("Appliquer");
+            form.AppliquerBtn.Click();
+            break;
+        case 1:
+            Log("Reduire");
+            form.OkBtn.Click();
+            break;
+        case 2:
+            Log("Reorganiser");
+            form.Pages.PageAPropos.ReorganiserBtn.Click();
+            break;
+        case 3:
+            Log("Quitter");
+            form.QuitterBtn.Click();
+            break;
+        default:
+            Log("close box");
+            form.Close();
+            break;
+    }
+}
+
+void ModelWorld::InjectFailure() {
+    FakeSystem& system = rig_.system;
+    switch (in_.Below(7)) {
+        case 0:
+            Log("the shell will refuse the next add");
+            ++refuseAdds_;
+            break;
+        case 1:
+            Log("the shell will refuse the next change");
+            ++refuseModifies_;
+            break;
+        case 2:
+            Log("the shell will have lost the next icon it is asked to delete");
+            ++refuseDeletes_;
+            break;
+        case 3: {
+            // A path or drive the shell no longer knows, or knows again: a drive whose entry
+            // was given up meanwhile has none until it comes again.
+            std::string path = PickFolder();
+            if (in_.Chance()) {
+                const int letter = in_.Below(Letters);
+                uncertainDrives_ |= 1u << letter;
+                path = std::string(1, static_cast<char>('A' + letter)) + ":\\";
+            }
+            auto found = system.shellFiles.find(path);
+            if (found != system.shellFiles.end()) {
+                system.shellFiles.erase(found);
+                Log("the shell loses " + path);
+            } else {
+                system.shellFiles[path] = {nullptr, "Revenu " + path};
+                Log("the shell finds " + path);
+            }
+            break;
+        }
+        case 4:
+            nestInNextLoop_ = true;
+            Log("the next box, dialog, menu or wait takes the next event in");
+            break;
+        case 5:
+            pumpInBoxes_ = !pumpInBoxes_;
+            Log(std::string("boxes ") + (pumpInBoxes_ ? "run" : "hold") + " the queue");
+            break;
+        default:
+            system.exitAccepted = !system.exitAccepted;
+            Log(std::string("the system will ") + (system.exitAccepted ? "accept" : "refuse") +
+                " an exit call");
+            break;
+    }
+}
+
+void ModelWorld::OnBox() {
+    // Nested events may show boxes of their own.
+    const FakeSystem::Box box = rig_.system.boxes.back();
+    rig_.system.boxes.clear();
+    Log("box: " + box.Text.substr(0, 60));
+    if (pumpInBoxes_) DeliverPosted(true);
+    // A box has no owner: the configuration window stays usable while it shows.
+    MaybeNested(true);
+    if (box.Flags & mb::YesNo)
+        rig_.system.boxAnswers.push_front(in_.Chance() ? mb::IdYes : mb::IdNo);
+}
+
+ui::ModalResult ModelWorld::AnswerModal(ui::Form& shown) {
+    TConfigVossik& form = *rig_.form;
+    MaybeNested(false);
+    if (&shown == &form.BoiteRepertoire) {
+        if (in_.Below(4) == 0) return ui::ModalResult::Cancel;
+        form.BoiteRepertoire.Tree.SetSelectedPath(in_.Below(8) ? Widen(PickFolder()) : L"");
+        form.BoiteRepertoire.Raccourci.SetCaption(PickName());
+        Log("picker: " + Narrow(form.BoiteRepertoire.Tree.SelectedPath()));
+        return ui::ModalResult::Ok;
+    }
+    if (&shown == &form.BoiteExe) {
+        if (in_.Below(4) == 0) return ui::ModalResult::Cancel;
+        form.BoiteExe.Nom.SetCaption(PickName());
+        form.BoiteExe.LigneCommande.SetCaption(PickLaunch());
+        form.BoiteExe.OptionsExe.SetCaption(in_.Chance() ? "/p" : "");
+        Log("launch dialog: " + form.BoiteExe.LigneCommande.Caption());
+        form.BoiteExe.OkBtn.Click();
+        return form.BoiteExe.Result();
+    }
+    if (&shown == &form.Shutdown.BoiteConfirmation) {
+        TBoiteConfirmation& box = form.Shutdown.BoiteConfirmation;
+        switch (in_.Below(3)) {
+            case 0:
+                Log("confirmation: yes");
+                userSaidYes_ = true;
+                box.OkBtn.Click();
+                break;
+            case 1:
+                Log("confirmation: no");
+                box.AnnulerBtn.Click();
+                break;
+            default:
+                Log("confirmation: closed");
+                break;
+        }
+    }
+    return ui::ModalResult::None;
+}
+
+void ModelWorld::ChooseMenuItem() {
+    ContextMenu& menu = rig_.form->Menu;
+    ui::MenuItem* items[] = {
+        &menu.MCNom,        &menu.MCOuvrir,      &menu.MCExplorer,      &menu.MCRechercher,
+        &menu.MCProprietes, &menu.MCChangerNom,  &menu.MCRedemarrerWin, &menu.MCRedemarrerPC,
+        &menu.MCEteindre,   &menu.MCReorganiser, &menu.MCMAJIcones,     &menu.MCLecteurs,
+        &menu.MCDossiers,   &menu.MCLancements,  &menu.MCConfig,        &menu.MCQuitter};
+    MaybeNested(false);
+    int choice = in_.Below(static_cast<int>(std::size(items)) + 1);
+    if (choice == static_cast<int>(std::size(items))) {
+        Log("menu closed");
+        return;
+    }
+    ui::MenuItem& item = *items[choice];
+    if (!item.Visible || !item.Enabled) return;
+    Log("menu: " + item.Name());
+    if (item.OnClick && &item != &menu.MCNom && item.Parent() == &menu.Root() &&
+        (&item == &menu.MCChangerNom || &item == &menu.MCRedemarrerWin ||
+         &item == &menu.MCRedemarrerPC || &item == &menu.MCEteindre))
+        userAskedShutdown_ = true;
+    item.Click();
+}
+
+// The shell refuses as the fuzzer asked; a delete it refuses is of an icon it has lost.
+bool ModelWorld::Refuse(NotifyCommand command, const NotifyIconData& data) {
+    int& pending = command == NotifyCommand::Add      ? refuseAdds_
+                   : command == NotifyCommand::Modify ? refuseModifies_
+                                                      : refuseDeletes_;
+    if (pending == 0) {
+        const bool tipSent = command == NotifyCommand::Add ||
+                             (command == NotifyCommand::Modify && data.uFlags & nif::Tip);
+        if (tipSent) staleTips_.erase(data.uID);
+        return false;
+    }
+    --pending;
+    Log("the shell refuses to " +
+        std::string(command == NotifyCommand::Add      ? "add"
+                    : command == NotifyCommand::Modify ? "change"
+                                                       : "delete") +
+        " icon " + std::to_string(data.uID));
+    if (command == NotifyCommand::Modify) staleTips_.insert(data.uID);
+    if (command == NotifyCommand::Delete) rig_.system.trayTips.erase(data.uID);
+    return true;
+}
+
+// The session ends only when a user said yes, asked without confirmation, or at the scheduled
+// minute without confirmation.
+void ModelWorld::OnExitCall() {
+    const ShutdownPage& page = rig_.form->Pages.PageEteindre;
+    Log("exit call");
+    if (userSaidYes_ || (userAskedShutdown_ && !page.CBConfirmer.Checked()) || scheduleDue_) return;
+    Fail("event " + std::to_string(events_), "the session was ended though nobody asked for it");
+}

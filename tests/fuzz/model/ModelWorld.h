@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/MainFormRig.h"
+
+// The input of one run, read a byte at a time; zeros once it is used up, so that every input
+// plays to an end.
+class FuzzInput {
+public:
+    FuzzInput(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool Empty() const { return next_ >= size_; }
+    std::uint8_t Byte() { return Empty() ? 0 : data_[next_++]; }
+    int Below(int bound) { return Byte() % bound; }
+    bool Chance() { return Byte() & 1; }
+    std::uint32_t Word();
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t next_ = 0;
+};
+
+// The whole program on the fake system, driven by the events an input spells: tray callbacks,
+// device broadcasts and the messages they post, taskbar restarts, the clock and the timer, list
+// editing and options on the pages, the buttons and the icons' menu, and failures of the system
+// injected on the way. Boxes, dialogs, menus and the refresh wait run nested events as their
+// message loops would. After every event, what must always hold is checked; the first breach
+// ends the run with the events that led to it.
+class ModelWorld {
+public:
+    ModelWorld(const std::uint8_t* data, std::size_t size);
+    ~ModelWorld();
+    // Plays the input; the number of events played.
+    int Run();
+
+    // The program's state, for the invariants.
+    const MainFormRig& Rig() const { return rig_; }
+    // Icons whose tip the shell may show out of date: a change of theirs was refused.
+    const std::set<std::uint32_t>& StaleTips() const { return staleTips_; }
+
+private:
+    void SetUp();
+    std::string SettingsText();
+    // One event from the input; nested ones come from inside the message loops of boxes,
+    // dialogs, menus and waits.
+    void Play(int depth);
+    void MaybeNested(bool windowUsable);
+    bool WindowUsable() const;
+    void Check(const std::string& what);
+    void CheckDrivesFollowed();
+    void Fail(const std::string& what, const std::string& breach);
+    void Log(const std::string& line);
+    void PrintLog() const;
+    bool Ended() const;
+
+    // Events.
+    void TrayCallback();
+    void DeviceBroadcast(bool arrival);
+    void DeliverPosted(bool all);
+    void TaskbarRestart();
+    void ClockAndTimer();
+    void EditLists();
+    void ToggleOption();
+    void PressButton();
+    void InjectFailure();
+
+    // Answers from inside the loops.
+    void OnBox();
+    ui::ModalResult AnswerModal(ui::Form& form);
+    void ChooseMenuItem();
+    bool Refuse(NotifyCommand command, const NotifyIconData& data);
+    void OnExitCall();
+
+    std::uint32_t PickIconId();
+    std::uint32_t PickUnitMask();
+    const std::string& PickFolder();
+    const std::string& PickLaunch();
+    const std::string& PickName();
+    // The controls a user can change on the pages now.
+    std::vector<ui::Control*> UsableOptions() const;
+    void CheckSaved();
+
+    FuzzInput in_;
+    MainFormRig rig_;
+    std::vector<std::string> log_;
+    std::set<std::uint32_t> staleTips_;
+    int depth_ = 0;
+    int events_ = 0;
+    int delivered_ = 0;
+    int refuseAdds_ = 0, refuseModifies_ = 0, refuseDeletes_ = 0;
+    bool pumpInBoxes_ = false;
+    bool nestInNextLoop_ = false;
+    bool windowBlocked_ = false;
+    // Letters whose last notice said present, and those whose entry may have been given up.
+    std::uint32_t announcedDrives_ = 0;
+    std::uint32_t uncertainDrives_ = 0;
+    // Why an exit call may come during the event being played.
+    bool userSaidYes_ = false;
+    bool userAskedShutdown_ = false;
+    bool scheduleDue_ = false;
+};

@@ -1,0 +1,39 @@
+#include "support/MainFormRig.h"
+
+MainFormRig::MainFormRig() {
+    ui::SetBackend(backend);
+    system.modules["Shell32"] = {16, 22, 23, 28};
+    system.modules["Explorer.exe"] = {101};
+}
+
+void MainFormRig::WithSettingsFile(const std::string& content) {
+    system.files.insert(SettingsFile);
+    system.fileContents[SettingsFile] = content;
+}
+
+TConfigVossik& MainFormRig::Start() {
+    // A second start in one test: the old form lets go of the old application first.
+    form.reset();
+    application = std::make_unique<ui::Application>();
+    application->HideTaskbarButton();
+    application->SetTitle("Vossik'");
+    form = std::make_unique<TConfigVossik>(system, *application);
+    application->CreateForm(*form);
+    form->CreationFiche();
+    application->ShowMainFormOnRun(!form->StartsInTray());
+    return *form;
+}
+
+TrayItem& MainFormRig::AddEntry(TrayItemList& list, TrayItemKind kind, const std::string& name) {
+    auto item = std::make_unique<TrayItem>();
+    item->Kind = kind;
+    item->Name = name;
+    return form->Icons.Append(list, std::move(item), name, {system, system.NewIcon()});
+}
+
+std::vector<std::string> MainFormRig::NotifyCalls() const {
+    std::vector<std::string> calls;
+    for (const std::string& call : system.calls)
+        if (call.starts_with("notify ")) calls.push_back(call.substr(7));
+    return calls;
+}

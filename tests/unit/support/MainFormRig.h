@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ConfigVossik.h"
+#include "support/FakeSystem.h"
+#include "ui/headless/HeadlessBackend.h"
+
+// The main form on the headless toolkit and the fake system, as the program entry makes it.
+// The unit tests and the model fuzzer both drive the program through it.
+struct MainFormRig {
+    MainFormRig();
+    MainFormRig(const MainFormRig&) = delete;
+    MainFormRig& operator=(const MainFormRig&) = delete;
+
+    static constexpr const char* SettingsFile = "C:\\Vossik\\Vossik'.ini";
+
+    // The settings file beside the executable exists, with that content.
+    void WithSettingsFile(const std::string& content = "");
+
+    TConfigVossik& Start();
+
+    // A record at the end of a list of the icon set, with its own icon.
+    TrayItem& AddEntry(TrayItemList& list, TrayItemKind kind, const std::string& name);
+
+    std::vector<std::string> NotifyCalls() const;
+
+    ui::HeadlessBackend backend;
+    FakeSystem system;
+    std::unique_ptr<ui::Application> application;
+    std::unique_ptr<TConfigVossik> form;
+};
