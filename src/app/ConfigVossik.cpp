@@ -37,6 +37,13 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
                [this] { QuitterBtnClick(); },
            }),
       Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, *this, [this] { Save(); }),
+      Tray(system, application, *this, Icons, Pages,
+           {
+               [this](IconPosition icon) { Menu.PopupFor(icon); },
+               [this](TrayGroup group, int position) { SelectConfigEntry(group, position); },
+               [this] { Menu.MCConfig.Click(); },
+               [this] { Shutdown.PerformShutdown(-1); },
+           }),
       system_(system),
       application_(application),
       settingsPath_(::SettingsPath(system.ExecutablePath(), application.Title())) {
@@ -67,7 +74,10 @@ void TConfigVossik::WireEvents() {
                        const DefaultProc& callDefault) -> std::optional<std::intptr_t> {
         switch (message.Msg) {
             case msg::TrayCallback:
-                TrayMessage(message);
+                Tray.TrayMessage(message);
+                return 0;
+            case msg::TaskbarReadd:
+                Tray.ReaddIcons();
                 return 0;
             case msg::DeviceChange:
                 Watcher.DeviceChange(message);
@@ -121,11 +131,8 @@ void TConfigVossik::QuitterBtnClick() {
     if (Save()) Close();
 }
 
-// Every icon leaves and those the options show come back, in group order.
 void TConfigVossik::ReorganiserBtnClick() {
-    TrayChange change = Icons.Change();
-    Icons.RemoveAllTrayIcons();
-    Icons.RefreshTrayIcons();
+    Icons.Reorganise();
 }
 
 void TConfigVossik::DesactiverFiche() {

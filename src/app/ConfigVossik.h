@@ -13,6 +13,7 @@
 #include "menu/ContextMenu.h"
 #include "platform/System.h"
 #include "shutdown/ShutdownControl.h"
+#include "tray/TrayEvents.h"
 #include "tray/TrayIconSet.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
@@ -42,13 +43,7 @@ public:
     void PeindreFiche(ui::Canvas& canvas);
     void AfficherIcone(ui::PaintBox& sender, ui::Canvas& canvas);
 
-    // The application window hook that brings the icons back after the taskbar restarts.
-    void HookApplicationWindow();
-    void UnhookApplicationWindow();
-    std::optional<std::intptr_t> ApplicationWindowProc(const WindowMessage& message);
-
-    // Tray mouse messages and opening items.
-    void TrayMessage(const WindowMessage& message);
+    // The configuration page and line of an icon.
     void SelectConfigEntry(TrayGroup group, int position);
     void VersionBtnClick();
 
@@ -69,7 +64,7 @@ public:
     ListReordering Reordering;
     ContextMenu Menu;
     ShutdownControl Shutdown;
-    unsigned TaskbarCreatedMessage = 0;
+    TrayEvents Tray;
 
 private:
     void LayOut();
@@ -77,7 +72,6 @@ private:
     void DecideStart();
     // The settings file, written from the options; false after its error box.
     bool Save();
-    void OpenItem(IconPosition icon);
 
     System& system_;
     ui::Application& application_;

@@ -16,7 +16,7 @@ bool IsConfigSwitch(std::string argument) {
 }  // namespace
 
 void TConfigVossik::CreationFiche() {
-    HookApplicationWindow();
+    Tray.HookApplicationWindow();
     Watcher.RefreshRetries = 0;
     Watcher.EnumerateDrives();
     LoadSettings(system_, SettingsPath(), Pages, Icons, Watcher.RefreshDelay);
@@ -42,6 +42,6 @@ void TConfigVossik::DecideStart() {
 void TConfigVossik::DestructionFiche() {
     if (destroyed_) return;
     destroyed_ = true;
-    UnhookApplicationWindow();
+    Tray.UnhookApplicationWindow();
     Icons.RemoveAllTrayIcons();
 }

@@ -8,6 +8,17 @@ ConfigPages::ConfigPages(ui::Control& form, const TrayItemList& folders,
       PageApp(Onglets, launches),
       PageEteindre(Onglets, isWindowsXP) {}
 
+OpeningOptions ConfigPages::OpeningFor(TrayGroup group) const {
+    switch (group) {
+        case TrayGroup::GroupDrive:
+            return {PageUS.RBExplorerUS.Checked(), PageUS.CBRacineUS.Checked()};
+        case TrayGroup::GroupFolder:
+            return {PageRep.RBExplorerREp.Checked(), PageRep.CBRacineRep.Checked()};
+        default:
+            return {};
+    }
+}
+
 void DrivesPage::ActiverUSClick() {
     EnableControlTree(MontrerTypeUS, ActiverUS.Checked());
 }

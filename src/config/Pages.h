@@ -1,5 +1,6 @@
 #pragma once
 
+#include "types/IconId.h"
 #include "types/TrayItem.h"
 #include "ui/Buttons.h"
 #include "ui/Containers.h"
@@ -111,10 +112,18 @@ struct AboutPage : ui::Page {
     ui::Button ReorganiserBtn{this, "ReorganiserBtn"};
 };
 
+// How the file manager shows a drive or a folder of its group.
+struct OpeningOptions {
+    bool ExplorerView = false;
+    bool AsRoot = false;
+};
+
 // The page control of the configuration window and its five pages, in tab order.
 struct ConfigPages {
     ConfigPages(ui::Control& form, const TrayItemList& folders, const TrayItemList& launches,
                 bool isWindowsXP);
+    // The drives page's options for drives, the folders page's for folders; none for others.
+    OpeningOptions OpeningFor(TrayGroup group) const;
     ui::PageControl Onglets;
     DrivesPage PageUS{Onglets};
     FoldersPage PageRep;

@@ -117,8 +117,7 @@ void ContextMenu::MenuContextPopup() {
     const bool shutdown = group == TrayGroup::GroupShutdown;
 
     MCExplorer.Enabled = drive || folder;
-    MCExplorer.Default = (drive && pages_.PageUS.RBExplorerUS.Checked()) ||
-                         (folder && pages_.PageRep.RBExplorerREp.Checked());
+    MCExplorer.Default = pages_.OpeningFor(group).ExplorerView;
     MCOuvrir.Default = !MCExplorer.Default;
 
     const TrayItem* item = ClickedItem();

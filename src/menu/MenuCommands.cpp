@@ -17,20 +17,8 @@ void ContextMenu::MCNomClick() {
 void ContextMenu::MCOuvrirClick(const ui::MenuItem& sender) {
     const TrayItem* item = ClickedItem();
     if (!item) return;
-    const bool explorerView = &sender == &MCExplorer;
-    switch (clicked_.Group) {
-        case TrayGroup::GroupDrive:
-            OpenInExplorer(system_, item->Path, explorerView, pages_.PageUS.CBRacineUS.Checked());
-            break;
-        case TrayGroup::GroupFolder:
-            OpenInExplorer(system_, item->Path, explorerView, pages_.PageRep.CBRacineRep.Checked());
-            break;
-        case TrayGroup::GroupLaunch:
-            ShellOpen(system_, mainForm_.Handle(), item->Path, item->Options);
-            break;
-        default:
-            break;
-    }
+    OpenItem(system_, mainForm_.Handle(), clicked_.Group, *item, &sender == &MCExplorer,
+             pages_.OpeningFor(clicked_.Group).AsRoot);
 }
 
 // A quick-launch entry is searched in the folder that holds it.

@@ -80,6 +80,9 @@ public:
 
     // Notification area.
     virtual bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) = 0;
+    // Whether the taskbar is there to take icons: not yet early at logon, nor while the shell
+    // restarts. "TaskBarCreated" says when it is there again.
+    virtual bool TaskbarPresent() = 0;
 
     // Shell information about a path; nothing when the shell does not know it.
     virtual std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path, unsigned flags) = 0;

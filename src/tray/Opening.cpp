@@ -10,3 +10,18 @@ void ShellOpen(System& system, WindowHandle owner, const std::string& file,
                const std::string& parameters) {
     system.ShellExecute(owner, "open", file, parameters, "", ShowNormal);
 }
+
+void OpenItem(System& system, WindowHandle owner, TrayGroup group, const TrayItem& item,
+              bool explorerView, bool asRoot) {
+    switch (group) {
+        case TrayGroup::GroupDrive:
+        case TrayGroup::GroupFolder:
+            OpenInExplorer(system, item.Path, explorerView, asRoot);
+            break;
+        case TrayGroup::GroupLaunch:
+            ShellOpen(system, owner, item.Path, item.Options);
+            break;
+        default:
+            break;
+    }
+}

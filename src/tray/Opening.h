@@ -3,6 +3,8 @@
 #include <string>
 
 #include "platform/System.h"
+#include "types/IconId.h"
+#include "types/TrayItem.h"
 
 // Starts the file manager on a path: "EXPLORER.EXE " then "/e," for the explorer view and
 // "/root," for a rooted view, then the path, nothing quoted.
@@ -12,3 +14,8 @@ void OpenInExplorer(System& system, const std::string& path, bool explorerView, 
 // only empty.
 void ShellOpen(System& system, WindowHandle owner, const std::string& file,
                const std::string& parameters);
+
+// Opens what an icon stands for: a drive or folder in the file manager, a quick-launch entry
+// through the shell with its parameters. Nothing for the shutdown icon.
+void OpenItem(System& system, WindowHandle owner, TrayGroup group, const TrayItem& item,
+              bool explorerView, bool asRoot);

@@ -61,6 +61,15 @@ bool TrayIconSet::AnyShown() const {
     return anyShown(Drives) || anyShown(Folders) || anyShown(Launches) || ShutdownItem.Shown;
 }
 
+bool TrayIconSet::AnyWanted() const {
+    auto anyWanted = [](const TrayItemList& list, const IconWants::Rule& wanted) {
+        return std::any_of(list.begin(), list.end(),
+                           [&](const auto& item) { return !item->Missing && wanted(*item); });
+    };
+    return anyWanted(Drives, wants_.Drive) || anyWanted(Folders, wants_.Folder) ||
+           anyWanted(Launches, wants_.Launch) || wants_.Shutdown(ShutdownItem);
+}
+
 void TrayIconSet::RefreshItem(TrayItem& item, const IconWants::Rule& wanted) {
     if (wanted(item)) {
         AddTrayIcon(system_, item);
@@ -95,6 +104,12 @@ void TrayIconSet::RemoveListIcons(TrayItemList& list) {
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (list[i]->Shown) RemoveTrayIcon(system_, *list[i]);
     }
+}
+
+void TrayIconSet::Reorganise() {
+    TrayChange change = Change();
+    RemoveAllTrayIcons();
+    RefreshTrayIcons();
 }
 
 void TrayIconSet::RemoveAllTrayIcons() {

@@ -37,6 +37,8 @@ public:
     // The record an icon stands for, or null for a position past its list's end.
     TrayItem* ItemAt(IconPosition icon);
     bool AnyShown() const;
+    // Whether the options want any icon at all, shown or not.
+    bool AnyWanted() const;
 
     // A change of records and lines that must end before any refusal is told (TrayChange).
     [[nodiscard]] TrayChange Change() { return TrayChange(system_); }
@@ -46,6 +48,8 @@ public:
     // their adds, everything is walked backwards.
     void RefreshTrayIcons();
     void RemoveAllTrayIcons();
+    // Every icon leaves and those the options show come back, in group order.
+    void Reorganise();
 
     // Closes the gap at position k: records k + 1 to last move one place up, each position
     // keeping its id, and each moved record shown exactly when it was. Record `last` is left

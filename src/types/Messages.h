@@ -8,6 +8,8 @@ constexpr unsigned TrayCallback = 0xFFE;  // uCallbackMessage of every tray icon
 // Posted to ourselves after a device change, and handled after the refresh delay.
 constexpr unsigned DriveRefreshMessage = 0xFFD;
 constexpr unsigned DriveRemoveMessage = 0xFFC;
+// Posted to ourselves when the taskbar was made anew during one of our calls to the shell.
+constexpr unsigned TaskbarReadd = 0xFFB;
 
 constexpr unsigned Null = 0x0000;
 constexpr unsigned NcHitTest = 0x0084;

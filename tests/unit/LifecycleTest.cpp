@@ -15,13 +15,39 @@ TEST_F(LifecycleTest, TaskbarCreatedPutsEveryIconBackInOrder) {
         passedOn = true;
         return std::intptr_t{42};
     };
-    EXPECT_EQ(application->Dispatch({form.TaskbarCreatedMessage, 0, 0}, previous), 0);
+    EXPECT_EQ(application->Dispatch({form.Tray.TaskbarCreatedMessage, 0, 0}, previous), 0);
     EXPECT_FALSE(passedOn);
     EXPECT_EQ(NotifyCalls(), (std::vector<std::string>{"delete 1000", "delete 100", "delete 10000",
                                                        "add 100", "add 1000", "add 10000"}));
 
     EXPECT_EQ(application->Dispatch({0x0010, 0, 0}, previous), 42);
     EXPECT_TRUE(passedOn) << "every other message reaches the window's previous procedure";
+}
+
+// Broadcast during one of our shell calls (here, in the middle of a removal's moves), the
+// restart waits for the loop, and broadcasts that come meanwhile re-add nothing more.
+TEST_F(LifecycleTest, ATaskbarRestartHeardInsideAShellCallWaitsAndReaddsOnce) {
+    WithSettingsFile();
+    TConfigVossik& form = Start();
+    for (const char* name : {"A", "B", "C"})
+        AddEntry(form.Icons.Folders, TrayItemKind::Folder, name);
+    form.Icons.RefreshTrayIcons();
+    int broadcasts = 0;
+    system.refuse = [&](NotifyCommand, const NotifyIconData&) {
+        if (broadcasts++ < 2) {
+            system.trayTips.clear();
+            application->Dispatch({form.Tray.TaskbarCreatedMessage, 0, 0},
+                                  [] { return std::intptr_t{0}; });
+        }
+        return false;
+    };
+    form.Icons.RemoveItem(form.Icons.Folders, 0);
+    system.refuse = nullptr;
+    ASSERT_EQ(system.posted.size(), 1u);
+    form.OnMessage(system.posted.front(), [] { return std::intptr_t{0}; });
+    using Tray = std::map<std::uint32_t, std::string>;
+    EXPECT_EQ(system.trayTips, (Tray{{100, "B"}, {101, "C"}, {10000, "Redémarrer l'ordinateur"}}));
+    EXPECT_TRUE(system.boxes.empty());
 }
 
 TEST_F(LifecycleTest, AddsFollowGroupOrderAndReverseOnXp) {
@@ -51,15 +77,29 @@ TEST_F(LifecycleTest, AddsFollowGroupOrderAndReverseOnXp) {
     }
 }
 
-TEST_F(LifecycleTest, RefusedAddsGiveOneBoxPerWantedIconInOrder) {
+TEST_F(LifecycleTest, RefusedAddsGiveOneBoxPerRefreshAndNoneBeforeTheTaskbarIsThere) {
     TConfigVossik& form = Start();
     AddEntry(form.Icons.Folders, TrayItemKind::Folder, "F0");
     AddEntry(form.Icons.Folders, TrayItemKind::Folder, "Absent").Missing = true;
     system.notifyResult = [](NotifyCommand, const NotifyIconData&) { return false; };
     form.Icons.RefreshTrayIcons();
-    ASSERT_EQ(system.boxes.size(), 2u);
-    EXPECT_TRUE(system.boxes[0].Text.ends_with("\r\nF0"));
-    EXPECT_TRUE(system.boxes[1].Text.ends_with("\r\nRedémarrer l'ordinateur"));
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Text,
+              "La création de l'icône dans la barre de notification a échoué\r\nF0\r\n"
+              "Redémarrer l'ordinateur");
+    system.notifyResult = nullptr;
+
+    // A start at logon, before the taskbar: the icons wait for it, without a word.
+    WithSettingsFile();
+    system.taskbarPresent = false;
+    system.boxes.clear();
+    TConfigVossik& atLogon = Start();
+    EXPECT_TRUE(atLogon.StartsInTray());
+    EXPECT_TRUE(system.boxes.empty());
+    system.taskbarPresent = true;
+    application->Dispatch({atLogon.Tray.TaskbarCreatedMessage, 0, 0},
+                          [] { return std::intptr_t{0}; });
+    EXPECT_TRUE(system.trayTips.contains(10000));
 }
 
 TEST_F(LifecycleTest, ReduireHidesOnlyWhenSomeIconShows) {

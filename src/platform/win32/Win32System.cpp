@@ -166,6 +166,10 @@ std::uint32_t Win32System::TickCount() {
     return GetTickCount();
 }
 
+bool Win32System::TaskbarPresent() {
+    return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr;
+}
+
 // Messages already in the queue count too, not only those that came since the last look.
 void Win32System::WaitForMessages(unsigned milliseconds) {
     MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);

@@ -52,6 +52,7 @@ public:
     bool KeyDown(int virtualKey) override;
     std::uint32_t TickCount() override;
     void WaitForMessages(unsigned milliseconds) override;
+    bool TaskbarPresent() override;
     IconHandle LoadSystemIcon(int id) override;
     TimeOfDay LocalTime() override;
     TokenHandle OpenProcessToken() override;

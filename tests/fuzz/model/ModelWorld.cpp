@@ -1,7 +1,9 @@
 #include "model/ModelWorld.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "model/ModelInvariants.h"
 
@@ -103,14 +105,17 @@ void ModelWorld::SetUp() {
     if (in_.Below(4) == 0) system.arguments = {"/config"};
     system.clock = {in_.Below(24), in_.Below(60)};
     if (in_.Below(4) != 0) rig_.WithSettingsFile(SettingsText());
+    // A start at logon, before the taskbar is there.
+    system.taskbarPresent = in_.Below(8) != 0;
     std::string settings = system.files.contains(MainFormRig::SettingsFile)
                                ? system.fileContents[MainFormRig::SettingsFile]
                                : "none";
     for (std::size_t end; (end = settings.find("\r\n")) != std::string::npos;)
         settings.replace(end, 2, " ");
-    Log("start: drives " + std::to_string(system.driveMask) + ", XP " +
-        Bit(system.version.Minor == 1) + ", " + std::to_string(system.clock.Hour) + ":" +
-        std::to_string(system.clock.Minute) + ", settings: " + settings);
+    Log("start: drives " + std::to_string(system.driveMask) + ", taskbar " +
+        Bit(system.taskbarPresent) + ", XP " + Bit(system.version.Minor == 1) + ", " +
+        std::to_string(system.clock.Hour) + ":" + std::to_string(system.clock.Minute) +
+        ", settings: " + settings);
     rig_.Start();
     announcedDrives_ = system.driveMask;
     if (!rig_.form->StartsInTray()) rig_.form->Show();
@@ -399,9 +404,17 @@ void ModelWorld::DeliverPosted(bool all) {
 // The new taskbar knows none of the icons.
 void ModelWorld::TaskbarRestart() {
     Log("taskbar restarted");
+    rig_.system.taskbarPresent = true;
     rig_.system.trayTips.clear();
     staleTips_.clear();
-    rig_.application->Dispatch({rig_.form->TaskbarCreatedMessage, 0, 0}, NoDefault);
+    rig_.application->Dispatch({rig_.form->Tray.TaskbarCreatedMessage, 0, 0}, NoDefault);
+}
+
+bool ModelWorld::AwaitingTaskbar() const {
+    const std::deque<WindowMessage>& queue = rig_.system.posted;
+    return !rig_.system.taskbarPresent ||
+           std::any_of(queue.begin(), queue.end(),
+                       [](const WindowMessage& m) { return m.Msg == msg::TaskbarReadd; });
 }
 
 void ModelWorld::ClockAndTimer() {
@@ -568,7 +581,7 @@ void ModelWorld::PressButton() {
 
 void ModelWorld::InjectFailure() {
     FakeSystem& system = rig_.system;
-    switch (in_.Below(7)) {
+    switch (in_.Below(9)) {
         case 0:
             Log("the shell will refuse the next add");
             ++refuseAdds_;
@@ -608,10 +621,19 @@ void ModelWorld::InjectFailure() {
             pumpInBoxes_ = !pumpInBoxes_;
             Log(std::string("boxes ") + (pumpInBoxes_ ? "run" : "hold") + " the queue");
             break;
-        default:
+        case 6:
             system.exitAccepted = !system.exitAccepted;
             Log(std::string("the system will ") + (system.exitAccepted ? "accept" : "refuse") +
                 " an exit call");
+            break;
+        case 7:
+            Log("the taskbar goes away");
+            system.taskbarPresent = false;
+            system.trayTips.clear();
+            break;
+        default:
+            Log("the taskbar will restart during the next shell call");
+            restartInShellCall_ = true;
             break;
     }
 }
@@ -692,6 +714,7 @@ void ModelWorld::ChooseMenuItem() {
 
 // The shell refuses as the fuzzer asked; a delete it refuses is of an icon it has lost.
 bool ModelWorld::Refuse(NotifyCommand command, const NotifyIconData& data) {
+    if (std::exchange(restartInShellCall_, false)) TaskbarRestart();
     int& pending = command == NotifyCommand::Add      ? refuseAdds_
                    : command == NotifyCommand::Modify ? refuseModifies_
                                                       : refuseDeletes_;

@@ -42,6 +42,8 @@ public:
     const MainFormRig& Rig() const { return rig_; }
     // Icons whose tip the shell may show out of date: a change of theirs was refused.
     const std::set<std::uint32_t>& StaleTips() const { return staleTips_; }
+    // The taskbar is gone, or its restart waits to be answered: the area lags behind.
+    bool AwaitingTaskbar() const;
 
 private:
     void SetUp();
@@ -95,6 +97,7 @@ private:
     int refuseAdds_ = 0, refuseModifies_ = 0, refuseDeletes_ = 0;
     bool pumpInBoxes_ = false;
     bool nestInNextLoop_ = false;
+    bool restartInShellCall_ = false;
     bool windowBlocked_ = false;
     // Letters whose last notice said present, and those whose entry may have been given up.
     std::uint32_t announcedDrives_ = 0;

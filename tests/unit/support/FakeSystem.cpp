@@ -46,6 +46,7 @@ IconHandle FakeSystem::NewIcon() {
 bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
     notifications.push_back({command, data});
     calls.push_back(std::string("notify ") + CommandName(command) + " " + std::to_string(data.uID));
+    if (!taskbarPresent) return false;
     if (notifyResult) return notifyResult(command, data);
     if (refuse && refuse(command, data)) return false;
     // The shell's own rules: one icon per id; only an icon it has can change or go.

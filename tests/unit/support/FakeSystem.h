@@ -29,6 +29,7 @@ public:
     IconHandle NewIcon();
 
     bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) override;
+    bool TaskbarPresent() override { return taskbarPresent; }
     std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path, unsigned flags) override;
     void DestroyIcon(IconHandle icon) override;
     void MessageBeep(unsigned type) override;
@@ -94,6 +95,8 @@ public:
     // A request for which it says true is refused: nothing changes and the call fails.
     std::function<bool(NotifyCommand, const NotifyIconData&)> refuse;
     std::map<std::uint32_t, std::string> trayTips;  // the icons the shell shows, by id
+    // Without a taskbar every request fails.
+    bool taskbarPresent = true;
     // Runs inside every box, as the user could act while it waits.
     std::function<void()> whileBoxShown;
     std::deque<WindowMessage> posted;

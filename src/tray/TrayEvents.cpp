@@ -1,0 +1,91 @@
+#include "tray/TrayEvents.h"
+
+#include "platform/MessageBox.h"
+#include "tray/Opening.h"
+#include "tray/TrayIcon.h"
+
+TrayEvents::TrayEvents(System& system, ui::Application& application, const ui::Form& owner,
+                       TrayIconSet& icons, const ConfigPages& pages, TrayRequests requests)
+    : system_(system),
+      application_(application),
+      owner_(owner),
+      icons_(icons),
+      pages_(pages),
+      requests_(std::move(requests)) {}
+
+void TrayEvents::TrayMessage(const WindowMessage& message) {
+    // A press handled inside the shell's call would open a menu, and run the drive updates
+    // waiting in the queue, halfway through moving the icons: it waits for the loop instead.
+    if (InShellCall()) {
+        system_.PostMessage(owner_.Handle(), message.Msg, message.WParam, message.LParam);
+        return;
+    }
+    IconPosition icon = DecodeIconId(static_cast<std::uint32_t>(message.WParam));
+    const bool singleClick = pages_.PageAPropos.RBSimpleClick.Checked();
+    const bool doubleClick = pages_.PageAPropos.RBDoubleClick.Checked();
+    switch (message.LParam) {
+        case msg::LButtonDown:
+            if (singleClick) OpenClicked(icon);
+            break;
+        case msg::LButtonDblClk:
+            if (doubleClick) OpenClicked(icon);
+            break;
+        case msg::RButtonDown:
+            if (!owner_.Showing()) requests_.ShowMenu(icon);
+            break;
+        case msg::RButtonDblClk:
+            if (owner_.Showing()) {
+                requests_.SelectEntry(icon.Group, icon.Position);
+                application_.BringToFront();
+                application_.ProcessMessages();
+            } else {
+                requests_.Configure();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void TrayEvents::OpenClicked(IconPosition icon) {
+    if (icon.Group == TrayGroup::GroupShutdown) {
+        requests_.Shutdown();
+        return;
+    }
+    const TrayItem* item = icons_.ItemAt(icon);
+    if (!item) {
+        // A message still queued for an icon that was just removed: nothing to open.
+        ShowHandlerError(system_, application_.Title(),
+                         "Indice de liste hors limites (" + std::to_string(icon.Position) + ")");
+        return;
+    }
+    const OpeningOptions options = pages_.OpeningFor(icon.Group);
+    OpenItem(system_, owner_.Handle(), icon.Group, *item, options.ExplorerView, options.AsRoot);
+}
+
+void TrayEvents::HookApplicationWindow() {
+    TaskbarCreatedMessage = system_.RegisterWindowMessage("TaskBarCreated");
+    application_.SetHook(
+        [this](const WindowMessage& message) { return ApplicationWindowProc(message); });
+}
+
+void TrayEvents::UnhookApplicationWindow() {
+    if (application_.Hooked()) application_.ClearHook();
+    EndReaddWait();
+}
+
+std::optional<std::intptr_t> TrayEvents::ApplicationWindowProc(const WindowMessage& message) {
+    if (message.Msg != TaskbarCreatedMessage) return std::nullopt;
+    // Our icons are halfway through a change: the re-adding waits for the loop.
+    if (!InShellCall()) {
+        ReaddIcons();
+    } else if (AwaitReadd()) {
+        system_.PostMessage(owner_.Handle(), msg::TaskbarReadd, 0, 0);
+    }
+    return 0;
+}
+
+void TrayEvents::ReaddIcons() {
+    EndReaddWait();
+    icons_.Reorganise();
+}

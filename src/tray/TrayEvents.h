@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "config/Pages.h"
+#include "platform/System.h"
+#include "tray/TrayIconSet.h"
+#include "types/Messages.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
+
+// What a click on an icon asks of the rest of the program.
+struct TrayRequests {
+    std::function<void(IconPosition)> ShowMenu;       // a right press, the window hidden
+    std::function<void(TrayGroup, int)> SelectEntry;  // the icon's page and line in the window
+    std::function<void()> Configure;                  // the menu's "Configurer ...", by program
+    std::function<void()> Shutdown;                   // the shutdown icon's own action
+};
+
+// What the notification area tells the program: the icons' mouse messages, and a taskbar made
+// anew, which knows none of our icons until they are added again.
+class TrayEvents {
+public:
+    TrayEvents(System& system, ui::Application& application, const ui::Form& owner,
+               TrayIconSet& icons, const ConfigPages& pages, TrayRequests requests);
+
+    void TrayMessage(const WindowMessage& message);
+
+    // The application window hears of the taskbar's restarts.
+    void HookApplicationWindow();
+    void UnhookApplicationWindow();
+    std::optional<std::intptr_t> ApplicationWindowProc(const WindowMessage& message);
+    // The taskbar's restart that waited for the loop.
+    void ReaddIcons();
+
+    unsigned TaskbarCreatedMessage = 0;
+
+private:
+    void OpenClicked(IconPosition icon);
+
+    System& system_;
+    ui::Application& application_;
+    const ui::Form& owner_;
+    TrayIconSet& icons_;
+    const ConfigPages& pages_;
+    TrayRequests requests_;
+};
