@@ -562,6 +562,23 @@ class Vossik:
             return f"(screen unreadable: {error})"
         return f"visible windows: {shown}; message boxes: {boxes}"
 
+    def ink_columns(self, rect: dict) -> list[tuple[int, int]]:
+        """The runs of columns of that screen rectangle holding dark pixels (text, pictures),
+        left to right, as (first, last) from the rectangle's left edge."""
+        width, height = rect["right"] - rect["left"], rect["bottom"] - rect["top"]
+        pixels = subprocess.run(
+            ["import", "-display", self.display, "-window", "root", "-crop",
+             f"{width}x{height}+{rect['left']}+{rect['top']}", "-depth", "8", "txt:-"],
+            capture_output=True, text=True, timeout=60, check=True).stdout
+        dark = sorted({int(found.group(1)) for found in re.finditer(
+            r"^(\d+),\d+: \((\d+),(\d+),(\d+)", pixels, re.M)
+            if min(map(int, found.group(2, 3, 4))) < 160})
+        runs: list[tuple[int, int]] = []
+        for x in dark:
+            runs[-1:] = ([(runs[-1][0], x)] if runs and runs[-1][1] == x - 1
+                         else runs[-1:] + [(x, x)])
+        return runs
+
     def screenshot(self, name: str = "screen") -> Path | None:
         """Saves the whole virtual screen as a PNG in the artifacts folder (with --keep)."""
         if self.artifacts is None or self._xvfb is None:
