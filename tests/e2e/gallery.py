@@ -51,7 +51,8 @@ class Gallery:
         print(f"{name}.png", flush=True)
 
     def save_window(self, name: str, caption: str) -> None:
-        self.save(name, self.vossik.wait_until(lambda: shown(self.vossik, caption), caption)["rect"])
+        window = self.vossik.wait_until(lambda: shown(self.vossik, caption), caption)
+        self.save(name, window["rect"])
 
     def save_menus(self, name: str, count: int) -> None:
         menus = self.vossik.wait_until(
@@ -63,9 +64,14 @@ class Gallery:
                          "bottom": max(r["bottom"] for r in rects)})
 
     def every_kind_of_icon(self) -> None:
-        vossik = self.vossik
         # The drives page as at a first start, which the README shows first.
-        vossik.start(ini=every_group_ini(drives_root=0))
+        self.vossik.start(ini=every_group_ini(drives_root=0))
+        self.tray_and_menus()
+        self.confirmation()
+        self.pages_and_dialogs()
+
+    def tray_and_menus(self) -> None:
+        vossik = self.vossik
         icons = vossik.wait_stable(vossik.tray_icons, "the tray icons")
         taskbar = next(w for w in vossik.windows() if w["class"] == "Shell_TrayWnd")["rect"]
         self.save("tray", {**taskbar, "left": min(i["rect"]["left"] for i in icons) - TRAY_MARGIN})
@@ -80,10 +86,13 @@ class Gallery:
         self.save_menus("menu-show", 2)
         vossik.close_menus()
 
-        vossik.tray_click(SHUTDOWN)
+    def confirmation(self) -> None:
+        self.vossik.tray_click(SHUTDOWN)
         self.save_window("confirmation", CONFIRMATION)
-        vossik.click(CONFIRMATION, "Non, je ne veux pas")
+        self.vossik.click(CONFIRMATION, "Non, je ne veux pas")
 
+    def pages_and_dialogs(self) -> None:
+        vossik = self.vossik
         vossik.tray("WM_RBUTTONDBLCLK", C)
         vossik.wait_until(lambda: shown(vossik, MAIN_FORM), "the configuration window")
         for name, page in PAGES.items():
@@ -102,7 +111,8 @@ class Gallery:
         vossik.select_tab(MAIN_FORM, PAGES["page-launches"])
         vossik.click(MAIN_FORM, "Aj&outer")
         vossik.wait_until(lambda: shown(vossik, LAUNCH_DIALOG), "the launch dialog")
-        for label, text in (("Nom :", "Bloc-notes"), ("Ligne de commande :", "C:\\windows\\notepad.exe"),
+        for label, text in (("Nom :", "Bloc-notes"),
+                            ("Ligne de commande :", "C:\\windows\\notepad.exe"),
                             ("Paramètres :", "C:\\windows\\win.ini")):
             vossik.type_text(LAUNCH_DIALOG, label, text)
         self.save_window("launch-dialog", LAUNCH_DIALOG)
