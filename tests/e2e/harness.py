@@ -3,7 +3,7 @@
 One Wine prefix, build/wine, serves every run and scripts/run too (making it takes ~15 s, once);
 every test gets its own Xvfb display, a fresh wineserver with its own virtual desktop, and a
 fresh folder on drive C: with the exe and, if the test wants one, a settings file. Everything
-started for a test is ended when it finishes, passed or not.
+started for a test is ended when it finishes, passed or not, and its folders on C: go.
 
 `python3 tests/e2e/harness.py` makes that prefix if it is missing (scripts/run does).
 
@@ -103,9 +103,14 @@ class Prefix:
     @contextlib.contextmanager
     def using(self) -> Iterator["Prefix"]:
         """Holds the prefix, made if need be, for one user: every test ends the prefix's
-        wineserver, which would take a program started by scripts/run with it. scripts/run
-        takes the same lock with flock(1)."""
+        wineserver, which would take a program started by scripts/run with it. The scripts take
+        the same lock with flock(1) and then name the prefix in VOSSIK_WINE_HELD: it is theirs
+        already (scripts/stages.sh)."""
         self.path.parent.mkdir(parents=True, exist_ok=True)
+        if os.environ.get("VOSSIK_WINE_HELD") == str(self.path):
+            self.ensure()
+            yield self
+            return
         with open(self.path.with_name(self.path.name + ".lock"), "w") as lock:
             try:
                 fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
@@ -235,6 +240,7 @@ class Vossik:
         folder = "vossik-" + name.replace("_", "-")
         self.exe_dir = prefix.drive_c() / folder
         self.windows_exe_dir = "C:\\" + folder
+        self.probe_dir = prefix.drive_c() / "vossik-e2e"
         self.probe_path = "C:\\vossik-e2e\\probe.exe"
         self.exe_name = "Vossik.exe"
         self._probe_exe = probe_exe
@@ -249,13 +255,12 @@ class Vossik:
         shutil.rmtree(self.exe_dir, ignore_errors=True)
         self.exe_dir.mkdir(parents=True)
         shutil.copy2(self.exe, self.exe_dir / "Vossik.exe")
-        probe_dir = self.prefix.drive_c() / "vossik-e2e"
-        probe_dir.mkdir(exist_ok=True)
-        shutil.copy2(self._probe_exe, probe_dir / "probe.exe")
+        self.probe_dir.mkdir(exist_ok=True)
+        shutil.copy2(self._probe_exe, self.probe_dir / "probe.exe")
         # dump reads fonts through this DLL; without it fonts come back null.
         hook_dll = self._probe_exe.with_name("probe_hook.dll")
         if hook_dll.exists():
-            shutil.copy2(hook_dll, probe_dir / "probe_hook.dll")
+            shutil.copy2(hook_dll, self.probe_dir / "probe_hook.dll")
         self._xvfb = Xvfb()
 
     def use_exe_name(self, name: str) -> None:
@@ -321,8 +326,14 @@ class Vossik:
             self._xvfb.stop()
         if self._log:
             self._log.close()
-        if self.artifacts is None:
-            shutil.rmtree(self.exe_dir, ignore_errors=True)
+        # The prefix is also the user's (scripts/run): its drive C: is left as it was found, the
+        # settings file kept with the artifacts.
+        ini = self.exe_dir / INI_NAME
+        if self.artifacts is not None and ini.exists():
+            self.artifacts.mkdir(parents=True, exist_ok=True)
+            shutil.copy2(ini, self.artifacts / INI_NAME)
+        shutil.rmtree(self.exe_dir, ignore_errors=True)
+        shutil.rmtree(self.probe_dir, ignore_errors=True)
 
     @property
     def display(self) -> str:
@@ -561,6 +572,23 @@ class Vossik:
         except (HarnessError, subprocess.TimeoutExpired, ValueError) as error:
             return f"(screen unreadable: {error})"
         return f"visible windows: {shown}; message boxes: {boxes}"
+
+    def ink_columns(self, rect: dict) -> list[tuple[int, int]]:
+        """The runs of columns of that screen rectangle holding dark pixels (text, pictures),
+        left to right, as (first, last) from the rectangle's left edge."""
+        width, height = rect["right"] - rect["left"], rect["bottom"] - rect["top"]
+        pixels = subprocess.run(
+            ["import", "-display", self.display, "-window", "root", "-crop",
+             f"{width}x{height}+{rect['left']}+{rect['top']}", "-depth", "8", "txt:-"],
+            capture_output=True, text=True, timeout=60, check=True).stdout
+        dark = sorted({int(found.group(1)) for found in re.finditer(
+            r"^(\d+),\d+: \((\d+),(\d+),(\d+)", pixels, re.M)
+            if min(map(int, found.group(2, 3, 4))) < 160})
+        runs: list[tuple[int, int]] = []
+        for x in dark:
+            runs[-1:] = ([(runs[-1][0], x)] if runs and runs[-1][1] == x - 1
+                         else runs[-1:] + [(x, x)])
+        return runs
 
     def screenshot(self, name: str = "screen") -> Path | None:
         """Saves the whole virtual screen as a PNG in the artifacts folder (with --keep)."""

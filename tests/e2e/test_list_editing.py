@@ -86,6 +86,9 @@ def test_removing_moving_and_adding_entries(vossik):
     vossik.wait_until(lambda: not vossik.window(OPEN_DIALOG), "the file dialog closed")
     vossik.click(LAUNCH_DIALOG, "Ok")
     vossik.wait_until(lambda: not vossik.window(LAUNCH_DIALOG)["visible"], "the dialog closed")
+    # The user is back in the configuration window, with its title bar lit and the keyboard.
+    vossik.wait_until(lambda: vossik.window(MAIN_FORM)["foreground"],
+                      "the configuration window active again")
     assert list_box(vossik, 1)["items"] == [
         "Bloc (C:\\windows\\notepad.exe C:\\windows\\win.ini)"]
     vossik.click(MAIN_FORM, "Appliquer")

@@ -51,6 +51,16 @@ def control(dump, text):
     return next(c for c in dump["controls"] if c["text"] == text)
 
 
+def picture_to_caption(vossik, button):
+    """Blank columns on screen between a button's picture and its caption; inside the frame
+    and the focus dots."""
+    rect = button["screen_rect"]
+    inside = {"left": rect["left"] + 5, "right": rect["right"] - 5, "top": rect["top"] + 6,
+              "bottom": rect["bottom"] - 6}
+    picture, caption = vossik.ink_columns(inside)[:2]
+    return caption[0] - picture[1] - 1
+
+
 def refuse_with_key(vossik, key):
     """Enter and Escape must both reach "Non, je ne veux pas": the focus is checked before the
     key goes, so that a fault can never make the exit call."""
@@ -68,10 +78,16 @@ def test_schedule_reminds_then_confirms_and_the_icon_confirms_its_action(vossik)
     # The reminder, above everything while the configuration window is hidden.
     reminder = vossik.wait_until(lambda: shown(vossik, REMINDER), "the reminder")
     assert reminder["exstyle"] & WS_EX_TOPMOST
-    assert texts(vossik.dump(REMINDER)) == [
+    dump = vossik.dump(REMINDER)
+    assert texts(dump) == [
         "", "Attention !", "Vossik' va éteindre cet ordinateur dans 1 minute ...",
         "Continuer le décompte", "Annuler le décompte"]
     vossik.screenshot("reminder")
+    # Each picture stands apart from its caption, as far in the one button as in the other (the
+    # longer caption once touched its tick).
+    gaps = [picture_to_caption(vossik, control(dump, text))
+            for text in ("Continuer le décompte", "Annuler le décompte")]
+    assert min(gaps) >= 3 and max(gaps) - min(gaps) <= 1, gaps
 
     # At the minute itself the reminder gives way to the confirmation.
     vossik.wait_until(lambda: shown(vossik, CONFIRMATION), "the scheduled confirmation", 70)

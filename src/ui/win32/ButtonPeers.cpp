@@ -8,6 +8,9 @@ namespace ui::win32 {
 
 namespace {
 
+// Between a button's picture and its caption.
+constexpr int GlyphSpacing = 4;
+
 bool IsChecked(HWND hwnd) {
     return SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -26,12 +29,13 @@ ButtonPeer::ButtonPeer(Win32Backend& backend, Button& button)
     DWORD kind = button.Flat()        ? BS_OWNERDRAW
                  : button.IsDefault() ? BS_DEFPUSHBUTTON
                                       : BS_PUSHBUTTON;
-    CreateControlWindow(L"BUTTON", kind | TabStopStyle(), 0);
-    if (!button.Glyph().empty()) {
-        glyphs_ = LoadButtonGlyphs(backend.Instance(), button.Glyph());
-        BUTTON_IMAGELIST images = {glyphs_.get(), {4, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
-        if (glyphs_) SendMessageW(Window(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
-    }
+    if (!button.Glyph().empty()) glyphs_ = LoadButtonGlyphs(backend.Instance(), button.Glyph());
+    if (glyphs_) kind |= BS_LEFT;  // after the picture, not in the middle of what it leaves
+    if (CreateControlWindow(L"BUTTON", kind | TabStopStyle(), 0) && glyphs_) PlaceGlyph();
+}
+
+void ButtonPeer::PlaceGlyph() {
+    CentreGlyphAndCaption(Window(), glyphs_.get(), FontHandle(), Scale(GlyphSpacing));
 }
 
 void ButtonPeer::OnCommand(unsigned code) {
@@ -50,7 +54,12 @@ void ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 LRESULT ButtonPeer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!button_.Flat()) return DefaultProc(message, wParam, lParam);
+    if (!button_.Flat()) {
+        LRESULT result = DefaultProc(message, wParam, lParam);
+        if (glyphs_ && (message == WM_SETTEXT || message == WM_SETFONT || message == WM_SIZE))
+            PlaceGlyph();
+        return result;
+    }
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:

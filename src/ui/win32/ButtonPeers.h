@@ -18,6 +18,7 @@ protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void PlaceGlyph();
     void TrackLeave();
     bool PointInside(LPARAM lParam) const;
     bool CursorOver() const;

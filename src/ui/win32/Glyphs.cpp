@@ -1,5 +1,7 @@
 #include "ui/win32/Glyphs.h"
 
+#include <algorithm>
+
 #include "ui/win32/WideText.h"
 
 namespace ui::win32 {
@@ -31,6 +33,31 @@ OwnedImageList LoadButtonGlyphs(HINSTANCE instance, const std::string& name) {
         DestroyIcon(image);
     }
     return states;
+}
+
+void CentreGlyphAndCaption(HWND button, HIMAGELIST glyphs, HFONT font, int spacing) {
+    int length = GetWindowTextLengthW(button);
+    std::wstring caption(length + 1, L'\0');
+    caption.resize(GetWindowTextW(button, caption.data(), length + 1));
+    RECT text = {0, 0, 0, 0};
+    HDC dc = GetDC(button);
+    HGDIOBJ previous = SelectObject(dc, font);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, previous);
+    ReleaseDC(button, dc);
+    int side = 0, height = 0;
+    ImageList_GetIconSize(glyphs, &side, &height);
+    RECT client;
+    GetClientRect(button, &client);
+    // The system keeps the label a frame's width inside the button's edge.
+    const int frame = GetSystemMetrics(SM_CXEDGE);
+    int left =
+        std::max(static_cast<int>(client.right - side - spacing - text.right) / 2 - frame, frame);
+    BUTTON_IMAGELIST images = {glyphs, {left, 0, spacing, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+    SendMessageW(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
+    // A new caption is drawn at once, in the old layout.
+    InvalidateRect(button, nullptr, TRUE);
 }
 
 }  // namespace ui::win32

@@ -16,4 +16,10 @@ using OwnedImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageL
 // greyed image side by side on an olive background; null when the resource is missing.
 OwnedImageList LoadButtonGlyphs(HINSTANCE instance, const std::string& name);
 
+// Puts a push button's picture and its caption (left-aligned, BS_LEFT) together in the middle of
+// the button, `spacing` pixels apart. The system's own layout centres the caption alone in what
+// the picture leaves, so that a long caption touches the picture. Again after each change of the
+// caption, the font or the size.
+void CentreGlyphAndCaption(HWND button, HIMAGELIST glyphs, HFONT font, int spacing);
+
 }  // namespace ui::win32

@@ -150,6 +150,7 @@ ModalResult Win32Backend::RunModal(Form& form) {
     auto* peer = static_cast<FormPeer*>(form.Peer());
     if (!peer || !peer->Window()) return ModalResult::Cancel;
 
+    HWND before = GetActiveWindow();
     size_t level = modal_.size();
     modal_.push_back({&form, false});
     std::vector<HWND> disabled = DisableOtherWindows(peer->Window());
@@ -169,6 +170,11 @@ ModalResult Win32Backend::RunModal(Form& form) {
     for (HWND hwnd : disabled) {
         if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
     }
+    // The window the user came from gets the activation back: left to the system, a dialog
+    // hands it to its owner, the application window, which never shows.
+    if (before != peer->Window() && IsWindow(before) && IsWindowVisible(before) &&
+        IsWindowEnabled(before))
+        SetActiveWindow(before);
     modal_.erase(modal_.begin() + static_cast<std::ptrdiff_t>(level));
     form.Hide();
     return form.Result();
