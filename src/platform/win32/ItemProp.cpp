@@ -106,19 +106,6 @@ LRESULT CALLBACK HelperWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-class PopupMenuHandle {
-public:
-    PopupMenuHandle() : menu_(gui_objects::MakePopupMenu()) {}
-    PopupMenuHandle(const PopupMenuHandle&) = delete;
-    PopupMenuHandle& operator=(const PopupMenuHandle&) = delete;
-    // The shell's submenus go with it.
-    ~PopupMenuHandle() { gui_objects::DestroyPopupMenu(menu_); }
-    HMENU Get() const { return menu_; }
-
-private:
-    HMENU menu_;
-};
-
 class HelperWindow {
 public:
     HelperWindow(HINSTANCE instance, IContextMenu* menu) {
@@ -175,7 +162,8 @@ bool ShowMenuFor(const MenuRequest& request, IShellFolder* folder,
     invoke.hwnd = request.Owner;
     invoke.nShow = SW_SHOWNORMAL;
 
-    PopupMenuHandle popup;
+    // The shell's submenus go with it.
+    const gui_objects::OwnedMenu popup = gui_objects::OwnedMenu::MakePopup();
     if (!popup.Get() || FAILED(menu->QueryContextMenu(popup.Get(), 0, FirstCommand, LastCommand,
                                                       CMF_EXPLORE | CMF_CANRENAME)))
         return false;
