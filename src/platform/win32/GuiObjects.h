@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
-// The GDI and USER objects the program makes, each held by an owner that counts it while it
-// lives and destroys it once, so that a test can see that nothing grows with use: the system's
-// own counts (GetGuiResources) are always 0 under Wine. The application window answers the
+// The GDI and USER objects the program makes are counted, so that a test can see that nothing
+// grows with use: the system's own counts (GetGuiResources) are always 0 under Wine. Fonts,
+// brushes, bitmaps and menus are held by owners that count them while they live and destroy
+// them once; windows are counted by their makers. The application window answers the
 // registered message QueryMessage with MAKELONG(live GDI objects, live USER objects), for the
 // end-to-end tests.
 namespace gui_objects {
