@@ -16,6 +16,16 @@ constexpr ModuleImage SystemImages[] = {
 constexpr const char* OwnImages[] = {"ZCONFIG", "ZREPETER", "ZQUITTER", "ZCOCHE"};
 constexpr const char* StandInImage = "MAINICON";
 
+// A caption marks its access key with "&": a name is shown as written, each of its "&" doubled.
+std::string AsWritten(const std::string& name) {
+    std::string caption;
+    for (char c : name) {
+        if (c == '&') caption += '&';
+        caption += c;
+    }
+    return caption;
+}
+
 }  // namespace
 
 ContextMenu::ContextMenu(System& system, ui::Application& application, ui::Form& mainForm,
@@ -121,7 +131,7 @@ void ContextMenu::MenuContextPopup() {
     MCOuvrir.Default = !MCExplorer.Default;
 
     const TrayItem* item = ClickedItem();
-    MCNom.Caption = item ? item->Tip() : "";
+    MCNom.Caption = item ? AsWritten(item->Tip()) : "";
 
     ShutdownPage& actions = pages_.PageEteindre;
     struct ShutdownChoice {

@@ -244,6 +244,7 @@ class Vossik:
         self.probe_path = "C:\\vossik-e2e\\probe.exe"
         self.exe_name = "Vossik.exe"
         self._probe_exe = probe_exe
+        self._planted: tuple[str, ...] = ()
         self._xvfb: Xvfb | None = None
         self._desktop: subprocess.Popen | None = None
         self._log = None
@@ -286,7 +287,7 @@ class Vossik:
         log_dir.mkdir(parents=True, exist_ok=True)
         self.log_path = log_dir / "wine.log"
         self._log = open(self.log_path, "wb")
-        env = self.prefix.env(self.display)
+        env = self._env()
         # Shell_NotifyIcon adds, refusals and deletes, for when a tray test fails.
         env["WINEDEBUG"] = "-all,+systray"
         if tz is not None:
@@ -309,6 +310,13 @@ class Vossik:
                 if attempt:
                     raise
                 self.prefix.kill_server()
+
+    def _env(self) -> dict[str, str]:
+        env = self.prefix.env(self.display)
+        if self._planted:
+            names = ",".join(name.lower().removesuffix(".dll") for name in self._planted)
+            env["WINEDLLOVERRIDES"] += f";{names}=n,b"
+        return env
 
     def _desktop_window_exists(self) -> bool:
         found = subprocess.run(["xdotool", "search", "--name", f"^{DESKTOP} - Wine desktop$"],
@@ -367,6 +375,24 @@ class Vossik:
             if found and int(found.group(2), 16) == owner:
                 adds.append(int(found.group(1), 16))
         return adds
+
+    def plant_libraries(self, *names: str) -> None:
+        """Puts the marker library (probe/planted) beside the program under these names, before
+        start(). Wine then prefers such files to its own libraries of those names, as Windows
+        does for them, in the program and in load_beside()."""
+        for name in names:
+            shutil.copy2(self._probe_exe.with_name("planted.dll"), self.exe_dir / name)
+        self._planted = names
+
+    def loaded_plants(self) -> list[str]:
+        """The planted names that some process has loaded (each leaves a marker file)."""
+        return sorted(p.name.removesuffix(".loaded") for p in self.exe_dir.glob("*.loaded"))
+
+    def load_beside(self, *names: str) -> None:
+        """The control: a program in the program's folder loads these libraries by name."""
+        shutil.copy2(self._probe_exe.with_name("plant_loader.exe"), self.exe_dir)
+        _run(["wine", self.windows_exe_dir + "\\plant_loader.exe", *names], self._env(),
+             PROBE_TIMEOUT_S)
 
     # -- the probe ----------------------------------------------------------------------------
 

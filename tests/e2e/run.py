@@ -56,7 +56,7 @@ def parse_args() -> argparse.Namespace:
 def find_probe(given: Path | None) -> Path:
     if given:
         return given
-    newest = max(p.stat().st_mtime for p in PROBE_SOURCES.iterdir())
+    newest = max(p.stat().st_mtime for p in PROBE_SOURCES.rglob("*"))
     built = harness.REPO / "build/i686/tests/e2e/probe/probe.exe"
     if built.exists() and built.stat().st_mtime >= newest:
         return built
@@ -71,6 +71,11 @@ def find_probe(given: Path | None) -> Path:
         subprocess.run([*compile_flags, "-shared", "-Wl,--kill-at", str(hook),
                         "-o", str(out.with_name("probe_hook.dll")), "-luser32", "-lgdi32"],
                        check=True)
+        planted = PROBE_SOURCES / "planted"
+        subprocess.run([*compile_flags, "-shared", str(planted / "planted.cpp"),
+                        "-o", str(out.with_name("planted.dll"))], check=True)
+        subprocess.run([*compile_flags, "-municode", str(planted / "plant_loader.cpp"),
+                        "-o", str(out.with_name("plant_loader.exe"))], check=True)
         sources = [str(p) for p in sorted(PROBE_SOURCES.glob("*.cpp")) if p != hook]
         subprocess.run([*compile_flags, "-municode", *sources, "-o", str(out),
                         "-luser32", "-lshell32", "-lgdi32", "-lcomctl32"], check=True)

@@ -42,9 +42,9 @@ def test_context_menu(vossik):
     assert wait_started(vossik, form, 1) == ["EXPLORER.EXE /e,/root,C:\\"]
     vossik.wait_until(lambda: popup_menus(vossik) == [], "the menu closed")
 
-    # The name item, first in the menu, opens the shell's own menu of the folder, and of the
-    # drive, whose root is found through the desktop's first folder.
-    for icon_id in (FOLDER_WINDOWS, C):
+    # The name item, first in the menu, opens the shell's own menu of the folder, the program
+    # and the drive, each path parsed whole by the desktop (a drive root too).
+    for icon_id in (FOLDER_WINDOWS, NOTEPAD, C):
         open_menu(vossik, icon_id)
         vossik.menu_key("DOWN")
         vossik.menu_key("RETURN")

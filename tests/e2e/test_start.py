@@ -1,6 +1,8 @@
-"""Starting the program: without settings, with settings, and when the shell refuses an icon."""
+"""Starting the program: without settings, with settings, when the shell refuses an icon, and
+with libraries planted beside it."""
 
 from harness import APP_WINDOW, MAIN_FORM
+from test_list_editing import LAUNCH_DIALOG, OPEN_DIALOG
 
 SHUTDOWN_ID = 10000
 SHUTDOWN_TIP = "Eteindre"
@@ -102,3 +104,28 @@ def test_refused_icon_reports_the_error_with_its_tip(vossik):
     assert [button["text"] for button in boxes[0]["buttons"]] == ["OK"], boxes[0]["buttons"]
 
     assert vossik.answer_box("Erreur", "OK")["closed"], "the error box did not close"
+
+
+# The names Windows looks for beside a program first: two libraries the system's own libraries
+# need, and the file manager, whose icon the menu takes.
+PLANTED = ["Explorer.exe", "uxtheme.dll", "version.dll"]
+
+
+def test_libraries_planted_beside_the_program_are_not_loaded(vossik):
+    vossik.plant_libraries(*PLANTED)
+    vossik.start("/CONFIG")
+    vossik.wait_until(lambda: visible_window(vossik, MAIN_FORM) or vossik.loaded_plants(),
+                      "the configuration window")
+    assert vossik.loaded_plants() == [], "at start, with the menu pictures made"
+
+    # The file dialog's library, and those it needs, load when a file is first chosen.
+    vossik.select_tab(MAIN_FORM, " Lancement rapide ")
+    vossik.click(MAIN_FORM, "Aj&outer")
+    vossik.wait_until(lambda: visible_window(vossik, LAUNCH_DIALOG), "the launch dialog")
+    vossik.click(LAUNCH_DIALOG, "···", mouse=True)
+    vossik.wait_until(lambda: visible_window(vossik, OPEN_DIALOG), "the file dialog")
+    assert vossik.loaded_plants() == [], "with the file dialog open"
+
+    # The control: from the same folder, loading by name takes every planted file.
+    vossik.load_beside(*PLANTED)
+    assert vossik.loaded_plants() == PLANTED

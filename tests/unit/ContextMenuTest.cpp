@@ -14,7 +14,7 @@ protected:
         system.shellFiles["C:\\"] = {nullptr, "Disque local (C:)"};
         WithSettingsFile();
         TConfigVossik& form = Start();
-        AddEntry(form.Icons.Folders, TrayItemKind::Folder, "Docs").Path = "C:\\Docs";
+        AddEntry(form.Icons.Folders, TrayItemKind::Folder, "R&D").Path = "C:\\Docs";
         TrayItem& notes = AddEntry(form.Icons.Launches, TrayItemKind::Launch, "Notes");
         notes.Path = "C:\\Outils\\notes.exe";
         notes.Options = "/n";
@@ -68,7 +68,7 @@ TEST_F(ContextMenuTest, ItemsFollowTheClickedIconsGroupAndTheOptions) {
 
     form.Pages.PageRep.RBExplorerREp.SetChecked(false);
     OpenFor(Folder);
-    EXPECT_EQ(menu.MCNom.Caption, "Docs");
+    EXPECT_EQ(menu.MCNom.Caption, "R&&D") << "the name as written, without an access key";
     EXPECT_TRUE(menu.MCOuvrir.Default) << "the folder page's normal view";
     EXPECT_FALSE(menu.MCExplorer.Default);
 

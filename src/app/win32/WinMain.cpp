@@ -1,4 +1,5 @@
 #include "app/Vossik.h"
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Win32.h"
 #include "platform/win32/Win32System.h"
 #include "ui/Application.h"
@@ -19,6 +20,7 @@ public:
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    system_libraries::KeepSearchToSystemFolder();
     OleSession ole;
     Win32System system(instance);
     ui::Win32Backend backend(instance);

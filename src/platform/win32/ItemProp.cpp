@@ -106,19 +106,6 @@ LRESULT CALLBACK HelperWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-class PopupMenuHandle {
-public:
-    PopupMenuHandle() : menu_(gui_objects::MakePopupMenu()) {}
-    PopupMenuHandle(const PopupMenuHandle&) = delete;
-    PopupMenuHandle& operator=(const PopupMenuHandle&) = delete;
-    // The shell's submenus go with it.
-    ~PopupMenuHandle() { gui_objects::DestroyPopupMenu(menu_); }
-    HMENU Get() const { return menu_; }
-
-private:
-    HMENU menu_;
-};
-
 class HelperWindow {
 public:
     HelperWindow(HINSTANCE instance, IContextMenu* menu) {
@@ -175,7 +162,8 @@ bool ShowMenuFor(const MenuRequest& request, IShellFolder* folder,
     invoke.hwnd = request.Owner;
     invoke.nShow = SW_SHOWNORMAL;
 
-    PopupMenuHandle popup;
+    // The shell's submenus go with it.
+    const gui_objects::OwnedMenu popup = gui_objects::OwnedMenu::MakePopup();
     if (!popup.Get() || FAILED(menu->QueryContextMenu(popup.Get(), 0, FirstCommand, LastCommand,
                                                       CMF_EXPLORE | CMF_CANRENAME)))
         return false;
@@ -206,25 +194,6 @@ std::vector<std::wstring> MatchingNames(const std::wstring& pattern) {
     return names;
 }
 
-// A drive root has no name in its folder: it is parsed whole in the desktop's first folder,
-// which holds the drives.
-bool ShowDriveMenu(const MenuRequest& request, IShellFolder* desktop, IMalloc* allocator,
-                   const std::wstring& path, bool& renameChosen) {
-    Com<IEnumIDList> folders;
-    if (desktop->EnumObjects(request.Owner, SHCONTF_FOLDERS, folders.Put()) != S_OK ||
-        !folders.Get())
-        return false;
-    LPITEMIDLIST firstList = nullptr;
-    if (folders->Next(1, &firstList, nullptr) != S_OK || !firstList) return false;
-    Com<IShellFolder> first;
-    HRESULT bound = desktop->BindToObject(firstList, nullptr, IID_IShellFolder, first.PutVoid());
-    allocator->Free(firstList);
-    if (FAILED(bound)) return false;
-    IdLists item(allocator);
-    if (!item.Parse(first.Get(), request.Owner, path)) return false;
-    return ShowMenuFor(request, first.Get(), item.Lists(), renameChosen);
-}
-
 }  // namespace
 
 ItemMenuResult Win32System::ShowItemContextMenu(const std::string& path, WindowHandle owner, int x,
@@ -234,29 +203,33 @@ ItemMenuResult Win32System::ShowItemContextMenu(const std::string& path, WindowH
     ItemMenuResult result;
     Com<IMalloc> allocator;
     if (FAILED(SHGetMalloc(allocator.Put()))) return result;
-    const std::wstring folderPart = Widen(FolderPart(path)), namePart = Widen(NamePart(path));
     const MenuRequest request{instance_, owner, {x, y}};
-
     Com<IShellFolder> desktop;
     if (FAILED(SHGetDesktopFolder(desktop.Put()))) return result;
-    IdLists folderList(allocator.Get());
-    if (!folderList.Parse(desktop.Get(), owner, folderPart)) return result;
+
+    // The desktop parses any path to its item, a drive root as well, whichever of its folders
+    // holds the drives.
+    const bool pattern = NamePart(path).find_first_of("*?") != std::string::npos;
+    IdLists found(allocator.Get());
+    if (!found.Parse(desktop.Get(), owner, Widen(pattern ? FolderPart(path) : path))) return result;
+    if (!pattern) {
+        Com<IShellFolder> parent;
+        LPCITEMIDLIST item = nullptr;
+        if (SUCCEEDED(
+                SHBindToParent(found.Lists().front(), IID_IShellFolder, parent.PutVoid(), &item)))
+            result.Done = ShowMenuFor(request, parent.Get(), {const_cast<LPITEMIDLIST>(item)},
+                                      result.RenameChosen);
+        return result;
+    }
+
     Com<IShellFolder> folder;
-    if (FAILED(desktop->BindToObject(folderList.Lists().front(), nullptr, IID_IShellFolder,
+    if (FAILED(desktop->BindToObject(found.Lists().front(), nullptr, IID_IShellFolder,
                                      folder.PutVoid())))
         return result;
-
     IdLists items(allocator.Get());
-    if (namePart.find_first_of(L"*?") != std::wstring::npos) {
-        for (const std::wstring& name : MatchingNames(Widen(path)))
-            items.Parse(folder.Get(), owner, name);
-        if (!items.Lists().empty())
-            result.Done = ShowMenuFor(request, folder.Get(), items.Lists(), result.RenameChosen);
-    } else if (items.Parse(folder.Get(), owner, namePart)) {
+    for (const std::wstring& name : MatchingNames(Widen(path)))
+        items.Parse(folder.Get(), owner, name);
+    if (!items.Lists().empty())
         result.Done = ShowMenuFor(request, folder.Get(), items.Lists(), result.RenameChosen);
-    } else {
-        result.Done = ShowDriveMenu(request, desktop.Get(), allocator.Get(), Widen(path),
-                                    result.RenameChosen);
-    }
     return result;
 }

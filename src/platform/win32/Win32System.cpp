@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "platform/win32/FrenchYesNo.h"
+#include "platform/win32/SystemLibraries.h"
 #include "types/Cp1252.h"
 
 // Our record is the system's first notification-icon layout, member for member.
@@ -73,8 +74,11 @@ int Win32System::SmallIconHeight() {
     return GetSystemMetrics(SM_CYSMICON);
 }
 
+// Only the module's icons are wanted: it is mapped for its resources, and none of its code, nor
+// any library it needs, is loaded.
 ModuleHandle Win32System::LoadLibrary(const std::string& name) {
-    return LoadLibraryW(Widen(name).c_str());
+    return system_libraries::Load(Widen(name).c_str(),
+                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
 }
 
 ResourceHandle Win32System::FindResource(ModuleHandle module, int id, ResourceType type) {

@@ -1,6 +1,7 @@
 #include "ui/win32/DcCanvas.h"
 
-#include "platform/win32/GuiObjects.h"
+#include <utility>
+
 #include "ui/win32/Dpi.h"
 #include "ui/win32/GdiCache.h"
 #include "ui/win32/RotatedFont.h"
@@ -14,15 +15,13 @@ DcCanvas::DcCanvas(HDC dc, HFONT font) : dc_(dc), font_(font), saved_(SaveDC(dc)
 
 DcCanvas::~DcCanvas() {
     RestoreDC(dc_, saved_);
-    gui_objects::DeleteGdiObject(ownFont_);
 }
 
 void DcCanvas::FillSolid(const Rect& rect, Color color) {
-    HBRUSH brush = gui_objects::MakeSolidBrush(ToColorRef(color));
-    HGDIOBJ previous = SelectObject(dc_, brush);
+    gui_objects::OwnedBrush brush(CreateSolidBrush(ToColorRef(color)));
+    HGDIOBJ previous = SelectObject(dc_, brush.Get());
     PatBlt(dc_, rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top, PATCOPY);
     SelectObject(dc_, previous);
-    gui_objects::DeleteGdiObject(brush);
 }
 
 void DcCanvas::FillWithCurrentBrush(const Rect& rect) {
@@ -49,7 +48,8 @@ void DcCanvas::TextOutClipped(const Rect& clip, int x, int y, const std::string&
 
 void DcCanvas::SetFont(const Font& font) {
     int height = FontHeightToDpi(font.Height, GetDeviceCaps(dc_, LOGPIXELSY));
-    UseOwnFont(gui_objects::MakeFont(FontDescription(font, height, Widen(font.Face))));
+    const LOGFONTW description = FontDescription(font, height, Widen(font.Face));
+    UseOwnFont(gui_objects::OwnedFont(CreateFontIndirectW(&description)));
     SetTextColor(dc_, ToColorRef(font.TextColor));
 }
 
@@ -58,11 +58,10 @@ void DcCanvas::RotateFont(int degrees) {
     UseOwnFont(CreateRotatedFont(current, degrees));
 }
 
-void DcCanvas::UseOwnFont(HFONT font) {
+void DcCanvas::UseOwnFont(gui_objects::OwnedFont font) {
     if (!font) return;
-    SelectObject(dc_, font);
-    gui_objects::DeleteGdiObject(ownFont_);
-    ownFont_ = font;
+    SelectObject(dc_, font.Get());
+    ownFont_ = std::move(font);
 }
 
 int DcCanvas::FontHeight() {

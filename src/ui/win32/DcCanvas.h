@@ -2,6 +2,8 @@
 
 #include "ui/Canvas.h"
 #include "ui/win32/Win32Api.h"
+// (after them: <windows.h> first would rename Canvas::TextOut)
+#include "platform/win32/GuiObjects.h"
 
 namespace ui::win32 {
 
@@ -27,12 +29,13 @@ public:
 
 private:
     // Selects a font the canvas made, deleting the one it replaces.
-    void UseOwnFont(HFONT font);
+    void UseOwnFont(gui_objects::OwnedFont font);
 
     HDC dc_;
     HFONT font_;
     int saved_;
-    HFONT ownFont_ = nullptr;
+    // The last font set through the canvas.
+    gui_objects::OwnedFont ownFont_;
 };
 
 }  // namespace ui::win32

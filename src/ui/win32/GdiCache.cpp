@@ -1,8 +1,8 @@
 #include "ui/win32/GdiCache.h"
 
 #include <cstddef>
+#include <utility>
 
-#include "platform/win32/GuiObjects.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/WideText.h"
 
@@ -56,11 +56,6 @@ LOGFONTW FontDescription(const Font& font, int height, const std::wstring& face)
     return logFont;
 }
 
-GdiCache::~GdiCache() {
-    for (auto& [key, font] : fonts_) gui_objects::DeleteGdiObject(font);
-    for (auto& [color, brush] : brushes_) gui_objects::DeleteGdiObject(brush);
-}
-
 // The classic dialog face is missing or bitmap-only on many systems: the nearest that scales.
 const std::wstring& GdiCache::UsableFace(const std::string& face) {
     auto known = faces_.find(face);
@@ -81,21 +76,20 @@ HFONT GdiCache::FontFor(const Font& font, int dpi) {
     int height = FontHeightToDpi(font.Height, dpi);
     FontKey key{font.Face, height, font.Bold, font.Italic};
     auto known = fonts_.find(key);
-    if (known != fonts_.end()) return known->second;
+    if (known != fonts_.end()) return known->second.Get();
 
-    HFONT made = gui_objects::MakeFont(FontDescription(font, height, UsableFace(font.Face)));
-    fonts_.emplace(key, made);
-    return made;
+    const LOGFONTW description = FontDescription(font, height, UsableFace(font.Face));
+    gui_objects::OwnedFont made(CreateFontIndirectW(&description));
+    return fonts_.emplace(key, std::move(made)).first->second.Get();
 }
 
 HBRUSH GdiCache::BrushFor(Color color) {
     if (color & SystemColorFlag)
         return GetSysColorBrush(static_cast<int>(color & ~SystemColorFlag));
     auto known = brushes_.find(color);
-    if (known != brushes_.end()) return known->second;
-    HBRUSH made = gui_objects::MakeSolidBrush(ToColorRef(color));
-    brushes_.emplace(color, made);
-    return made;
+    if (known != brushes_.end()) return known->second.Get();
+    gui_objects::OwnedBrush made(CreateSolidBrush(ToColorRef(color)));
+    return brushes_.emplace(color, std::move(made)).first->second.Get();
 }
 
 }  // namespace ui::win32

@@ -4,6 +4,7 @@
 #include <string>
 #include <tuple>
 
+#include "platform/win32/GuiObjects.h"
 #include "ui/Font.h"
 #include "ui/Geometry.h"
 #include "ui/win32/Win32Api.h"
@@ -20,7 +21,6 @@ LOGFONTW FontDescription(const Font& font, int height, const std::wstring& face)
 class GdiCache {
 public:
     GdiCache() = default;
-    ~GdiCache();
     GdiCache(const GdiCache&) = delete;
     GdiCache& operator=(const GdiCache&) = delete;
 
@@ -32,8 +32,8 @@ private:
     const std::wstring& UsableFace(const std::string& face);
 
     using FontKey = std::tuple<std::string, int, bool, bool>;
-    std::map<FontKey, HFONT> fonts_;
-    std::map<Color, HBRUSH> brushes_;
+    std::map<FontKey, gui_objects::OwnedFont> fonts_;
+    std::map<Color, gui_objects::OwnedBrush> brushes_;
     std::map<std::string, std::wstring> faces_;
 };
 

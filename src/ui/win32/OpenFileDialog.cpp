@@ -1,7 +1,6 @@
-#include <algorithm>
-#include <iterator>
 #include <vector>
 
+#include "platform/win32/SystemLibraries.h"
 #include "ui/OpenDialog.h"
 #include "ui/win32/FormPeer.h"
 #include "ui/win32/WideText.h"
@@ -27,14 +26,9 @@ using OpenFileNameCall = BOOL(WINAPI*)(LPOPENFILENAMEW);
 // system folder the first time a file is chosen instead of at every start; they stay loaded.
 OpenFileNameCall SystemOpenFileName() {
     static const OpenFileNameCall call = []() -> OpenFileNameCall {
-        wchar_t path[MAX_PATH];
-        const wchar_t name[] = L"\\comdlg32.dll";
-        UINT length = GetSystemDirectoryW(path, MAX_PATH);
-        if (!length || length + std::size(name) > MAX_PATH) return nullptr;
-        std::copy(std::begin(name), std::end(name), path + length);
-        HMODULE library = LoadLibraryW(path);
-        return library ? reinterpret_cast<OpenFileNameCall>(reinterpret_cast<void*>(
-                             GetProcAddress(library, "GetOpenFileNameW")))
+        HMODULE library = system_libraries::Load(L"comdlg32.dll");
+        return library ? reinterpret_cast<OpenFileNameCall>(
+                             reinterpret_cast<void*>(GetProcAddress(library, "GetOpenFileNameW")))
                        : nullptr;
     }();
     return call;

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cwctype>
 
-#include "platform/win32/GuiObjects.h"
 #include "ui/ImageList.h"
 #include "ui/MenuDrawing.h"
 #include "ui/win32/DcCanvas.h"
@@ -38,15 +37,14 @@ SIZE IconSize(HICON icon) {
     ICONINFO info = {};
     SIZE size = {0, 0};
     if (!GetIconInfo(icon, &info)) return size;
+    // Copies made for the caller.
+    const gui_objects::OwnedBitmap mask(info.hbmMask), color(info.hbmColor);
     BITMAP bits = {};
-    if (GetObjectW(info.hbmMask, sizeof bits, &bits)) {
+    if (GetObjectW(mask.Get(), sizeof bits, &bits)) {
         size.cx = bits.bmWidth;
         // A monochrome icon keeps its image and its mask in one bitmap, one above the other.
-        size.cy = info.hbmColor ? bits.bmHeight : bits.bmHeight / 2;
+        size.cy = color ? bits.bmHeight : bits.bmHeight / 2;
     }
-    // Copies made for the caller.
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
     return size;
 }
 
@@ -55,20 +53,15 @@ SIZE IconSize(HICON icon) {
 OpenMenu::OpenMenu(PopupMenu& menu, GdiCache& gdi) : menu_(menu), gdi_(gdi) {
     if (!menu_.OwnerDraw) return;
     LOGFONTW description = MenuFontDescription();
-    font_ = gui_objects::MakeFont(description);
+    font_ = gui_objects::OwnedFont(CreateFontIndirectW(&description));
     description.lfWeight = FW_BOLD;
-    boldFont_ = gui_objects::MakeFont(description);
-}
-
-OpenMenu::~OpenMenu() {
-    gui_objects::DestroyPopupMenu(root_, static_cast<int>(submenus_.size()));
-    gui_objects::DeleteGdiObject(font_);
-    gui_objects::DeleteGdiObject(boldFont_);
+    boldFont_ = gui_objects::OwnedFont(CreateFontIndirectW(&description));
 }
 
 // Owner-drawn items carry their toolkit item, and draw their own ticks.
-HMENU OpenMenu::Build(MenuItem& parent) {
-    HMENU menu = gui_objects::MakePopupMenu();
+gui_objects::OwnedMenu OpenMenu::Build(MenuItem& parent) {
+    gui_objects::OwnedMenu owned = gui_objects::OwnedMenu::MakePopup();
+    const HMENU menu = owned.Get();
     submenus_[menu] = &parent;
     const UINT drawn = menu_.OwnerDraw ? MF_OWNERDRAW : MF_STRING;
     for (MenuItem* item : parent.Items()) {
@@ -82,8 +75,7 @@ HMENU OpenMenu::Build(MenuItem& parent) {
         UINT flags = drawn | (item->Enabled ? 0 : MF_GRAYED);
         if (!menu_.OwnerDraw && item->Checked) flags |= MF_CHECKED;
         if (!item->Items().empty()) {
-            HMENU sub = Build(*item);
-            AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), content);
+            owned.AppendSubmenu(flags, Build(*item), content);
             continue;
         }
         commands_.push_back(item);
@@ -91,13 +83,13 @@ HMENU OpenMenu::Build(MenuItem& parent) {
         AppendMenuW(menu, flags, id, content);
         if (item->Default) SetMenuDefaultItem(menu, id, FALSE);
     }
-    return menu;
+    return owned;
 }
 
 MenuItem* OpenMenu::Choose(Point at, HWND owner) {
     root_ = Build(menu_.Root());
-    UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(root_, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.X, at.Y, 0, owner, nullptr));
+    UINT chosen = static_cast<UINT>(TrackPopupMenu(root_.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                   at.X, at.Y, 0, owner, nullptr));
     if (chosen == 0 || chosen > commands_.size()) return nullptr;
     return commands_[chosen - 1];
 }
@@ -122,7 +114,7 @@ std::optional<LRESULT> OpenMenu::HandleMessage(UINT message, WPARAM wParam, LPAR
             return AccessKey(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));
         case WM_INITMENUPOPUP: {
             auto found = submenus_.find(reinterpret_cast<HMENU>(wParam));
-            if (found == submenus_.end() || found->first == root_) break;
+            if (found == submenus_.end() || found->first == root_.Get()) break;
             found->second->Click();
             return 0;
         }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/win32/GuiObjects.h"
 #include "ui/Menu.h"
 #include "ui/win32/Win32Api.h"
 
@@ -17,7 +18,6 @@ class GdiCache;
 class OpenMenu {
 public:
     OpenMenu(PopupMenu& menu, GdiCache& gdi);
-    ~OpenMenu();
     OpenMenu(const OpenMenu&) = delete;
     OpenMenu& operator=(const OpenMenu&) = delete;
 
@@ -27,21 +27,21 @@ public:
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    HMENU Build(MenuItem& parent);
+    gui_objects::OwnedMenu Build(MenuItem& parent);
     void Measure(MEASUREITEMSTRUCT& measure);
     void Draw(const DRAWITEMSTRUCT& draw);
     LRESULT AccessKey(wchar_t key, HMENU menu);
-    HFONT FontFor(bool bold) const { return bold ? boldFont_ : font_; }
+    HFONT FontFor(bool bold) const { return bold ? boldFont_.Get() : font_.Get(); }
     SIZE PictureSize(const MenuItem& item, const MenuItemParams& params) const;
     HIMAGELIST Images() const;
 
     PopupMenu& menu_;
     GdiCache& gdi_;
-    HMENU root_ = nullptr;
+    gui_objects::OwnedMenu root_;
     std::map<HMENU, MenuItem*> submenus_;
     std::vector<MenuItem*> commands_;
-    HFONT font_ = nullptr;
-    HFONT boldFont_ = nullptr;
+    gui_objects::OwnedFont font_;
+    gui_objects::OwnedFont boldFont_;
 };
 
 }  // namespace ui::win32

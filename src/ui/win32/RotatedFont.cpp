@@ -1,13 +1,11 @@
 #include "ui/win32/RotatedFont.h"
 
-#include "platform/win32/GuiObjects.h"
-
 namespace ui::win32 {
 
 // Only what makes the font's look is copied: the rest stays at the system's defaults.
-HFONT CreateRotatedFont(HFONT font, int degrees) {
+gui_objects::OwnedFont CreateRotatedFont(HFONT font, int degrees) {
     LOGFONTW source = {};
-    if (!GetObjectW(font, sizeof source, &source)) return nullptr;
+    if (!GetObjectW(font, sizeof source, &source)) return {};
     LOGFONTW turned = {};
     turned.lfHeight = source.lfHeight;
     turned.lfEscapement = degrees * 10;
@@ -19,7 +17,7 @@ HFONT CreateRotatedFont(HFONT font, int degrees) {
     const BYTE pitch = source.lfPitchAndFamily & 3;
     turned.lfPitchAndFamily = pitch == VARIABLE_PITCH || pitch == FIXED_PITCH ? pitch : 0;
     lstrcpynW(turned.lfFaceName, source.lfFaceName, LF_FACESIZE);
-    return gui_objects::MakeFont(turned);
+    return gui_objects::OwnedFont(CreateFontIndirectW(&turned));
 }
 
 }  // namespace ui::win32
