@@ -8,7 +8,8 @@ bottom-right one, y grows downwards. Each pixel is sampled 4x4 times, which
 gives the anti-aliasing.
 
 The .ico files hold 32-bit BGRA images (straight alpha) followed by the 1-bit
-AND mask that old code paths still look at.
+AND mask that old code paths still look at; from 32 pixels up, the same pixels
+as PNG images.
 
 The button glyphs are 24-bit .bmp strips, the normal image then the greyed one,
 on an olive background that the program shows transparent; edge pixels are
@@ -20,6 +21,7 @@ Usage:  python3 make_icons.py          (rewrites the *.ico and *.bmp files)
 import math
 import os
 import struct
+import zlib
 
 SUPERSAMPLE = 4
 
@@ -173,9 +175,28 @@ def ico_image(rows):
     return header + bytes(xor) + bytes(mask)
 
 
+def png_image(rows):
+    """The same pixels as a PNG, which icons may hold since Windows Vista: a quarter of the
+    bytes, so the program's file stays small."""
+    size = len(rows)
+    raw = b''.join(b'\0' + bytes(c for pixel in row for c in pixel) for row in rows)
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack('>I', len(data)) + body + struct.pack('>I', zlib.crc32(body))
+
+    header = struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)  # 8-bit RGBA
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) +
+            chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
+# Below this size an image stays a bitmap: the smallest sizes gain little from compression.
+PNG_FROM = 32
+
+
 def write_ico(path, images):
     """images: list of pixel rows (square), one per size."""
-    blobs = [ico_image(rows) for rows in images]
+    blobs = [png_image(rows) if len(rows) >= PNG_FROM else ico_image(rows) for rows in images]
     out = bytearray(struct.pack('<HHH', 0, 1, len(blobs)))
     offset = 6 + 16 * len(blobs)
     for rows, blob in zip(images, blobs):
