@@ -77,6 +77,7 @@ ModelWorld::ModelWorld(const std::uint8_t* data, std::size_t size) : in_(data, s
 
 // The program ends as it does at the end of a session: every icon leaves, every handle goes.
 ModelWorld::~ModelWorld() {
+    rig_.system.refuse = nullptr;
     rig_.form.reset();
     if (!rig_.system.trayTips.empty()) Fail("the program ended", "icons stayed in the area");
     if (!rig_.system.liveIcons.empty()) Fail("the program ended", "icons were never destroyed");
