@@ -375,7 +375,11 @@ void ModelWorld::DeviceBroadcast(bool arrival) {
             system.driveMask &= ~bit;
             system.shellFiles.erase(root);
         }
-        if (!options.CBActiverMAJ.Checked()) continue;
+        // Not told, the program keeps what it knew, right or wrong.
+        if (!options.CBActiverMAJ.Checked()) {
+            uncertainDrives_ |= bit;
+            continue;
+        }
         if (arrival) {
             announcedDrives_ |= bit;
         } else if (!kept) {
@@ -599,11 +603,9 @@ void ModelWorld::InjectFailure() {
             // A path or drive the shell no longer knows, or knows again: a drive whose entry
             // was given up meanwhile has none until it comes again.
             std::string path = PickFolder();
-            if (in_.Chance()) {
-                const int letter = in_.Below(Letters);
-                uncertainDrives_ |= 1u << letter;
-                path = std::string(1, static_cast<char>('A' + letter)) + ":\\";
-            }
+            if (in_.Chance())
+                path = std::string(1, static_cast<char>('A' + in_.Below(Letters))) + ":\\";
+            if (path.size() == 3) uncertainDrives_ |= 1u << (path.front() - 'A');
             auto found = system.shellFiles.find(path);
             if (found != system.shellFiles.end()) {
                 system.shellFiles.erase(found);
@@ -706,10 +708,9 @@ void ModelWorld::ChooseMenuItem() {
     ui::MenuItem& item = *items[choice];
     if (!item.Visible || !item.Enabled) return;
     Log("menu: " + item.Name());
-    if (item.OnClick && &item != &menu.MCNom && item.Parent() == &menu.Root() &&
-        (&item == &menu.MCChangerNom || &item == &menu.MCRedemarrerWin ||
-         &item == &menu.MCRedemarrerPC || &item == &menu.MCEteindre))
-        userAskedShutdown_ = true;
+    for (const ui::MenuItem* action :
+         {&menu.MCChangerNom, &menu.MCRedemarrerWin, &menu.MCRedemarrerPC, &menu.MCEteindre})
+        userAskedShutdown_ = userAskedShutdown_ || &item == action;
     item.Click();
 }
 
