@@ -1,6 +1,7 @@
 #include "app/ConfigVossik.h"
 
 #include "config/CheckSomeIconShown.h"
+#include "config/StoredOptions.h"
 #include "settings/Settings.h"
 #include "settings/SettingsPath.h"
 
@@ -25,8 +26,8 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
             IsWindowsXP),
       Pages(*this, Icons.Folders, Icons.Launches, IsWindowsXP),
       Watcher(system, application, Icons, *this, Pages.PageUS, Pages.PageAPropos),
-      FolderEditing(system, Pages.PageRep, Icons, settingsPath_),
-      LaunchEditing(system, Pages.PageApp, Icons, settingsPath_),
+      FolderEditing(system, Pages.PageRep, Icons),
+      LaunchEditing(system, Pages.PageApp, Icons),
       Reordering(Pages, Icons),
       Menu(system, application, *this, Pages, Icons, IsWindowsXP,
            {
@@ -96,8 +97,8 @@ void TConfigVossik::AttachDialogs(Dialogs dialogs) {
 }
 
 bool TConfigVossik::Save() {
-    return SaveSettings(system_, SettingsPath(), application_.Title(), Pages, Icons,
-                        Watcher.RefreshDelay);
+    return SaveSettings(system_, SettingsPath(), application_.Title(),
+                        StoredOptions(Pages, Watcher.RefreshDelay), Icons);
 }
 
 void TConfigVossik::MontrerFiche() {

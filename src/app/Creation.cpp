@@ -3,6 +3,7 @@
 
 #include "app/ConfigVossik.h"
 #include "config/CheckSomeIconShown.h"
+#include "config/StoredOptions.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -19,7 +20,8 @@ void TConfigVossik::CreationFiche() {
     HookApplicationWindow();
     Watcher.RefreshRetries = 0;
     Watcher.EnumerateDrives();
-    LoadSettings(system_, SettingsPath(), Pages, Icons, Watcher.RefreshDelay);
+    LoadSettings(system_, SettingsPath(), StoredOptions(Pages, Watcher.RefreshDelay), Icons,
+                 {Pages.PageRep.ListeRep, Pages.PageApp.ListeFich});
     Icons.BuildShutdownItem(Pages.PageEteindre.ActionCaption());
     DecideStart();
     Shutdown.ApplyTimerRule();

@@ -3,13 +3,7 @@
 #include <algorithm>
 
 #include "platform/MessageBox.h"
-#include "settings/SettingsKeys.h"
 #include "types/Cp1252.h"
-
-std::string NameToEdit(const TrayItem& item, const std::string& stored) {
-    if (item.Missing && stored != std::string(1, settings::ParametersMark)) return stored;
-    return item.Name;
-}
 
 void AppendEntry(TrayIconSet& icons, TrayItemList& list, ui::ListBox& lines,
                  std::unique_ptr<TrayItem> item, const std::string& line, const std::string& tip,

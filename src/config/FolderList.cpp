@@ -4,8 +4,6 @@
 
 #include "config/EntryEditing.h"
 #include "config/StorablePath.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 #include "tray/ShellInfo.h"
 #include "tray/TrayIcon.h"
 #include "types/Cp1252.h"
@@ -20,9 +18,8 @@ std::string LastComponent(const std::string& path) {
 
 }  // namespace
 
-FolderList::FolderList(System& system, FoldersPage& page, TrayIconSet& icons,
-                       const std::wstring& settingsPath)
-    : system_(system), page_(page), icons_(icons), settingsPath_(settingsPath) {
+FolderList::FolderList(System& system, FoldersPage& page, TrayIconSet& icons)
+    : system_(system), page_(page), icons_(icons) {
     page.AjouterRepBtn.OnClick = [this] { AjouterRepBtnClick(); };
     page.ModifierRepBtn.OnClick = [this] { ModifierRepBtnClick(); };
     page.EnleverRepBtn.OnClick = [this] { EnleverRepBtnClick(); };
@@ -74,8 +71,7 @@ void FolderList::ModifierRepBtnClick() {
     int k = page_.ListeRep.ItemIndex();
     if (!picker_ || k < 0 || k >= static_cast<int>(icons_.Folders.size())) return;
     TrayItem& item = *icons_.Folders[k];
-    picker_->Raccourci.SetCaption(NameToEdit(
-        item, ReadStoredShortcutName(system_, settingsPath_, settings::section::Dossiers, k)));
+    picker_->Raccourci.SetCaption(item.Name);
     std::optional<std::string> path = ChooseFolder(k);
     if (!path) return;
     const std::string& name = picker_->Raccourci.Caption();

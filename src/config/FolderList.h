@@ -13,8 +13,7 @@
 // change or a removal shows in the notification area at once.
 class FolderList {
 public:
-    FolderList(System& system, FoldersPage& page, TrayIconSet& icons,
-               const std::wstring& settingsPath);
+    FolderList(System& system, FoldersPage& page, TrayIconSet& icons);
     // The picker is made after the main form.
     void AttachPicker(TBoiteRepertoire& picker) { picker_ = &picker; }
 
@@ -32,6 +31,5 @@ private:
     System& system_;
     FoldersPage& page_;
     TrayIconSet& icons_;
-    const std::wstring& settingsPath_;
     TBoiteRepertoire* picker_ = nullptr;
 };

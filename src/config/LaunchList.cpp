@@ -1,19 +1,13 @@
 #include "config/LaunchList.h"
 
 #include "config/EntryEditing.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
+#include "settings/ItemLists.h"
 #include "tray/ShellInfo.h"
 #include "tray/TrayIcon.h"
 #include "types/Cp1252.h"
 
-std::string ListText(const std::string& label, const TrayItem& item) {
-    return label + " (" + item.Path + " " + item.Options + ")";
-}
-
-LaunchList::LaunchList(System& system, LaunchPage& page, TrayIconSet& icons,
-                       const std::wstring& settingsPath)
-    : system_(system), page_(page), icons_(icons), settingsPath_(settingsPath) {
+LaunchList::LaunchList(System& system, LaunchPage& page, TrayIconSet& icons)
+    : system_(system), page_(page), icons_(icons) {
     page.AjouterExeBtn.OnClick = [this] { AjouterExeBtnClick(); };
     page.ModifierExeBtn.OnClick = [this] { ModifierExeBtnClick(); };
     page.EnleverExeBtn.OnClick = [this] { EnleverExeBtnClick(); };
@@ -53,9 +47,7 @@ void LaunchList::ModifierExeBtnClick() {
     int k = page_.ListeFich.ItemIndex();
     if (!dialog_ || k < 0 || k >= static_cast<int>(icons_.Launches.size())) return;
     TrayItem& item = *icons_.Launches[k];
-    dialog_->Nom.SetCaption(NameToEdit(
-        item,
-        ReadStoredShortcutName(system_, settingsPath_, settings::section::LancementRapide, k)));
+    dialog_->Nom.SetCaption(item.Name);
     dialog_->LigneCommande.SetCaption(item.Path);
     dialog_->OptionsExe.SetCaption(item.Options);
     if (dialog_->ShowModal() != ui::ModalResult::Ok) return;

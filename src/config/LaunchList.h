@@ -12,8 +12,7 @@
 // change or a removal shows in the notification area at once.
 class LaunchList {
 public:
-    LaunchList(System& system, LaunchPage& page, TrayIconSet& icons,
-               const std::wstring& settingsPath);
+    LaunchList(System& system, LaunchPage& page, TrayIconSet& icons);
     // The dialog is made after the main form.
     void AttachDialog(TBoiteExe& dialog) { dialog_ = &dialog; }
 
@@ -29,10 +28,5 @@ private:
     System& system_;
     LaunchPage& page_;
     TrayIconSet& icons_;
-    const std::wstring& settingsPath_;
     TBoiteExe* dialog_ = nullptr;
 };
-
-// A line of the list: the label, then the command line and its parameters in parentheses. The
-// blank before the closing parenthesis stays when there are no parameters.
-std::string ListText(const std::string& label, const TrayItem& item);

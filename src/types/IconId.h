@@ -17,6 +17,9 @@ constexpr std::uint32_t FolderBase = 100;
 constexpr std::uint32_t LaunchBase = 1000;
 constexpr std::uint32_t Shutdown = 10000;
 constexpr int ShutdownPosition = 10000;
+// How many records a list can hold before its ids run into the next group's.
+constexpr std::uint32_t FolderCapacity = LaunchBase - FolderBase;
+constexpr std::uint32_t LaunchCapacity = Shutdown - LaunchBase;
 }  // namespace iconid
 
 struct IconPosition {

@@ -1,3 +1,7 @@
+#include <climits>
+
+#include "config/StoredOptions.h"
+#include "settings/ProfileFile.h"
 #include "settings/Settings.h"
 #include "support/MainFormFixture.h"
 
@@ -12,8 +16,8 @@ protected:
     }
 
     bool Save(TConfigVossik& form) {
-        return SaveSettings(system, form.SettingsPath(), "Vossik'", form.Pages, form.Icons,
-                            form.Watcher.RefreshDelay);
+        return SaveSettings(system, form.SettingsPath(), "Vossik'",
+                            StoredOptions(form.Pages, form.Watcher.RefreshDelay), form.Icons);
     }
 
     std::string Saved() { return system.fileContents[SettingsFile]; }
@@ -109,28 +113,28 @@ TEST_F(SettingsTest, LoadedValuesRunTheRulesOfTheirBoxes) {
     EXPECT_FALSE(form.Pages.PageEteindre.CBConfirmer.Enabled());
 }
 
-TEST_F(SettingsTest, MissingEntriesAreWarnedNamedAfterTheirLineAndKeepTheirStoredName) {
-    WithSettingsFile("[Dossiers]\r\nNombre=2\r\nRep0=C:\\Docs\r\nRac0=Documents\r\n");
+TEST_F(SettingsTest, MissingEntriesAreWarnedShownUnderAStandInAndKeepTheirStoredName) {
+    WithSettingsFile(
+        "[Dossiers]\r\nNombre=2\r\nRep0=C:\\Docs\r\nRac0=Documents\r\nRep1=C:\\Gone\r\n"
+        "Rac1=Ancien\r\n");
     TConfigVossik& form = Start();
     ASSERT_EQ(form.Icons.Folders.size(), 2u);
     EXPECT_FALSE(form.Icons.Folders[0]->Missing);
     const TrayItem& missing = *form.Icons.Folders[1];
     EXPECT_TRUE(missing.Missing);
-    EXPECT_EQ(missing.Name, "Problème avec le dossier n°1");
+    EXPECT_EQ(missing.Name, "Ancien");
     EXPECT_EQ(missing.Tip(), "Problème avec le dossier n°1");
     EXPECT_NE(missing.Icon.Get(), nullptr) << "the utility's own icon";
     ASSERT_EQ(system.boxes.size(), 2u);
     EXPECT_EQ(system.boxes[0].Title, "Erreur");
     EXPECT_EQ(system.boxes[1].Title, "Avertissement");
-    EXPECT_EQ(system.boxes[1].Text, "Le dossier \"\" () n'existe peut-être plus");
-    EXPECT_EQ(ReadStoredShortcutName(system, form.SettingsPath(), "Dossiers", 1), "\xB6");
-    EXPECT_EQ(ReadStoredShortcutName(system, form.SettingsPath(), "Dossiers", 0), "Documents");
+    EXPECT_EQ(system.boxes[1].Text, "Le dossier \"C:\\Gone\" (Ancien) n'existe peut-être plus");
 
     form.Icons.RefreshTrayIcons();
     EXPECT_FALSE(missing.Shown) << "a missing entry never gets an icon";
+    system.fileContents[SettingsFile] = "";
     Save(form);
-    EXPECT_TRUE(SavedHas("Rep1="));
-    EXPECT_EQ(Saved().find("Rac1"), std::string::npos);
+    EXPECT_TRUE(SavedHas("Rep1=C:\\Gone\r\nRac1=Ancien"));
 }
 
 TEST_F(SettingsTest, SavingKeepsEverythingWeDoNotOwn) {
@@ -151,37 +155,30 @@ TEST_F(SettingsTest, SavingKeepsEverythingWeDoNotOwn) {
     EXPECT_EQ(Saved(), saved);
 }
 
+// Every row of the table at each end of its range goes from the file through its control and
+// comes back the same, into a file that held nothing.
 TEST_F(SettingsTest, EveryOptionSurvivesARoundTrip) {
     WithSettingsFile();
-    TConfigVossik& first = Start();
-    first.Pages.PageAPropos.RBDoubleClick.SetChecked(true);
-    first.Pages.PageAPropos.CBGarderNet.SetChecked(true);
-    first.Pages.PageUS.CBRam.SetChecked(false);
-    first.Pages.PageUS.RBNormalUS.SetChecked(true);
-    first.Pages.PageRep.CBRacineRep.SetChecked(true);
-    first.Pages.PageEteindre.RBLogOff.SetChecked(true);
-    first.Pages.PageEteindre.CBForcer.SetChecked(true);
-    first.Pages.PageEteindre.CBEteindreAuto.SetChecked(true);
-    first.Pages.PageEteindre.GroupePeriode.SetItemIndex(1);
-    first.Pages.PageEteindre.Heure.SetItemIndex(23);
-    first.Pages.PageEteindre.Minutes.SetItemIndex(7);
-    first.Watcher.RefreshDelay = 45000;
-    ASSERT_TRUE(Save(first));
-    first.DestructionFiche();
-
-    TConfigVossik& second = Start();
-    EXPECT_TRUE(second.Pages.PageAPropos.RBDoubleClick.Checked());
-    EXPECT_FALSE(second.Pages.PageAPropos.RBSimpleClick.Checked());
-    EXPECT_TRUE(second.Pages.PageAPropos.CBGarderNet.Checked());
-    EXPECT_FALSE(second.Pages.PageUS.CBRam.Checked());
-    EXPECT_TRUE(second.Pages.PageUS.RBNormalUS.Checked());
-    EXPECT_TRUE(second.Pages.PageRep.CBRacineRep.Checked());
-    EXPECT_TRUE(second.Pages.PageEteindre.RBLogOff.Checked());
-    EXPECT_TRUE(second.Pages.PageEteindre.CBForcer.Checked());
-    EXPECT_TRUE(second.Pages.PageEteindre.CBEteindreAuto.Checked());
-    EXPECT_EQ(second.Pages.PageEteindre.Heure.ItemIndex(), 23);
-    EXPECT_EQ(second.Pages.PageEteindre.Minutes.ItemIndex(), 7);
-    EXPECT_EQ(second.Watcher.RefreshDelay, 45000u);
+    // Read for their keys and ranges only: the next start makes new controls.
+    const std::vector<settings::Option> options =
+        StoredOptions(Start().Pages, form->Watcher.RefreshDelay);
+    for (bool highest : {false, true}) {
+        std::string written, section;
+        for (const settings::Option& option : options) {
+            if (option.Section != section) written += "[" + (section = option.Section) + "]\r\n";
+            written += std::string(option.Key) + "=" +
+                       std::to_string(highest ? option.Max : option.Min) + "\r\n";
+        }
+        WithSettingsFile(written);
+        TConfigVossik& form = Start();
+        system.fileContents[SettingsFile] = "";
+        ASSERT_TRUE(Save(form));
+        ProfileFile saved(Saved());
+        for (const settings::Option& option : StoredOptions(form.Pages, form.Watcher.RefreshDelay))
+            EXPECT_EQ(saved.ReadInteger(option.Section, option.Key, INT_MIN),
+                      highest ? option.Max : option.Min)
+                << option.Section << " " << option.Key;
+    }
 }
 
 TEST_F(SettingsTest, ARefusedWriteLeavesTheFileWholeAndKeepsTheProgramOpen) {
