@@ -58,7 +58,9 @@ void TConfigVossik::WireEvents() {
     Pages.PageAPropos.ReorganiserBtn.OnClick = [this] { ReorganiserBtnClick(); };
     Pages.PageAPropos.VersionBtn.OnClick = [this] { VersionBtnClick(); };
     Pages.PageUS.LabelVossik1.OnClick = [this] { Menu.LabelVossik1Click(); };
-    Menu.OnEteindre = [this](ui::MenuItem& item) { Shutdown.MenuContextEteindre(item.Tag); };
+    Menu.OnEteindre = [this](ui::MenuItem& item) {
+        Shutdown.MenuContextEteindre(static_cast<ShutdownAction>(item.Tag));
+    };
     OnPaint = [this](ui::Canvas& canvas) { PeindreFiche(canvas); };
     auto drawIcon = [this](ui::PaintBox& box, ui::Canvas& canvas) { AfficherIcone(box, canvas); };
     Pages.PageUS.Icone1.OnPaint = drawIcon;

@@ -68,7 +68,7 @@ void TConfigVossik::OpenItem(IconPosition icon) {
             ShellOpen(system_, Handle(), item->Path, item->Options);
             break;
         case TrayGroup::GroupShutdown:
-            Shutdown.PerformShutdown(-1);
+            Shutdown.PerformShutdown();
             break;
         default:
             break;

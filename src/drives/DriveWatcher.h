@@ -7,6 +7,7 @@
 #include "platform/System.h"
 #include "tray/TrayIconSet.h"
 #include "types/Messages.h"
+#include "types/RefreshDelay.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 
@@ -35,10 +36,10 @@ public:
     // Ctrl + click on the group of the update options asks for the delay.
     void GroupeMAJClick();
 
-    std::uint32_t DriveMask = 0;     // bit i: the letter 'A' + i is known
-    std::uint32_t CreationsDue = 0;  // bit i: the entry of 'A' + i waits to be made
-    unsigned RefreshDelay = 10000;   // milliseconds between a drive notification and its handling
-    int RefreshRetries = 0;          // failed attempts, all drives together
+    std::uint32_t DriveMask = 0;                  // bit i: the letter 'A' + i is known
+    std::uint32_t CreationsDue = 0;               // bit i: the entry of 'A' + i waits to be made
+    unsigned RefreshDelay = DefaultRefreshDelay;  // milliseconds
+    int RefreshRetries = 0;                       // failed attempts, all drives together
 
 private:
     void DriveArrived(std::uint32_t unitMask);

@@ -1,6 +1,7 @@
 #include "menu/ContextMenu.h"
 
 #include "tray/ShellInfo.h"
+#include "types/ShutdownAction.h"
 
 namespace {
 
@@ -56,13 +57,15 @@ void ContextMenu::SetUpItems() {
     // The shutdown items carry their action code, as the Eteindre page's buttons do.
     struct Action {
         ui::MenuItem& Item;
-        int Code;
+        ShutdownAction Code;
     };
-    for (Action action :
-         {Action{MCChangerNom, 0}, {MCRedemarrerWin, 66}, {MCRedemarrerPC, 2}, {MCEteindre, 8}}) {
-        action.Item.Tag = action.Code;
-        action.Item.Visible = false;
-        ui::MenuItem& item = action.Item;
+    for (Action shutdown : {Action{MCChangerNom, action::LogOff},
+                            {MCRedemarrerWin, action::RestartWindows},
+                            {MCRedemarrerPC, action::Reboot},
+                            {MCEteindre, action::PowerOff}}) {
+        shutdown.Item.Tag = static_cast<int>(shutdown.Code);
+        shutdown.Item.Visible = false;
+        ui::MenuItem& item = shutdown.Item;
         item.OnClick = [this, &item] {
             if (OnEteindre) OnEteindre(item);
         };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "config/Pages.h"
@@ -23,9 +24,9 @@ public:
     // The icon's tip and name follow the checked action.
     void RBTypeArreterClick(const ui::RadioButton& sender);
     // A one-off action from the icon's menu; the configured action stays as it is.
-    void MenuContextEteindre(int action);
-    // Confirms if asked, then ends the session; -1 is the action checked on the page.
-    void PerformShutdown(int action);
+    void MenuContextEteindre(ShutdownAction action);
+    // Confirms if asked, then ends the session; without an action, the one checked on the page.
+    void PerformShutdown(std::optional<ShutdownAction> action = std::nullopt);
 
     void CBEteindreAutoClick();
     // Starts the timer when a schedule is set; never stops a running one.
@@ -39,8 +40,8 @@ public:
     TBoiteConfirmation BoiteConfirmation;
 
 private:
-    std::string CaptionOf(int action) const;
-    int ConfiguredAction() const;
+    std::string CaptionOf(ShutdownAction action) const;
+    ShutdownAction ConfiguredAction() const;
     bool Daily() const { return page_.GroupePeriode.ItemIndex() == 1; }
     // A shutdown question is open: another one would take its answer, and the session would be
     // ended twice.
