@@ -60,8 +60,6 @@ struct ItemMenuResult {
 struct SystemVersion {
     unsigned Major = 0;
     unsigned Minor = 0;
-    // Windows 95, 98 and Me, which can restart Windows alone through their 16-bit side.
-    bool Family16 = false;
 };
 
 struct TimeOfDay {
@@ -168,7 +166,4 @@ public:
     virtual void CloseToken(TokenHandle token) = 0;
     // True when the system accepted the request; it then goes on by itself.
     virtual bool ExitWindowsEx(unsigned action) = 0;
-    // The 16-bit family's own ExitWindows, asked to restart Windows alone with that return code;
-    // nothing happens where it cannot be reached.
-    virtual void RestartWindows16(std::uint32_t action) = 0;
 };

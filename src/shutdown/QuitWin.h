@@ -6,8 +6,7 @@
 #include "types/ShutdownAction.h"
 
 // Ends the session or shuts the system down; true when the system accepted the request, which
-// it then carries out by itself. Restarting Windows alone counts as accepted even where it
-// cannot be done.
+// it then carries out by itself.
 bool QuitWindows(System& system, ShutdownAction action);
 
 // Enables or disables one privilege of this process; true when the token took the change.

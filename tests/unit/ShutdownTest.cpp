@@ -38,8 +38,7 @@ protected:
     std::vector<std::string> ExitCalls() const {
         std::vector<std::string> exits;
         for (const std::string& call : system.calls)
-            if (call.starts_with("exitwindows") || call.starts_with("restartwindows16"))
-                exits.push_back(call);
+            if (call.starts_with("exitwindows")) exits.push_back(call);
         return exits;
     }
 

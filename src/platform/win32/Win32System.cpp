@@ -111,8 +111,7 @@ SystemVersion Win32System::Version() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
     GetVersionExW(&info);
-    return {info.dwMajorVersion, info.dwMinorVersion,
-            info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS};
+    return {info.dwMajorVersion, info.dwMinorVersion};
 }
 
 std::wstring Win32System::ExecutablePath() {

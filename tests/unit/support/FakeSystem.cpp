@@ -276,7 +276,3 @@ bool FakeSystem::ExitWindowsEx(unsigned action) {
     calls.push_back("exitwindows " + std::to_string(action));
     return exitAccepted;
 }
-
-void FakeSystem::RestartWindows16(std::uint32_t action) {
-    calls.push_back("restartwindows16 " + std::to_string(action));
-}
