@@ -28,8 +28,7 @@ std::vector<std::string> MinuteLines() {
 }  // namespace
 
 // The shutdown icon's action on the left, the scheduled shutdown on the right.
-ShutdownPage::ShutdownPage(ui::Control& pages, bool isWindowsXP)
-    : ui::Page(&pages, "PageEteindre"), isWindowsXP_(isWindowsXP) {
+ShutdownPage::ShutdownPage(ui::Control& pages) : ui::Page(&pages, "PageEteindre") {
     SetCaption("Eteindre");
 
     CBAfficherArreter.Place({15, 10, 166, 17}, "&Afficher l'icône Arrêter");

@@ -67,7 +67,7 @@ private:
 };
 
 struct ShutdownPage : ui::Page {
-    ShutdownPage(ui::Control& pages, bool isWindowsXP);
+    explicit ShutdownPage(ui::Control& pages);
     void CBAfficherArreterClick();
     // The caption of the first action chosen, in the buttons' order; "Erreur de nom ???" when
     // none is.
@@ -87,9 +87,6 @@ struct ShutdownPage : ui::Page {
     ui::RadioButton RBRedWin{&TypeReboot, "RBRedWin"};
     ui::RadioButton RBRedemarrer{&TypeReboot, "RBRedemarrer"};
     ui::RadioButton RBEteindre{&TypeReboot, "RBEteindre"};
-
-private:
-    bool isWindowsXP_;
 };
 
 struct AboutPage : ui::Page {
@@ -113,12 +110,11 @@ struct AboutPage : ui::Page {
 
 // The page control of the configuration window and its five pages, in tab order.
 struct ConfigPages {
-    ConfigPages(ui::Control& form, const TrayItemList& folders, const TrayItemList& launches,
-                bool isWindowsXP);
+    ConfigPages(ui::Control& form, const TrayItemList& folders, const TrayItemList& launches);
     ui::PageControl Onglets;
     DrivesPage PageUS{Onglets};
     FoldersPage PageRep;
     LaunchPage PageApp;
-    ShutdownPage PageEteindre;
+    ShutdownPage PageEteindre{Onglets};
     AboutPage PageAPropos{Onglets};
 };

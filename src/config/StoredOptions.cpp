@@ -34,9 +34,10 @@ std::vector<settings::Option> StoredOptions(ConfigPages& pages, unsigned& refres
         Check(LancementRapide, "Affichage", true, pages.PageApp.ActiverExe),
 
         Check(Arreter, "Afficher Icone", true, shutdown.CBAfficherArreter),
-        Choice(
-            Arreter, "Type d'arrêt", 2,
-            {&shutdown.RBLogOff, &shutdown.RBRedWin, &shutdown.RBRedemarrer, &shutdown.RBEteindre}),
+        // Restarting Windows alone (1) is not on the systems we run on: the computer restarts.
+        Choice(Arreter, "Type d'arrêt", 2,
+               {&shutdown.RBLogOff, &shutdown.RBRedemarrer, &shutdown.RBRedemarrer,
+                &shutdown.RBEteindre}),
         Check(Arreter, "Forcer", false, shutdown.CBForcer),
         Check(Arreter, "Confirmation", true, shutdown.CBConfirmer),
 

@@ -20,14 +20,12 @@ constexpr const char* StandInImage = "MAINICON";
 }  // namespace
 
 ContextMenu::ContextMenu(System& system, ui::Application& application, ui::Form& mainForm,
-                         ConfigPages& pages, TrayIconSet& icons, bool isWindowsXP,
-                         MainFormCommands commands)
+                         ConfigPages& pages, TrayIconSet& icons, MainFormCommands commands)
     : system_(system),
       application_(application),
       mainForm_(mainForm),
       pages_(pages),
       icons_(icons),
-      isWindowsXP_(isWindowsXP),
       commands_(std::move(commands)) {
     SetUpItems();
     SetUpDrawing();
@@ -132,15 +130,14 @@ void ContextMenu::MenuContextPopup() {
         ui::MenuItem& Item;
         const ui::RadioButton& Button;
     };
+    // Restarting Windows alone is never offered: only Windows 95, 98 and Me could, and this
+    // program does not run on them. Its item stays hidden.
     for (ShutdownChoice choice : {ShutdownChoice{MCChangerNom, actions.RBLogOff},
-                                  {MCRedemarrerWin, actions.RBRedWin},
                                   {MCRedemarrerPC, actions.RBRedemarrer},
                                   {MCEteindre, actions.RBEteindre}}) {
         if (shutdown) choice.Item.Default = choice.Button.Checked();
         choice.Item.Visible = shutdown;
     }
-    // Restarting Windows alone does not exist on XP.
-    MCRedemarrerWin.Visible = shutdown && !isWindowsXP_;
     for (ui::MenuItem* entryCommand : {&MCOuvrir, &MCExplorer, &MCRechercher, &MCProprietes})
         entryCommand->Visible = !shutdown;
 

@@ -89,6 +89,11 @@ TEST_F(SettingsTest, OutOfRangeChoicesLoadAsTheControlsAllowAndSaveBackNormalise
 
     WithSettingsFile("[Eteindre auto]\r\nPériodicité=5\r\n");
     EXPECT_EQ(Start().Pages.PageEteindre.GroupePeriode.ItemIndex(), 1);
+
+    // Restarting Windows alone was only for Windows 95, 98 and Me: the computer restarts.
+    WithSettingsFile("[Arrêter]\r\nType d'arrêt=1\r\n");
+    EXPECT_TRUE(Start().Pages.PageEteindre.RBRedemarrer.Checked());
+    EXPECT_EQ(this->form->Icons.ShutdownItem.Tip(), "Redémarrer l'ordinateur");
 }
 
 TEST_F(SettingsTest, BooleansAreIntegersAndOtherTextGivesTheDefault) {
