@@ -22,6 +22,7 @@ void TConfigVossik::CreationFiche() {
     Watcher.EnumerateDrives();
     LoadSettings(system_, SettingsPath(), StoredOptions(Pages, Watcher.RefreshDelay), Icons,
                  {Pages.PageRep.ListeRep, Pages.PageApp.ListeFich});
+    Shutdown.SwitchOffInvalidSchedule();
     Icons.BuildShutdownItem(Pages.PageEteindre.ActionCaption());
     DecideStart();
     Shutdown.ApplyTimerRule();

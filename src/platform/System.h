@@ -65,6 +65,8 @@ struct SystemVersion {
 struct TimeOfDay {
     int Hour = 0;
     int Minute = 0;
+    int Second = 0;
+    int Millisecond = 0;
 };
 
 // A process access token, closed by whoever opened it.

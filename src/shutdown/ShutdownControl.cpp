@@ -11,8 +11,7 @@ ShutdownControl::ShutdownControl(System& system, ShutdownPage& page, TrayItem& s
       item_(shutdownItem),
       mainForm_(mainForm),
       saveSettings_(std::move(saveSettings)) {
-    // The clock is looked at often enough to catch every minute; the start rule runs the timer.
-    EteindreTimer.SetInterval(600);
+    // The start rule runs the timer.
     EteindreTimer.OnTimer = [this] { EteindreTimerTimer(); };
     for (ui::RadioButton* radio :
          {&page_.RBLogOff, &page_.RBRedWin, &page_.RBRedemarrer, &page_.RBEteindre})

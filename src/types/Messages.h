@@ -10,6 +10,8 @@ constexpr unsigned DriveRefreshMessage = 0xFFD;
 constexpr unsigned DriveRemoveMessage = 0xFFC;
 
 constexpr unsigned Null = 0x0000;
+constexpr unsigned TimeChange = 0x001E;
+constexpr unsigned PowerBroadcast = 0x0218;
 constexpr unsigned NcHitTest = 0x0084;
 constexpr unsigned DeviceChange = 0x0219;
 constexpr unsigned LButtonDown = 0x0201;

@@ -176,5 +176,5 @@ IconHandle Win32System::LoadSystemIcon(int id) {
 TimeOfDay Win32System::LocalTime() {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    return {now.wHour, now.wMinute};
+    return {now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
 }
