@@ -70,30 +70,71 @@ TEST_F(SettingsTest, QuickLaunchParametersCarryTheirMarkAndFolderOptionsAreNever
     EXPECT_EQ(Saved().find("Opt0=ignored"), Saved().rfind("Opt0=ignored"));
 }
 
-TEST_F(SettingsTest, OutOfRangeChoicesLoadAsTheControlsAllowAndSaveBackNormalised) {
-    WithSettingsFile(
-        "[Arrêter]\r\nType d'arrêt=7\r\n"
-        "[Eteindre auto]\r\nActiver=1\r\nPériodicité=0\r\nHeure=30\r\nMinutes=11\r\n");
+TEST_F(SettingsTest, NumbersOutOfRangeLoadAsTheirOptionSaysAndStayInTheFileUntilApplied) {
+    const std::string ini =
+        "[Divers]\r\nTemporisation=-1\r\n[Arrêter]\r\nType d'arrêt=7\r\n"
+        "[Eteindre auto]\r\nPériodicité=5\r\nHeure=30\r\nMinutes=11\r\n";
+    WithSettingsFile(ini);
     TConfigVossik& form = Start();
     ShutdownPage& page = form.Pages.PageEteindre;
     for (ui::RadioButton* action :
          {&page.RBLogOff, &page.RBRedWin, &page.RBRedemarrer, &page.RBEteindre})
         EXPECT_FALSE(action->Checked());
-    EXPECT_TRUE(page.CBEteindreAuto.Checked());
-    EXPECT_EQ(page.Heure.ItemIndex(), -1);
+    EXPECT_EQ(page.GroupePeriode.ItemIndex(), 1) << "the nearest line";
+    EXPECT_EQ(page.Heure.ItemIndex(), 0) << "no schedule: the first line";
     EXPECT_EQ(page.Minutes.ItemIndex(), 11);
+    EXPECT_EQ(form.Watcher.RefreshDelay, 10000u) << "the default";
+    EXPECT_EQ(Saved(), ini);
     Save(form);
     EXPECT_TRUE(SavedHas("Type d'arrêt=3"));
-    EXPECT_TRUE(SavedHas("Activer=0")) << "a one-time schedule is not kept";
-    EXPECT_TRUE(SavedHas("Heure=-1"));
+    EXPECT_TRUE(SavedHas("Heure=0"));
 
-    WithSettingsFile("[Eteindre auto]\r\nPériodicité=5\r\n");
-    EXPECT_EQ(Start().Pages.PageEteindre.GroupePeriode.ItemIndex(), 1);
+    WithSettingsFile("[Divers]\r\nTemporisation=3601\r\n");
+    EXPECT_EQ(Start().Watcher.RefreshDelay, 10000u);
 
     // Restarting Windows alone was only for Windows 95, 98 and Me: the computer restarts.
     WithSettingsFile("[Arrêter]\r\nType d'arrêt=1\r\n");
     EXPECT_TRUE(Start().Pages.PageEteindre.RBRedemarrer.Checked());
     EXPECT_EQ(this->form->Icons.ShutdownItem.Tip(), "Redémarrer l'ordinateur");
+}
+
+// A count reads only the entries the file holds below it, skips those without a path, and no
+// more than the list has icon ids; the rest stays in the file.
+TEST_F(SettingsTest, ListsReadOnlyTheEntriesTheFileHoldsUpToTheirIdRange) {
+    WithSettingsFile(
+        "[Dossiers]\r\nNombre=2147483647\r\nRep0=C:\\Docs\r\nRep2=\r\nRac2=Vide\r\n"
+        "Rep3=C:\\Docs\r\nRac3=Trois\r\n"
+        "[Lancement Rapide]\r\nNombre=3\r\nRep0=C:\\notes.txt\r\nRep5=C:\\notes.txt\r\n");
+    TConfigVossik& form = Start();
+    ASSERT_EQ(form.Icons.Folders.size(), 2u);
+    EXPECT_EQ(form.Icons.Folders[1]->Name, "Trois");
+    EXPECT_EQ(form.Icons.Folders[1]->IconData.uID, 101u);
+    EXPECT_EQ(form.Pages.PageRep.ListeRep.Count(), 2);
+    EXPECT_EQ(form.Icons.Launches.size(), 1u);
+    EXPECT_TRUE(system.boxes.empty());
+    system.fileContents[SettingsFile] = "";
+    Save(form);
+    EXPECT_TRUE(SavedHas("Nombre=2"));
+    EXPECT_FALSE(SavedHas("Rep2=")) << "no entry made of nothing";
+
+    std::string crowded = "[Dossiers]\r\nNombre=901\r\n";
+    for (int n = 0; n < 901; ++n) crowded += "Rep" + std::to_string(n) + "=C:\\Docs\r\n";
+    crowded += "[Lancement Rapide]\r\nNombre=9001\r\n";
+    for (int n = 0; n < 9001; ++n) crowded += "Rep" + std::to_string(n) + "=C:\\notes.txt\r\n";
+    WithSettingsFile(crowded);
+    system.boxes.clear();
+    TConfigVossik& cut = Start();
+    EXPECT_EQ(cut.Icons.Folders.size(), 900u);
+    ASSERT_EQ(cut.Icons.Launches.size(), 9000u);
+    EXPECT_EQ(cut.Icons.Launches.back()->IconData.uID, 9999u);
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Title, "Information");
+    EXPECT_EQ(system.boxes[0].Text,
+              "Seuls les 900 premiers dossiers et les 9000 premiers lancements rapides ont été "
+              "chargés : les suivants restent dans le fichier de paramètres.");
+    Save(cut);
+    EXPECT_TRUE(SavedHas("Nombre=900"));
+    EXPECT_TRUE(SavedHas("Rep900=C:\\Docs")) << "left in the file";
 }
 
 TEST_F(SettingsTest, BooleansAreIntegersAndOtherTextGivesTheDefault) {
