@@ -220,9 +220,8 @@ def under_wine(large: bool) -> None:
     print(f"{IDLE_S} idle seconds: CPU {plain[0]:.2f} s and {plain[1]} context switches without"
           f" a schedule; {scheduled[0]:.2f} s and {scheduled[1]} with one; ratios"
           f" {scheduled[0] / max(plain[0], 0.01):.1f} and {scheduled[1] / max(plain[1], 1):.1f}")
-    print(f"{IDLE_S} idle seconds: the program's thread woke {plain[2]} times without a"
-          f" schedule, {scheduled[2]} times with one ({WAKE_SAMPLE_S * 1000:.0f} ms windows in"
-          f" which it ran)")
+    print(f"{IDLE_S} idle seconds, wake-ups of the program's thread ({WAKE_SAMPLE_S * 1000:.0f}"
+          f" ms windows in which it ran): {plain[2]} without a schedule, {scheduled[2]} with one")
 
 
 def profile() -> None:
