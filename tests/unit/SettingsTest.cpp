@@ -205,9 +205,10 @@ TEST_F(SettingsTest, SavingKeepsEverythingWeDoNotOwn) {
 // comes back the same, into a file that held nothing.
 TEST_F(SettingsTest, EveryOptionSurvivesARoundTrip) {
     WithSettingsFile();
+    TConfigVossik& first = Start();
     // Read for their keys and ranges only: the next start makes new controls.
     const std::vector<settings::Option> options =
-        StoredOptions(Start().Pages, form->Watcher.RefreshDelay);
+        StoredOptions(first.Pages, first.Watcher.RefreshDelay);
     for (bool highest : {false, true}) {
         std::string written, section;
         for (const settings::Option& option : options) {
