@@ -10,9 +10,13 @@
 - growth: the same time with 90 folders and 900 quick-launch entries against 9 and 90, or
   with --large 900 and 9000 against 90 and 900 (folders and programs that exist, so no box);
 - settings load: our reader against the system's profile functions (profile_bench.exe);
-- idle: CPU time (utime + stime of the Wine process of Vossik.exe, /proc/<pid>/stat) and
-  wake-ups (voluntary context switches summed over its threads, /proc/<pid>/task/*/status)
-  over 60 idle seconds, with a shutdown schedule (six hours away) against without;
+- idle: over 60 idle seconds, with a shutdown schedule (six hours away) against without: CPU
+  time (utime + stime of the Wine process of Vossik.exe, /proc/<pid>/stat), voluntary context
+  switches summed over its threads (/proc/<pid>/task/*/status), and wake-ups of the program's
+  own thread. Under Wine one wake-up makes several context switches (each call to the Wine
+  server waits for its answer), so wake-ups are counted as the 50 ms windows in which that
+  thread's voluntary context switches rose (/proc/<pid>/task/<pid>/status, read 20 times a
+  second);
 - memory: private memory (RssAnon of the Wine process, /proc/<pid>/status) once the start has
   settled against
   the bare program's, and against the bare program that first loads the common controls and
@@ -37,6 +41,7 @@ EXE = ROOT / "build/i686/Vossik.exe"
 BARE = ROOT / "build/i686/bench/win32/bare_tray.exe"
 PROBE = ROOT / "build/i686/tests/e2e/probe/probe.exe"
 IDLE_S = 60
+WAKE_SAMPLE_S = 0.05
 ICONS_TIMEOUT_S = 900  # a guard, not an expectation
 SETTLE_TIMEOUT_S = 30
 
@@ -92,15 +97,32 @@ class Run:
         raise harness.HarnessError(f"no process for {wanted}")
 
 
-def cpu_and_wakeups(pid: int) -> tuple[float, int]:
+def voluntary_switches(task: Path) -> int:
+    for line in (task / "status").read_text().splitlines():
+        if line.startswith("voluntary_ctxt_switches:"):
+            return int(line.split()[1])
+    raise harness.HarnessError(f"no context switches in {task}")
+
+
+def cpu_and_switches(pid: int) -> tuple[float, int]:
     fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
     cpu = (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
-    wakeups = 0
-    for task in Path(f"/proc/{pid}/task").iterdir():
-        for line in (task / "status").read_text().splitlines():
-            if line.startswith("voluntary_ctxt_switches:"):
-                wakeups += int(line.split()[1])
-    return cpu, wakeups
+    switches = sum(voluntary_switches(task) for task in Path(f"/proc/{pid}/task").iterdir())
+    return cpu, switches
+
+
+def thread_wakeups(pid: int, seconds: float) -> int:
+    """The WAKE_SAMPLE_S windows, over `seconds`, in which the program's own thread (the one
+    whose id is the process's) ran."""
+    task = Path(f"/proc/{pid}/task/{pid}")
+    last, woke = voluntary_switches(task), 0
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        time.sleep(WAKE_SAMPLE_S)
+        now = voluntary_switches(task)
+        woke += now != last
+        last = now
+    return woke
 
 
 def rss_anon_kib(pid: int) -> int:
@@ -153,15 +175,18 @@ def timed_start(prefix: harness.Prefix, name: str, ini: str | None, icons: int,
         run.close()
 
 
-def idle(prefix: harness.Prefix, name: str, ini: str, icons: int) -> tuple[float, int]:
+def idle(prefix: harness.Prefix, name: str, ini: str, icons: int) -> tuple[float, int, int]:
+    """CPU seconds, context switches of every thread and wake-ups of the program's own thread
+    over IDLE_S seconds, once the start has settled."""
     run = Run(prefix, name, ini)
     try:
         run.seconds_to_icons(icons)
         pid = run.pid()
-        cpu0, wake0 = cpu_and_wakeups(pid)
-        time.sleep(IDLE_S)
-        cpu1, wake1 = cpu_and_wakeups(pid)
-        return cpu1 - cpu0, wake1 - wake0
+        settled_rss_anon_kib(pid)
+        cpu0, switches0 = cpu_and_switches(pid)
+        woke = thread_wakeups(pid, IDLE_S)
+        cpu1, switches1 = cpu_and_switches(pid)
+        return cpu1 - cpu0, switches1 - switches0, woke
     finally:
         run.close()
 
@@ -192,9 +217,11 @@ def under_wine(large: bool) -> None:
 
     plain = idle(prefix, "idle", every_group, icons)
     scheduled = idle(prefix, "schedule", schedule_ini(), icons)
-    print(f"{IDLE_S} idle seconds: CPU {plain[0]:.2f} s and {plain[1]} wake-ups without a"
-          f" schedule; {scheduled[0]:.2f} s and {scheduled[1]} with one; ratios"
+    print(f"{IDLE_S} idle seconds: CPU {plain[0]:.2f} s and {plain[1]} context switches without"
+          f" a schedule; {scheduled[0]:.2f} s and {scheduled[1]} with one; ratios"
           f" {scheduled[0] / max(plain[0], 0.01):.1f} and {scheduled[1] / max(plain[1], 1):.1f}")
+    print(f"{IDLE_S} idle seconds, wake-ups of the program's thread ({WAKE_SAMPLE_S * 1000:.0f}"
+          f" ms windows in which it ran): {plain[2]} without a schedule, {scheduled[2]} with one")
 
 
 def profile() -> None:

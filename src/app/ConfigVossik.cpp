@@ -1,6 +1,7 @@
 #include "app/ConfigVossik.h"
 
 #include "config/CheckSomeIconShown.h"
+#include "config/StoredOptions.h"
 #include "settings/Settings.h"
 #include "settings/SettingsPath.h"
 
@@ -23,13 +24,13 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
                 [this](const TrayItem&) { return Pages.PageEteindre.CBAfficherArreter.Checked(); },
             },
             IsWindowsXP),
-      Pages(*this, Icons.Folders, Icons.Launches, IsWindowsXP),
+      Pages(*this, Icons.Folders, Icons.Launches),
       Watcher(system, application, Icons, *this, Pages.PageUS, Pages.PageAPropos),
       BoiteExe(system),
-      FolderEditing(system, Pages.PageRep, Icons, BoiteRepertoire, settingsPath_),
-      LaunchEditing(system, Pages.PageApp, Icons, BoiteExe, settingsPath_),
+      FolderEditing(system, Pages.PageRep, Icons, BoiteRepertoire),
+      LaunchEditing(system, Pages.PageApp, Icons, BoiteExe),
       Reordering(Pages, Icons),
-      Menu(system, application, *this, Pages, Icons, IsWindowsXP,
+      Menu(system, application, *this, Pages, Icons,
            {
                [this](TrayGroup group, int position) { SelectConfigEntry(group, position); },
                [this] { Save(); },
@@ -42,7 +43,7 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
                [this](IconPosition icon) { Menu.PopupFor(icon); },
                [this](TrayGroup group, int position) { SelectConfigEntry(group, position); },
                [this] { Menu.MCConfig.Click(); },
-               [this] { Shutdown.PerformShutdown(-1); },
+               [this] { Shutdown.PerformShutdown(); },
            }),
       system_(system),
       application_(application),
@@ -65,7 +66,9 @@ void TConfigVossik::WireEvents() {
     Pages.PageAPropos.ReorganiserBtn.OnClick = [this] { ReorganiserBtnClick(); };
     Pages.PageAPropos.VersionBtn.OnClick = [this] { VersionBtnClick(); };
     Pages.PageUS.LabelVossik1.OnClick = [this] { Menu.LabelVossik1Click(); };
-    Menu.OnEteindre = [this](ui::MenuItem& item) { Shutdown.MenuContextEteindre(item.Tag); };
+    Menu.OnEteindre = [this](ui::MenuItem& item) {
+        Shutdown.MenuContextEteindre(static_cast<ShutdownAction>(item.Tag));
+    };
     OnPaint = [this](ui::Canvas& canvas) { PeindreFiche(canvas); };
     auto drawIcon = [this](ui::PaintBox& box, ui::Canvas& canvas) { AfficherIcone(box, canvas); };
     Pages.PageUS.Icone1.OnPaint = drawIcon;
@@ -101,8 +104,8 @@ void TConfigVossik::WireEvents() {
 }
 
 bool TConfigVossik::Save() {
-    return SaveSettings(system_, SettingsPath(), application_.Title(), Pages, Icons,
-                        Watcher.RefreshDelay);
+    return SaveSettings(system_, SettingsPath(), application_.Title(),
+                        StoredOptions(Pages, Watcher.RefreshDelay), Icons);
 }
 
 void TConfigVossik::MontrerFiche() {

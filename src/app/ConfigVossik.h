@@ -43,6 +43,11 @@ public:
     void PeindreFiche(ui::Canvas& canvas);
     void AfficherIcone(ui::PaintBox& sender, ui::Canvas& canvas);
 
+    // The application window hook: the taskbar's restarts, changes of the clock, sleep.
+    void HookApplicationWindow();
+    void UnhookApplicationWindow();
+    std::optional<std::intptr_t> ApplicationWindowProc(const WindowMessage& message);
+
     // The configuration page and line of an icon.
     void SelectConfigEntry(TrayGroup group, int position);
     void VersionBtnClick();

@@ -3,6 +3,7 @@
 
 #include "app/ConfigVossik.h"
 #include "config/CheckSomeIconShown.h"
+#include "config/StoredOptions.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -16,10 +17,12 @@ bool IsConfigSwitch(std::string argument) {
 }  // namespace
 
 void TConfigVossik::CreationFiche() {
-    Tray.HookApplicationWindow();
+    HookApplicationWindow();
     Watcher.RefreshRetries = 0;
     Watcher.EnumerateDrives();
-    LoadSettings(system_, SettingsPath(), Pages, Icons, Watcher.RefreshDelay);
+    LoadSettings(system_, SettingsPath(), StoredOptions(Pages, Watcher.RefreshDelay), Icons,
+                 {Pages.PageRep.ListeRep, Pages.PageApp.ListeFich});
+    Shutdown.SwitchOffInvalidSchedule();
     Icons.BuildShutdownItem(Pages.PageEteindre.ActionCaption());
     DecideStart();
     Shutdown.ApplyTimerRule();
@@ -42,6 +45,6 @@ void TConfigVossik::DecideStart() {
 void TConfigVossik::DestructionFiche() {
     if (destroyed_) return;
     destroyed_ = true;
-    Tray.UnhookApplicationWindow();
+    UnhookApplicationWindow();
     Icons.RemoveAllTrayIcons();
 }

@@ -3,13 +3,7 @@
 #include <algorithm>
 
 #include "platform/MessageBox.h"
-#include "settings/SettingsKeys.h"
 #include "types/Cp1252.h"
-
-std::string NameToEdit(const TrayItem& item, const std::string& stored) {
-    if (item.Missing && stored != std::string(1, settings::ParametersMark)) return stored;
-    return item.Name;
-}
 
 bool HasRoom(System& system, const TrayItemList& list, std::size_t limit,
              const std::string& fullText) {

@@ -9,10 +9,6 @@
 // What the folder and quick-launch lists share in their editing. Line k of a list box stands
 // for record k of its list, always: both change together, before any message can show.
 
-// The name to offer for changing an entry: the user's own name, which for an entry gone missing
-// at load is still in the settings file (`stored`, the parameters mark alone when none is).
-std::string NameToEdit(const TrayItem& item, const std::string& stored);
-
 // True when the list can take one more entry; otherwise the user is told that it is full.
 bool HasRoom(System& system, const TrayItemList& list, std::size_t limit,
              const std::string& fullText);

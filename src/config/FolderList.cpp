@@ -4,8 +4,6 @@
 
 #include "config/EntryEditing.h"
 #include "config/StorablePath.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 #include "tray/ShellInfo.h"
 #include "tray/TrayIcon.h"
 #include "types/Cp1252.h"
@@ -21,8 +19,8 @@ std::string LastComponent(const std::string& path) {
 }  // namespace
 
 FolderList::FolderList(System& system, FoldersPage& page, TrayIconSet& icons,
-                       TBoiteRepertoire& picker, const std::wstring& settingsPath)
-    : system_(system), page_(page), icons_(icons), settingsPath_(settingsPath), picker_(picker) {
+                       TBoiteRepertoire& picker)
+    : system_(system), page_(page), icons_(icons), picker_(picker) {
     page.AjouterRepBtn.OnClick = [this] { AjouterRepBtnClick(); };
     page.ModifierRepBtn.OnClick = [this] { ModifierRepBtnClick(); };
     page.EnleverRepBtn.OnClick = [this] { EnleverRepBtnClick(); };
@@ -55,9 +53,9 @@ bool FolderList::ConfirmNotDriveRoot(const std::string& path) {
 }
 
 void FolderList::AjouterRepBtnClick() {
-    if (!HasRoom(system_, icons_.Folders, iconid::MaxFolders,
+    if (!HasRoom(system_, icons_.Folders, iconid::FolderCapacity,
                  "La liste des dossiers est pleine : elle en compte " +
-                     std::to_string(iconid::MaxFolders) + ", le plus qu'elle puisse tenir."))
+                     std::to_string(iconid::FolderCapacity) + ", le plus qu'elle puisse tenir."))
         return;
     std::optional<std::string> path = ChooseFolder(-1);
     if (!path) return;
@@ -78,8 +76,7 @@ void FolderList::ModifierRepBtnClick() {
     int k = page_.ListeRep.ItemIndex();
     if (k < 0 || k >= static_cast<int>(icons_.Folders.size())) return;
     TrayItem& item = *icons_.Folders[k];
-    picker_.Raccourci.SetCaption(NameToEdit(
-        item, ReadStoredShortcutName(system_, settingsPath_, settings::section::Dossiers, k)));
+    picker_.Raccourci.SetCaption(item.Name);
     std::optional<std::string> path = ChooseFolder(k);
     if (!path) return;
     const std::string& name = picker_.Raccourci.Caption();

@@ -13,8 +13,7 @@
 // change or a removal shows in the notification area at once.
 class FolderList {
 public:
-    FolderList(System& system, FoldersPage& page, TrayIconSet& icons, TBoiteRepertoire& picker,
-               const std::wstring& settingsPath);
+    FolderList(System& system, FoldersPage& page, TrayIconSet& icons, TBoiteRepertoire& picker);
 
     void ListeRepDblClick();
     void AjouterRepBtnClick();
@@ -30,6 +29,5 @@ private:
     System& system_;
     FoldersPage& page_;
     TrayIconSet& icons_;
-    const std::wstring& settingsPath_;
     TBoiteRepertoire& picker_;
 };

@@ -1,19 +1,13 @@
 #include "config/LaunchList.h"
 
 #include "config/EntryEditing.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
+#include "settings/ItemLists.h"
 #include "tray/ShellInfo.h"
 #include "tray/TrayIcon.h"
 #include "types/Cp1252.h"
 
-std::string ListText(const std::string& label, const TrayItem& item) {
-    return label + " (" + item.Path + " " + item.Options + ")";
-}
-
-LaunchList::LaunchList(System& system, LaunchPage& page, TrayIconSet& icons, TBoiteExe& dialog,
-                       const std::wstring& settingsPath)
-    : system_(system), page_(page), icons_(icons), settingsPath_(settingsPath), dialog_(dialog) {
+LaunchList::LaunchList(System& system, LaunchPage& page, TrayIconSet& icons, TBoiteExe& dialog)
+    : system_(system), page_(page), icons_(icons), dialog_(dialog) {
     page.AjouterExeBtn.OnClick = [this] { AjouterExeBtnClick(); };
     page.ModifierExeBtn.OnClick = [this] { ModifierExeBtnClick(); };
     page.EnleverExeBtn.OnClick = [this] { EnleverExeBtnClick(); };
@@ -31,9 +25,9 @@ void LaunchList::TakeFields(TrayItem& item) const {
 }
 
 void LaunchList::AjouterExeBtnClick() {
-    if (!HasRoom(system_, icons_.Launches, iconid::MaxLaunches,
+    if (!HasRoom(system_, icons_.Launches, iconid::LaunchCapacity,
                  "La liste des lancements rapides est pleine : elle en compte " +
-                     std::to_string(iconid::MaxLaunches) + ", le plus qu'elle puisse tenir."))
+                     std::to_string(iconid::LaunchCapacity) + ", le plus qu'elle puisse tenir."))
         return;
     dialog_.Nom.SetCaption("");
     dialog_.LigneCommande.SetCaption("");
@@ -56,9 +50,7 @@ void LaunchList::ModifierExeBtnClick() {
     int k = page_.ListeFich.ItemIndex();
     if (k < 0 || k >= static_cast<int>(icons_.Launches.size())) return;
     TrayItem& item = *icons_.Launches[k];
-    dialog_.Nom.SetCaption(NameToEdit(
-        item,
-        ReadStoredShortcutName(system_, settingsPath_, settings::section::LancementRapide, k)));
+    dialog_.Nom.SetCaption(item.Name);
     dialog_.LigneCommande.SetCaption(item.Path);
     dialog_.OptionsExe.SetCaption(item.Options);
     if (dialog_.ShowModal() != ui::ModalResult::Ok) return;

@@ -12,8 +12,7 @@
 // change or a removal shows in the notification area at once.
 class LaunchList {
 public:
-    LaunchList(System& system, LaunchPage& page, TrayIconSet& icons, TBoiteExe& dialog,
-               const std::wstring& settingsPath);
+    LaunchList(System& system, LaunchPage& page, TrayIconSet& icons, TBoiteExe& dialog);
 
     void ListeFichDblClick();
     void AjouterExeBtnClick();
@@ -27,10 +26,5 @@ private:
     System& system_;
     LaunchPage& page_;
     TrayIconSet& icons_;
-    const std::wstring& settingsPath_;
     TBoiteExe& dialog_;
 };
-
-// A line of the list: the label, then the command line and its parameters in parentheses. The
-// blank before the closing parenthesis stays when there are no parameters.
-std::string ListText(const std::string& label, const TrayItem& item);

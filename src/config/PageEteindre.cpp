@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "config/Pages.h"
+#include "types/ShutdownAction.h"
 
 namespace {
 
@@ -27,8 +28,7 @@ std::vector<std::string> MinuteLines() {
 }  // namespace
 
 // The shutdown icon's action on the left, the scheduled shutdown on the right.
-ShutdownPage::ShutdownPage(ui::Control& pages, bool isWindowsXP)
-    : ui::Page(&pages, "PageEteindre"), isWindowsXP_(isWindowsXP) {
+ShutdownPage::ShutdownPage(ui::Control& pages) : ui::Page(&pages, "PageEteindre") {
     SetCaption("Eteindre");
 
     CBAfficherArreter.Place({15, 10, 166, 17}, "&Afficher l'icône Arrêter");
@@ -37,7 +37,7 @@ ShutdownPage::ShutdownPage(ui::Control& pages, bool isWindowsXP)
     // The tag is the bit that the shutdown call adds to the action to force it.
     CBForcer.Place({15, 140, 166, 17}, "Forcer les programmes 'gelés'",
                    "Faut-il fermer les programmes en cours à s'arrêter même s'il sont bloqués ?");
-    CBForcer.SetTag(4);
+    CBForcer.SetTag(action::Force);
 
     CBConfirmer.Place({15, 165, 166, 17}, "Demander confirmation",
                       "Affiche un message BLOQUANT juste avant l'action choisie");
@@ -77,19 +77,19 @@ ShutdownPage::ShutdownPage(ui::Control& pages, bool isWindowsXP)
     // Each radio's tag is the action code handed to the shutdown call.
     RBLogOff.Place({10, 16, 151, 17}, "Terminer la session",
                    "Ferme toutes les applications et change de nom d'utilisateur");
-    RBLogOff.SetTag(0);
+    RBLogOff.SetTag(action::LogOff);
 
     RBRedWin.Place({10, 35, 151, 17}, "Redémarrer Windows",
                    "Redémarre Windows sans redémarrer l'ordinateur");
-    RBRedWin.SetTag(66);
+    RBRedWin.SetTag(action::RestartWindows);
 
     RBRedemarrer.Place({10, 54, 151, 17}, "Redémarrer l'ordinateur",
                        "Redémarrage à froid du système");
-    RBRedemarrer.SetTag(2);
+    RBRedemarrer.SetTag(action::Reboot);
 
     RBEteindre.Place({10, 72, 151, 17}, "Eteindre",
                      "Eteindre complètement la machine si possible (ATX)");
-    RBEteindre.SetTag(8);
+    RBEteindre.SetTag(action::PowerOff);
     RBEteindre.SetChecked(true);
 
     CBAfficherArreter.OnClick = [this] { CBAfficherArreterClick(); };

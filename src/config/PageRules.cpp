@@ -2,11 +2,8 @@
 #include "config/Pages.h"
 
 ConfigPages::ConfigPages(ui::Control& form, const TrayItemList& folders,
-                         const TrayItemList& launches, bool isWindowsXP)
-    : Onglets(&form, "Onglets"),
-      PageRep(Onglets, folders),
-      PageApp(Onglets, launches),
-      PageEteindre(Onglets, isWindowsXP) {}
+                         const TrayItemList& launches)
+    : Onglets(&form, "Onglets"), PageRep(Onglets, folders), PageApp(Onglets, launches) {}
 
 OpeningOptions ConfigPages::OpeningFor(TrayGroup group) const {
     switch (group) {
@@ -44,8 +41,9 @@ void LaunchPage::ActiverExeClick() {
 void ShutdownPage::CBAfficherArreterClick() {
     bool on = CBAfficherArreter.Checked();
     EnableControlTree(TypeReboot, on);
-    // Restarting Windows alone does not exist on XP.
-    RBRedWin.SetEnabled(on && !isWindowsXP_);
+    // Restarting Windows alone was only for Windows 95, 98 and Me, which this program does not
+    // run on: shown for what it was, never to be chosen.
+    RBRedWin.SetEnabled(false);
     EnableControlTree(CBForcer, on);
     EnableControlTree(CBConfirmer, on);
 }

@@ -68,7 +68,7 @@ private:
 };
 
 struct ShutdownPage : ui::Page {
-    ShutdownPage(ui::Control& pages, bool isWindowsXP);
+    explicit ShutdownPage(ui::Control& pages);
     void CBAfficherArreterClick();
     // The caption of the first action chosen, in the buttons' order; "Erreur de nom ???" when
     // none is.
@@ -88,9 +88,6 @@ struct ShutdownPage : ui::Page {
     ui::RadioButton RBRedWin{&TypeReboot, "RBRedWin"};
     ui::RadioButton RBRedemarrer{&TypeReboot, "RBRedemarrer"};
     ui::RadioButton RBEteindre{&TypeReboot, "RBEteindre"};
-
-private:
-    bool isWindowsXP_;
 };
 
 struct AboutPage : ui::Page {
@@ -120,14 +117,13 @@ struct OpeningOptions {
 
 // The page control of the configuration window and its five pages, in tab order.
 struct ConfigPages {
-    ConfigPages(ui::Control& form, const TrayItemList& folders, const TrayItemList& launches,
-                bool isWindowsXP);
+    ConfigPages(ui::Control& form, const TrayItemList& folders, const TrayItemList& launches);
     // The drives page's options for drives, the folders page's for folders; none for others.
     OpeningOptions OpeningFor(TrayGroup group) const;
     ui::PageControl Onglets;
     DrivesPage PageUS{Onglets};
     FoldersPage PageRep;
     LaunchPage PageApp;
-    ShutdownPage PageEteindre;
+    ShutdownPage PageEteindre{Onglets};
     AboutPage PageAPropos{Onglets};
 };

@@ -186,13 +186,13 @@ void DriveWatcher::GroupeMAJClick() {
             "Délai de temporisation de la mise à jour",
             "Choisissez le nombre de secondes entre la notification et la mise à jour :", text))
         return;
+    // The settings file takes no other value back.
     std::optional<int> seconds = WholeNumber(text);
-    if (!seconds) {
+    if (!seconds || *seconds < 0 || *seconds > MaxRefreshDelaySeconds) {
         InternalError("'" + text + "' n'est pas une valeur entière correcte");
         return;
     }
-    RefreshDelay = static_cast<unsigned>(*seconds) * 1000u;
-    if (RefreshDelay == 0) RefreshDelay = 200;
+    RefreshDelay = RefreshDelayOfSeconds(*seconds);
 }
 
 void DriveWatcher::InternalError(const std::string& text) {

@@ -7,6 +7,7 @@
 #include "platform/System.h"
 #include "tray/TrayIconSet.h"
 #include "types/Messages.h"
+#include "types/RefreshDelay.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 
@@ -38,8 +39,8 @@ public:
     std::uint32_t DriveMask = 0;     // bit i: the letter 'A' + i has an entry or waits for one
     std::uint32_t CreationsDue = 0;  // bit i: the entry of 'A' + i waits to be made
     std::uint32_t RemovalsDue = 0;   // bit i: the entry of 'A' + i waits to be removed
-    unsigned RefreshDelay = 10000;   // milliseconds between a drive notification and its handling
-    int RefreshRetries = 0;          // failed attempts, all drives together
+    unsigned RefreshDelay = DefaultRefreshDelay;  // milliseconds
+    int RefreshRetries = 0;                       // failed attempts, all drives together
 
 private:
     void DriveArrived(int driveNumber);

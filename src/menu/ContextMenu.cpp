@@ -1,6 +1,7 @@
 #include "menu/ContextMenu.h"
 
 #include "tray/ShellInfo.h"
+#include "types/ShutdownAction.h"
 
 namespace {
 
@@ -29,14 +30,12 @@ std::string AsWritten(const std::string& name) {
 }  // namespace
 
 ContextMenu::ContextMenu(System& system, ui::Application& application, ui::Form& mainForm,
-                         ConfigPages& pages, TrayIconSet& icons, bool isWindowsXP,
-                         MainFormCommands commands)
+                         ConfigPages& pages, TrayIconSet& icons, MainFormCommands commands)
     : system_(system),
       application_(application),
       mainForm_(mainForm),
       pages_(pages),
       icons_(icons),
-      isWindowsXP_(isWindowsXP),
       commands_(std::move(commands)) {
     SetUpItems();
     SetUpDrawing();
@@ -66,13 +65,15 @@ void ContextMenu::SetUpItems() {
     // The shutdown items carry their action code, as the Eteindre page's buttons do.
     struct Action {
         ui::MenuItem& Item;
-        int Code;
+        ShutdownAction Code;
     };
-    for (Action action :
-         {Action{MCChangerNom, 0}, {MCRedemarrerWin, 66}, {MCRedemarrerPC, 2}, {MCEteindre, 8}}) {
-        action.Item.Tag = action.Code;
-        action.Item.Visible = false;
-        ui::MenuItem& item = action.Item;
+    for (Action shutdown : {Action{MCChangerNom, action::LogOff},
+                            {MCRedemarrerWin, action::RestartWindows},
+                            {MCRedemarrerPC, action::Reboot},
+                            {MCEteindre, action::PowerOff}}) {
+        shutdown.Item.Tag = static_cast<int>(shutdown.Code);
+        shutdown.Item.Visible = false;
+        ui::MenuItem& item = shutdown.Item;
         item.OnClick = [this, &item] {
             if (OnEteindre) OnEteindre(item);
         };
@@ -138,15 +139,14 @@ void ContextMenu::MenuContextPopup() {
         ui::MenuItem& Item;
         const ui::RadioButton& Button;
     };
+    // Restarting Windows alone is never offered: only Windows 95, 98 and Me could, and this
+    // program does not run on them. Its item stays hidden.
     for (ShutdownChoice choice : {ShutdownChoice{MCChangerNom, actions.RBLogOff},
-                                  {MCRedemarrerWin, actions.RBRedWin},
                                   {MCRedemarrerPC, actions.RBRedemarrer},
                                   {MCEteindre, actions.RBEteindre}}) {
         if (shutdown) choice.Item.Default = choice.Button.Checked();
         choice.Item.Visible = shutdown;
     }
-    // Restarting Windows alone does not exist on XP.
-    MCRedemarrerWin.Visible = shutdown && !isWindowsXP_;
     for (ui::MenuItem* entryCommand : {&MCOuvrir, &MCExplorer, &MCRechercher, &MCProprietes})
         entryCommand->Visible = !shutdown;
 

@@ -25,8 +25,7 @@ struct MainFormCommands {
 class ContextMenu {
 public:
     ContextMenu(System& system, ui::Application& application, ui::Form& mainForm,
-                ConfigPages& pages, TrayIconSet& icons, bool isWindowsXP,
-                MainFormCommands commands);
+                ConfigPages& pages, TrayIconSet& icons, MainFormCommands commands);
     ContextMenu(const ContextMenu&) = delete;
     ContextMenu& operator=(const ContextMenu&) = delete;
 
@@ -102,7 +101,6 @@ private:
     ui::Form& mainForm_;
     ConfigPages& pages_;
     TrayIconSet& icons_;
-    const bool isWindowsXP_;
     MainFormCommands commands_;
     IconPosition clicked_;
 };

@@ -55,8 +55,9 @@ void ContextMenu::MenuContextMeasureItem(ui::MenuItem& item, int&, int& height) 
 void ContextMenu::MenuContextDrawMargin(ui::Canvas& canvas, const ui::Rect& strip) {
     canvas.SetFont(TitleFont);
     canvas.RotateFont(90);
-    constexpr int ActiveCaption = 2;
-    ui::PaintMenuMargin(canvas, strip, system_.SysColor(ActiveCaption), ui::Black);
+    ui::PaintMenuMargin(canvas, strip,
+                        system_.SysColor(ui::SystemColorIndex(ui::syscolor::ActiveCaption)),
+                        ui::Black);
     canvas.TextOutClipped(strip, strip.Left + 2, strip.Bottom - 5, Title);
 }
 

@@ -60,13 +60,13 @@ struct ItemMenuResult {
 struct SystemVersion {
     unsigned Major = 0;
     unsigned Minor = 0;
-    // Windows 95, 98 and Me, which can restart Windows alone through their 16-bit side.
-    bool Family16 = false;
 };
 
 struct TimeOfDay {
     int Hour = 0;
     int Minute = 0;
+    int Second = 0;
+    int Millisecond = 0;
 };
 
 // A process access token, closed by whoever opened it.
@@ -172,7 +172,4 @@ public:
     virtual void CloseToken(TokenHandle token) = 0;
     // True when the system accepted the request; it then goes on by itself.
     virtual bool ExitWindowsEx(unsigned action) = 0;
-    // The 16-bit family's own ExitWindows, asked to restart Windows alone with that return code;
-    // nothing happens where it cannot be reached.
-    virtual void RestartWindows16(std::uint32_t action) = 0;
 };

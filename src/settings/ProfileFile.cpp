@@ -61,6 +61,15 @@ bool ProfileFile::ReadBool(std::string_view section, std::string_view key,
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
+std::vector<std::string_view> ProfileFile::KeyNames(std::string_view section) const {
+    std::vector<std::string_view> names;
+    auto found = sections_.find(NameKey(section));
+    if (found == sections_.end()) return names;
+    names.reserve(found->second.keys.size());
+    for (const auto& [name, line] : found->second.keys) names.push_back(name);
+    return names;
+}
+
 void ProfileFile::WriteString(std::string_view section, std::string_view key,
                               std::string_view value) {
     auto [found, isNewSection] = sections_.try_emplace(NameKey(section));

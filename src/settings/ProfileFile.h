@@ -28,6 +28,9 @@ public:
     int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
     // Read as an integer; any value other than 0 is true.
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+    // The names of a section's keys as names compare (NameKey), in no particular order; valid
+    // until the next write.
+    std::vector<std::string_view> KeyNames(std::string_view section) const;
 
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int value);

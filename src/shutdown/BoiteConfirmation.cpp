@@ -86,10 +86,11 @@ void TBoiteConfirmation::OkBtnClick() {
     Close();
 }
 
-// Refusing, in either mode and whoever asked, also suspends the schedule until its timer is
-// started again.
+// "Annuler le décompte" suspends the schedule until its timer is started again. Refusing a
+// shutdown leaves the schedule as it is: the scheduled question stopped the timer before it
+// asked, and a question the user asked for has nothing to do with the schedule.
 void TBoiteConfirmation::AnnulerBtnClick() {
-    eteindreTimer_.SetEnabled(false);
+    if (Mode == ModeReminder) eteindreTimer_.SetEnabled(false);
     Answer = AnswerRefused;
     Close();
 }

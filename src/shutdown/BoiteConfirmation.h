@@ -13,8 +13,8 @@
 // for confirmation just before any shutdown (modal). Made once, after the main form.
 class TBoiteConfirmation : public ui::Form {
 public:
-    // A refusal stops the schedule's timer; the window stays on top while the main form is
-    // hidden, as nothing else of ours shows then.
+    // Cancelling the reminder stops the schedule's timer; the window stays on top while the
+    // main form is hidden, as nothing else of ours shows then.
     TBoiteConfirmation(System& system, ui::Timer& eteindreTimer, const ui::Form& mainForm);
 
     // Also the system beep kinds: the stop sound and the question sound.

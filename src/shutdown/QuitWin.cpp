@@ -35,13 +35,7 @@ bool SetTokenPrivilege(System& system, const std::string& name, bool enable) {
 bool QuitWindows(System& system, ShutdownAction code) {
     const bool privileged = code != action::LogOff;
     if (privileged) SetTokenPrivilege(system, ShutdownPrivilege, true);
-    bool accepted = true;
-    if ((code & action::RestartWindows) == action::RestartWindows) {
-        // Only the 16-bit family can; elsewhere nothing happens, and that still counts as done.
-        if (system.Version().Family16) system.RestartWindows16(code);
-    } else {
-        accepted = system.ExitWindowsEx(code);
-    }
+    const bool accepted = system.ExitWindowsEx(code);
     if (privileged) SetTokenPrivilege(system, ShutdownPrivilege, false);
     return accepted;
 }

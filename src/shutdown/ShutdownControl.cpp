@@ -3,12 +3,6 @@
 #include "platform/MessageBox.h"
 #include "tray/TrayIcon.h"
 
-namespace {
-
-constexpr int ConfiguredActionCode = -1;
-
-}  // namespace
-
 ShutdownControl::ShutdownControl(System& system, ShutdownPage& page, TrayItem& shutdownItem,
                                  ui::Form& mainForm, std::function<void()> saveSettings)
     : BoiteConfirmation(system, EteindreTimer, mainForm),
@@ -17,8 +11,7 @@ ShutdownControl::ShutdownControl(System& system, ShutdownPage& page, TrayItem& s
       item_(shutdownItem),
       mainForm_(mainForm),
       saveSettings_(std::move(saveSettings)) {
-    // The clock is looked at often enough to catch every minute; the start rule runs the timer.
-    EteindreTimer.SetInterval(600);
+    // The start rule runs the timer.
     EteindreTimer.OnTimer = [this] { EteindreTimerTimer(); };
     for (ui::RadioButton* radio :
          {&page_.RBLogOff, &page_.RBRedWin, &page_.RBRedemarrer, &page_.RBEteindre})
@@ -27,10 +20,10 @@ ShutdownControl::ShutdownControl(System& system, ShutdownPage& page, TrayItem& s
     CBEteindreAutoClick();
 }
 
-std::string ShutdownControl::CaptionOf(int action) const {
+std::string ShutdownControl::CaptionOf(ShutdownAction action) const {
     for (const ui::RadioButton* radio :
          {&page_.RBLogOff, &page_.RBRedWin, &page_.RBRedemarrer, &page_.RBEteindre})
-        if (radio->Tag() == action) return radio->Caption();
+        if (static_cast<ShutdownAction>(radio->Tag()) == action) return radio->Caption();
     return {};
 }
 
@@ -44,15 +37,15 @@ void ShutdownControl::RBTypeArreterClick(const ui::RadioButton& sender) {
     ModifyTrayIcon(system_, item_);
 }
 
-void ShutdownControl::MenuContextEteindre(int action) {
+void ShutdownControl::MenuContextEteindre(ShutdownAction action) {
     BoiteConfirmation.ActionText = CaptionOf(action);
     PerformShutdown(action);
 }
 
-int ShutdownControl::ConfiguredAction() const {
+ShutdownAction ShutdownControl::ConfiguredAction() const {
     for (const ui::RadioButton* radio : {&page_.RBLogOff, &page_.RBRedWin, &page_.RBRedemarrer})
-        if (radio->Checked()) return radio->Tag();
-    return page_.RBEteindre.Tag();
+        if (radio->Checked()) return static_cast<ShutdownAction>(radio->Tag());
+    return static_cast<ShutdownAction>(page_.RBEteindre.Tag());
 }
 
 bool ShutdownControl::QuestionWaiting() const {
@@ -60,18 +53,18 @@ bool ShutdownControl::QuestionWaiting() const {
            BoiteConfirmation.Mode == TBoiteConfirmation::ModeConfirmation;
 }
 
-void ShutdownControl::PerformShutdown(int action) {
+void ShutdownControl::PerformShutdown(std::optional<ShutdownAction> action) {
     if (QuestionWaiting()) return;
     // A reminder may be showing.
     if (BoiteConfirmation.Showing()) BoiteConfirmation.Close();
     if (page_.CBConfirmer.Checked()) {
         BoiteConfirmation.Mode = TBoiteConfirmation::ModeConfirmation;
-        if (action == ConfiguredActionCode) BoiteConfirmation.ActionText = item_.Tip();
+        if (!action) BoiteConfirmation.ActionText = item_.Tip();
         BoiteConfirmation.ShowModal();
         if (BoiteConfirmation.Answer != TBoiteConfirmation::AnswerAccepted) return;
     }
-    ShutdownAction code = action == ConfiguredActionCode ? ConfiguredAction() : action;
-    if (page_.CBForcer.Checked()) code |= page_.CBForcer.Tag();
+    ShutdownAction code = action.value_or(ConfiguredAction());
+    if (page_.CBForcer.Checked()) code |= static_cast<ShutdownAction>(page_.CBForcer.Tag());
     EndSession(code);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "config/Pages.h"
@@ -23,14 +25,22 @@ public:
     // The icon's tip and name follow the checked action.
     void RBTypeArreterClick(const ui::RadioButton& sender);
     // A one-off action from the icon's menu; the configured action stays as it is.
-    void MenuContextEteindre(int action);
-    // Confirms if asked, then ends the session; -1 is the action checked on the page.
-    void PerformShutdown(int action);
+    void MenuContextEteindre(ShutdownAction action);
+    // Confirms if asked, then ends the session; without an action, the one checked on the page.
+    void PerformShutdown(std::optional<ShutdownAction> action = std::nullopt);
 
     void CBEteindreAutoClick();
+    // A time that is not on the page's lists is no schedule: each list without a line shows its
+    // first, and a schedule that was on is switched off with a warning. For the settings just
+    // loaded, which are left in the file until the user applies.
+    void SwitchOffInvalidSchedule();
     // Starts the timer when a schedule is set; never stops a running one.
     void ApplyTimerRule();
+    // The timer watches the schedule's two minutes closely and sleeps until the next minute
+    // begins outside them.
     void EteindreTimerTimer();
+    // The clock was set, or the computer woke up: the schedule is looked at at once.
+    void CheckScheduleNow();
     void ScheduledShutdown();
     // Deactivating the application takes the topmost state from its windows: given back.
     void KeepConfirmationOnTop();
@@ -39,9 +49,14 @@ public:
     TBoiteConfirmation BoiteConfirmation;
 
 private:
-    std::string CaptionOf(int action) const;
-    int ConfiguredAction() const;
+    std::string CaptionOf(ShutdownAction action) const;
+    ShutdownAction ConfiguredAction() const;
     bool Daily() const { return page_.GroupePeriode.ItemIndex() == 1; }
+    Due DueAt(TimeOfDay now) const;
+    // The shutdown minute was acted on: its question asked or its exit call made.
+    bool MinuteHandled();
+    // Until the next look at the clock.
+    unsigned NextTickDelay();
     // A shutdown question is open: another one would take its answer, and the session would be
     // ended twice.
     bool QuestionWaiting() const;
@@ -53,6 +68,7 @@ private:
     TrayItem& item_;
     ui::Form& mainForm_;
     std::function<void()> saveSettings_;
-    // One exit call per due minute: a refused one is not tried again at every tick.
-    bool triedThisMinute_ = false;
+    // When the shutdown minute was acted on (a tick count): one exit call or question per
+    // minute, even when the timer is started again within it.
+    std::optional<std::uint32_t> handledAt_;
 };

@@ -1,12 +1,17 @@
 #include <initializer_list>
 
 #include "config/EnableControlTree.h"
+#include "platform/MessageBox.h"
 #include "shutdown/ShutdownControl.h"
 
 namespace {
 
 // A schedule always powers off, whatever the icon does: its confirmation says so.
 constexpr const char* ScheduledActionText = "éteindre cet ordinateur";
+
+// Often enough to reopen a reminder closed during its minute and to catch the minute itself.
+constexpr unsigned WatchingTick = 600;
+constexpr std::uint32_t MillisecondsPerMinute = 60 * 1000;
 
 }  // namespace
 
@@ -21,16 +26,50 @@ void ShutdownControl::CBEteindreAutoClick() {
     // counting down says nothing more.
     page_.CBConfirmationAuto.SetChecked(true);
     EteindreTimer.SetEnabled(false);
+    if (BoiteConfirmation.Showing() && BoiteConfirmation.Mode == TBoiteConfirmation::ModeReminder)
+        BoiteConfirmation.Close();
+}
+
+void ShutdownControl::SwitchOffInvalidSchedule() {
+    bool valid = true;
+    for (ui::ComboBox* list : {&page_.Heure, &page_.Minutes}) {
+        if (list->ItemIndex() >= 0) continue;
+        valid = false;
+        list->SetItemIndex(0);
+    }
+    if (valid || !page_.CBEteindreAuto.Checked()) return;
+    page_.CBEteindreAuto.SetChecked(false);
+    MessageWithBeep(system_,
+                    "L'heure d'extinction automatique enregistrée n'est pas valide : "
+                    "l'extinction automatique n'a pas été programmée.",
+                    MessageKind::Warning);
 }
 
 void ShutdownControl::ApplyTimerRule() {
-    if (!EteindreTimer.Enabled() && page_.CBEteindreAuto.Checked()) EteindreTimer.SetEnabled(true);
+    if (EteindreTimer.Enabled() || !page_.CBEteindreAuto.Checked()) return;
+    EteindreTimer.SetInterval(NextTickDelay());
+    EteindreTimer.SetEnabled(true);
+}
+
+Due ShutdownControl::DueAt(TimeOfDay now) const {
+    return ScheduleDue(now, page_.Heure.ItemIndex(), page_.Minutes.ItemIndex() * 5);
+}
+
+// The count of milliseconds is read as a difference, which is right across its wrap.
+bool ShutdownControl::MinuteHandled() {
+    return handledAt_ && system_.TickCount() - *handledAt_ < MillisecondsPerMinute;
+}
+
+unsigned ShutdownControl::NextTickDelay() {
+    const TimeOfDay now = system_.LocalTime();
+    const Due due = DueAt(now);
+    if (due == Due::Reminder || (due == Due::Shutdown && !MinuteHandled())) return WatchingTick;
+    return UntilNextMinute(now);
 }
 
 void ShutdownControl::EteindreTimerTimer() {
-    Due due =
-        ScheduleDue(system_.LocalTime(), page_.Heure.ItemIndex(), page_.Minutes.ItemIndex() * 5);
-    if (due != Due::Shutdown) triedThisMinute_ = false;
+    const Due due = DueAt(system_.LocalTime());
+    if (due != Due::Shutdown) handledAt_.reset();
     switch (due) {
         case Due::Reminder:
             // The countdown goes on; a reminder closed during its minute opens again.
@@ -40,7 +79,8 @@ void ShutdownControl::EteindreTimerTimer() {
             }
             break;
         case Due::Shutdown:
-            if (triedThisMinute_ || QuestionWaiting()) break;
+            if (MinuteHandled() || QuestionWaiting()) break;
+            handledAt_ = system_.TickCount();
             if (BoiteConfirmation.Showing()) BoiteConfirmation.Close();
             if (page_.CBConfirmationAuto.Checked()) {
                 AskScheduledConfirmation();
@@ -51,6 +91,12 @@ void ShutdownControl::EteindreTimerTimer() {
         case Due::Nothing:
             break;
     }
+    // A question may have waited long: the clock is read again.
+    EteindreTimer.SetInterval(NextTickDelay());
+}
+
+void ShutdownControl::CheckScheduleNow() {
+    if (EteindreTimer.Enabled()) EteindreTimerTimer();
 }
 
 // No tick comes while the question waits: the timer stops first.
@@ -73,7 +119,6 @@ void ShutdownControl::ScheduledShutdown() {
     // A one-time schedule is off at the next start, whatever happens now.
     if (!Daily()) page_.CBEteindreAuto.SetChecked(false);
     saveSettings_();
-    triedThisMinute_ = true;
     EndSession(action::Scheduled);
 }
 

@@ -63,15 +63,12 @@ void TrayEvents::OpenClicked(IconPosition icon) {
     OpenItem(system_, owner_.Handle(), icon.Group, *item, options.ExplorerView, options.AsRoot);
 }
 
-void TrayEvents::HookApplicationWindow() {
-    TaskbarCreatedMessage = system_.RegisterWindowMessage("TaskBarCreated");
-    application_.SetHook(
-        [this](const WindowMessage& message) { return ApplicationWindowProc(message); });
+TrayEvents::~TrayEvents() {
+    EndReaddWait();
 }
 
-void TrayEvents::UnhookApplicationWindow() {
-    if (application_.Hooked()) application_.ClearHook();
-    EndReaddWait();
+void TrayEvents::RegisterTaskbarCreated() {
+    TaskbarCreatedMessage = system_.RegisterWindowMessage("TaskBarCreated");
 }
 
 std::optional<std::intptr_t> TrayEvents::ApplicationWindowProc(const WindowMessage& message) {

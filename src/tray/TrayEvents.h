@@ -28,9 +28,11 @@ public:
 
     void TrayMessage(const WindowMessage& message);
 
-    // The application window hears of the taskbar's restarts.
-    void HookApplicationWindow();
-    void UnhookApplicationWindow();
+    ~TrayEvents();
+
+    // The taskbar's restarts come to the application window as this registered message.
+    void RegisterTaskbarCreated();
+    // Answers that message; nothing for any other.
     std::optional<std::intptr_t> ApplicationWindowProc(const WindowMessage& message);
     // The taskbar's restart that waited for the loop.
     void ReaddIcons();

@@ -18,9 +18,9 @@ constexpr std::uint32_t FolderBase = 100;
 constexpr std::uint32_t LaunchBase = 1000;
 constexpr std::uint32_t Shutdown = 10000;
 constexpr int ShutdownPosition = 10000;
-// The most records a list can hold: its ids stay below the next group's.
-constexpr std::size_t MaxFolders = LaunchBase - FolderBase;
-constexpr std::size_t MaxLaunches = Shutdown - LaunchBase;
+// How many records a list can hold before its ids run into the next group's.
+constexpr std::uint32_t FolderCapacity = LaunchBase - FolderBase;
+constexpr std::uint32_t LaunchCapacity = Shutdown - LaunchBase;
 }  // namespace iconid
 
 struct IconPosition {

@@ -12,6 +12,8 @@ constexpr unsigned DriveRemoveMessage = 0xFFC;
 constexpr unsigned TaskbarReadd = 0xFFB;
 
 constexpr unsigned Null = 0x0000;
+constexpr unsigned TimeChange = 0x001E;
+constexpr unsigned PowerBroadcast = 0x0218;
 constexpr unsigned NcHitTest = 0x0084;
 constexpr unsigned DeviceChange = 0x0219;
 constexpr unsigned LButtonDown = 0x0201;

@@ -34,6 +34,9 @@ constexpr Color SystemColorFlag = 0x80000000u;
 constexpr Color SystemColor(int index) {
     return SystemColorFlag | static_cast<Color>(index);
 }
+constexpr int SystemColorIndex(Color color) {
+    return static_cast<int>(color & ~SystemColorFlag);
+}
 constexpr Color Rgb(int r, int g, int b) {
     return static_cast<Color>(r) | static_cast<Color>(g) << 8 | static_cast<Color>(b) << 16;
 }

@@ -92,7 +92,8 @@ CONTROLS = [
      (210, 165, 185, 17), "on disabled"),
     ("TypeReboot", "PageEteindre", "group", " Action de l'icone  ", (15, 35, 166, 91), ""),
     ("RBLogOff", "TypeReboot", "radio", "Terminer la session", (10, 16, 151, 17), "off"),
-    ("RBRedWin", "TypeReboot", "radio", "Redémarrer Windows", (10, 35, 151, 17), "off"),
+    # Restarting Windows alone was only for Windows 95, 98 and Me.
+    ("RBRedWin", "TypeReboot", "radio", "Redémarrer Windows", (10, 35, 151, 17), "off disabled"),
     # The settings file's default action: restart.
     ("RBRedemarrer", "TypeReboot", "radio", "Redémarrer l'ordinateur", (10, 54, 151, 17), "on"),
     ("RBEteindre", "TypeReboot", "radio", "Eteindre", (10, 72, 151, 17), "off"),

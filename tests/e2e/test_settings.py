@@ -29,7 +29,8 @@ def list_lines(dump):
 
 # Written by hand: a comment, a section of another program, a key of ours the program does not
 # know, an entry past "Nombre", an "Opt" key in the folder list (never written there), a quick
-# launch section in another letter case, values to be normalised (2 is true, 0x5 is 5).
+# launch section in another letter case, values to be normalised (2 is true, 0x5 is 5), and a
+# scheduled shutdown at a minute that is not on the page's list (12 stands for 60).
 HAND_WRITTEN = """\
 ; Réglages de Vossik', écrits à la main
 [Divers]
@@ -57,6 +58,11 @@ Rac0=Bloc-notes
 Opt0=¶C:\\windows\\win.ini
 Rep1=C:\\windows\\regedit.exe
 Opt1=¶
+[Eteindre auto]
+Activer=1
+Heure=22
+Minutes=12
+Périodicité=1
 """
 
 # Values replaced where they stand, new keys after the last key of their section in the order
@@ -101,17 +107,17 @@ Opt0=¶C:\\windows\\win.ini
 Rep1=C:\\windows\\regedit.exe
 Opt1=¶
 Rac1=
+[Eteindre auto]
+Activer=0
+Heure=22
+Minutes=0
+Périodicité=1
+Rappel=1
+Confirmation=1
 [Arrêter]
 Afficher Icone=1
 Type d'arrêt=2
 Forcer=0
-Confirmation=1
-[Eteindre auto]
-Activer=0
-Heure=0
-Minutes=0
-Périodicité=0
-Rappel=1
 Confirmation=1
 """
 
@@ -158,10 +164,13 @@ def test_hand_written_settings_load_and_save_without_losing_lines(vossik):
     assert b"[Autre programme]\r\nCl\xe9=valeur\r\n" in vossik.read_ini_bytes()  # as meant
     vossik.start()
 
-    # The missing folder: the shell's lookup fails, then the warning names it.
+    # The missing folder: the shell's lookup fails, then the warning names it. Then the schedule
+    # is not armed, and says so.
     for caption, text in [
             ("Erreur", "Erreur : ne peut retrouver le nom du fichier et/ou son icone."),
-            ("Avertissement", 'Le dossier "C:\\absent" (Ancien) n\'existe peut-être plus')]:
+            ("Avertissement", 'Le dossier "C:\\absent" (Ancien) n\'existe peut-être plus'),
+            ("Avertissement", "L'heure d'extinction automatique enregistrée n'est pas valide : "
+                              "l'extinction automatique n'a pas été programmée.")]:
         boxes = vossik.wait_until(vossik.message_boxes, f"the box {caption!r}")
         assert [(b["caption"], b["texts"]) for b in boxes] == [(caption, [text])]
         assert vossik.answer_box(caption, "OK")["closed"]
@@ -174,7 +183,10 @@ def test_hand_written_settings_load_and_save_without_losing_lines(vossik):
     vossik.tray_click(100, button="R", double=True)
     vossik.wait_until(lambda: visible(vossik), "the configuration window")
     vossik.close_menus()
-    assert list_lines(vossik.dump()) == [
+    dump = vossik.dump()
+    schedule = next(c for c in dump["controls"] if c["text"] == "Eteindre automatiquement à :")
+    assert not schedule["checked"]
+    assert list_lines(dump) == [
         ["C:\\windows", "C:\\absent"],
         ["Bloc-notes (C:\\windows\\notepad.exe C:\\windows\\win.ini)",
          "regedit.exe (C:\\windows\\regedit.exe )"]]

@@ -13,7 +13,7 @@ namespace {
 struct Pages {
     ui::Form form{"ConfigVossik"};
     TrayItemList none;
-    ConfigPages all{form, none, none, false};
+    ConfigPages all{form, none, none};
     ui::PageControl& onglets = all.Onglets;
     DrivesPage& us = all.PageUS;
     FoldersPage& rep = all.PageRep;

@@ -82,8 +82,9 @@ TEST_F(ContextMenuTest, ItemsFollowTheClickedIconsGroupAndTheOptions) {
     form.Pages.PageAPropos.CBActiverMAJ.SetChecked(false);
     OpenFor(Shutdown);
     EXPECT_EQ(menu.MCNom.Caption, form.Icons.ShutdownItem.Tip());
-    EXPECT_EQ(Shown(menu.Root()), with({"MCNom", "N2", "MCChangerNom", "MCRedemarrerWin",
-                                        "MCRedemarrerPC*", "MCEteindre"}));
+    EXPECT_EQ(Shown(menu.Root()),
+              with({"MCNom", "N2", "MCChangerNom", "MCRedemarrerPC*", "MCEteindre"}))
+        << "restarting Windows alone is never offered";
     EXPECT_FALSE(menu.MCLecteurs.Checked) << "the ticks mirror the check boxes";
     EXPECT_TRUE(menu.MCDossiers.Checked);
     EXPECT_FALSE(menu.MCMAJIcones.Checked);
@@ -96,16 +97,6 @@ TEST_F(ContextMenuTest, ItemsFollowTheClickedIconsGroupAndTheOptions) {
     menu.OnEteindre = [&](ui::MenuItem& item) { actions.push_back(item.Tag); };
     OpenFor(Shutdown, [](ContextMenu& shown) { shown.MCEteindre.Click(); });
     EXPECT_EQ(actions, std::vector<int>{8});
-}
-
-TEST_F(ContextMenuTest, OnWindowsXPRestartingWindowsAloneIsNeverOffered) {
-    system.version = {5, 1};
-    TConfigVossik& form = StartWithEntries();
-    form.Pages.PageEteindre.RBLogOff.SetChecked(true);
-    ContextMenu& menu = OpenFor(Shutdown);
-    EXPECT_EQ(Shown(menu.Root())[2], "MCChangerNom*");
-    EXPECT_FALSE(menu.MCRedemarrerWin.Visible);
-    EXPECT_TRUE(menu.MCEteindre.Visible);
 }
 
 TEST_F(ContextMenuTest, CommandsAskTheSystemForTheClickedRecord) {

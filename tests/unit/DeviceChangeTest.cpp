@@ -257,14 +257,13 @@ TEST_F(DeviceChangeTest, WaitsGiveUpWhenTheProgramEndsAndTheDelayPromptTakesWhol
     form.Pages.PageAPropos.GroupeMAJ.OnClick();
     EXPECT_TRUE(backend.modalShown.empty()) << "without Ctrl, nothing";
     system.keysDown = {0x11};
-    for (const char* text : {"3", "0", "abc", ""}) answer(text);
+    for (const char* text : {"3", "0", "abc", "", "-1", "3601"}) answer(text);
     watcher.GroupeMAJClick();
     EXPECT_EQ(watcher.RefreshDelay, 3000u);
     watcher.GroupeMAJClick();
     EXPECT_EQ(watcher.RefreshDelay, 200u);
-    watcher.GroupeMAJClick();
-    watcher.GroupeMAJClick();
-    EXPECT_EQ(watcher.RefreshDelay, 200u);
-    ASSERT_EQ(system.boxes.size(), 2u);
+    for (int refused = 0; refused < 4; ++refused) watcher.GroupeMAJClick();
+    EXPECT_EQ(watcher.RefreshDelay, 200u) << "nothing the settings file would refuse";
+    ASSERT_EQ(system.boxes.size(), 4u);
     EXPECT_EQ(system.boxes[0].Text, "'abc' n'est pas une valeur entière correcte");
 }

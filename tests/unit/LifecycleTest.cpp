@@ -158,9 +158,6 @@ TEST_F(LifecycleTest, ShutdownPageRulesFollowTheirBoxes) {
     EXPECT_FALSE(page.RBEteindre.Enabled());
     EXPECT_FALSE(page.CBForcer.Enabled());
     page.CBAfficherArreter.SetChecked(true);
-    EXPECT_TRUE(page.RBRedWin.Enabled());
-
-    ShutdownPage xp(form.Pages.Onglets, true);
-    EXPECT_FALSE(xp.RBRedWin.Enabled()) << "never offered on XP";
-    EXPECT_TRUE(xp.RBLogOff.Enabled());
+    EXPECT_TRUE(page.RBLogOff.Enabled());
+    EXPECT_FALSE(page.RBRedWin.Enabled()) << "restarting Windows alone is never offered";
 }

@@ -82,28 +82,36 @@ TEST_F(ListEditingTest, AddingFoldersAsksAboutDuplicatesAndDriveRootsAndKeepsOnl
     EXPECT_FALSE(system.trayTips.contains(100)) << "new folders wait for Appliquer";
 }
 
-TEST_F(ListEditingTest, ChangingAFolderPresetsTheStoredNameAndDoesNothingWhenNothingChanged) {
+TEST_F(ListEditingTest, AFolderMissingAtLoadKeepsItsStoredNameWhereverItMovesAndTakesANewOne) {
     TConfigVossik& form = StartWithDialogs(
         "[Dossiers]\r\nNombre=2\r\nRep0=C:\\Docs\r\nRac0=Docs\r\nRep1=C:\\Gone\r\nRac1=Old\r\n");
     FoldersPage& page = form.Pages.PageRep;
+    form.Pages.Onglets.SetActivePage(page);
     form.Icons.RefreshTrayIcons();
     page.ListeRep.SetItemIndex(1);
+    constexpr unsigned Up = 0x26;
+    page.ListeRep.OnKeyDown(Up, true);
+    form.AppliquerBtn.Click();
+    const std::string& saved = system.fileContents[SettingsFile];
+    EXPECT_NE(saved.find("Rep0=C:\\Gone\r\nRac0=Old\r\nRep1=C:\\Docs\r\nRac1=Docs\r\n"),
+              std::string::npos)
+        << saved;
+    page.ModifierRepBtn.Click();  // cancelled
+    EXPECT_EQ(Picker().Raccourci.Caption(), "Old") << "its own name, not its old place's";
+
     PickFolder(L"C:\\Photos", "");
     page.ListeRep.OnDblClick();
-    EXPECT_EQ(system.calls.back().find("notify"), std::string::npos);
-    EXPECT_EQ(form.Icons.Folders[1]->Path, "C:\\Photos");
-    EXPECT_EQ(form.Icons.Folders[1]->Tip(), "Photos") << "no name: the last component";
-    EXPECT_FALSE(form.Icons.Folders[1]->Shown) << "missing at load, it waits for a restart";
+    EXPECT_EQ(form.Icons.Folders[0]->Path, "C:\\Photos");
+    EXPECT_EQ(form.Icons.Folders[0]->Tip(), "Photos") << "no name: the last component";
+    EXPECT_FALSE(form.Icons.Folders[0]->Shown) << "missing at load, it waits for a restart";
+    form.AppliquerBtn.Click();
+    EXPECT_NE(saved.find("Rep0=C:\\Photos\r\nRac0=\r\n"), std::string::npos) << saved;
 
-    page.ListeRep.SetItemIndex(0);
+    page.ListeRep.SetItemIndex(1);
     system.calls.clear();
     PickFolder(L"C:\\Docs", "Docs");
     page.ModifierRepBtn.Click();
     EXPECT_TRUE(NotifyCalls().empty()) << "same path, same name: nothing at all";
-
-    page.ListeRep.SetItemIndex(1);
-    page.ModifierRepBtn.Click();  // cancelled
-    EXPECT_EQ(Picker().Raccourci.Caption(), "Old") << "the name the file still holds";
 }
 
 TEST_F(ListEditingTest, RemovingTheFirstOfThreeShownFoldersKeepsTheIconsInTheirPlaces) {
@@ -205,7 +213,7 @@ TEST_F(ListEditingTest, MovesAreOfferedWhereTheyArePossibleAndTradeTheIconsConte
 // Past 900 folders the ids would run into the quick-launch entries'.
 TEST_F(ListEditingTest, AFullListTakesNoMoreEntries) {
     TConfigVossik& form = StartWithDialogs();
-    for (std::size_t k = 0; k < iconid::MaxFolders; ++k)
+    for (std::size_t k = 0; k < iconid::FolderCapacity; ++k)
         AddEntry(form.Icons.Folders, TrayItemKind::Folder, "F");
     form.Pages.PageRep.AjouterRepBtn.Click();
     EXPECT_TRUE(backend.modalShown.empty()) << "the picker does not even open";

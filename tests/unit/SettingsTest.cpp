@@ -1,3 +1,7 @@
+#include <climits>
+
+#include "config/StoredOptions.h"
+#include "settings/ProfileFile.h"
 #include "settings/Settings.h"
 #include "support/MainFormFixture.h"
 
@@ -12,8 +16,8 @@ protected:
     }
 
     bool Save(TConfigVossik& form) {
-        return SaveSettings(system, form.SettingsPath(), "Vossik'", form.Pages, form.Icons,
-                            form.Watcher.RefreshDelay);
+        return SaveSettings(system, form.SettingsPath(), "Vossik'",
+                            StoredOptions(form.Pages, form.Watcher.RefreshDelay), form.Icons);
     }
 
     std::string Saved() { return system.fileContents[SettingsFile]; }
@@ -66,25 +70,71 @@ TEST_F(SettingsTest, QuickLaunchParametersCarryTheirMarkAndFolderOptionsAreNever
     EXPECT_EQ(Saved().find("Opt0=ignored"), Saved().rfind("Opt0=ignored"));
 }
 
-TEST_F(SettingsTest, OutOfRangeChoicesLoadAsTheControlsAllowAndSaveBackNormalised) {
-    WithSettingsFile(
-        "[Arrêter]\r\nType d'arrêt=7\r\n"
-        "[Eteindre auto]\r\nActiver=1\r\nPériodicité=0\r\nHeure=30\r\nMinutes=11\r\n");
+TEST_F(SettingsTest, NumbersOutOfRangeLoadAsTheirOptionSaysAndStayInTheFileUntilApplied) {
+    const std::string ini =
+        "[Divers]\r\nTemporisation=-1\r\n[Arrêter]\r\nType d'arrêt=7\r\n"
+        "[Eteindre auto]\r\nPériodicité=5\r\nHeure=30\r\nMinutes=11\r\n";
+    WithSettingsFile(ini);
     TConfigVossik& form = Start();
     ShutdownPage& page = form.Pages.PageEteindre;
     for (ui::RadioButton* action :
          {&page.RBLogOff, &page.RBRedWin, &page.RBRedemarrer, &page.RBEteindre})
         EXPECT_FALSE(action->Checked());
-    EXPECT_TRUE(page.CBEteindreAuto.Checked());
-    EXPECT_EQ(page.Heure.ItemIndex(), -1);
+    EXPECT_EQ(page.GroupePeriode.ItemIndex(), 1) << "the nearest line";
+    EXPECT_EQ(page.Heure.ItemIndex(), 0) << "no schedule: the first line";
     EXPECT_EQ(page.Minutes.ItemIndex(), 11);
+    EXPECT_EQ(form.Watcher.RefreshDelay, 10000u) << "the default";
+    EXPECT_EQ(Saved(), ini);
     Save(form);
     EXPECT_TRUE(SavedHas("Type d'arrêt=3"));
-    EXPECT_TRUE(SavedHas("Activer=0")) << "a one-time schedule is not kept";
-    EXPECT_TRUE(SavedHas("Heure=-1"));
+    EXPECT_TRUE(SavedHas("Heure=0"));
 
-    WithSettingsFile("[Eteindre auto]\r\nPériodicité=5\r\n");
-    EXPECT_EQ(Start().Pages.PageEteindre.GroupePeriode.ItemIndex(), 1);
+    WithSettingsFile("[Divers]\r\nTemporisation=3601\r\n");
+    EXPECT_EQ(Start().Watcher.RefreshDelay, 10000u);
+
+    // Restarting Windows alone was only for Windows 95, 98 and Me: the computer restarts.
+    WithSettingsFile("[Arrêter]\r\nType d'arrêt=1\r\n");
+    EXPECT_TRUE(Start().Pages.PageEteindre.RBRedemarrer.Checked());
+    EXPECT_EQ(this->form->Icons.ShutdownItem.Tip(), "Redémarrer l'ordinateur");
+}
+
+// A count reads only the entries the file holds below it, skips those without a path, and no
+// more than the list has icon ids; the rest stays in the file.
+TEST_F(SettingsTest, ListsReadOnlyTheEntriesTheFileHoldsUpToTheirIdRange) {
+    WithSettingsFile(
+        "[Dossiers]\r\nNombre=2147483647\r\nRep0=C:\\Docs\r\nRep2=\r\nRac2=Vide\r\n"
+        "Rep3=C:\\Docs\r\nRac3=Trois\r\n"
+        "[Lancement Rapide]\r\nNombre=3\r\nRep0=C:\\notes.txt\r\nRep5=C:\\notes.txt\r\n");
+    TConfigVossik& form = Start();
+    ASSERT_EQ(form.Icons.Folders.size(), 2u);
+    EXPECT_EQ(form.Icons.Folders[1]->Name, "Trois");
+    EXPECT_EQ(form.Icons.Folders[1]->IconData.uID, 101u);
+    EXPECT_EQ(form.Pages.PageRep.ListeRep.Count(), 2);
+    EXPECT_EQ(form.Icons.Launches.size(), 1u);
+    EXPECT_TRUE(system.boxes.empty());
+    system.fileContents[SettingsFile] = "";
+    Save(form);
+    EXPECT_TRUE(SavedHas("Nombre=2"));
+    EXPECT_FALSE(SavedHas("Rep2=")) << "no entry made of nothing";
+
+    std::string crowded = "[Dossiers]\r\nNombre=901\r\n";
+    for (int n = 0; n < 901; ++n) crowded += "Rep" + std::to_string(n) + "=C:\\Docs\r\n";
+    crowded += "[Lancement Rapide]\r\nNombre=9001\r\n";
+    for (int n = 0; n < 9001; ++n) crowded += "Rep" + std::to_string(n) + "=C:\\notes.txt\r\n";
+    WithSettingsFile(crowded);
+    system.boxes.clear();
+    TConfigVossik& cut = Start();
+    EXPECT_EQ(cut.Icons.Folders.size(), 900u);
+    ASSERT_EQ(cut.Icons.Launches.size(), 9000u);
+    EXPECT_EQ(cut.Icons.Launches.back()->IconData.uID, 9999u);
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Title, "Information");
+    EXPECT_EQ(system.boxes[0].Text,
+              "Seuls les 900 premiers dossiers et les 9000 premiers lancements rapides ont été "
+              "chargés : les suivants restent dans le fichier de paramètres.");
+    Save(cut);
+    EXPECT_TRUE(SavedHas("Nombre=900"));
+    EXPECT_TRUE(SavedHas("Rep900=C:\\Docs")) << "left in the file";
 }
 
 TEST_F(SettingsTest, BooleansAreIntegersAndOtherTextGivesTheDefault) {
@@ -109,28 +159,28 @@ TEST_F(SettingsTest, LoadedValuesRunTheRulesOfTheirBoxes) {
     EXPECT_FALSE(form.Pages.PageEteindre.CBConfirmer.Enabled());
 }
 
-TEST_F(SettingsTest, MissingEntriesAreWarnedNamedAfterTheirLineAndKeepTheirStoredName) {
-    WithSettingsFile("[Dossiers]\r\nNombre=2\r\nRep0=C:\\Docs\r\nRac0=Documents\r\n");
+TEST_F(SettingsTest, MissingEntriesAreWarnedShownUnderAStandInAndKeepTheirStoredName) {
+    WithSettingsFile(
+        "[Dossiers]\r\nNombre=2\r\nRep0=C:\\Docs\r\nRac0=Documents\r\nRep1=C:\\Gone\r\n"
+        "Rac1=Ancien\r\n");
     TConfigVossik& form = Start();
     ASSERT_EQ(form.Icons.Folders.size(), 2u);
     EXPECT_FALSE(form.Icons.Folders[0]->Missing);
     const TrayItem& missing = *form.Icons.Folders[1];
     EXPECT_TRUE(missing.Missing);
-    EXPECT_EQ(missing.Name, "Problème avec le dossier n°1");
+    EXPECT_EQ(missing.Name, "Ancien");
     EXPECT_EQ(missing.Tip(), "Problème avec le dossier n°1");
     EXPECT_NE(missing.Icon.Get(), nullptr) << "the utility's own icon";
     ASSERT_EQ(system.boxes.size(), 2u);
     EXPECT_EQ(system.boxes[0].Title, "Erreur");
     EXPECT_EQ(system.boxes[1].Title, "Avertissement");
-    EXPECT_EQ(system.boxes[1].Text, "Le dossier \"\" () n'existe peut-être plus");
-    EXPECT_EQ(ReadStoredShortcutName(system, form.SettingsPath(), "Dossiers", 1), "\xB6");
-    EXPECT_EQ(ReadStoredShortcutName(system, form.SettingsPath(), "Dossiers", 0), "Documents");
+    EXPECT_EQ(system.boxes[1].Text, "Le dossier \"C:\\Gone\" (Ancien) n'existe peut-être plus");
 
     form.Icons.RefreshTrayIcons();
     EXPECT_FALSE(missing.Shown) << "a missing entry never gets an icon";
+    system.fileContents[SettingsFile] = "";
     Save(form);
-    EXPECT_TRUE(SavedHas("Rep1="));
-    EXPECT_EQ(Saved().find("Rac1"), std::string::npos);
+    EXPECT_TRUE(SavedHas("Rep1=C:\\Gone\r\nRac1=Ancien"));
 }
 
 TEST_F(SettingsTest, SavingKeepsEverythingWeDoNotOwn) {
@@ -151,37 +201,31 @@ TEST_F(SettingsTest, SavingKeepsEverythingWeDoNotOwn) {
     EXPECT_EQ(Saved(), saved);
 }
 
+// Every row of the table at each end of its range goes from the file through its control and
+// comes back the same, into a file that held nothing.
 TEST_F(SettingsTest, EveryOptionSurvivesARoundTrip) {
     WithSettingsFile();
     TConfigVossik& first = Start();
-    first.Pages.PageAPropos.RBDoubleClick.SetChecked(true);
-    first.Pages.PageAPropos.CBGarderNet.SetChecked(true);
-    first.Pages.PageUS.CBRam.SetChecked(false);
-    first.Pages.PageUS.RBNormalUS.SetChecked(true);
-    first.Pages.PageRep.CBRacineRep.SetChecked(true);
-    first.Pages.PageEteindre.RBLogOff.SetChecked(true);
-    first.Pages.PageEteindre.CBForcer.SetChecked(true);
-    first.Pages.PageEteindre.CBEteindreAuto.SetChecked(true);
-    first.Pages.PageEteindre.GroupePeriode.SetItemIndex(1);
-    first.Pages.PageEteindre.Heure.SetItemIndex(23);
-    first.Pages.PageEteindre.Minutes.SetItemIndex(7);
-    first.Watcher.RefreshDelay = 45000;
-    ASSERT_TRUE(Save(first));
-    first.DestructionFiche();
-
-    TConfigVossik& second = Start();
-    EXPECT_TRUE(second.Pages.PageAPropos.RBDoubleClick.Checked());
-    EXPECT_FALSE(second.Pages.PageAPropos.RBSimpleClick.Checked());
-    EXPECT_TRUE(second.Pages.PageAPropos.CBGarderNet.Checked());
-    EXPECT_FALSE(second.Pages.PageUS.CBRam.Checked());
-    EXPECT_TRUE(second.Pages.PageUS.RBNormalUS.Checked());
-    EXPECT_TRUE(second.Pages.PageRep.CBRacineRep.Checked());
-    EXPECT_TRUE(second.Pages.PageEteindre.RBLogOff.Checked());
-    EXPECT_TRUE(second.Pages.PageEteindre.CBForcer.Checked());
-    EXPECT_TRUE(second.Pages.PageEteindre.CBEteindreAuto.Checked());
-    EXPECT_EQ(second.Pages.PageEteindre.Heure.ItemIndex(), 23);
-    EXPECT_EQ(second.Pages.PageEteindre.Minutes.ItemIndex(), 7);
-    EXPECT_EQ(second.Watcher.RefreshDelay, 45000u);
+    // Read for their keys and ranges only: the next start makes new controls.
+    const std::vector<settings::Option> options =
+        StoredOptions(first.Pages, first.Watcher.RefreshDelay);
+    for (bool highest : {false, true}) {
+        std::string written, section;
+        for (const settings::Option& option : options) {
+            if (option.Section != section) written += "[" + (section = option.Section) + "]\r\n";
+            written += std::string(option.Key) + "=" +
+                       std::to_string(highest ? option.Max : option.Min) + "\r\n";
+        }
+        WithSettingsFile(written);
+        TConfigVossik& form = Start();
+        system.fileContents[SettingsFile] = "";
+        ASSERT_TRUE(Save(form));
+        ProfileFile saved(Saved());
+        for (const settings::Option& option : StoredOptions(form.Pages, form.Watcher.RefreshDelay))
+            EXPECT_EQ(saved.ReadInteger(option.Section, option.Key, INT_MIN),
+                      highest ? option.Max : option.Min)
+                << option.Section << " " << option.Key;
+    }
 }
 
 TEST_F(SettingsTest, ARefusedWriteLeavesTheFileWholeAndKeepsTheProgramOpen) {

@@ -40,22 +40,6 @@ TEST(QuitWindows, ThePrivilegeIsHeldOnlyAroundTheCallAndNeverForALogOff) {
         << "the privilege goes, even after a refusal";
 }
 
-TEST(QuitWindows, RestartingWindowsAloneTakesThe16BitPathOrDoesNothingAndSucceeds) {
-    FakeSystem system;
-    system.version = {4, 10, true};
-    EXPECT_TRUE(QuitWindows(system, 70));
-    EXPECT_EQ(system.calls, Around({"restartwindows16 70"}));
-
-    // The NT family has no such path; neither is the exit call made in its place.
-    system.version = {10, 0, false};
-    system.exitAccepted = false;
-    for (ShutdownAction code : {66u, 70u}) {
-        system.calls.clear();
-        EXPECT_TRUE(QuitWindows(system, code));
-        EXPECT_EQ(system.calls, Around({})) << code;
-    }
-}
-
 TEST(QuitWindows, APrivilegeCannotChangeWithoutATokenAndTheExitCallStillGoes) {
     FakeSystem system;
     system.hasTokens = false;

@@ -71,7 +71,7 @@ TEST_F(StartTest, TheTimerStartsWhenTheScheduleIsTicked) {
     TConfigVossik& form = Start();
     ui::Timer& timer = form.Shutdown.EteindreTimer;
     EXPECT_TRUE(timer.Enabled());
-    EXPECT_EQ(timer.Interval(), 600u);
+    EXPECT_EQ(timer.Interval(), 60000u) << "at 12:00:00, a schedule at 0:00 sleeps a minute";
     // Unticking stops the countdown at once; hiding starts only a schedule that is set.
     form.Pages.PageEteindre.CBEteindreAuto.SetChecked(false);
     EXPECT_FALSE(timer.Enabled());

@@ -98,7 +98,6 @@ TEST_F(WindowLayoutTest, ConfigurationWindowFitsItsControlsAndOpensOnQuickLaunch
     EXPECT_EQ(form.Pages.Onglets.ActivePage(), &form.Pages.PageApp);
     // Enter presses "Réduire" whatever page is shown: no other button is a default one.
     EXPECT_EQ(form.DefaultButton(), &form.OkBtn);
-    EXPECT_EQ(form.Shutdown.EteindreTimer.Interval(), 600u);
 }
 
 TEST_F(WindowLayoutTest, DialogsFitTheirControls) {

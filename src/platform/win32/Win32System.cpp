@@ -115,8 +115,7 @@ SystemVersion Win32System::Version() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
     GetVersionExW(&info);
-    return {info.dwMajorVersion, info.dwMinorVersion,
-            info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS};
+    return {info.dwMajorVersion, info.dwMinorVersion};
 }
 
 std::wstring Win32System::ExecutablePath() {
@@ -186,5 +185,5 @@ IconHandle Win32System::LoadSystemIcon(int id) {
 TimeOfDay Win32System::LocalTime() {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    return {now.wHour, now.wMinute};
+    return {now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
 }

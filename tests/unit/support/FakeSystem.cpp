@@ -281,7 +281,3 @@ bool FakeSystem::ExitWindowsEx(unsigned action) {
     if (onExit) onExit(action);
     return exitAccepted;
 }
-
-void FakeSystem::RestartWindows16(std::uint32_t action) {
-    calls.push_back("restartwindows16 " + std::to_string(action));
-}

@@ -81,7 +81,6 @@ public:
     bool AdjustTokenPrivilege(TokenHandle token, std::uint64_t privilege, bool enable) override;
     void CloseToken(TokenHandle token) override;
     bool ExitWindowsEx(unsigned action) override;
-    void RestartWindows16(std::uint32_t action) override;
 
     // Every call, as a line, in order.
     std::vector<std::string> calls;

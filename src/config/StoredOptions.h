@@ -1,0 +1,10 @@
+#pragma once
+
+#include <vector>
+
+#include "config/Pages.h"
+#include "settings/Option.h"
+
+// Every option the settings file keeps, one row each in the order of the file: its section and
+// key, the control that holds it (the drive refresh delay is a field), its default and range.
+std::vector<settings::Option> StoredOptions(ConfigPages& pages, unsigned& refreshDelay);
