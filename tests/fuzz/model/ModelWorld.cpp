@@ -131,7 +131,13 @@ std::string ModelWorld::SettingsText() {
         text += key + "=" + value + "\r\n";
     };
     auto flag = [&](const char* key) { line(key, Bit(in_.Chance())); };
-    auto number = [&](const char* key, int bound) { line(key, std::to_string(in_.Below(bound))); };
+    // A number on the page's lists, or now and then one off them, as a hand may write it.
+    auto number = [&](const char* key, int bound) {
+        const int value = in_.Below(bound + 2);
+        line(key, std::to_string(value == bound + 1 ? -1 : value));
+    };
+    // A count that may promise more entries than the file holds.
+    auto count = [&](int entries) { line("Nombre", std::to_string(entries + in_.Below(2) * 7)); };
     section("Divers");
     flag("Simple Click");
     line("MAJ Ic\xF4nes", Bit(in_.Below(8) != 0));
@@ -147,7 +153,7 @@ std::string ModelWorld::SettingsText() {
     flag("Exploreur");
     flag("Racine");
     const int folders = in_.Below(5);
-    line("Nombre", std::to_string(folders));
+    count(folders);
     for (int n = 0; n < folders; ++n) {
         line("Rep" + std::to_string(n), PickFolder());
         line("Rac" + std::to_string(n), PickName());
@@ -155,7 +161,7 @@ std::string ModelWorld::SettingsText() {
     section("Lancement Rapide");
     flag("Affichage");
     const int launches = in_.Below(4);
-    line("Nombre", std::to_string(launches));
+    count(launches);
     for (int n = 0; n < launches; ++n) {
         line("Rep" + std::to_string(n), PickLaunch());
         line("Rac" + std::to_string(n), PickName());
