@@ -82,6 +82,9 @@ void TConfigVossik::WireEvents() {
             case msg::TaskbarReadd:
                 Tray.ReaddIcons();
                 return 0;
+            case msg::ScheduleCheck:
+                Shutdown.CheckScheduleNow();
+                return 0;
             case msg::DeviceChange:
                 Watcher.DeviceChange(message);
                 return 0;

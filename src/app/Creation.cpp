@@ -28,6 +28,7 @@ void TConfigVossik::CreationFiche() {
     Shutdown.ApplyTimerRule();
     Menu.BuildMenuImages();
     application_.OnDeactivate = [this] { DesactiverFiche(); };
+    application_.CommandsWait = InShellCall;
 }
 
 // Tray mode needs a settings file, no "/CONFIG" first, and at least one icon that shows.

@@ -10,6 +10,8 @@ constexpr unsigned DriveRefreshMessage = 0xFFD;
 constexpr unsigned DriveRemoveMessage = 0xFFC;
 // Posted to ourselves when the taskbar was made anew during one of our calls to the shell.
 constexpr unsigned TaskbarReadd = 0xFFB;
+// Posted to ourselves when the clock was changed or the computer woke up.
+constexpr unsigned ScheduleCheck = 0xFFA;
 
 constexpr unsigned Null = 0x0000;
 constexpr unsigned TimeChange = 0x001E;

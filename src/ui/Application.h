@@ -68,6 +68,9 @@ public:
     int Run();
 
     Handler OnDeactivate;
+    // While this says so, the commands that other programs send to our windows (automation, a
+    // test's clicks) wait for the message loop: the program is in the middle of a change.
+    std::function<bool()> CommandsWait;
 
 private:
     std::string title_;

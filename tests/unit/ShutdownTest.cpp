@@ -335,6 +335,9 @@ TEST_F(ShutdownTest, TheTimerSleepsBetweenTheWatchedMinutesAndAClockChangeIsSeen
         EXPECT_EQ(timer.Interval(), 60000u);
         system.clock = {22, 29, 30};
         form.ApplicationWindowProc({message, 0, 0});
+        ASSERT_EQ(system.posted.size(), 1u) << "seen to from the loop";
+        form.OnMessage(system.posted.front(), [] { return std::intptr_t{0}; });
+        system.posted.clear();
         EXPECT_TRUE(Box().Showing()) << message;
         EXPECT_EQ(timer.Interval(), 600u);
         Box().Close();

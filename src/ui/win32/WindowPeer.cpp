@@ -1,5 +1,6 @@
 #include "ui/win32/WindowPeer.h"
 
+#include "ui/Application.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/FormPeer.h"
 #include "ui/win32/GdiCache.h"
@@ -148,7 +149,13 @@ std::optional<LRESULT> WindowPeer::RouteFromChild(UINT message, WPARAM wParam, L
     switch (message) {
         case WM_COMMAND:
             if (WindowPeer* child = FromWindow(reinterpret_cast<HWND>(lParam))) {
-                if (!child->Syncing()) child->OnCommand(HIWORD(wParam));
+                // Only a sent message can come while the program waits on its own call.
+                const Application* app = TheBackend().App();
+                if (app && app->CommandsWait && app->CommandsWait()) {
+                    PostMessageW(hwnd_, message, wParam, lParam);
+                } else if (!child->Syncing()) {
+                    child->OnCommand(HIWORD(wParam));
+                }
                 return 0;
             }
             break;
