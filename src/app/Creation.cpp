@@ -5,6 +5,7 @@
 #include "config/CheckSomeIconShown.h"
 #include "config/StoredOptions.h"
 #include "settings/Settings.h"
+#include "tray/TrayIcon.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "tray/Opening.h"
 #include "tray/TrayIcon.h"
+#include "tray/TrayRefusals.h"
 
 TrayEvents::TrayEvents(System& system, ui::Application& application, const ui::Form& owner,
                        TrayIconSet& icons, const ConfigPages& pages, TrayRequests requests)

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <cstring>
 #include <utility>
-#include <vector>
 
-#include "platform/MessageBox.h"
+#include "tray/TrayRefusals.h"
 #include "types/Messages.h"
 
 namespace {
@@ -17,47 +16,6 @@ void CopyTip(NotifyIconData& data, const std::string& tip) {
 }
 
 int shellCalls = 0;
-
-constexpr const char* AddRefused = "La création de l'icône dans la barre de notification a échoué";
-constexpr const char* ChangeRefused =
-    "La modification de l'icône dans la barre de notification a échoué";
-
-// What the shell refused, by what was asked, with the tips of the icons concerned.
-struct Refusals {
-    std::vector<std::string> Adds;
-    std::vector<std::string> Changes;
-    bool Empty() const { return Adds.empty() && Changes.empty(); }
-};
-
-int openChanges = 0;
-Refusals refused;
-bool readdAwaited = false;
-
-// One box for all: each kind's sentence, then the tips one per line.
-void TellRefusals(System& system, const Refusals& refusals) {
-    std::string text;
-    auto tell = [&text](const char* what, const std::vector<std::string>& tips) {
-        if (tips.empty()) return;
-        if (!text.empty()) text += "\r\n\r\n";
-        text += what;
-        for (const std::string& tip : tips) text += "\r\n" + tip;
-    };
-    tell(AddRefused, refusals.Adds);
-    tell(ChangeRefused, refusals.Changes);
-    MessageWithBeep(system, text, MessageKind::Error);
-}
-
-// A shell without its taskbar refuses everything: the icons wait for "TaskBarCreated".
-void Refused(System& system, std::vector<std::string> Refusals::*kind, const TrayItem& item) {
-    if (readdAwaited || !system.TaskbarPresent()) return;
-    if (openChanges > 0) {
-        (refused.*kind).push_back(item.Tip());
-        return;
-    }
-    Refusals one;
-    (one.*kind).push_back(item.Tip());
-    TellRefusals(system, one);
-}
 
 // The record goes out with the icon the item owns now.
 bool Send(System& system, NotifyCommand command, TrayItem& item) {
@@ -72,23 +30,6 @@ bool Send(System& system, NotifyCommand command, TrayItem& item) {
 
 bool InShellCall() {
     return shellCalls > 0;
-}
-
-bool AwaitReadd() {
-    return !std::exchange(readdAwaited, true);
-}
-
-void EndReaddWait() {
-    readdAwaited = false;
-}
-
-TrayChange::TrayChange(System& system) : system_(system) {
-    ++openChanges;
-}
-
-TrayChange::~TrayChange() {
-    if (--openChanges > 0 || refused.Empty()) return;
-    TellRefusals(system_, std::exchange(refused, {}));
 }
 
 void FillIconData(TrayItem& item, WindowHandle window, std::uint32_t id, const std::string& tip,
@@ -131,13 +72,13 @@ void AddTrayIcon(System& system, TrayItem& item) {
         item.Shown = true;
         return;
     }
-    Refused(system, &Refusals::Adds, item);
+    TellRefusal(system, Refusal::Add, item.Tip());
 }
 
 void ModifyTrayIcon(System& system, TrayItem& item) {
     if (!item.Shown) return;
     if (Send(system, NotifyCommand::Modify, item)) return;
-    Refused(system, &Refusals::Changes, item);
+    TellRefusal(system, Refusal::Change, item.Tip());
 }
 
 void RemoveTrayIcon(System& system, TrayItem& item) {

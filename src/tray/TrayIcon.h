@@ -29,23 +29,3 @@ void RemoveTrayIcon(System& system, TrayItem& item);
 // True while the shell handles one of our requests: the call lets messages sent to us in, in
 // the middle of whatever changes the icons.
 bool InShellCall();
-
-// A taskbar made anew during one of our shell calls is answered once the loop runs: until then
-// whatever the shell refuses is its doing, and adding the icons again mends it. False when a
-// re-adding was awaited already.
-bool AwaitReadd();
-void EndReaddWait();
-
-// While one lives, the shell's refusals are only noted: their boxes run a message loop, which
-// must not find the records, the lines of the lists and the icons halfway through a change.
-// The outermost one tells them when it ends, all in step again.
-class TrayChange {
-public:
-    explicit TrayChange(System& system);
-    ~TrayChange();
-    TrayChange(const TrayChange&) = delete;
-    TrayChange& operator=(const TrayChange&) = delete;
-
-private:
-    System& system_;
-};

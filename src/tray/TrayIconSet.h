@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "platform/System.h"
-#include "tray/TrayIcon.h"
+#include "tray/TrayRefusals.h"
 #include "types/IconId.h"
 #include "types/TrayItem.h"
 #include "ui/Form.h"
