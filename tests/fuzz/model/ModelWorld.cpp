@@ -456,9 +456,11 @@ void ModelWorld::ClockAndTimer() {
     rig_.system.tick += 600;
     Log("clock " + std::to_string(clock.Hour) + ":" + std::to_string(clock.Minute) + ", timer " +
         (rig_.form->Shutdown.EteindreTimer.Enabled() ? "ticks" : "stopped"));
-    scheduleDue_ = page.CBEteindreAuto.Checked() && !page.CBConfirmationAuto.Checked() &&
-                   clock.Hour == page.Heure.ItemIndex() &&
-                   clock.Minute == page.Minutes.ItemIndex() * 5;
+    // A nested tick at another time does not take back the leave of the one it interrupts.
+    const bool due = page.CBEteindreAuto.Checked() && !page.CBConfirmationAuto.Checked() &&
+                     clock.Hour == page.Heure.ItemIndex() &&
+                     clock.Minute == page.Minutes.ItemIndex() * 5;
+    scheduleDue_ = scheduleDue_ || due;
     rig_.form->Shutdown.EteindreTimer.Tick();
 }
 
