@@ -56,8 +56,8 @@ std::uint32_t FuzzInput::Word() {
 ModelWorld::ModelWorld(const std::uint8_t* data, std::size_t size) : in_(data, size) {
     FakeSystem& system = rig_.system;
     system.whileBoxShown = [this] { OnBox(); };
-    // The refresh wait serves the queue at each look at the clock, and anything may arrive.
-    system.onTick = [this] {
+    // Only a wait serves the queue, and anything may arrive then; a look at the clock does not.
+    system.onWait = [this] {
         DeliverPosted(true);
         MaybeNested(true);
     };
@@ -67,7 +67,7 @@ ModelWorld::ModelWorld(const std::uint8_t* data, std::size_t size) : in_(data, s
         return Refuse(command, data);
     };
     system.onExit = [this](unsigned) { OnExitCall(); };
-    // Few looks at the clock per wait, each one a chance for the input to act.
+    // Time moves on at each look at the clock too, so that a refresh wait ends after a few.
     system.tickPerRead = 100;
     rig_.backend.answerModal = [this](ui::Form& form) { return AnswerModal(form); };
     rig_.backend.onPopup = [this](ui::PopupMenu& menu) {

@@ -247,6 +247,7 @@ std::uint32_t FakeSystem::TickCount() {
 void FakeSystem::WaitForMessages(unsigned milliseconds) {
     calls.push_back("wait " + std::to_string(milliseconds));
     tick += milliseconds;
+    if (onWait) onWait();
 }
 
 IconHandle FakeSystem::LoadSystemIcon(int id) {

@@ -104,6 +104,8 @@ public:
     std::uint32_t tickPerRead = 10;
     // Runs at every reading of the clock: what the message queue brings meanwhile.
     std::function<void()> onTick;
+    // Runs in each wait for messages, once the time has passed: what the queue brings meanwhile.
+    std::function<void()> onWait;
     std::map<std::string, ShellFileInfo> shellFiles;
     std::deque<int> boxAnswers;
     // Modules that load, with the group-icon numbers they hold.
