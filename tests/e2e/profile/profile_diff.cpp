@@ -82,7 +82,7 @@ int main() {
         ProfileFile ours(c.content);
         for (const ProfileQuery& q : c.queries) {
             ++reads;
-            std::string text = ours.ReadString(q.section, q.key, kMissing);
+            std::string text = ours.ReadString(q.section, q.key, kMissing).value_or(kNotLoaded);
             std::string system = SystemString(path, q);
             if (text != system) strings.push_back({c.name, q.section, q.key, text, system});
             int number = ours.ReadInteger(q.section, q.key, kIntegerDefault);
