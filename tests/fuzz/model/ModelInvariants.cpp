@@ -171,11 +171,16 @@ std::string CheckLoadsBack(MainFormRig& rig) {
         std::vector<std::pair<std::string, int>> before, after;
         CollectOptions(saved.Pages.Onglets, before);
         CollectOptions(loaded.Pages.Onglets, after);
-        // Only a daily schedule is kept on.
-        const bool daily = saved.Pages.PageEteindre.GroupePeriode.ItemIndex() == 1;
+        // Only a daily schedule is kept on. An action off the page's list, which checks none of
+        // its buttons, is saved as the last one.
+        const ShutdownPage& page = saved.Pages.PageEteindre;
+        const bool daily = page.GroupePeriode.ItemIndex() == 1;
+        const bool noAction = !page.RBLogOff.Checked() && !page.RBRedWin.Checked() &&
+                              !page.RBRedemarrer.Checked() && !page.RBEteindre.Checked();
         for (std::size_t i = 0; i < before.size() && breach.empty(); ++i) {
             int expected = before[i].second;
             if (before[i].first == "CBEteindreAuto") expected = expected && daily;
+            if (before[i].first == "RBEteindre") expected = expected || noAction;
             if (after[i].second != expected)
                 breach = Describe("the reloaded option " + before[i].first,
                                   std::to_string(expected), std::to_string(after[i].second));
