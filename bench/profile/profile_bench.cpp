@@ -40,7 +40,7 @@ void Run(int scale) {
     std::vector<std::string> ourValues;
     ourValues.reserve(settings.keys.size());
     for (const BenchKey& k : settings.keys)
-        ourValues.push_back(ours.ReadString(k.section, k.key, ""));
+        ourValues.push_back(ours.ReadString(k.section, k.key, "").value_or(""));
     double oursRead = Milliseconds() - start;
 
     start = Milliseconds();

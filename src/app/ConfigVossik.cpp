@@ -2,6 +2,7 @@
 
 #include "config/CheckSomeIconShown.h"
 #include "config/StoredOptions.h"
+#include "platform/MessageBox.h"
 #include "settings/Settings.h"
 #include "settings/SettingsPath.h"
 
@@ -132,9 +133,14 @@ void TConfigVossik::AppliquerBtnClick() {
     Save();
 }
 
-// A settings file that cannot be written keeps the program open: nothing is lost.
+// A settings file that cannot be written keeps the program open unless the user says to end it
+// all the same: nothing is lost behind the user's back, and the program can always be ended.
 void TConfigVossik::QuitterBtnClick() {
-    if (Save()) Close();
+    if (Save() || MessageWithBeep(system_,
+                                  "Les paramètres n'ont pas pu être enregistrés.\r\n"
+                                  "Quitter Vossik' sans les enregistrer ?",
+                                  MessageKind::Confirmation, MessageButtons::YesNo) == mb::IdYes)
+        Close();
 }
 
 void TConfigVossik::ReorganiserBtnClick() {

@@ -39,6 +39,11 @@ constexpr int IdNo = 7;
 
 enum class ResourceType { GroupIcon, Icon };
 
+namespace errorcode {
+// A file with the read-only attribute, which ReplaceFile refuses (ERROR_FILE_READ_ONLY).
+constexpr unsigned long FileReadOnly = 6009;
+}  // namespace errorcode
+
 namespace sem {
 constexpr unsigned FailCriticalErrors = 0x0001;
 }
@@ -104,16 +109,20 @@ public:
     virtual int LookupIconIdFromDirectory(const void* directory, int cx, int cy) = 0;
     virtual IconHandle CreateIconFromResource(const void* bits, unsigned size, int cx, int cy) = 0;
     virtual unsigned long LastError() = 0;
+    // The system's sentence for an error number, French where the system has it, else in the
+    // user's language; empty when it has none.
+    virtual std::string ErrorText(unsigned long error) = 0;
 
     // The process and its files.
     virtual SystemVersion Version() = 0;
     virtual std::wstring ExecutablePath() = 0;
     virtual std::vector<std::string> CommandLineArguments() = 0;
     virtual bool FileExists(const std::wstring& path) = 0;
-    // The whole file, or nothing when it cannot be opened or read to its end.
+    // The whole file, or nothing (LastError says why) when it cannot be opened or read to its
+    // end.
     virtual std::optional<std::string> ReadFile(const std::wstring& path) = 0;
     // Writes a temporary file beside `path` and puts it in place in one step, so that a failure
-    // leaves the previous file whole.
+    // leaves the previous file whole; LastError then says why.
     virtual bool ReplaceFile(const std::wstring& path, const std::string& content) = 0;
 
     // Window messages and icons of our own.

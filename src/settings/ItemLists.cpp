@@ -40,25 +40,50 @@ std::vector<int> EntryNumbers(const ProfileFile& file, const char* section, int 
     return numbers;
 }
 
+// An entry as the file holds it; a value the program cannot take whole is nothing.
+struct StoredEntry {
+    std::optional<std::string> Path, Name, Options;
+    bool Whole() const { return Path && Name && Options; }
+};
+
+StoredEntry ReadEntry(const ProfileFile& file, const char* section, int n) {
+    const std::string number = std::to_string(n);
+    return {file.ReadString(section, key::PathPrefix + number, ""),
+            file.ReadString(section, key::NamePrefix + number, ""),
+            file.ReadString(section, key::OptionsPrefix + number, "")};
+}
+
+int StoredCount(const ProfileFile& file, const char* section) {
+    return file.ReadInteger(section, key::Nombre, 0);
+}
+
 }  // namespace
 
 std::string ListText(const std::string& label, const TrayItem& item) {
     return label + " (" + item.Path + " " + item.Options + ")";
 }
 
-bool LoadItemList(System& system, const ProfileFile& file, const char* section, ui::ListBox& lines,
-                  TrayItemKind kind, std::size_t capacity, TrayIconSet& icons, TrayItemList& list) {
+ListLoad LoadItemList(System& system, const ProfileFile& file, const char* section,
+                      ui::ListBox& lines, TrayItemKind kind, std::size_t capacity,
+                      TrayIconSet& icons, TrayItemList& list) {
     const bool isFolder = kind == TrayItemKind::Folder;
     const std::string word = isFolder ? "dossier" : "fichier";
-    for (int n : EntryNumbers(file, section, file.ReadInteger(section, key::Nombre, 0))) {
-        std::string number = std::to_string(n);
-        std::string path = file.ReadString(section, key::PathPrefix + number, "");
-        if (path.empty()) continue;
-        if (list.size() == capacity) return false;
+    ListLoad load;
+    for (int n : EntryNumbers(file, section, StoredCount(file, section))) {
+        StoredEntry stored = ReadEntry(file, section, n);
+        if (!stored.Whole()) {
+            load.LeftInFile.push_back(n);
+            continue;
+        }
+        if (stored.Path->empty()) continue;
+        if (list.size() == capacity) {
+            load.Cut = true;
+            break;
+        }
         auto item = std::make_unique<TrayItem>();
-        item->Path = std::move(path);
-        item->Name = file.ReadString(section, key::NamePrefix + number, "");
-        item->Options = file.ReadString(section, key::OptionsPrefix + number, "");
+        item->Path = std::move(*stored.Path);
+        item->Name = std::move(*stored.Name);
+        item->Options = std::move(*stored.Options);
         if (!item->Options.empty() && item->Options.front() == ParametersMark)
             item->Options.erase(0, 1);
         item->Kind = kind;
@@ -79,18 +104,36 @@ bool LoadItemList(System& system, const ProfileFile& file, const char* section, 
         lines.AddItem(isFolder ? item->Path : ListText(label, *item));
         icons.Append(list, std::move(item), label, std::move(icon));
     }
-    return true;
+    return load;
 }
 
+// The entries the file holds that the load left there keep their numbers and their lines; the
+// list takes the other numbers in order, and the count still covers them. An older entry past
+// the list, which the count would bring back, loses its path.
 void SaveItemList(ProfileFile& file, const char* section, const TrayItemList& list,
                   bool withParameters) {
-    file.WriteInteger(section, key::Nombre, static_cast<int>(list.size()));
-    for (std::size_t n = 0; n < list.size(); ++n) {
-        const TrayItem& item = *list[n];
-        std::string number = std::to_string(n);
+    std::vector<int> kept;
+    for (int n : EntryNumbers(file, section, StoredCount(file, section)))
+        if (!ReadEntry(file, section, n).Whole()) kept.push_back(n);
+    auto isKept = [&kept](int n) { return std::binary_search(kept.begin(), kept.end(), n); };
+    std::vector<int> numbers;
+    for (int n = 0; numbers.size() < list.size(); ++n)
+        if (!isKept(n)) numbers.push_back(n);
+    const int count =
+        std::max(numbers.empty() ? 0 : numbers.back() + 1, kept.empty() ? 0 : kept.back() + 1);
+
+    file.WriteInteger(section, key::Nombre, count);
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        const TrayItem& item = *list[k];
+        std::string number = std::to_string(numbers[k]);
         file.WriteString(section, key::PathPrefix + number, item.Path);
         file.WriteString(section, key::NamePrefix + number, item.Name);
         if (withParameters)
             file.WriteString(section, key::OptionsPrefix + number, ParametersMark + item.Options);
+    }
+    for (int n = numbers.empty() ? 0 : numbers.back() + 1; n < count; ++n) {
+        const std::string pathKey = key::PathPrefix + std::to_string(n);
+        if (!isKept(n) && file.ReadString(section, pathKey, "") != "")
+            file.WriteString(section, pathKey, "");
     }
 }

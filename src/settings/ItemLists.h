@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "platform/System.h"
 #include "settings/ProfileFile.h"
@@ -15,12 +16,23 @@
 // parentheses. The blank before the closing parenthesis stays when there are no parameters.
 std::string ListText(const std::string& label, const TrayItem& item);
 
+// What loading a list left in the file.
+struct ListLoad {
+    // Entries past the list's capacity.
+    bool Cut = false;
+    // The numbers of the entries it could not take whole: a value longer than a value may be,
+    // or with characters Windows-1252 lacks.
+    std::vector<int> LeftInFile;
+};
+
 // A list's entries in the order of their numbers, a record and a line each. Only the entries
 // numbered below the count are read, those without a path are skipped, and at most `capacity`
-// are read: false when more are left in the file, where they stay.
-bool LoadItemList(System& system, const ProfileFile& file, const char* section, ui::ListBox& lines,
-                  TrayItemKind kind, std::size_t capacity, TrayIconSet& icons, TrayItemList& list);
+// are read. What is not read stays in the file.
+ListLoad LoadItemList(System& system, const ProfileFile& file, const char* section,
+                      ui::ListBox& lines, TrayItemKind kind, std::size_t capacity,
+                      TrayIconSet& icons, TrayItemList& list);
 
-// The entries renumbered from 0; the file keeps entries past the new count.
+// The entries numbered from 0, past those the load left in the file; the file keeps entries
+// past the new count.
 void SaveItemList(ProfileFile& file, const char* section, const TrayItemList& list,
                   bool withParameters);

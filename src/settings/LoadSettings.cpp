@@ -1,8 +1,10 @@
 #include <algorithm>
+#include <utility>
 
 #include "platform/MessageBox.h"
 #include "settings/ItemLists.h"
 #include "settings/ProfileFile.h"
+#include "settings/ProfileValue.h"
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 #include "types/IconId.h"
@@ -54,18 +56,39 @@ std::string CutListsText(bool foldersCut, bool launchesCut) {
            " ont été chargés : les suivants restent dans le fichier de paramètres.";
 }
 
+// Entries are named by their numbers in the file, where the user will look for them; a few
+// suffice to find the others.
+std::string LeftInFileText(const ListLoad& folders, const ListLoad& launches) {
+    constexpr std::size_t Named = 10;
+    std::string names;
+    std::size_t count = 0;
+    const std::pair<const ListLoad&, const char*> lists[] = {{folders, "dossier"},
+                                                             {launches, "lancement rapide"}};
+    for (const auto& [load, word] : lists)
+        for (int n : load.LeftInFile)
+            if (count++ < Named)
+                names += std::string(count > 1 ? ", " : "") + word + " n°" + std::to_string(n);
+    names += count > Named ? ", etc." : ".";
+    return "Ces entrées du fichier de paramètres n'ont pas été chargées : " + names +
+           "\r\nUn de leurs textes dépasse " + std::to_string(kMaxProfileValue) +
+           " caractères, ou contient des caractères que Vossik' ne peut pas enregistrer. Elles "
+           "restent dans le fichier telles quelles.";
+}
+
 }  // namespace
 
 void LoadSettings(System& system, const std::wstring& path,
                   std::span<const settings::Option> options, TrayIconSet& icons, EntryLines lines) {
     ProfileFile file(system.ReadFile(path).value_or(""));
     for (const settings::Option& option : options) LoadOption(file, option);
-    const bool foldersCut =
-        !LoadItemList(system, file, section::Dossiers, lines.Folders, TrayItemKind::Folder,
-                      iconid::FolderCapacity, icons, icons.Folders);
-    const bool launchesCut =
-        !LoadItemList(system, file, section::LancementRapideRead, lines.Launches,
-                      TrayItemKind::Launch, iconid::LaunchCapacity, icons, icons.Launches);
-    if (foldersCut || launchesCut)
-        MessageWithBeep(system, CutListsText(foldersCut, launchesCut), MessageKind::Information);
+    const ListLoad folders =
+        LoadItemList(system, file, section::Dossiers, lines.Folders, TrayItemKind::Folder,
+                     iconid::FolderCapacity, icons, icons.Folders);
+    const ListLoad launches =
+        LoadItemList(system, file, section::LancementRapideRead, lines.Launches,
+                     TrayItemKind::Launch, iconid::LaunchCapacity, icons, icons.Launches);
+    if (folders.Cut || launches.Cut)
+        MessageWithBeep(system, CutListsText(folders.Cut, launches.Cut), MessageKind::Information);
+    if (!folders.LeftInFile.empty() || !launches.LeftInFile.empty())
+        MessageWithBeep(system, LeftInFileText(folders, launches), MessageKind::Warning);
 }

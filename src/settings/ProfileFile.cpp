@@ -3,8 +3,13 @@
 #include "settings/ProfileCase.h"
 #include "settings/ProfileLine.h"
 #include "settings/ProfileValue.h"
+#include "types/Cp1252.h"
 
-ProfileFile::ProfileFile(std::string_view content) {
+ProfileFile::ProfileFile(std::string_view bytes) {
+    ProfileText decoded = DecodeProfile(bytes);
+    encoding_ = decoded.Encoding;
+    tail_ = std::move(decoded.Tail);
+    const std::string_view content = decoded.Text;
     // As for the system, keys before the first header belong to the section with the empty
     // name, and keys of a later section with an already known name stay out of the index.
     Section* current = &sections_[""];
@@ -21,16 +26,33 @@ ProfileFile::ProfileFile(std::string_view content) {
         lines_[index].ending = ending;
         start = newline == std::string_view::npos ? content.size() : newline + 1;
 
+        // A name with characters the program cannot hold is none of its names: such a section
+        // is out of reach with its keys, such a key is out of reach in its section.
         ProfileLine line = ParseProfileLine(lines_[index].text);
         if (line.kind == ProfileLine::Kind::Section) {
-            auto [entry, isNew] = sections_.try_emplace(NameKey(line.name));
-            current = isNew ? &entry->second : nullptr;
+            current = nullptr;
+            if (std::optional<std::string> name = NameKeyOf(line.name)) {
+                auto [entry, isNew] = sections_.try_emplace(std::move(*name));
+                if (isNew) current = &entry->second;
+            }
             if (current) current->lastKeyLine = index;
         } else if (line.kind == ProfileLine::Kind::Key && current) {
-            current->keys.try_emplace(NameKey(line.name), index);
+            if (std::optional<std::string> name = NameKeyOf(line.name))
+                current->keys.try_emplace(std::move(*name), index);
             current->lastKeyLine = index;
         }
     }
+}
+
+std::optional<std::string> ProfileFile::NameKeyOf(std::string_view name) const {
+    if (encoding_ == ProfileEncoding::Cp1252) return NameKey(name);
+    std::optional<std::string> text = Cp1252FromUtf8(name);
+    if (!text) return std::nullopt;
+    return NameKey(*text);
+}
+
+std::string ProfileFile::FileText(std::string_view text) const {
+    return encoding_ == ProfileEncoding::Cp1252 ? std::string(text) : Utf8FromCp1252(text);
 }
 
 std::optional<std::string_view> ProfileFile::StoredValue(std::string_view section,
@@ -43,17 +65,21 @@ std::optional<std::string_view> ProfileFile::StoredValue(std::string_view sectio
     return text.substr(ParseProfileLine(text).valueStart);
 }
 
-std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
-                                    std::string_view defaultValue) const {
+std::optional<std::string> ProfileFile::ReadString(std::string_view section, std::string_view key,
+                                                   std::string_view defaultValue) const {
     auto stored = StoredValue(section, key);
-    return stored ? ReadableValue(*stored) : std::string(defaultValue);
+    if (!stored) return std::string(defaultValue);
+    std::string_view text = ReadableValue(*stored);
+    std::optional<std::string> value =
+        encoding_ == ProfileEncoding::Cp1252 ? std::string(text) : Cp1252FromUtf8(text);
+    if (value && value->size() > kMaxProfileValue) return std::nullopt;
+    return value;
 }
 
 int ProfileFile::ReadInteger(std::string_view section, std::string_view key,
                              int defaultValue) const {
-    auto stored = StoredValue(section, key);
-    if (!stored) return defaultValue;
-    return ParseProfileInteger(ReadableValue(*stored)).value_or(defaultValue);
+    std::optional<std::string> text = ReadString(section, key, "");
+    return text ? ParseProfileInteger(*text).value_or(defaultValue) : defaultValue;
 }
 
 bool ProfileFile::ReadBool(std::string_view section, std::string_view key,
@@ -76,17 +102,17 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key,
     Section& target = found->second;
     if (isNewSection) {
         std::string header = "[";
-        header.append(section).append("]");
+        header.append(FileText(section)).append("]");
         target.lastKeyLine = InsertAfter(last_, std::move(header));
     }
     auto [entry, isNewKey] = target.keys.try_emplace(NameKey(key), kNoLine);
     if (!isNewKey) {
         std::string& text = lines_[entry->second].text;
-        text.replace(ParseProfileLine(text).valueStart, std::string::npos, value);
+        text.replace(ParseProfileLine(text).valueStart, std::string::npos, FileText(value));
         return;
     }
-    std::string line(key);
-    line.append("=").append(value);
+    std::string line = FileText(key);
+    line.append("=").append(FileText(value));
     entry->second = InsertAfter(target.lastKeyLine, std::move(line));
     target.lastKeyLine = entry->second;
 }
@@ -127,5 +153,5 @@ std::string ProfileFile::Content() const {
             content += "\r\n";
         }
     }
-    return content;
+    return EncodeProfile(std::move(content), encoding_, tail_);
 }

@@ -7,9 +7,14 @@
 #include <unordered_map>
 #include <vector>
 
+#include "settings/ProfileEncoding.h"
+
 // The settings file in memory: built from the file's bytes, read and written by section and
 // key, and turned back into bytes. Sections and keys are indexed once, so reading and writing
 // tens of thousands of keys stays linear.
+//
+// Names and values are the program's Windows-1252 text, whatever the file's encoding
+// (ProfileEncoding), which the file keeps.
 //
 // Reading: names match without regard to letter case or to blanks around them; the first of
 // several sections or keys of the same name is the one read and written (keys of a later
@@ -20,11 +25,17 @@
 // come back byte for byte with their own line endings; new lines end with CR LF.
 class ProfileFile {
 public:
-    explicit ProfileFile(std::string_view content = {});
+    explicit ProfileFile(std::string_view bytes = {});
 
-    std::string ReadString(std::string_view section, std::string_view key,
-                           std::string_view defaultValue) const;
-    // A missing key, an empty value or text that is not a number gives the default.
+    ProfileEncoding Encoding() const { return encoding_; }
+
+    // The default for a missing key. Nothing for a value the program cannot take whole: longer
+    // than kMaxProfileValue characters, or with characters Windows-1252 lacks (or bytes that
+    // are not UTF-8 in a UTF-8 file).
+    std::optional<std::string> ReadString(std::string_view section, std::string_view key,
+                                          std::string_view defaultValue) const;
+    // A missing key, an empty value, a value ReadString cannot give, or text that is not a
+    // number gives the default.
     int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
     // Read as an integer; any value other than 0 is true.
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
@@ -36,7 +47,7 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, int value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
-    // The bytes to store.
+    // The bytes to store, in the file's encoding.
     std::string Content() const;
 
 private:
@@ -59,6 +70,11 @@ private:
         std::unordered_map<std::string, std::size_t> keys;
     };
 
+    // A section or key name of the file as names compare; nothing when the program cannot
+    // hold it.
+    std::optional<std::string> NameKeyOf(std::string_view name) const;
+    // The program's text as the file holds it.
+    std::string FileText(std::string_view text) const;
     std::optional<std::string_view> StoredValue(std::string_view section,
                                                 std::string_view key) const;
     // kNoLine inserts at the start of the file.
@@ -69,4 +85,6 @@ private:
     std::size_t last_ = kNoLine;
     // Section names folded to one case -> the first section of that name.
     std::unordered_map<std::string, Section> sections_;
+    ProfileEncoding encoding_ = ProfileEncoding::Cp1252;
+    std::string tail_;
 };

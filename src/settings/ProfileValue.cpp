@@ -29,13 +29,13 @@ std::optional<std::uint32_t> ParseDigits(std::string_view digits, unsigned base,
 
 }  // namespace
 
-std::string ReadableValue(std::string_view stored) {
+std::string_view ReadableValue(std::string_view stored) {
     stored = TrimBlanks(stored);
     if (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') &&
         stored.back() == stored.front()) {
         stored = stored.substr(1, stored.size() - 2);
     }
-    return std::string(stored.substr(0, kMaxProfileValue));
+    return stored;
 }
 
 std::optional<int> ParseProfileInteger(std::string_view text) {

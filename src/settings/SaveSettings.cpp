@@ -45,6 +45,15 @@ void SaveOption(ProfileFile& file, const settings::Option& option) {
     }
 }
 
+// The system's words for why, after the path; its number where it has none.
+std::string WriteFailureText(System& system, const std::wstring& path, unsigned long error) {
+    std::string reason = system.ErrorText(error);
+    if (reason.empty() && error == errorcode::FileReadOnly)
+        reason = "Le fichier est en lecture seule.";
+    if (reason.empty() && error != 0) reason = "Erreur " + std::to_string(error) + ".";
+    return "Impossible d'écrire dans " + Narrow(path) + (reason.empty() ? "" : "\r\n" + reason);
+}
+
 }  // namespace
 
 // The whole file is read, changed in memory and put back in one step: a refused write leaves
@@ -53,9 +62,12 @@ void SaveOption(ProfileFile& file, const settings::Option& option) {
 bool SaveSettings(System& system, const std::wstring& path, const std::string& errorTitle,
                   std::span<const settings::Option> options, const TrayIconSet& icons) {
     std::optional<std::string> content = system.ReadFile(path);
-    if (!content && system.FileExists(path)) {
-        ShowHandlerError(system, errorTitle, "Impossible d'écrire dans " + Narrow(path));
-        return false;
+    if (!content) {
+        const unsigned long error = system.LastError();
+        if (system.FileExists(path)) {
+            ShowHandlerError(system, errorTitle, WriteFailureText(system, path, error));
+            return false;
+        }
     }
     ProfileFile file(content.value_or(""));
     // The lists after every option: each list's keys still follow its section's options.
@@ -64,6 +76,6 @@ bool SaveSettings(System& system, const std::wstring& path, const std::string& e
     SaveItemList(file, section::LancementRapide, icons.Launches, true);
 
     if (system.ReplaceFile(path, file.Content())) return true;
-    ShowHandlerError(system, errorTitle, "Impossible d'écrire dans " + Narrow(path));
+    ShowHandlerError(system, errorTitle, WriteFailureText(system, path, system.LastError()));
     return false;
 }

@@ -4,6 +4,8 @@
 #include <array>
 #include <iterator>
 
+#include "types/Utf8.h"
+
 namespace {
 
 // 0x80 to 0x9F; the rest of the code page is Latin-1. The five holes map to themselves, as the
@@ -18,10 +20,15 @@ wchar_t WidenChar(unsigned char c) {
     return c >= 0x80 && c < 0xA0 ? High[c - 0x80] : static_cast<wchar_t>(c);
 }
 
-char NarrowChar(wchar_t c) {
+std::optional<char> Cp1252Char(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     const wchar_t* found = std::find(std::begin(High), std::end(High), c);
-    return found == std::end(High) ? '?' : static_cast<char>(0x80 + (found - High));
+    if (found == std::end(High)) return std::nullopt;
+    return static_cast<char>(0x80 + (found - High));
+}
+
+char NarrowChar(wchar_t c) {
+    return Cp1252Char(c).value_or('?');
 }
 
 constexpr unsigned char LowerChar(unsigned char c) {
@@ -66,4 +73,23 @@ std::string LowerCase(std::string_view text) {
     std::string lower(text);
     for (char& c : lower) c = static_cast<char>(Lower[static_cast<unsigned char>(c)]);
     return lower;
+}
+
+std::string Utf8FromCp1252(std::string_view text) {
+    std::string utf8;
+    utf8.reserve(text.size());
+    for (char c : text) AppendUtf8(utf8, WidenChar(static_cast<unsigned char>(c)));
+    return utf8;
+}
+
+std::optional<std::string> Cp1252FromUtf8(std::string_view text) {
+    std::string narrow;
+    narrow.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        std::optional<char32_t> c = NextUtf8(text, at);
+        std::optional<char> byte = c ? Cp1252Char(*c) : std::nullopt;
+        if (!byte) return std::nullopt;
+        narrow += *byte;
+    }
+    return narrow;
 }

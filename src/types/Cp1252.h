@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,3 +13,8 @@ std::string Narrow(const std::wstring& text);
 // The text with its letters in lower case: the ASCII letters and the accented letters of the
 // code page alike; letters without a partner in it (ß, µ) stay as they are.
 std::string LowerCase(std::string_view text);
+
+// The same text in UTF-8, and back: nothing when the UTF-8 is not well formed or holds a
+// character the code page lacks.
+std::string Utf8FromCp1252(std::string_view text);
+std::optional<std::string> Cp1252FromUtf8(std::string_view text);

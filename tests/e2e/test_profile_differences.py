@@ -26,10 +26,59 @@ TRIMS_MORE = ("Wine trims every C space character and ^Z around a value (\\v, \\
               "\\r); we trim blanks and tabs only")
 SEMICOLON_KEYS = ("A line starting with ';' is a comment for us; Wine reads it as a key whose "
                   "name starts with ';' (the program never asks for such a name)")
-SKIPS_UTF8_MARK = ("Wine skips a UTF-8 byte-order mark and reads the file as UTF-8; the settings "
-                   "file is Windows-1252 and has none")
 QUOTED_FULL_BUFFER = ("Wine counts the closing quote of a quoted value against the 2047 "
                       "characters and so gives one fewer")
+WHOLE_OR_NOTHING = ("A value longer than 2047 characters is not read at all by us, lest a save "
+                    "write it back cut; the system cuts it")
+NOT_IN_CP1252 = ("A value with characters Windows-1252 lacks is not read at all by us, lest a "
+                 "save write it back changed; the system gives '?' for them")
+UTF8_WITHOUT_MARK = ("A file without mark that is well-formed UTF-8 beyond ASCII is UTF-8 for "
+                     "us, as Notepad saves it; the system reads it as ANSI")
+
+NOT_LOADED = "<not loaded>"
+
+
+def shown(text):
+    """A text as profile_diff shows it: long ones by their ends and their length."""
+    return text if len(text) <= 72 else f"{text[:24]}...({len(text)} chars)...{text[-24:]}"
+
+
+def mojibake(text):
+    """UTF-8 read as Windows-1252."""
+    return text.encode("utf-8").decode("cp1252")
+
+
+# The same settings in every encoding editors save in (profile_read_cases.cpp).
+ENCODED_VALUES = {("Arrêter", "Type d'arrêt"): "3",
+                  ("Lancement Rapide", "Rep0"): "C:\\Données\\été.txt",
+                  ("Lancement Rapide", "Opt0"): "¶/x €"}
+FOREIGN = "文件"
+
+
+def encoded_differences():
+    known = {}
+    for name in ("utf8_no_mark", "utf8_mark", "utf16le", "utf16be"):
+        marked = name != "utf8_no_mark"
+        known[(name, "Lancement Rapide", "Long")] = (NOT_LOADED, shown("x" * 2047),
+                                                      WHOLE_OR_NOTHING)
+        known[(name, "Lancement Rapide", "Rac1")] = (
+            NOT_LOADED, "??" if marked else mojibake(FOREIGN),
+            NOT_IN_CP1252 if marked else UTF8_WITHOUT_MARK)
+    for (section, key), value in ENCODED_VALUES.items():
+        system = MISSING if section == "Arrêter" else mojibake(value)
+        known[("utf8_no_mark", section, key)] = (value, system, UTF8_WITHOUT_MARK)
+    return known
+
+
+def long_value_differences():
+    known = {}
+    for length in (2048, 2049, 3000, 5000):
+        known[("long_values", "Long", f"Plain{length}")] = (NOT_LOADED, shown("a" * 2047),
+                                                            WHOLE_OR_NOTHING)
+        known[("long_values", "Long", f"Quoted{length}")] = (NOT_LOADED, shown("q" * 2047),
+                                                             WHOLE_OR_NOTHING)
+    return known
+
 
 # (file, section, key): (ours, system's, why).
 STRING_DIFFERENCES = {
@@ -43,11 +92,10 @@ STRING_DIFFERENCES = {
     ("comments", "Divers", ";Simple Click"): (MISSING, "0", SEMICOLON_KEYS),
     ("comments", "Divers", "; Rep0"): (MISSING, "old", SEMICOLON_KEYS),
     ("comments", "Divers", "; Indented"): (MISSING, "y", SEMICOLON_KEYS),
-    ("utf8_mark", "Divers", "A"): (MISSING, "1", SKIPS_UTF8_MARK),
-    # Long texts as profile_diff shows them: both ends and the length.
-    ("long_values", "Long", "Quoted2047"): ("q" * 24 + "...(2047 chars)..." + "q" * 23 + "z",
-                                            "q" * 24 + "...(2046 chars)..." + "q" * 24,
+    ("long_values", "Long", "Quoted2047"): (shown("q" * 2046 + "z"), shown("q" * 2046),
                                             QUOTED_FULL_BUFFER),
+    **long_value_differences(),
+    **encoded_differences(),
 }
 
 NOT_A_NUMBER = ("Text that is no number gives the key's default for us, 0 from "
@@ -147,6 +195,6 @@ def test_our_profile_reader_and_writer_differ_from_the_system_only_where_known(v
         f"known differences no longer seen: {set(INTEGER_RULE_DIFFERENCES) - seen}"
 
     # What our writer saves, the system reads back as written, and as the system's own
-    # writer would have left it.
+    # writer would have left it, in a Windows-1252 file as in UTF-8 and UTF-16 ones.
     assert report["write_back_differences"] == []
     assert report["writer_differences"] == []

@@ -1,5 +1,6 @@
 """The settings file as the real program reads and writes it: lists, missing targets, lines that
-are not ours, the first save, and a save the system refuses."""
+are not ours, the first save, a file saved by Notepad in UTF-8, and a save the system
+refuses."""
 
 import difflib
 
@@ -221,37 +222,63 @@ def test_a_folder_name_in_any_script_keeps_its_settings_file(vossik):
     assert vossik.message_boxes() == []
 
 
-def test_refused_save_keeps_the_program_open_and_the_file_whole(vossik):
+def test_a_utf8_file_keeps_its_shutdown_action_and_stays_utf8(vossik):
+    """Notepad saves UTF-8 without a mark: "[Arrêter]" is still found, and "Appliquer" keeps
+    the file UTF-8 with its one section."""
+    ini = "; édité dans le Bloc-notes\r\n[Arrêter]\r\nType d'arrêt=3\r\n".encode("utf-8")
+    vossik.start("/CONFIG", ini=ini)
+    vossik.wait_until(lambda: visible(vossik), "the configuration window")
+    vossik.click(MAIN_FORM, "Appliquer")
+    written = vossik.wait_until(lambda: vossik.read_ini_bytes() != ini and vossik.read_ini_bytes(),
+                                "the settings file saved")
+    tips = [i["tip"] for i in vossik.wait_stable(vossik.tray_icons, "the tray icons")]
+    assert "Eteindre" in tips, tips
+    text = written.decode("utf-8")  # fails if the save wrote Windows-1252
+    assert text.startswith("; édité dans le Bloc-notes\r\n[Arrêter]\r\nType d'arrêt=3\r\n")
+    assert text.count("[Arrêter]") == 1, text
+    assert "[Eteindre auto]\r\nActiver=0\r\n" in text
+    assert vossik.message_boxes() == []
+
+
+def quit_refused(vossik, reason):
+    """Quitter while the file cannot be written: the stop box says why, then the question."""
+    vossik.click(MAIN_FORM, "&Quitter")
+    boxes = vossik.wait_until(vossik.message_boxes, "the stop box")
+    assert [(b["caption"], b["texts"]) for b in boxes] == [
+        ("Vossik'", [f"Impossible d'écrire dans {vossik.windows_ini_path}\r\n{reason}"])], boxes
+    vossik.screenshot("stop")
+    assert vossik.answer_box("Vossik'", "OK")["closed"]
+    boxes = vossik.wait_until(vossik.message_boxes, "the question")
+    assert [(b["caption"], b["texts"]) for b in boxes] == [
+        ("Confirmation", ["Les paramètres n'ont pas pu être enregistrés.\r\n"
+                          "Quitter Vossik' sans les enregistrer ?"])], boxes
+
+
+def test_refused_save_says_why_and_quitter_asks_before_ending_unsaved(vossik):
     ini = "; à garder\n[Dossiers]\nAffichage=0\n[Lancement Rapide]\nAffichage=0\n"
     vossik.start("/CONFIG", ini=ini)
     vossik.wait_until(lambda: visible(vossik), "the configuration window")
     before = vossik.read_ini_bytes()
     files = sorted(p.name for p in vossik.exe_dir.iterdir())
 
-    # Another program holds the file open and lets nobody replace it.
+    # Another program holds the file open and lets nobody replace it: "No" keeps the program.
     with vossik.holding_file(vossik.windows_ini_path):
-        vossik.click(MAIN_FORM, "&Quitter")
-        boxes = vossik.wait_until(vossik.message_boxes, "the stop box")
-        assert [(b["caption"], b["texts"]) for b in boxes] == [
-            ("Vossik'", [f"Impossible d'écrire dans {vossik.windows_ini_path}"])]
-        assert vossik.answer_box("Vossik'", "OK")["closed"]
+        quit_refused(vossik, "Accès refusé.")
+        vossik.screenshot("question")
+        assert vossik.answer_box("Confirmation", "&Non")["closed"]
         assert visible(vossik), "the program closed after a refused save"
         assert vossik.read_ini_bytes() == before
         assert sorted(p.name for p in vossik.exe_dir.iterdir()) == files
 
-    # A file made read-only is refused too (Wine itself would let the replacing rename by).
+    # A file made read-only is refused too (Wine itself would let the replacing rename by), and
+    # "Yes" ends the program without touching it.
     ini_file = vossik.exe_dir / "Vossik'.ini"
     ini_file.chmod(0o444)
-    vossik.click(MAIN_FORM, "&Quitter")
-    boxes = vossik.wait_until(vossik.message_boxes, "the stop box for a read-only file")
-    assert boxes[0]["texts"] == [f"Impossible d'écrire dans {vossik.windows_ini_path}"], boxes
-    assert vossik.answer_box("Vossik'", "OK")["closed"]
+    try:
+        quit_refused(vossik, "Le fichier est en lecture seule.")
+        assert vossik.answer_box("Confirmation", "&Oui")["closed"]
+        vossik.wait_gone(MAIN_FORM)
+    finally:
+        ini_file.chmod(0o644)
     assert vossik.read_ini_bytes() == before
-    ini_file.chmod(0o644)
-
-    # Once the file is free, quitting saves and ends the program.
-    vossik.click(MAIN_FORM, "&Quitter")
-    vossik.wait_gone(MAIN_FORM)
-    written = vossik.read_ini_bytes()
-    assert written.startswith(cp1252_crlf("; à garder\n[Dossiers]\nAffichage=0\n"))
-    assert cp1252_crlf("[Eteindre auto]\nActiver=0\n") in written
+    assert sorted(p.name for p in vossik.exe_dir.iterdir()) == files

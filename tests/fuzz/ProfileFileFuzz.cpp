@@ -1,7 +1,9 @@
 // The settings file taken as any bytes: it comes back unchanged when nothing is written, and its
-// text survives the round trip through the system's character set. Each of two writes (a value,
-// then a number) changes the key written and nothing else, as read in memory and from the bytes
-// stored, and touches the file only where it writes; what is stored reads again the same.
+// text survives the round trip through the system's character set. A file in UTF-8 or UTF-16
+// that Windows-1252 can hold reads and writes as its Windows-1252 form. Each of two writes (a
+// value, then a number) changes the key written and nothing else, as read in memory and from the
+// bytes stored, and touches the file only where it writes, in the encoding it had; what is
+// stored reads again the same.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "settings/ProfileCase.h"
+#include "settings/ProfileEncoding.h"
 #include "settings/ProfileFile.h"
 #include "settings/ProfileLine.h"
 #include "settings/ProfileValue.h"
@@ -25,24 +28,47 @@ struct Names {
     std::vector<std::string> keys{"NouvelleCle"};
 };
 
-// The names the file uses, a bounded number of each, so that checking every pair stays quick.
+// The names the file uses that the program can spell, a bounded number of each, so that
+// checking every pair stays quick.
 Names NamesIn(std::string_view content) {
     Names names;
+    const ProfileText decoded = DecodeProfile(content);
+    const std::string_view text = decoded.Text;
     std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
-        if (end == std::string_view::npos) end = content.size();
-        ProfileLine line = ParseProfileLine(content.substr(start, end - start));
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        ProfileLine line = ParseProfileLine(text.substr(start, end - start));
         auto& list = line.kind == ProfileLine::Kind::Section ? names.sections : names.keys;
-        if (line.kind != ProfileLine::Kind::Other && list.size() < 16) list.emplace_back(line.name);
+        std::optional<std::string> name = decoded.Encoding == ProfileEncoding::Cp1252
+                                              ? std::string(line.name)
+                                              : Cp1252FromUtf8(line.name);
+        if (line.kind != ProfileLine::Kind::Other && name && list.size() < 16)
+            list.push_back(*name);
         start = end + 1;
     }
     return names;
 }
 
-// Missing keys show as a value no file can hold.
+// Missing keys, and values the program cannot take whole, show as values no file can hold.
+constexpr const char* NotLoaded = "\n(not loaded)\n";
 std::string Read(const ProfileFile& file, const std::string& section, const std::string& key) {
-    return file.ReadString(section, key, "\n(missing)\n");
+    return file.ReadString(section, key, "\n(missing)\n").value_or(NotLoaded);
+}
+
+// What a written value reads as.
+std::string Readable(std::string_view value) {
+    std::string_view text = ReadableValue(value);
+    return text.size() > kMaxProfileValue ? NotLoaded : std::string(text);
+}
+
+// A file without mark that a write made well-formed UTF-8 is read as UTF-8 from then on: "Ã©"
+// written into an ASCII file reads as "é". No encoding changes otherwise.
+bool RereadAlike(ProfileEncoding before, ProfileEncoding after) {
+    if (before == after || (before == ProfileEncoding::Utf8 && after == ProfileEncoding::Cp1252))
+        return true;
+    if (before == ProfileEncoding::Cp1252 && after == ProfileEncoding::Utf8) return false;
+    abort();
 }
 
 struct Line {
@@ -65,10 +91,14 @@ std::vector<Line> Lines(std::string_view content) {
     return lines;
 }
 
-// Old lines stay as they were, save one rewritten; at most two are new, next to each other. The
-// file's last line may gain a line ending.
-void CheckOnlyLocalChange(std::string_view before, std::string_view after) {
-    std::vector<Line> old = Lines(before), now = Lines(after);
+// Old lines of the text stay as they were, save one rewritten; at most two are new, next to
+// each other. The file's last line may gain a line ending. The encoding and what follows the
+// text stay.
+void CheckOnlyLocalChange(std::string_view beforeBytes, std::string_view afterBytes) {
+    const ProfileText before = DecodeProfile(beforeBytes), after = DecodeProfile(afterBytes);
+    RereadAlike(before.Encoding, after.Encoding);
+    if (before.Tail != after.Tail) abort();
+    std::vector<Line> old = Lines(before.Text), now = Lines(after.Text);
     auto same = [](const Line& was, const Line& is) {
         return was.text == is.text && (was.ending == is.ending || was.ending.empty());
     };
@@ -108,6 +138,12 @@ std::optional<Target> Pick(const Names& names, FuzzedDataProvider& input) {
                   Variant(names.keys[key % names.keys.size()], how >> 2)};
     if (target.section.find_first_of("\r\n") != std::string::npos || !WritableKey(target.key))
         return std::nullopt;
+    // A new key of the nameless section goes first in the file, where the program writes none:
+    // it must not pass for a byte-order mark there.
+    const ProfileEncoding lead = DecodeProfile(target.key + "=").Encoding;
+    if (NameKey(target.section).empty() && lead != ProfileEncoding::Cp1252 &&
+        lead != ProfileEncoding::Utf8)
+        return std::nullopt;
     return target;
 }
 
@@ -124,11 +160,11 @@ public:
         for (Entry& entry : entries_) {
             if (NameKey(entry.target.section) == NameKey(target.section) &&
                 NameKey(entry.target.key) == NameKey(target.key)) {
-                entry.value = ReadableValue(value);
+                entry.value = Readable(value);
                 known = true;
             }
         }
-        if (!known) entries_.push_back({target, ReadableValue(value)});
+        if (!known) entries_.push_back({target, Readable(value)});
     }
 
     // In memory and from the bytes stored, which are stored again unchanged.
@@ -136,11 +172,19 @@ public:
         const std::string stored = file.Content();
         ProfileFile again(stored);
         if (again.Content() != stored) abort();
+        const bool alike = RereadAlike(file.Encoding(), again.Encoding());
         for (const Entry& entry : entries_) {
             const auto& [section, key] = entry.target;
-            if (Read(file, section, key) != entry.value || Read(again, section, key) != entry.value)
+            if (Read(file, section, key) != entry.value ||
+                (alike && Read(again, section, key) != entry.value))
                 abort();
         }
+    }
+
+    // The same reads from another file.
+    void CheckSameReads(const ProfileFile& file) const {
+        for (const Entry& entry : entries_)
+            if (Read(file, entry.target.section, entry.target.key) != entry.value) abort();
     }
 
 private:
@@ -150,6 +194,16 @@ private:
     };
     std::vector<Entry> entries_;
 };
+
+// The Windows-1252 form of a file in another encoding, when Windows-1252 holds all of it and
+// that form is read as Windows-1252 again.
+std::optional<std::string> PlainForm(std::string_view content) {
+    const ProfileText decoded = DecodeProfile(content);
+    if (decoded.Encoding == ProfileEncoding::Cp1252 || !decoded.Tail.empty()) return std::nullopt;
+    std::optional<std::string> plain = Cp1252FromUtf8(decoded.Text);
+    if (!plain || DecodeProfile(*plain).Encoding != ProfileEncoding::Cp1252) return std::nullopt;
+    return plain;
+}
 
 }  // namespace
 
@@ -164,9 +218,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (file.Content() != content) abort();
     // The text passes to the system's wide functions and back without loss.
     if (Narrow(Widen(content)) != content) abort();
+    std::optional<std::string> plainText = PlainForm(content);
+    std::optional<ProfileFile> plain;
+    if (plainText) plain.emplace(*plainText);
 
     Names names = NamesIn(content);
     Expected expected(file, names);
+    if (plain) expected.CheckSameReads(*plain);
     auto first = Pick(names, choose);
     if (!first) return 0;
     // A piece of the file as the value, up to its line's end.
@@ -191,5 +249,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     expected.Written(*second, std::to_string(number));
     expected.Check(file);
     CheckOnlyLocalChange(between, file.Content());
+
+    // Both writes give the file its Windows-1252 form would have become, in its own encoding.
+    if (plain) {
+        plain->WriteString(first->section, first->key, value);
+        plain->WriteInteger(second->section, second->key, number);
+        if (EncodeProfile(Utf8FromCp1252(plain->Content()), file.Encoding(), "") != file.Content())
+            abort();
+    }
     return 0;
 }

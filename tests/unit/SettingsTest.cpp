@@ -4,6 +4,7 @@
 #include "settings/ProfileFile.h"
 #include "settings/Settings.h"
 #include "support/MainFormFixture.h"
+#include "types/Cp1252.h"
 
 namespace {
 
@@ -228,26 +229,105 @@ TEST_F(SettingsTest, EveryOptionSurvivesARoundTrip) {
     }
 }
 
-TEST_F(SettingsTest, ARefusedWriteLeavesTheFileWholeAndKeepsTheProgramOpen) {
+// Notepad saves UTF-8 without a mark: the accented names match, and the file stays UTF-8.
+TEST_F(SettingsTest, AUtf8FileLoadsLikeAnyOtherAndStaysUtf8) {
+    WithSettingsFile(
+        Utf8FromCp1252("[Arrêter]\r\nType d'arrêt=3\r\n[Lancement Rapide]\r\nNombre=1\r\n"
+                       "Rep0=C:\\notes.txt\r\nRac0=Été\r\nOpt0=\xB6-é\r\n"));
+    TConfigVossik& form = Start();
+    EXPECT_TRUE(form.Pages.PageEteindre.RBEteindre.Checked());
+    ASSERT_EQ(form.Icons.Launches.size(), 1u);
+    EXPECT_EQ(form.Icons.Launches[0]->Name, "Été");
+    EXPECT_EQ(form.Icons.Launches[0]->Options, "-é");
+
+    Save(form);
+    std::optional<std::string> saved = Cp1252FromUtf8(Saved());
+    ASSERT_TRUE(saved) << "no longer UTF-8";
+    EXPECT_TRUE(saved->starts_with("[Arrêter]\r\nType d'arrêt=3\r\n"));
+    EXPECT_EQ(saved->find("[Arrêter]", 1), std::string::npos) << "a second section";
+    EXPECT_NE(saved->find("Rac0=Été\r\nOpt0=\xB6-é\r\n"), std::string::npos);
+}
+
+// An entry with a value longer than 2047 characters, or with characters Windows-1252 lacks, is
+// not loaded and is named once; its lines and its number stay through every save, and entries
+// removed since do not come back from behind it.
+TEST_F(SettingsTest, EntriesTheProgramCannotTakeWholeStayInTheFileAsTheyWere) {
+    const std::string tooLong(2048, 'x');
+    const std::string folders =
+        "[Dossiers]\r\nNombre=5\r\nRep0=C:\\Docs\r\nRep1=C:\\Docs\r\nRac1=" + tooLong +
+        "\r\nRep2=C:\\Docs\r\nRac2=Deux\r\nRep3=C:\\Docs\r\nRep4=" + tooLong + "\r\n";
+    const std::string launches =
+        "[Lancement Rapide]\r\nNombre=1\r\nRep0=C:\\notes.txt\r\nOpt0=\xC2\xB6\xE6\x96\x87\r\n";
+    WithSettingsFile(folders + launches);
+    TConfigVossik& form = Start();
+    ASSERT_EQ(form.Icons.Folders.size(), 3u);
+    EXPECT_EQ(form.Icons.Folders[1]->Name, "Deux");
+    EXPECT_TRUE(form.Icons.Launches.empty());
+    const std::string told =
+        "Ces entrées du fichier de paramètres n'ont pas été chargées : dossier n°1, dossier "
+        "n°4, lancement rapide n°0.\r\nUn de leurs textes dépasse 2047 caractères, ou contient "
+        "des caractères que Vossik' ne peut pas enregistrer. Elles restent dans le fichier "
+        "telles quelles.";
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Title, "Avertissement");
+    EXPECT_EQ(system.boxes[0].Text, told);
+
+    Save(form);
+    EXPECT_NE(Saved().find(folders), std::string::npos);
+    EXPECT_NE(Saved().find(launches), std::string::npos);
+
+    form.Icons.Folders.resize(1);
+    Save(form);
+    EXPECT_TRUE(SavedHas("Nombre=5\r\nRep0=C:\\Docs\r\nRep1=C:\\Docs\r\nRac1=" + tooLong +
+                         "\r\nRep2=\r\nRac2=Deux\r\nRep3=\r\nRep4=" + tooLong));
+    WithSettingsFile(Saved());
+    system.boxes.clear();
+    EXPECT_EQ(Start().Icons.Folders.size(), 1u);
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Text, told);
+}
+
+// The box says why, in the system's words; "Quitter" then asks, and only a yes ends the program
+// without saving. Réduire and Appliquer abandon the rest of their work.
+TEST_F(SettingsTest, ARefusedWriteSaysWhyLeavesTheFileWholeAndQuitsOnlyIfTheUserSaysSo) {
     WithSettingsFile("[Divers]\r\nSimple Click=1\r\n");
     TConfigVossik& form = Start();
     form.Show();
     system.refuseWrites = true;
     form.Pages.PageAPropos.RBDoubleClick.SetChecked(true);
-    form.QuitterBtn.Click();
-    EXPECT_FALSE(backend.quitRequested);
+    const std::pair<unsigned long, const char*> reasons[] = {
+        {5, "Accès refusé."},
+        {112, "Disque plein."},
+        {errorcode::FileReadOnly, "Le fichier est en lecture seule."},
+        {1234, "Erreur 1234."}};
+    for (const auto& [error, reason] : reasons) {
+        system.writeError = error;
+        system.boxes.clear();
+        system.boxAnswers = {mb::IdOk, mb::IdNo};
+        form.QuitterBtn.Click();
+        EXPECT_FALSE(backend.quitRequested);
+        ASSERT_EQ(system.boxes.size(), 2u);
+        EXPECT_EQ(system.boxes[0].Text,
+                  std::string("Impossible d'écrire dans C:\\Vossik\\Vossik'.ini\r\n") + reason);
+        EXPECT_EQ(system.boxes[0].Title, "Vossik'");
+        EXPECT_EQ(system.boxes[1].Title, "Confirmation");
+        EXPECT_EQ(system.boxes[1].Text,
+                  "Les paramètres n'ont pas pu être enregistrés.\r\n"
+                  "Quitter Vossik' sans les enregistrer ?");
+        EXPECT_EQ(system.boxes[1].Flags & mb::YesNo, mb::YesNo);
+    }
     EXPECT_EQ(Saved(), "[Divers]\r\nSimple Click=1\r\n");
-    ASSERT_FALSE(system.boxes.empty());
-    EXPECT_EQ(system.boxes.back().Text, "Impossible d'écrire dans C:\\Vossik\\Vossik'.ini");
-    EXPECT_EQ(system.boxes.back().Title, "Vossik'");
 
+    system.boxes.clear();
     form.OkBtn.Click();
     EXPECT_TRUE(form.Showing()) << "Réduire abandons the rest too";
+    EXPECT_EQ(system.boxes.size(), 1u) << "and asks nothing";
 
-    system.refuseWrites = false;
-    form.QuitterBtn.Click();
+    // The menu's "Quitter Vossik'" asks as the button does; a yes ends the program unsaved.
+    system.boxAnswers = {mb::IdOk, mb::IdYes};
+    form.Menu.MCQuitter.Click();
     EXPECT_TRUE(backend.quitRequested);
-    EXPECT_TRUE(SavedHas("Simple Click=0"));
+    EXPECT_EQ(Saved(), "[Divers]\r\nSimple Click=1\r\n");
 }
 
 TEST_F(SettingsTest, AFileThatIsThereButCannotBeReadIsNeverReplaced) {
@@ -258,5 +338,6 @@ TEST_F(SettingsTest, AFileThatIsThereButCannotBeReadIsNeverReplaced) {
     form.AppliquerBtn.Click();
     for (const std::string& call : system.calls) EXPECT_FALSE(call.starts_with("replacefile"));
     ASSERT_FALSE(system.boxes.empty());
-    EXPECT_EQ(system.boxes.back().Text, "Impossible d'écrire dans C:\\Vossik\\Vossik'.ini");
+    EXPECT_EQ(system.boxes.back().Text,
+              "Impossible d'écrire dans C:\\Vossik\\Vossik'.ini\r\nViolation de partage.");
 }

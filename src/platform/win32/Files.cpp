@@ -56,22 +56,24 @@ bool Win32System::ReplaceFile(const std::wstring& path, const std::string& conte
     // through (Wine does): a file the user made read-only is not ours to write.
     DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && attributes & FILE_ATTRIBUTE_READONLY) {
-        SetLastError(ERROR_ACCESS_DENIED);
+        SetLastError(errorcode::FileReadOnly);
         return false;
     }
     std::wstring temporary = path + L".tmp";
     bool written = false;
+    DWORD error = 0;
     {
         FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid()) return false;
         written = WriteAll(file.Get(), content);
+        error = GetLastError();
     }
     if (written && MoveFileExW(temporary.c_str(), path.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     // The old file stays as it was; keep the error of the step that failed for the message.
-    DWORD error = GetLastError();
+    if (written) error = GetLastError();
     DeleteFileW(temporary.c_str());
     SetLastError(error);
     return false;

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32System.h"
 
 #include <cstddef>
+#include <iterator>
 
 #include "platform/win32/FrenchYesNo.h"
 #include "platform/win32/SystemLibraries.h"
@@ -109,6 +110,19 @@ IconHandle Win32System::CreateIconFromResource(const void* bits, unsigned size, 
 
 unsigned long Win32System::LastError() {
     return GetLastError();
+}
+
+std::string Win32System::ErrorText(unsigned long error) {
+    wchar_t text[512];
+    for (DWORD language : {DWORD{MAKELANGID(LANG_FRENCH, SUBLANG_NEUTRAL)}, DWORD{0}}) {
+        DWORD length =
+            FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                           error, language, text, static_cast<DWORD>(std::size(text)), nullptr);
+        // Without the line break the system ends its sentences with.
+        while (length > 0 && text[length - 1] <= L' ') --length;
+        if (length > 0) return Narrow(std::wstring(text, length));
+    }
+    return {};
 }
 
 SystemVersion Win32System::Version() {

@@ -23,6 +23,7 @@ public:
     int LookupIconIdFromDirectory(const void* directory, int cx, int cy) override;
     IconHandle CreateIconFromResource(const void* bits, unsigned size, int cx, int cy) override;
     unsigned long LastError() override;
+    std::string ErrorText(unsigned long error) override;
     SystemVersion Version() override;
     std::wstring ExecutablePath() override;
     std::vector<std::string> CommandLineArguments() override;

@@ -17,6 +17,7 @@ namespace {
 
 const std::string kFolder = ".\\profile_diff_files\\";
 const std::string kMissing = "<missing>";
+const std::string kNotLoaded = "<not loaded>";
 constexpr int kIntegerDefault = 12345;
 
 struct Difference {
@@ -69,6 +70,37 @@ void PrintDifferences(const char* name, const std::vector<Difference>& list, boo
     std::printf("%s]%s\n", list.empty() ? "" : "\n  ", last ? "" : ",");
 }
 
+// The same save through our writer and through the system's, both read by the system; ours
+// keeps the file's byte-order mark.
+void CompareSaves(const std::string& name, const std::string& original,
+                  std::vector<Difference>& writeBack, std::vector<Difference>& writers) {
+    std::string oursPath = kFolder + name + "_ours.ini";
+    std::string systemPath = kFolder + name + "_system.ini";
+    ProfileFile saved(original);
+    SaveFile(systemPath, original);
+    std::vector<ProfileQuery> checked = TemplateQueries();
+    for (const ProfileWrite& w : WriteSeries()) {
+        saved.WriteString(w.section, w.key, w.value);
+        WritePrivateProfileStringA(w.section.c_str(), w.key.c_str(), w.value.c_str(),
+                                   systemPath.c_str());
+        checked.push_back({w.section, w.key});
+    }
+    const std::string content = saved.Content();
+    SaveFile(oursPath, content);
+    if (content.compare(0, 2, original, 0, 2) != 0)
+        writers.push_back({name, "", "<mark>", content.substr(0, 2), original.substr(0, 2)});
+    for (const ProfileWrite& w : WriteSeries()) {
+        std::string system = SystemString(oursPath, {w.section, w.key});
+        if (system != w.value)
+            writeBack.push_back({name + "_ours", w.section, w.key, w.value, system});
+    }
+    for (const ProfileQuery& q : checked) {
+        std::string ours = SystemString(oursPath, q);
+        std::string system = SystemString(systemPath, q);
+        if (ours != system) writers.push_back({name, q.section, q.key, ours, system});
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -82,7 +114,7 @@ int main() {
         ProfileFile ours(c.content);
         for (const ProfileQuery& q : c.queries) {
             ++reads;
-            std::string text = ours.ReadString(q.section, q.key, kMissing);
+            std::string text = ours.ReadString(q.section, q.key, kMissing).value_or(kNotLoaded);
             std::string system = SystemString(path, q);
             if (text != system) strings.push_back({c.name, q.section, q.key, text, system});
             int number = ours.ReadInteger(q.section, q.key, kIntegerDefault);
@@ -94,29 +126,11 @@ int main() {
         }
     }
 
-    // The same save through our writer and through the system's, both read by the system.
-    std::string oursPath = kFolder + "save_ours.ini";
-    std::string systemPath = kFolder + "save_system.ini";
-    ProfileFile saved(WriteTemplate());
-    SaveFile(systemPath, WriteTemplate());
-    std::vector<ProfileQuery> checked = TemplateQueries();
-    for (const ProfileWrite& w : WriteSeries()) {
-        saved.WriteString(w.section, w.key, w.value);
-        WritePrivateProfileStringA(w.section.c_str(), w.key.c_str(), w.value.c_str(),
-                                   systemPath.c_str());
-        checked.push_back({w.section, w.key});
-    }
-    SaveFile(oursPath, saved.Content());
-    for (const ProfileWrite& w : WriteSeries()) {
-        std::string system = SystemString(oursPath, {w.section, w.key});
-        if (system != w.value)
-            writeBack.push_back({"save_ours", w.section, w.key, w.value, system});
-    }
-    for (const ProfileQuery& q : checked) {
-        std::string ours = SystemString(oursPath, q);
-        std::string system = SystemString(systemPath, q);
-        if (ours != system) writers.push_back({"save", q.section, q.key, ours, system});
-    }
+    CompareSaves("save", WriteTemplate(), writeBack, writers);
+    for (FileEncoding encoding :
+         {FileEncoding::Utf8Marked, FileEncoding::Utf16Le, FileEncoding::Utf16Be})
+        CompareSaves(std::string("save_") + EncodingName(encoding),
+                     Encoded(FromCp1252(WriteTemplate()), encoding), writeBack, writers);
 
     std::printf("{\n  \"code_page\": %u,\n  \"reads\": %zu,\n", GetACP(), reads);
     PrintDifferences("string_differences", strings);

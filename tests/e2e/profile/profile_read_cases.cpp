@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include <string>
 
 #include "profile_cases.h"
@@ -104,7 +106,65 @@ ProfileCase LongValueCase() {
     return c;
 }
 
+// The settings as editors save them: accented names and values, characters Windows-1252
+// lacks, a value longer than the readers take.
+void AddEncodedCases(std::vector<ProfileCase>& cases) {
+    const std::wstring text =
+        L"; réglages\r\n[Arrêter]\r\nType d'arrêt=3\r\n[Lancement Rapide]\r\n"
+        L"Rep0=C:\\Données\\été.txt\r\nOpt0=¶/x €\r\nRac1=文件\r\nLong=" +
+        std::wstring(2500, L'x') + L"\r\n";
+    for (FileEncoding encoding : {FileEncoding::Utf8, FileEncoding::Utf8Marked,
+                                  FileEncoding::Utf16Le, FileEncoding::Utf16Be})
+        cases.push_back({EncodingName(encoding),
+                         Encoded(text, encoding),
+                         {{"Arrêter", "Type d'arrêt"},
+                          {"Lancement Rapide", "Rep0"},
+                          {"Lancement Rapide", "Opt0"},
+                          {"Lancement Rapide", "Rac1"},
+                          {"Lancement Rapide", "Long"}}});
+}
+
 }  // namespace
+
+const char* EncodingName(FileEncoding encoding) {
+    switch (encoding) {
+        case FileEncoding::Utf8:
+            return "utf8_no_mark";
+        case FileEncoding::Utf8Marked:
+            return "utf8_mark";
+        case FileEncoding::Utf16Le:
+            return "utf16le";
+        case FileEncoding::Utf16Be:
+            return "utf16be";
+    }
+    return "";
+}
+
+std::string Encoded(const std::wstring& text, FileEncoding encoding) {
+    if (encoding == FileEncoding::Utf8 || encoding == FileEncoding::Utf8Marked) {
+        int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+        std::string utf8(size, '\0');
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
+                            size, nullptr, nullptr);
+        return encoding == FileEncoding::Utf8Marked ? "\xEF\xBB\xBF" + utf8 : utf8;
+    }
+    const bool big = encoding == FileEncoding::Utf16Be;
+    std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";
+    for (wchar_t c : text) {
+        const char low = static_cast<char>(c & 0xFF), high = static_cast<char>(c >> 8);
+        bytes += big ? high : low;
+        bytes += big ? low : high;
+    }
+    return bytes;
+}
+
+std::wstring FromCp1252(const std::string& text) {
+    int size = MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(size, L'\0');
+    MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
 
 std::vector<ProfileCase> MakeReadCases() {
     std::vector<ProfileCase> cases;
@@ -213,5 +273,6 @@ std::vector<ProfileCase> MakeReadCases() {
                       {"Lancement Rapide", "Rep1"},
                       {"Lancement Rapide", "Rac1"},
                       {"Lancement Rapide", "Opt1"}}});
+    AddEncodedCases(cases);
     return cases;
 }

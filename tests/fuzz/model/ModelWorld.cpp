@@ -27,6 +27,11 @@ const std::vector<std::string> Names = {"", "Docs", "A&B",
                                         "A name longer than the sixty-three characters of a tip, "
                                         "cut there"};
 
+// What Quitter asks when the settings could not be saved.
+const std::string QuitQuestion =
+    "Les param\xE8tres n'ont pas pu \xEAtre enregistr\xE9s.\r\n"
+    "Quitter Vossik' sans les enregistrer ?";
+
 const unsigned MouseMessages[] = {msg::MouseMove,     msg::LButtonDown, msg::LButtonUp,
                                   msg::LButtonDblClk, msg::RButtonDown, msg::RButtonUp,
                                   msg::RButtonDblClk};
@@ -583,7 +588,7 @@ void ModelWorld::PressButton() {
             break;
         case 3:
             Log("Quitter");
-            form.QuitterBtn.Click();
+            Quit(form.QuitterBtn);
             break;
         default:
             Log("close box");
@@ -594,7 +599,7 @@ void ModelWorld::PressButton() {
 
 void ModelWorld::InjectFailure() {
     FakeSystem& system = rig_.system;
-    switch (in_.Below(9)) {
+    switch (in_.Below(10)) {
         case 0:
             Log("the shell will refuse the next add");
             ++refuseAdds_;
@@ -642,9 +647,14 @@ void ModelWorld::InjectFailure() {
             system.taskbarPresent = false;
             system.trayTips.clear();
             break;
-        default:
+        case 8:
             Log("the taskbar will restart during the next shell call");
             restartInShellCall_ = true;
+            break;
+        default:
+            system.refuseWrites = !system.refuseWrites;
+            Log(std::string("the settings file ") + (system.refuseWrites ? "cannot" : "can") +
+                " be written");
             break;
     }
 }
@@ -657,8 +667,25 @@ void ModelWorld::OnBox() {
     if (pumpInBoxes_) DeliverPosted(true);
     // A box has no owner: the configuration window stays usable while it shows.
     MaybeNested(true);
-    if (box.Flags & mb::YesNo)
-        rig_.system.boxAnswers.push_front(in_.Chance() ? mb::IdYes : mb::IdNo);
+    if (box.Flags & mb::YesNo) {
+        const int answer = in_.Chance() ? mb::IdYes : mb::IdNo;
+        if (box.Text == QuitQuestion) ++(answer == mb::IdYes ? quitYes_ : quitNo_);
+        rig_.system.boxAnswers.push_front(answer);
+    }
+}
+
+// Quitting ends the program, unless its settings could not be saved and the user, asked, said
+// no; a yes always ends it.
+template <typename Command>
+void ModelWorld::Quit(Command& command) {
+    const int yes = quitYes_, no = quitNo_;
+    command.Click();
+    if (Ended()) return;
+    if (quitYes_ > yes)
+        Fail("event " + std::to_string(events_), "a yes to quitting unsaved ended nothing");
+    if (quitNo_ == no)
+        Fail("event " + std::to_string(events_),
+             "Quitter left the program open without a question");
 }
 
 ui::ModalResult ModelWorld::AnswerModal(ui::Form& shown) {
@@ -719,6 +746,10 @@ void ModelWorld::ChooseMenuItem() {
     for (const ui::MenuItem* action :
          {&menu.MCChangerNom, &menu.MCRedemarrerWin, &menu.MCRedemarrerPC, &menu.MCEteindre})
         userAskedShutdown_ = userAskedShutdown_ || &item == action;
+    if (&item == &menu.MCQuitter) {
+        Quit(item);
+        return;
+    }
     item.Click();
 }
 

@@ -69,6 +69,9 @@ private:
     void EditLists();
     void ToggleOption();
     void PressButton();
+    // "Quitter", the button or the menu's item.
+    template <typename Command>
+    void Quit(Command& command);
     void InjectFailure();
 
     // Answers from inside the loops.
@@ -106,4 +109,6 @@ private:
     bool userSaidYes_ = false;
     bool userAskedShutdown_ = false;
     bool scheduleDue_ = false;
+    // Answers to the question Quitter asks when the settings could not be saved.
+    int quitYes_ = 0, quitNo_ = 0;
 };

@@ -159,15 +159,23 @@ std::optional<std::string> FakeSystem::ReadFile(const std::wstring& widePath) {
     std::string path = Narrow(widePath);
     calls.push_back("readfile " + path);
     auto it = fileContents.find(path);
-    if (it == fileContents.end()) return std::nullopt;
+    if (it == fileContents.end()) {
+        lastError = files.contains(path) ? 32 : 2;
+        return std::nullopt;
+    }
     return it->second;
+}
+
+std::string FakeSystem::ErrorText(unsigned long error) {
+    auto found = errorTexts.find(error);
+    return found == errorTexts.end() ? "" : found->second;
 }
 
 bool FakeSystem::ReplaceFile(const std::wstring& widePath, const std::string& content) {
     std::string path = Narrow(widePath);
     calls.push_back("replacefile " + path);
     if (refuseWrites) {
-        lastError = 5;
+        lastError = writeError;
         return false;
     }
     fileContents[path] = content;

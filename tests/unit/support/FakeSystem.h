@@ -44,6 +44,7 @@ public:
     int LookupIconIdFromDirectory(const void* directory, int cx, int cy) override;
     IconHandle CreateIconFromResource(const void* bits, unsigned size, int cx, int cy) override;
     unsigned long LastError() override { return lastError; }
+    std::string ErrorText(unsigned long error) override;
     SystemVersion Version() override { return version; }
     std::wstring ExecutablePath() override { return Widen(exePath); }
     std::vector<std::string> CommandLineArguments() override { return arguments; }
@@ -112,13 +113,19 @@ public:
     std::map<std::string, std::set<int>> modules;
     std::set<std::string> ownIcons{"ZCONFIG", "ZREPETER", "ZQUITTER", "ZCOCHE", "MAINICON"};
     unsigned long lastError = 0;
+    // The system's sentences, by error number.
+    std::map<unsigned long, std::string> errorTexts{
+        {5, "Accès refusé."}, {32, "Violation de partage."}, {112, "Disque plein."}};
     SystemVersion version{10, 0};
     std::string exePath = "C:\\Vossik\\Vossik.exe";
     std::vector<std::string> arguments;
     std::set<std::string> files;
-    // Readable files (also listed in `files`); a listed file without contents cannot be read.
+    // Readable files (also listed in `files`); a listed file without contents cannot be read
+    // (another program holds it).
     std::map<std::string, std::string> fileContents;
+    // Refused writes fail with this error.
     bool refuseWrites = false;
+    unsigned long writeError = 5;
     // Runs once a file was written.
     std::function<void()> onWrite;
     std::uint32_t driveMask = 0;

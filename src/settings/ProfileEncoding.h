@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// How a settings file's bytes hold its text. The system's profile functions and this program
+// write Windows-1252; other editors save UTF-8, with or without its mark, or UTF-16 with its
+// mark. A file keeps its encoding, mark included.
+enum class ProfileEncoding : unsigned char { Cp1252, Utf8, Utf8Marked, Utf16Le, Utf16Be };
+
+// The text of a settings file, without its mark: the bytes themselves for a Windows-1252 file,
+// UTF-8 for any other (UTF-16 carried over whole, unpaired surrogates included). Its lines are
+// split at the same bytes whatever the encoding.
+struct ProfileText {
+    ProfileEncoding Encoding = ProfileEncoding::Cp1252;
+    std::string Text;
+    // The odd last byte of a UTF-16 file, which no character holds: put back after the text.
+    std::string Tail;
+};
+
+// A file starting with a byte-order mark is read as its mark says, as the system reads it. A
+// file without one is UTF-8 when it is well-formed UTF-8 and holds more than ASCII (as editors
+// save it by default), Windows-1252 otherwise.
+ProfileText DecodeProfile(std::string_view bytes);
+
+// The bytes of a text in an encoding, with its mark.
+std::string EncodeProfile(std::string text, ProfileEncoding encoding, std::string_view tail);
