@@ -63,9 +63,8 @@ bool LoadItemList(System& system, const ProfileFile& file, const char* section, 
             item->Options.erase(0, 1);
         item->Kind = kind;
 
-        std::string label;
-        OwnedIcon icon = GetDisplayNameAndIcon(system, item->Path, label, true);
-        if (!item->Name.empty()) label = item->Name;
+        std::string label = item->Name;
+        OwnedIcon icon = GetIconAndMissingName(system, item->Path, label, true);
         item->Missing = !icon;
         if (item->Missing) {
             MessageWithBeep(system,
