@@ -50,6 +50,7 @@ bool LoadItemList(System& system, const ProfileFile& file, const char* section, 
                   TrayItemKind kind, std::size_t capacity, TrayIconSet& icons, TrayItemList& list) {
     const bool isFolder = kind == TrayItemKind::Folder;
     const std::string word = isFolder ? "dossier" : "fichier";
+    ui::DrawingHold filling(lines);
     for (int n : EntryNumbers(file, section, file.ReadInteger(section, key::Nombre, 0))) {
         std::string number = std::to_string(n);
         std::string path = file.ReadString(section, key::PathPrefix + number, "");
