@@ -7,8 +7,13 @@
 - start to last tray icon: from starting the desktop with the program to the shell's last
   add_icon in Wine's +systray log, against the bare program's start to its one icon (the
   desktop's own start is in both);
-- growth: the same time with 90 folders and 900 quick-launch entries against 9 and 90, or
-  with --large 900 and 9000 against 90 and 900 (folders and programs that exist, so no box);
+- many icons: the same time with 90 folders and 900 quick-launch entries and with 9 and 90,
+  or with --large 900 and 9000 and 90 and 900 (folders and programs that exist, so no box),
+  each against a bare program that adds as many icons, each picture extracted from the file
+  the shell names for it (bench/win32/bare_icons.cpp); and how both grow for ten times the
+  icons. Each side is the best of two starts, run in the order Vossik, bare, bare, Vossik, so
+  that the load other work puts on the machine weighs on both sides alike; each start's own
+  CPU time (utime + stime of its Wine process by its last icon) is printed beside it;
 - settings load: our reader against the system's profile functions (profile_bench.exe);
 - idle: over 60 idle seconds, with a shutdown schedule (six hours away) against without: CPU
   time (utime + stime of the Wine process of Vossik.exe, /proc/<pid>/stat), voluntary context
@@ -39,6 +44,7 @@ from test_drives_and_clicks import every_group_ini  # noqa: E402
 
 EXE = ROOT / "build/i686/Vossik.exe"
 BARE = ROOT / "build/i686/bench/win32/bare_tray.exe"
+BARE_ICONS = ROOT / "build/i686/bench/win32/bare_icons.exe"
 PROBE = ROOT / "build/i686/tests/e2e/probe/probe.exe"
 IDLE_S = 60
 WAKE_SAMPLE_S = 0.05
@@ -60,12 +66,12 @@ def sizes() -> None:
 class Run:
     """One start under Wine: the program (or the bare one) with a settings text."""
 
-    def __init__(self, prefix: harness.Prefix, name: str, ini: str | None, bare: bool = False,
-                 args: tuple[str, ...] = ()):
+    def __init__(self, prefix: harness.Prefix, name: str, ini: str | None,
+                 bare: Path | None = None, args: tuple[str, ...] = ()):
         self.context = harness.vossik(f"bench-{name}", prefix, EXE, PROBE)
         self.vossik = self.context.__enter__()
         if bare:
-            shutil.copy2(BARE, self.vossik.exe_dir / self.vossik.exe_name)
+            shutil.copy2(bare, self.vossik.exe_dir / self.vossik.exe_name)
         if ini is not None:
             self.vossik.write_ini(ini)
         self.vossik.start(*args)
@@ -74,13 +80,23 @@ class Run:
         self.context.__exit__(None, None, None)
 
     def seconds_to_icons(self, count: int) -> float:
-        """From the start to the shell's count-th add, read in the +systray log."""
+        """From the start to the shell's count-th add, read in the +systray log. Only what the
+        log gained is read at each look: reading it whole would take more of the machine at
+        each icon, from the programs being timed."""
         deadline = time.monotonic() + ICONS_TIMEOUT_S
-        while self.vossik.log_path.read_text(errors="replace").count(":add_icon id=") < count:
-            if time.monotonic() > deadline:
-                raise harness.HarnessError(f"fewer than {count} icons in {ICONS_TIMEOUT_S} s")
-            time.sleep(0.01)
-        return time.monotonic() - self.vossik.started_at
+        adds, read = 0, 0
+        with open(self.vossik.log_path, "rb") as log:
+            while True:
+                log.seek(read)
+                lines = log.read()
+                lines = lines[:lines.rfind(b"\n") + 1]
+                read += len(lines)
+                adds += lines.count(b":add_icon id=")
+                if adds >= count:
+                    return time.monotonic() - self.vossik.started_at
+                if time.monotonic() > deadline:
+                    raise harness.HarnessError(f"fewer than {count} icons in {ICONS_TIMEOUT_S} s")
+                time.sleep(0.01)
 
     def pid(self) -> int:
         """The Linux pid of the program's Wine process (its command line is the Windows one)."""
@@ -164,8 +180,13 @@ def schedule_ini() -> str:
             f"Heure={hour}\nMinutes=0\nPériodicité=1\nRappel=1\nConfirmation=1\n")
 
 
+def bare_icons_args(folders: int, launches: int) -> tuple[str, ...]:
+    """The bare program's arguments for the icons of scaled_ini(folders, launches)."""
+    return (str(folders), "C:\\windows", str(launches), "C:\\windows\\notepad.exe")
+
+
 def timed_start(prefix: harness.Prefix, name: str, ini: str | None, icons: int,
-                bare: bool = False, args: tuple[str, ...] = ()) -> tuple[float, int]:
+                bare: Path | None = None, args: tuple[str, ...] = ()) -> tuple[float, int]:
     """Seconds from start to the last icon, and the private memory once settled (KiB)."""
     run = Run(prefix, name, ini, bare, args)
     try:
@@ -173,6 +194,34 @@ def timed_start(prefix: harness.Prefix, name: str, ini: str | None, icons: int,
         return seconds, settled_rss_anon_kib(run.pid())
     finally:
         run.close()
+
+
+def start_and_cpu(prefix: harness.Prefix, name: str, ini: str | None, icons: int,
+                  bare: Path | None = None, args: tuple[str, ...] = ()) -> tuple[float, float]:
+    """Seconds from start to the last icon, and the program's own CPU seconds by then."""
+    run = Run(prefix, name, ini, bare, args)
+    try:
+        seconds = run.seconds_to_icons(icons)
+        return seconds, cpu_and_switches(run.pid())[0]
+    finally:
+        run.close()
+
+
+def many_icons(prefix: harness.Prefix, folders: int,
+               launches: int) -> tuple[tuple[float, float], tuple[float, float]]:
+    """Vossik's start with that many folders and entries and the bare program's with as many
+    icons: the best of two each, as (seconds, CPU seconds)."""
+    icons = folders + launches
+
+    def vossik() -> tuple[float, float]:
+        return start_and_cpu(prefix, f"many-{icons}", scaled_ini(folders, launches), icons)
+
+    def bare() -> tuple[float, float]:
+        return start_and_cpu(prefix, f"bare-{icons}", None, icons, BARE_ICONS,
+                             bare_icons_args(folders, launches))
+
+    first_vossik, first_bare, second_bare, second_vossik = vossik(), bare(), bare(), vossik()
+    return min(first_vossik, second_vossik), min(first_bare, second_bare)
 
 
 def idle(prefix: harness.Prefix, name: str, ini: str, icons: int) -> tuple[float, int, int]:
@@ -197,8 +246,8 @@ def under_wine(large: bool) -> None:
     every_group = every_group_ini(simple_click=0)
     icons = 7  # C:, D:, Z:, two folders, one entry, the shutdown icon
 
-    bare_s, bare_kib = timed_start(prefix, "bare", None, 1, bare=True)
-    _, floor_kib = timed_start(prefix, "floor", None, 1, bare=True, args=("/libraries",))
+    bare_s, bare_kib = timed_start(prefix, "bare", None, 1, bare=BARE)
+    _, floor_kib = timed_start(prefix, "floor", None, 1, bare=BARE, args=("/libraries",))
     vossik_s, vossik_kib = timed_start(prefix, "icons", every_group, icons)
     print(f"start to last tray icon ({icons} icons; desktop start included): Vossik"
           f" {vossik_s:.2f} s, bare program {bare_s:.2f} s, ratio {vossik_s / bare_s:.2f}")
@@ -209,11 +258,16 @@ def under_wine(large: bool) -> None:
 
     # The full size (900 + 9000) takes a minute more, so it runs when asked.
     scales = [(90, 900), (900, 9000)] if large else [(9, 90), (90, 900)]
-    (f1, l1), (f2, l2) = scales
-    small_s, _ = timed_start(prefix, "small", scaled_ini(f1, l1), f1 + l1)
-    large_s, _ = timed_start(prefix, "large", scaled_ini(f2, l2), f2 + l2)
-    print(f"start to last icon, {f2} folders + {l2} entries: {large_s:.1f} s; {f1} + {l1}:"
-          f" {small_s:.1f} s; ratio {large_s / small_s:.1f} (10 times the icons)")
+    times = []
+    for folders, launches in scales:
+        (vossik_s, vossik_cpu), (bare_s, bare_cpu) = many_icons(prefix, folders, launches)
+        times.append((vossik_s, bare_s))
+        print(f"start to last icon, {folders} folders + {launches} entries (best of two):"
+              f" Vossik {vossik_s:.1f} s (its CPU {vossik_cpu:.1f} s), bare program with as many"
+              f" icons {bare_s:.1f} s ({bare_cpu:.1f} s), ratio {vossik_s / bare_s:.2f}")
+    (small_vossik, small_bare), (large_vossik, large_bare) = times
+    print(f"growth for 10 times the icons: Vossik {large_vossik / small_vossik:.1f}, bare"
+          f" program {large_bare / small_bare:.1f}")
 
     plain = idle(prefix, "idle", every_group, icons)
     scheduled = idle(prefix, "schedule", schedule_ini(), icons)

@@ -69,6 +69,7 @@ ListLoad LoadItemList(System& system, const ProfileFile& file, const char* secti
     const bool isFolder = kind == TrayItemKind::Folder;
     const std::string word = isFolder ? "dossier" : "fichier";
     ListLoad load;
+    ui::DrawingHold filling(lines);
     for (int n : EntryNumbers(file, section, StoredCount(file, section))) {
         StoredEntry stored = ReadEntry(file, section, n);
         if (!stored.Whole()) {
@@ -88,9 +89,8 @@ ListLoad LoadItemList(System& system, const ProfileFile& file, const char* secti
             item->Options.erase(0, 1);
         item->Kind = kind;
 
-        std::string label;
-        OwnedIcon icon = GetDisplayNameAndIcon(system, item->Path, label, true);
-        if (!item->Name.empty()) label = item->Name;
+        std::string label = item->Name;
+        OwnedIcon icon = GetIconAndMissingName(system, item->Path, label, true);
         item->Missing = !icon;
         if (item->Missing) {
             MessageWithBeep(system,

@@ -3,12 +3,15 @@
 #include "platform/MessageBox.h"
 #include "types/Cp1252.h"
 
-OwnedIcon GetDisplayNameAndIcon(System& system, const std::string& path, std::string& displayName,
-                                bool report) {
-    auto info =
-        system.GetFileInfo(Widen(path), shgfi::Icon | shgfi::DisplayName | shgfi::SmallIcon);
+namespace {
+
+// The name is asked for only when there is somewhere to put it.
+OwnedIcon IconAndName(System& system, const std::string& path, std::string* displayName,
+                      bool report) {
+    const unsigned nameFlag = displayName ? shgfi::DisplayName : 0;
+    auto info = system.GetFileInfo(Widen(path), shgfi::Icon | nameFlag | shgfi::SmallIcon);
     if (info) {
-        displayName = info->DisplayName;
+        if (displayName) *displayName = info->DisplayName;
         return {system, info->Icon};
     }
     if (report) {
@@ -16,6 +19,18 @@ OwnedIcon GetDisplayNameAndIcon(System& system, const std::string& path, std::st
                         MessageKind::Error);
     }
     return {};
+}
+
+}  // namespace
+
+OwnedIcon GetDisplayNameAndIcon(System& system, const std::string& path, std::string& displayName,
+                                bool report) {
+    return IconAndName(system, path, &displayName, report);
+}
+
+OwnedIcon GetIconAndMissingName(System& system, const std::string& path, std::string& name,
+                                bool report) {
+    return IconAndName(system, path, name.empty() ? &name : nullptr, report);
 }
 
 OwnedIcon GetSmallIcon(System& system, const std::wstring& path) {

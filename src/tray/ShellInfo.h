@@ -10,6 +10,11 @@
 OwnedIcon GetDisplayNameAndIcon(System& system, const std::string& path, std::string& displayName,
                                 bool report);
 
+// The same, the display name asked for only when `name` is empty: a stored name stands in for
+// it, and the shell takes as long to find a name as to find the icon.
+OwnedIcon GetIconAndMissingName(System& system, const std::string& path, std::string& name,
+                                bool report);
+
 // The shell's small icon of a path, or null after an error box. Wide, so that the program's own
 // file is found in a folder of any name.
 OwnedIcon GetSmallIcon(System& system, const std::wstring& path);

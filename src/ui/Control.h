@@ -38,6 +38,7 @@ enum class Property {
     Checked,
     Items,
     ItemAdded,  // one more item at the end, the others as they were
+    Drawing,    // a list's lines drawn as they come, or held back
     ItemIndex,
     Color,
     Font,

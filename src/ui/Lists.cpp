@@ -33,6 +33,14 @@ void ItemList::SetItemIndex(int index) {
     Changed(Property::ItemIndex);
 }
 
+DrawingHold::DrawingHold(ItemList& list) : list_(list) {
+    if (list_.drawingHolds_++ == 0) list_.Changed(Property::Drawing);
+}
+
+DrawingHold::~DrawingHold() {
+    if (--list_.drawingHolds_ == 0) list_.Changed(Property::Drawing);
+}
+
 void ListBox::SetFontColor(Color color) {
     if (color == fontColor_) return;
     fontColor_ = color;

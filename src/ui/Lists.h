@@ -25,10 +25,26 @@ public:
     int ItemIndex() const { return itemIndex_; }
     // Changes the selection without firing anything, as setting it from code does.
     void SetItemIndex(int index);
+    bool DrawingHeld() const { return drawingHolds_ > 0; }
 
 private:
+    friend class DrawingHold;
     std::vector<std::string> items_;
     int itemIndex_ = -1;
+    int drawingHolds_ = 0;
+};
+
+// While one lives, the lines added to a list are not drawn one by one, each with its scroll bar
+// reset: they are drawn together when the last hold ends.
+class DrawingHold {
+public:
+    explicit DrawingHold(ItemList& list);
+    ~DrawingHold();
+    DrawingHold(const DrawingHold&) = delete;
+    DrawingHold& operator=(const DrawingHold&) = delete;
+
+private:
+    ItemList& list_;
 };
 
 // A drop-down list (no typing).

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <climits>
 
 #include "config/StoredOptions.h"
@@ -60,6 +61,9 @@ TEST_F(SettingsTest, QuickLaunchParametersCarryTheirMarkAndFolderOptionsAreNever
               (std::vector<std::string>{"Notes (C:\\notes.txt )", "notes.txt (C:\\notes.txt -x)",
                                         "Deux (C:\\notes.txt \xB6y)"}));
     EXPECT_EQ(form.Icons.Launches[1]->Tip(), "notes.txt") << "no name: the shell's display name";
+    auto asked = [this](const char* call) { return std::ranges::count(system.calls, call); };
+    EXPECT_EQ(asked("fileinfo C:\\notes.txt 769"), 1) << "a name asked for the nameless only";
+    EXPECT_EQ(asked("fileinfo C:\\notes.txt 257"), 2);
     EXPECT_EQ(form.Icons.Launches[2]->IconData.uID, 1002u);
     EXPECT_EQ(form.Icons.Folders[0]->Options, "ignored");
     EXPECT_EQ(form.Icons.Folders[0]->IconData.uID, 100u);

@@ -102,6 +102,10 @@ void ListBoxPeer::DoSync(Property what) {
         case Property::ItemIndex:
             SendMessageW(Window(), LB_SETCURSEL, list_.ItemIndex(), 0);
             break;
+        case Property::Drawing:
+            SendMessageW(Window(), WM_SETREDRAW, !list_.DrawingHeld(), 0);
+            if (!list_.DrawingHeld()) InvalidateRect(Window(), nullptr, TRUE);
+            break;
         default:
             WindowPeer::DoSync(what);
             break;
