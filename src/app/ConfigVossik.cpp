@@ -39,8 +39,10 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
                [this] { QuitterBtnClick(); },
            }),
       Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, *this, [this] { Save(); }),
-      Tray(system, application, *this, Icons, Pages,
+      Tray(system, application, *this, Icons,
            {
+               [this] { return Pages.PageAPropos.RBDoubleClick.Checked(); },
+               [this](TrayGroup group) { return Pages.OpeningFor(group); },
                [this](IconPosition icon) { Menu.PopupFor(icon); },
                [this](TrayGroup group, int position) { SelectConfigEntry(group, position); },
                [this] { Menu.MCConfig.Click(); },

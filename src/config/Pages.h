@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tray/Opening.h"
 #include "types/IconId.h"
 #include "types/TrayItem.h"
 #include "ui/Buttons.h"
@@ -107,12 +108,6 @@ struct AboutPage : ui::Page {
     ui::CheckBox CBGarderCD{&GroupeMAJ, "CBGarderCD"};
     ui::CheckBox CBGarderNet{&GroupeMAJ, "CBGarderNet"};
     ui::Button ReorganiserBtn{this, "ReorganiserBtn"};
-};
-
-// How the file manager shows a drive or a folder of its group.
-struct OpeningOptions {
-    bool ExplorerView = false;
-    bool AsRoot = false;
 };
 
 // The page control of the configuration window and its five pages, in tab order.

@@ -17,8 +17,9 @@ void ContextMenu::MCNomClick() {
 void ContextMenu::MCOuvrirClick(const ui::MenuItem& sender) {
     const TrayItem* item = ClickedItem();
     if (!item) return;
-    OpenItem(system_, mainForm_.Handle(), clicked_.Group, *item, &sender == &MCExplorer,
-             pages_.OpeningFor(clicked_.Group).AsRoot);
+    OpeningOptions options = pages_.OpeningFor(clicked_.Group);
+    options.ExplorerView = &sender == &MCExplorer;
+    OpenItem(system_, mainForm_.Handle(), clicked_.Group, *item, options);
 }
 
 // A quick-launch entry is searched in the folder that holds it.

@@ -12,11 +12,11 @@ void ShellOpen(System& system, WindowHandle owner, const std::string& file,
 }
 
 void OpenItem(System& system, WindowHandle owner, TrayGroup group, const TrayItem& item,
-              bool explorerView, bool asRoot) {
+              OpeningOptions options) {
     switch (group) {
         case TrayGroup::GroupDrive:
         case TrayGroup::GroupFolder:
-            OpenInExplorer(system, item.Path, explorerView, asRoot);
+            OpenInExplorer(system, item.Path, options.ExplorerView, options.AsRoot);
             break;
         case TrayGroup::GroupLaunch:
             ShellOpen(system, owner, item.Path, item.Options);

@@ -15,7 +15,13 @@ void OpenInExplorer(System& system, const std::string& path, bool explorerView, 
 void ShellOpen(System& system, WindowHandle owner, const std::string& file,
                const std::string& parameters);
 
+// How the file manager shows a drive or a folder of its group.
+struct OpeningOptions {
+    bool ExplorerView = false;
+    bool AsRoot = false;
+};
+
 // Opens what an icon stands for: a drive or folder in the file manager, a quick-launch entry
 // through the shell with its parameters. Nothing for the shutdown icon.
 void OpenItem(System& system, WindowHandle owner, TrayGroup group, const TrayItem& item,
-              bool explorerView, bool asRoot);
+              OpeningOptions options);

@@ -6,12 +6,11 @@
 #include "tray/TrayRefusals.h"
 
 TrayEvents::TrayEvents(System& system, ui::Application& application, const ui::Form& owner,
-                       TrayIconSet& icons, const ConfigPages& pages, TrayRequests requests)
+                       TrayIconSet& icons, TrayRequests requests)
     : system_(system),
       application_(application),
       owner_(owner),
       icons_(icons),
-      pages_(pages),
       requests_(std::move(requests)) {}
 
 void TrayEvents::TrayMessage(const WindowMessage& message) {
@@ -22,14 +21,12 @@ void TrayEvents::TrayMessage(const WindowMessage& message) {
         return;
     }
     IconPosition icon = DecodeIconId(static_cast<std::uint32_t>(message.WParam));
-    const bool singleClick = pages_.PageAPropos.RBSimpleClick.Checked();
-    const bool doubleClick = pages_.PageAPropos.RBDoubleClick.Checked();
     switch (message.LParam) {
         case msg::LButtonDown:
-            if (singleClick) OpenClicked(icon);
+            if (!requests_.DoubleClickOpens()) OpenClicked(icon);
             break;
         case msg::LButtonDblClk:
-            if (doubleClick) OpenClicked(icon);
+            if (requests_.DoubleClickOpens()) OpenClicked(icon);
             break;
         case msg::RButtonDown:
             if (!owner_.Showing()) requests_.ShowMenu(icon);
@@ -60,8 +57,7 @@ void TrayEvents::OpenClicked(IconPosition icon) {
                          "Indice de liste hors limites (" + std::to_string(icon.Position) + ")");
         return;
     }
-    const OpeningOptions options = pages_.OpeningFor(icon.Group);
-    OpenItem(system_, owner_.Handle(), icon.Group, *item, options.ExplorerView, options.AsRoot);
+    OpenItem(system_, owner_.Handle(), icon.Group, *item, requests_.OpeningFor(icon.Group));
 }
 
 TrayEvents::~TrayEvents() {

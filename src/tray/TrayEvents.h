@@ -4,15 +4,17 @@
 #include <functional>
 #include <optional>
 
-#include "config/Pages.h"
 #include "platform/System.h"
+#include "tray/Opening.h"
 #include "tray/TrayIconSet.h"
 #include "types/Messages.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 
-// What a click on an icon asks of the rest of the program.
+// What a click on an icon reads from the options and asks of the rest of the program.
 struct TrayRequests {
+    std::function<bool()> DoubleClickOpens;               // else a single press does
+    std::function<OpeningOptions(TrayGroup)> OpeningFor;  // how a drive or a folder shows
     std::function<void(IconPosition)> ShowMenu;       // a right press, the window hidden
     std::function<void(TrayGroup, int)> SelectEntry;  // the icon's page and line in the window
     std::function<void()> Configure;                  // the menu's "Configurer ...", by program
@@ -24,7 +26,7 @@ struct TrayRequests {
 class TrayEvents {
 public:
     TrayEvents(System& system, ui::Application& application, const ui::Form& owner,
-               TrayIconSet& icons, const ConfigPages& pages, TrayRequests requests);
+               TrayIconSet& icons, TrayRequests requests);
 
     void TrayMessage(const WindowMessage& message);
 
@@ -46,6 +48,5 @@ private:
     ui::Application& application_;
     const ui::Form& owner_;
     TrayIconSet& icons_;
-    const ConfigPages& pages_;
     TrayRequests requests_;
 };
