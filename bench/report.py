@@ -1,6 +1,6 @@
 """Figures, never verdicts: each a ratio measured in one run, under Wine for the run-time ones.
 
-    python3 bench/report.py [--large]     (after scripts/build; ~4 minutes, ~5 with --large)
+    python3 bench/report.py [--large]     (after scripts/build; ~4 minutes, ~7 with --large)
 
 - exe size: Vossik.exe in both Windows builds against a bare notification-icon program
   (bench/win32/bare_tray.cpp) built with the same flags;
@@ -22,6 +22,7 @@
   server waits for its answer), so wake-ups are counted as the 50 ms windows in which that
   thread's voluntary context switches rose (/proc/<pid>/task/<pid>/status, read 20 times a
   second);
+- everything under Wine runs on one core (see one_core());
 - memory: private memory (RssAnon of the Wine process, /proc/<pid>/status) once the start has
   settled against
   the bare program's, and against the bare program that first loads the common controls and
@@ -289,7 +290,16 @@ def profile() -> None:
     print("  " + result.stdout.strip().replace("\n", "\n  "))
 
 
+def one_core() -> None:
+    """Keeps this run and every process it starts (Wine's server and desktop included) on one
+    core. Each icon's add is a round trip between the program, the Wine server and the
+    desktop's process; on two shared cores these hand-offs moving between cores made the same
+    990-icon start take 6 s or 18 s, whatever the program did."""
+    os.sched_setaffinity(0, {min(os.sched_getaffinity(0))})
+
+
 if __name__ == "__main__":
+    one_core()
     sizes()
     under_wine("--large" in sys.argv[1:])
     profile()
