@@ -2,7 +2,8 @@
 """Runs the end-to-end tests: every test_* function of tests/e2e/test_*.py, one at a time.
 
 Each test gets a fresh display, Wine desktop and exe folder (harness.vossik). Prints one line
-per test, then `e2e: N passed, M failed`; exits non-zero if any test failed.
+per test, counted as ninja counts its steps ("[3/95] PASS ..."), then `e2e: N passed, M failed`;
+exits non-zero if any test failed.
 """
 
 from __future__ import annotations
@@ -151,17 +152,18 @@ def main() -> int:
         else:
             print(f"e2e: prefix ready in {time.monotonic() - started:.1f} s", flush=True)
         held.callback(prefix.kill_server)
-        for name, function in tests:
+        for number, (name, function) in enumerate(tests, 1):
+            count = f"[{number}/{len(tests)}]"
             begun = time.monotonic()
             problem = run_one(name, function, prefix, args, probe)
             took = time.monotonic() - begun
             if problem is None:
                 passed += 1
-                print(f"PASS {name} ({took:.1f} s)", flush=True)
+                print(f"{count} PASS {name} ({took:.1f} s)", flush=True)
             else:
                 failed += 1
                 headline, _, detail = problem.partition("\n")
-                print(f"FAIL {name} ({took:.1f} s): {headline}", flush=True)
+                print(f"{count} FAIL {name} ({took:.1f} s): {headline}", flush=True)
                 print("    " + detail.rstrip().replace("\n", "\n    "), flush=True)
     print(f"e2e: {passed} passed, {failed} failed")
     return 1 if failed else 0
