@@ -53,6 +53,22 @@ ICONS_TIMEOUT_S = 900  # a guard, not an expectation
 SETTLE_TIMEOUT_S = 30
 
 
+class Steps:
+    """A line before each start under Wine, counted as scripts count their steps ("[3/14] ..."),
+    so that a long run says how far it has come."""
+
+    def __init__(self, total: int):
+        self.done, self.total = 0, total
+
+    def next(self, what: str) -> None:
+        self.done += 1
+        print(f"[{self.done}/{self.total}] {what}", flush=True)
+
+
+# Three single starts, four for each of two scales, two idle runs, and the settings load.
+STEPS = 3 + 2 * 4 + 2 + 1
+
+
 def sizes() -> None:
     print("exe sizes (stripped, static C++ runtime):")
     for arch in ("i686", "x86_64"):
@@ -208,16 +224,18 @@ def start_and_cpu(prefix: harness.Prefix, name: str, ini: str | None, icons: int
         run.close()
 
 
-def many_icons(prefix: harness.Prefix, folders: int,
+def many_icons(prefix: harness.Prefix, steps: Steps, folders: int,
                launches: int) -> tuple[tuple[float, float], tuple[float, float]]:
     """Vossik's start with that many folders and entries and the bare program's with as many
     icons: the best of two each, as (seconds, CPU seconds)."""
     icons = folders + launches
 
     def vossik() -> tuple[float, float]:
+        steps.next(f"Vossik with {folders} folders and {launches} entries")
         return start_and_cpu(prefix, f"many-{icons}", scaled_ini(folders, launches), icons)
 
     def bare() -> tuple[float, float]:
+        steps.next(f"the bare program with {icons} icons")
         return start_and_cpu(prefix, f"bare-{icons}", None, icons, BARE_ICONS,
                              bare_icons_args(folders, launches))
 
@@ -241,14 +259,17 @@ def idle(prefix: harness.Prefix, name: str, ini: str, icons: int) -> tuple[float
         run.close()
 
 
-def under_wine(large: bool) -> None:
+def under_wine(steps: Steps, large: bool) -> None:
     prefix = harness.Prefix(ROOT / "build/e2e/prefix-bench")
     prefix.ensure()
     every_group = every_group_ini(simple_click=0)
     icons = 7  # C:, D:, Z:, two folders, one entry, the shutdown icon
 
+    steps.next("the bare program")
     bare_s, bare_kib = timed_start(prefix, "bare", None, 1, bare=BARE)
+    steps.next("the bare program with the common controls and the component layer")
     _, floor_kib = timed_start(prefix, "floor", None, 1, bare=BARE, args=("/libraries",))
+    steps.next("Vossik with every kind of icon")
     vossik_s, vossik_kib = timed_start(prefix, "icons", every_group, icons)
     print(f"start to last tray icon ({icons} icons; desktop start included): Vossik"
           f" {vossik_s:.2f} s, bare program {bare_s:.2f} s, ratio {vossik_s / bare_s:.2f}")
@@ -261,7 +282,8 @@ def under_wine(large: bool) -> None:
     scales = [(90, 900), (900, 9000)] if large else [(9, 90), (90, 900)]
     times = []
     for folders, launches in scales:
-        (vossik_s, vossik_cpu), (bare_s, bare_cpu) = many_icons(prefix, folders, launches)
+        (vossik_s, vossik_cpu), (bare_s, bare_cpu) = many_icons(prefix, steps, folders,
+                                                                launches)
         times.append((vossik_s, bare_s))
         print(f"start to last icon, {folders} folders + {launches} entries (best of two):"
               f" Vossik {vossik_s:.1f} s (its CPU {vossik_cpu:.1f} s), bare program with as many"
@@ -270,7 +292,9 @@ def under_wine(large: bool) -> None:
     print(f"growth for 10 times the icons: Vossik {large_vossik / small_vossik:.1f}, bare"
           f" program {large_bare / small_bare:.1f}")
 
+    steps.next(f"Vossik idle for {IDLE_S} s")
     plain = idle(prefix, "idle", every_group, icons)
+    steps.next(f"Vossik idle for {IDLE_S} s with a shutdown schedule")
     scheduled = idle(prefix, "schedule", schedule_ini(), icons)
     print(f"{IDLE_S} idle seconds: CPU {plain[0]:.2f} s and {plain[1]} context switches without"
           f" a schedule; {scheduled[0]:.2f} s and {scheduled[1]} with one; ratios"
@@ -279,9 +303,11 @@ def under_wine(large: bool) -> None:
           f" ms windows in which it ran): {plain[2]} without a schedule, {scheduled[2]} with one")
 
 
-def profile() -> None:
+def profile(steps: Steps) -> None:
     bench = ROOT / "build/i686/bench/profile/profile_bench.exe"
+    steps.next("the settings load against the system's profile functions")
     if not bench.exists():
+        print(f"  no {bench.relative_to(ROOT)}: build it with scripts/build i686")
         return
     prefix = harness.Prefix(ROOT / "build/e2e/prefix-bench")
     result = subprocess.run(["wine", str(bench)], env=prefix.env(), capture_output=True,
@@ -301,5 +327,6 @@ def one_core() -> None:
 if __name__ == "__main__":
     one_core()
     sizes()
-    under_wine("--large" in sys.argv[1:])
-    profile()
+    steps = Steps(STEPS)
+    under_wine(steps, "--large" in sys.argv[1:])
+    profile(steps)
