@@ -4,7 +4,8 @@ Starts Vossik.exe afresh in the Wine prefix of the tests, with settings that sho
 icon, and saves each thing a user meets, cropped to its window or menu, as a PNG in OUT_DIR
 (docs/ by default): the notification area (and a copy four times larger), the menus, the five
 pages, the dialogs, the confirmation; then, in a second start whose clock stands a minute before
-a scheduled shutdown, the reminder. Nothing is confirmed: the program never asks the system to shut down.
+a scheduled shutdown, the reminder. Nothing is confirmed: the program never asks the system to
+shut down.
 """
 
 from __future__ import annotations
