@@ -70,8 +70,9 @@ void DriveWatcher::DriveArrived(int driveNumber) {
     Due(driveNumber, Work::Refresh);
 }
 
-// A medium or network volume whose keep option is on stays, refreshed; anything else goes. A
-// drive that goes before its entry was made is forgotten at once: it can come again.
+// A medium or network volume whose keep option is on stays, refreshed, unless the volume itself
+// went before; anything else goes. A drive that goes before its entry was made is forgotten at
+// once: it can come again.
 void DriveWatcher::DriveRemoved(int driveNumber, std::uint8_t flags) {
     const std::uint32_t bit = 1u << driveNumber;
     if (!(DriveMask & bit)) return;
@@ -79,7 +80,8 @@ void DriveWatcher::DriveRemoved(int driveNumber, std::uint8_t flags) {
                       (aboutPage_.CBGarderNet.Checked() && flags == dbt::Net);
     const bool made = FindDriveEntry(Letter(driveNumber)) >= 0;
     if (kept) {
-        Due(driveNumber, made ? Work::Refresh : Work::Create);
+        const bool gone = schedule_.Pending(driveNumber) == Work::Remove;
+        Due(driveNumber, !made ? Work::Create : gone ? Work::Remove : Work::Refresh);
     } else if (made) {
         Due(driveNumber, Work::Remove);
     } else {

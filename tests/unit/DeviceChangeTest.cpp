@@ -113,6 +113,7 @@ TEST_F(DeviceChangeTest, TheOptionsDecideWhatANotificationDoes) {
     TConfigVossik& form = StartWithDrives("[Divers]\r\nGarder CD=1\r\n");
     Leave("D", 1);  // a disc taken out, kept
     Leave("E", 2);  // a network drive lost, not kept
+    Leave("E", 1);  // then its medium, kept: it has gone all the same
     Leave("C", 4);  // other flags: always removed
     Settle();
     EXPECT_EQ(Paths(), (std::vector<std::string>{"D:\\"}));
