@@ -100,18 +100,22 @@ class Run:
                 time.sleep(0.01)
 
     def pid(self) -> int:
-        """The Linux pid of the program's Wine process (its command line is the Windows one)."""
-        wanted = f"{self.vossik.windows_exe_dir}\\{self.vossik.exe_name}".lower()
-        for entry in Path("/proc").iterdir():
-            if entry.name.isdigit():
-                try:
-                    line = (entry / "cmdline").read_bytes().replace(b"\0", b" ").decode(
-                        errors="replace")
-                except OSError:
-                    continue
-                if line.lower().startswith(wanted):
-                    return int(entry.name)
-        raise harness.HarnessError(f"no process for {wanted}")
+        return wine_pid(self.vossik)
+
+
+def wine_pid(vossik: harness.Vossik) -> int:
+    """The Linux pid of the program's Wine process (its command line is the Windows one)."""
+    wanted = f"{vossik.windows_exe_dir}\\{vossik.exe_name}".lower()
+    for entry in Path("/proc").iterdir():
+        if entry.name.isdigit():
+            try:
+                line = (entry / "cmdline").read_bytes().replace(b"\0", b" ").decode(
+                    errors="replace")
+            except OSError:
+                continue
+            if line.lower().startswith(wanted):
+                return int(entry.name)
+    raise harness.HarnessError(f"no process for {wanted}")
 
 
 def voluntary_switches(task: Path) -> int:

@@ -91,11 +91,8 @@ void TConfigVossik::WireEvents() {
             case msg::DeviceChange:
                 Watcher.DeviceChange(message);
                 return 0;
-            case msg::DriveRefreshMessage:
-                Watcher.DriveRefresh(message.WParam, message.LParam);
-                return 0;
-            case msg::DriveRemoveMessage:
-                Watcher.DriveRemove(message.WParam, message.LParam);
+            case msg::UnitMaskError:
+                Watcher.UnitMaskError();
                 return 0;
             case msg::NcHitTest: {
                 // The window can be dragged by its body, as by its title bar.

@@ -69,6 +69,6 @@ bool TBoiteExe::FormCloseQuery(ui::ModalResult result) {
 }
 
 void TBoiteExe::Refuse(const std::string& text) {
-    system_.MessageBox(nullptr, text, "Erreur", mb::IconHand | mb::Ok);
+    system_.MessageBoxes.Show(system_, {std::nullopt, text, "Erreur", mb::IconHand | mb::Ok});
     LigneCommande.SetFocus();
 }

@@ -12,11 +12,12 @@ DriveWatcher::DriveWatcher(System& system, ui::Application& application, TrayIco
       drivesPage_(drivesPage),
       aboutPage_(aboutPage) {
     aboutPage.GroupeMAJ.OnClick = [this] { GroupeMAJClick(); };
+    RefreshTimer.OnTimer = [this] { DriveRefresh(); };
 }
 
 void DriveWatcher::EnumerateDrives() {
-    DriveMask = system_.LogicalDrives();
-    for (int letter = 0; letter < 32; ++letter) {
+    DriveMask = system_.LogicalDrives() & AllDriveLetters;
+    for (int letter = 0; letter < DriveLetters; ++letter) {
         if (!(DriveMask >> letter & 1)) continue;
         auto drive = std::make_unique<TrayItem>();
         drive->Path = std::string(1, static_cast<char>('A' + letter)) + ":\\";

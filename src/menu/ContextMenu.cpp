@@ -106,12 +106,12 @@ void ContextMenu::BuildMenuImages() {
     }
 }
 
+// A press that comes while the menu is open, or while its command runs, is no second menu.
 void ContextMenu::PopupFor(IconPosition icon) {
+    if (MenuContext.IsOpen()) return;
     clicked_ = icon;
     // The menu only closes on a click elsewhere when our window is in the foreground.
-    application_.ProcessMessages();
     application_.BringToFront();
-    application_.ProcessMessages();
     ui::Point cursor;
     system_.CursorPos(cursor.X, cursor.Y);
     MenuContext.Popup(cursor);

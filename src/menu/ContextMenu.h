@@ -36,7 +36,7 @@ public:
     void BuildMenuImages();
 
     // The right press on an icon while the configuration window is hidden: the menu opens at
-    // the cursor for that icon, and returns once it has closed.
+    // the cursor for that icon, and returns once it has closed. Nothing while it is open.
     void PopupFor(IconPosition icon);
     IconPosition Clicked() const { return clicked_; }
 

@@ -76,11 +76,11 @@ void ContextMenu::SwitchGroup(ui::MenuItem& item, ui::CheckBox& box, bool undoin
     SwitchGroup(item, box, true);
 }
 
-// The menu a right double click's first press opened goes when the window shows.
+// The menu a right double click's first press opened goes when the window shows; its loop ends
+// once this handler has returned to it.
 void ContextMenu::MCConfigClick() {
     MenuContext.Close();
     commands_.SelectConfigEntry(clicked_.Group, clicked_.Position);
     system_.SendMessage(mainForm_.Handle(), msg::Null, 0, 0);
-    application_.ProcessMessages();
     mainForm_.Show();
 }

@@ -29,11 +29,10 @@ KindLook LookOf(MessageKind kind) {
 int MessageWithBeep(System& system, const std::string& text, MessageKind kind,
                     MessageButtons buttons) {
     KindLook look = LookOf(kind);
-    system.MessageBeep(look.Sound);
     unsigned flags = look.Icon | (buttons == MessageButtons::YesNo ? mb::YesNo : mb::Ok);
-    return system.MessageBox(nullptr, text, look.Title, flags);
+    return system.MessageBoxes.Show(system, {look.Sound, text, look.Title, flags});
 }
 
 void ShowHandlerError(System& system, const std::string& title, const std::string& text) {
-    system.MessageBox(nullptr, text, title, mb::IconStop | mb::Ok);
+    system.MessageBoxes.Show(system, {std::nullopt, text, title, mb::IconStop | mb::Ok});
 }

@@ -9,7 +9,8 @@ enum class MessageKind : int { Warning = 0, Error = 1, Information = 2, Confirma
 enum class MessageButtons { Ok, YesNo };
 
 // Every message to the user: the kind's system sound, then the modal box titled after the kind.
-// Returns the button pressed (mb::IdYes for "&Oui").
+// Returns the button pressed (mb::IdYes for "&Oui"). A box asked for while another shows waits
+// its turn, and a question then gets "no" (platform/BoxQueue.h).
 int MessageWithBeep(System& system, const std::string& text, MessageKind kind,
                     MessageButtons buttons = MessageButtons::Ok);
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/BoxQueue.h"
 #include "types/Handles.h"
 #include "types/OwnedIcon.h"
 #include "types/TrayItem.h"
@@ -93,10 +94,12 @@ public:
     virtual std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path, unsigned flags) = 0;
     void DestroyIcon(IconHandle icon) override = 0;
 
-    // Sound and the modal box.
+    // Sound and the modal box. The program's boxes go through MessageBoxes, which shows one at
+    // a time (platform/MessageBox.h).
     virtual void MessageBeep(unsigned type) = 0;
     virtual int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
                            unsigned flags) = 0;
+    BoxQueue MessageBoxes;
 
     // Icon resources of other modules, call by call, so that each failure can be reported.
     virtual int SmallIconWidth() = 0;
@@ -116,6 +119,8 @@ public:
     // The process and its files.
     virtual SystemVersion Version() = 0;
     virtual std::wstring ExecutablePath() = 0;
+    // The Windows folder, where the file manager lives.
+    virtual std::wstring WindowsDirectory() = 0;
     virtual std::vector<std::string> CommandLineArguments() = 0;
     virtual bool FileExists(const std::wstring& path) = 0;
     // The whole file, or nothing (LastError says why) when it cannot be opened or read to its
@@ -162,8 +167,6 @@ public:
 
     // Time: milliseconds since the system started, wrapping after 49 days.
     virtual std::uint32_t TickCount() = 0;
-    // Sleeps until a message comes for this thread or the time is up, whichever is first.
-    virtual void WaitForMessages(unsigned milliseconds) = 0;
 
     // The colour (0x00BBGGRR) of a system colour index.
     virtual std::uint32_t SysColor(int index) = 0;

@@ -35,7 +35,6 @@ void TrayEvents::TrayMessage(const WindowMessage& message) {
             if (owner_.Showing()) {
                 requests_.SelectEntry(icon.Group, icon.Position);
                 application_.BringToFront();
-                application_.ProcessMessages();
             } else {
                 requests_.Configure();
             }

@@ -5,13 +5,12 @@
 // Window message numbers the logic needs without <windows.h>.
 namespace msg {
 constexpr unsigned TrayCallback = 0xFFE;  // uCallbackMessage of every tray icon
-// Posted to ourselves after a device change, and handled after the refresh delay.
-constexpr unsigned DriveRefreshMessage = 0xFFD;
-constexpr unsigned DriveRemoveMessage = 0xFFC;
 // Posted to ourselves when the taskbar was made anew during one of our calls to the shell.
 constexpr unsigned TaskbarReadd = 0xFFB;
 // Posted to ourselves when the clock was changed or the computer woke up.
 constexpr unsigned ScheduleCheck = 0xFFA;
+// Posted to ourselves by a device change that named no drive.
+constexpr unsigned UnitMaskError = 0xFF9;
 
 constexpr unsigned Null = 0x0000;
 constexpr unsigned TimeChange = 0x001E;

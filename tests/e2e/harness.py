@@ -388,11 +388,18 @@ class Vossik:
         """The planted names that some process has loaded (each leaves a marker file)."""
         return sorted(p.name.removesuffix(".loaded") for p in self.exe_dir.glob("*.loaded"))
 
-    def load_beside(self, *names: str) -> None:
-        """The control: a program in the program's folder loads these libraries by name."""
+    def plant_programs(self, *names: str) -> None:
+        """Puts the marker program (probe/planted) beside the program under these names: one
+        that some process starts leaves "<name>.loaded" beside it, as loaded_plants() says."""
+        for name in names:
+            shutil.copy2(self._probe_exe.with_name("planted_program.exe"), self.exe_dir / name)
+
+    def load_beside(self, *names: str, run: bool = False) -> None:
+        """The control: a program in the program's folder loads these libraries by name, or with
+        `run` starts these programs by name."""
         shutil.copy2(self._probe_exe.with_name("plant_loader.exe"), self.exe_dir)
-        _run(["wine", self.windows_exe_dir + "\\plant_loader.exe", *names], self._env(),
-             PROBE_TIMEOUT_S)
+        _run(["wine", self.windows_exe_dir + "\\plant_loader.exe", *(["/run"] if run else []),
+              *names], self._env(), PROBE_TIMEOUT_S)
 
     # -- the probe ----------------------------------------------------------------------------
 
@@ -478,9 +485,17 @@ class Vossik:
     def taskbar_created(self) -> dict:
         return self.probe("taskbar-created")
 
-    def device(self, event: str, letters: str, kind: str = "media") -> dict:
-        """kind: "media", "net" or "plain" (the volume's flags)."""
-        return self.probe("device", event, letters, kind)
+    def device(self, event: str, letters: str, kind: str = "media", count: int = 1,
+               interval_ms: int = 0) -> dict:
+        """kind: "media", "net" or "plain" (the volume's flags). A count above one is a stream:
+        the event, then the other one, in turn, `interval_ms` apart."""
+        return self.probe("device", event, letters, kind, count, interval_ms,
+                          timeout_s=PROBE_TIMEOUT_S + count * (interval_ms + 5) / 1000)
+
+    def post(self, message: int, wparam: int, lparam: int, count: int = 1) -> int:
+        """Posts a message to the main form that many times, as another program may; returns
+        how many the system took."""
+        return self.probe("post", message, wparam, lparam, count)["posted"]
 
     def message_boxes(self, wait_ms: int = 0) -> list[dict]:
         return self.probe("message-boxes", wait_ms)

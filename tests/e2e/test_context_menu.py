@@ -5,8 +5,8 @@ Icon ids as in test_drives_and_clicks: drives by letter C:0 D:1 E:2 Z:3, folders
 quick-launch entries from 1000, the shutdown icon 10000.
 """
 
-from test_drives_and_clicks import (C, FOLDER_WINDOWS, NOTEPAD, SHUTDOWN, every_group_ini,
-                                    popup_menus, start_in_tray, wait_started)
+from test_drives_and_clicks import (C, EXPLORER, FOLDER_WINDOWS, NOTEPAD, SHUTDOWN,
+                                    every_group_ini, popup_menus, start_in_tray, wait_started)
 
 ITEM_MENU_HELPER = "ItemPropCallbackProcessor"
 OPENINGS = 200
@@ -39,7 +39,7 @@ def test_context_menu(vossik):
 
     open_menu(vossik, C)
     vossik.menu_key("x")
-    assert wait_started(vossik, form, 1) == ["EXPLORER.EXE /e,/root,C:\\"]
+    assert wait_started(vossik, form, 1) == [EXPLORER + "/e,/root,C:\\"]
     vossik.wait_until(lambda: popup_menus(vossik) == [], "the menu closed")
 
     # The name item, first in the menu, opens the shell's own menu of the folder, the program

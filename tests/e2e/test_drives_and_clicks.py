@@ -12,6 +12,8 @@ C, D, E, Z = 0, 1, 2, 3
 FOLDER_WINDOWS, FOLDER_SYSTEM32 = 100, 101
 NOTEPAD = 1000
 SHUTDOWN = 10000
+# The file manager of the Windows folder, by its full path.
+EXPLORER = '"C:\\windows\\EXPLORER.EXE" '
 
 TIPS = {C: " (C:)", D: " (D:)", E: " (E:)", Z: " (Z:)", FOLDER_WINDOWS: "Windows",
         FOLDER_SYSTEM32: "Système", NOTEPAD: "Bloc-notes", SHUTDOWN: "Eteindre"}
@@ -131,8 +133,8 @@ def test_icons_in_group_order_and_single_clicks_open_items(vossik):
     vossik.tray_click(FOLDER_SYSTEM32)
     vossik.tray_click(NOTEPAD)
     started = wait_started(vossik, form, 3)
-    assert started == ["EXPLORER.EXE /e,/root,C:\\",
-                       "EXPLORER.EXE C:\\windows\\system32",
+    assert started == [EXPLORER + "/e,/root,C:\\",
+                       EXPLORER + "C:\\windows\\system32",
                        '"C:\\windows\\notepad.exe" C:\\windows\\win.ini']
     assert vossik.message_boxes() == []
 
@@ -157,7 +159,7 @@ def test_double_click_mode_and_right_double_clicks(vossik):
     vossik.tray_click(FOLDER_WINDOWS, double=True)
     vossik.tray_click(Z, double=True)
     started = wait_started(vossik, form, 2)
-    assert started == ["EXPLORER.EXE /e,C:\\windows", "EXPLORER.EXE /root,Z:\\"]
+    assert started == [EXPLORER + "/e,C:\\windows", EXPLORER + "/root,Z:\\"]
 
     # Window hidden: the first press pops the menu up, the double click opens the window at
     # the icon's entry and closes that menu.
@@ -181,7 +183,7 @@ def test_double_click_mode_and_right_double_clicks(vossik):
     # Icons still open their items while the window shows.
     vossik.tray_click(FOLDER_SYSTEM32, double=True)
     started = wait_started(vossik, form, 3)
-    assert started[2:] == ["EXPLORER.EXE /e,C:\\windows\\system32"]
+    assert started[2:] == [EXPLORER + "/e,C:\\windows\\system32"]
 
     vossik.click(MAIN_FORM, "Réduire")
     vossik.wait_until(lambda: not vossik.window(MAIN_FORM)["visible"], "the window hidden")
@@ -189,3 +191,21 @@ def test_double_click_mode_and_right_double_clicks(vossik):
     configuration_at(vossik, PAGE_DRIVES, "the drives page, from hidden")
     vossik.wait_until(lambda: popup_menus(vossik) == [], "the menu closed, from hidden")
     assert vossik.message_boxes() == []
+
+
+def test_an_explorer_planted_beside_the_program_never_runs(vossik):
+    vossik.plant_programs("Explorer.exe")
+    form, _ = start_in_tray(vossik, every_group_ini())
+    vossik.tray_click(C)
+    for key in "ox":  # the drive's menu: "&Ouvrir", then "E&xplorer"
+        vossik.tray("WM_RBUTTONDOWN", C)
+        vossik.menu_key(key)
+        vossik.wait_until(lambda: popup_menus(vossik) == [], "the menu closed")
+    started = wait_started(vossik, form, 3)
+    assert started == [EXPLORER + "/e,/root,C:\\", EXPLORER + "/root,C:\\",
+                       EXPLORER + "/e,/root,C:\\"]
+    assert vossik.loaded_plants() == []
+
+    # The control: started by name from the same folder, the planted one runs.
+    vossik.load_beside("EXPLORER.EXE", run=True)
+    assert vossik.loaded_plants() == ["Explorer.exe"]

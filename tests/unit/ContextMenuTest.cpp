@@ -114,13 +114,13 @@ TEST_F(ContextMenuTest, CommandsAskTheSystemForTheClickedRecord) {
     for (const std::string& call : system.calls)
         if (!call.starts_with("sendmessage")) asked.push_back(call);
     EXPECT_EQ(asked, (std::vector<std::string>{
-                         "winexec EXPLORER.EXE /root,C:\\ 1",
-                         "winexec EXPLORER.EXE /e,/root,C:\\ 1",
+                         "winexec \"C:\\Windows\\EXPLORER.EXE\" /root,C:\\ 1",
+                         "winexec \"C:\\Windows\\EXPLORER.EXE\" /e,/root,C:\\ 1",
                          "shellexecute find [C:\\] [] [] 1",
                          "shellexecuteex properties [C:\\] 0x40c",
                          "itemmenu [C:\\] 7 200",
-                         "winexec EXPLORER.EXE C:\\Docs 1",
-                         "winexec EXPLORER.EXE /e,C:\\Docs 1",
+                         "winexec \"C:\\Windows\\EXPLORER.EXE\" C:\\Docs 1",
+                         "winexec \"C:\\Windows\\EXPLORER.EXE\" /e,C:\\Docs 1",
                          "shellexecute find [C:\\Docs] [] [] 1",
                          "shellexecuteex properties [C:\\Docs] 0x40c",
                          "itemmenu [C:\\Docs] 7 200",

@@ -144,6 +144,12 @@ std::wstring Win32System::ExecutablePath() {
     }
 }
 
+std::wstring Win32System::WindowsDirectory() {
+    wchar_t path[MAX_PATH];
+    const UINT length = GetWindowsDirectoryW(path, MAX_PATH);
+    return length < MAX_PATH ? std::wstring(path, length) : std::wstring();
+}
+
 std::vector<std::string> Win32System::CommandLineArguments() {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
@@ -185,11 +191,6 @@ std::uint32_t Win32System::TickCount() {
 
 bool Win32System::TaskbarPresent() {
     return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr;
-}
-
-// Messages already in the queue count too, not only those that came since the last look.
-void Win32System::WaitForMessages(unsigned milliseconds) {
-    MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 IconHandle Win32System::LoadSystemIcon(int id) {

@@ -26,6 +26,7 @@ public:
     std::string ErrorText(unsigned long error) override;
     SystemVersion Version() override;
     std::wstring ExecutablePath() override;
+    std::wstring WindowsDirectory() override;
     std::vector<std::string> CommandLineArguments() override;
     bool FileExists(const std::wstring& path) override;
     std::optional<std::string> ReadFile(const std::wstring& path) override;
@@ -52,7 +53,6 @@ public:
                      std::intptr_t lParam) override;
     bool KeyDown(int virtualKey) override;
     std::uint32_t TickCount() override;
-    void WaitForMessages(unsigned milliseconds) override;
     bool TaskbarPresent() override;
     IconHandle LoadSystemIcon(int id) override;
     TimeOfDay LocalTime() override;

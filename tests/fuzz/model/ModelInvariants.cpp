@@ -92,10 +92,18 @@ std::string CheckLines(const TConfigVossik& form) {
 
 // A letter is known exactly while it has an entry or waits for one.
 std::string CheckDriveMask(const TConfigVossik& form) {
-    std::uint32_t letters = form.Watcher.CreationsDue;
+    std::uint32_t letters = form.Watcher.CreationsDue();
     for (const auto& drive : form.Icons.Drives) letters |= 1u << (drive->Path.front() - 'A');
     if (letters != form.Watcher.DriveMask)
         return Describe("the drive mask", Id(letters), Id(form.Watcher.DriveMask));
+    return {};
+}
+
+// No loop is entered inside itself: one box, one item menu, and each dialog and menu once.
+std::string CheckNesting(const MainFormRig& rig) {
+    if (rig.system.boxLoops.Most > 1) return "a box opened while another showed";
+    if (rig.system.itemMenuLoops.Most > 1) return "an item menu opened inside another";
+    if (rig.backend.MostNestedOfOneKind() > 1) return "a dialog or menu opened inside itself";
     return {};
 }
 
@@ -149,7 +157,7 @@ std::string CheckInvariants(const ModelWorld& world) {
           CheckLines(form), CheckDriveMask(form)})
         if (!breach.empty()) return breach;
     if (world.Rig().system.faultyDestroys) return "an icon was destroyed twice, or one never made";
-    return {};
+    return CheckNesting(world.Rig());
 }
 
 std::string CheckLoadsBack(MainFormRig& rig) {

@@ -61,18 +61,15 @@ std::uint32_t FuzzInput::Word() {
 ModelWorld::ModelWorld(const std::uint8_t* data, std::size_t size) : in_(data, size) {
     FakeSystem& system = rig_.system;
     system.whileBoxShown = [this] { OnBox(); };
-    // Only a wait serves the queue, and anything may arrive then; a look at the clock does not.
-    system.onWait = [this] {
-        DeliverPosted(true);
-        MaybeNested(true);
-    };
+    // The shell's item menu holds the input, and its loop serves the queue.
+    system.whileItemMenuShown = [this] { MaybeNested(false); };
     // Checked as it is written, against the program as it stands then.
     system.onWrite = [this] { CheckSaved(); };
     system.refuse = [this](NotifyCommand command, const NotifyIconData& data) {
         return Refuse(command, data);
     };
     system.onExit = [this](unsigned) { OnExitCall(); };
-    // Time moves on at each look at the clock too, so that a refresh wait ends after a few.
+    // Time moves on a little at each look at the clock.
     system.tickPerRead = 100;
     rig_.backend.answerModal = [this](ui::Form& form) { return AnswerModal(form); };
     rig_.backend.onPopup = [this](ui::PopupMenu& menu) {
@@ -196,7 +193,15 @@ int ModelWorld::Run() {
         Play(0);
         if (Ended()) break;
         Check("event " + std::to_string(events_));
-        if (rig_.system.posted.empty()) CheckDrivesFollowed();
+        if (Settled()) CheckDrivesFollowed();
+    }
+    // The program goes on after the last event: once everything queued and due is done, each
+    // drive is as its last notice said.
+    if (!Ended()) {
+        Log("the loop runs until nothing is queued or due");
+        DeliverPosted(true);
+        if (!Ended()) Check("the end");
+        if (Settled()) CheckDrivesFollowed();
     }
     // To follow one input's run: MODEL_LOG=1 fuzz_model input.
     if (std::getenv("MODEL_LOG")) PrintLog();
@@ -207,6 +212,10 @@ bool ModelWorld::Ended() const {
     return rig_.backend.quitRequested;
 }
 
+bool ModelWorld::Settled() const {
+    return rig_.system.posted.empty() && rig_.form->Watcher.NothingDue();
+}
+
 void ModelWorld::Play(int depth) {
     if (Ended() || in_.Empty()) return;
     const int outer = depth_;
@@ -214,8 +223,10 @@ void ModelWorld::Play(int depth) {
     switch (in_.Below(16)) {
         case 0:
         case 1:
-        case 2:
             TrayCallback();
+            break;
+        case 2:
+            Flood();
             break;
         case 3:
         case 4:
@@ -359,27 +370,34 @@ void ModelWorld::TrayCallback() {
     rig_.form->OnMessage({msg::TrayCallback, id, static_cast<std::intptr_t>(mouse)}, NoDefault);
 }
 
+void ModelWorld::DeviceBroadcast(bool arrival) {
+    const std::uint32_t mask = PickUnitMask();
+    const std::uint16_t flags = PickVolumeFlags();
+    Log(std::string(arrival ? "arrival" : "removal") + ": mask " + std::to_string(mask) +
+        ", flags " + std::to_string(flags));
+    Announce(arrival, mask, flags);
+}
+
 // The system's view follows what it announces: a drive that comes is found by the shell, one
 // that goes is not, and a drive without its disc or its network has the bare designation as
-// its name.
-void ModelWorld::DeviceBroadcast(bool arrival) {
+// its name. Bits past Z name no drive.
+void ModelWorld::Announce(bool arrival, std::uint32_t mask, std::uint16_t flags) {
     VolumeBroadcast broadcast;
-    broadcast.UnitMask = PickUnitMask();
-    const std::uint16_t flags[] = {0, 1, 2, 4};
-    broadcast.Flags = flags[in_.Below(4)];
+    broadcast.UnitMask = mask;
+    broadcast.Flags = flags;
     FakeSystem& system = rig_.system;
     const AboutPage& options = rig_.form->Pages.PageAPropos;
-    const bool kept = (options.CBGarderCD.Checked() && broadcast.Flags == 1) ||
-                      (options.CBGarderNet.Checked() && broadcast.Flags == 2);
-    for (int i = 0; i < 32; ++i) {
+    const bool kept = (options.CBGarderCD.Checked() && flags == 1) ||
+                      (options.CBGarderNet.Checked() && flags == 2);
+    for (int i = 0; i < DriveLetters; ++i) {
         const std::uint32_t bit = 1u << i;
-        if (!(broadcast.UnitMask & bit)) continue;
+        if (!(mask & bit)) continue;
         const std::string root = std::string(1, static_cast<char>('A' + i)) + ":\\";
         if (arrival) {
             system.driveMask |= bit;
             system.shellFiles[root] = {nullptr, "Disque (" + root.substr(0, 2) + ")"};
             uncertainDrives_ &= ~bit;
-        } else if (broadcast.Flags == 1 || broadcast.Flags == 2) {
+        } else if (flags == 1 || flags == 2) {
             // A disc out, a network drive lost: the drive itself is still there.
             system.shellFiles[root] = {nullptr, " (" + root.substr(0, 2) + ")"};
         } else {
@@ -397,22 +415,80 @@ void ModelWorld::DeviceBroadcast(bool arrival) {
             announcedDrives_ &= ~bit;
         }
     }
-    Log(std::string(arrival ? "arrival" : "removal") + ": mask " +
-        std::to_string(broadcast.UnitMask) + ", flags " + std::to_string(broadcast.Flags));
     std::uintptr_t event = arrival ? 0x8000 : 0x8004;
     rig_.form->OnMessage({msg::DeviceChange, event, reinterpret_cast<std::intptr_t>(&broadcast)},
                          NoDefault);
 }
 
+// Thousands of events within one delay: the notices of a flapping contact, ticks of the refresh
+// timer that come with nothing due yet, or right presses that come while the icon menu is open.
+void ModelWorld::Flood() {
+    const int count = 500 * (1 + in_.Below(4));
+    switch (in_.Below(3)) {
+        case 0: {
+            const std::uint32_t mask = PickUnitMask();
+            const std::uint16_t flags = PickVolumeFlags();
+            const bool firstArrives = in_.Chance();
+            const int step = in_.Below(4);
+            Log("flood: " + std::to_string(count) + " notices " + std::to_string(step) +
+                " ms apart, mask " + std::to_string(mask) + ", flags " + std::to_string(flags) +
+                ", first " + (firstArrives ? "arrival" : "removal"));
+            for (int i = 0; i < count && !Ended(); ++i) {
+                rig_.system.tick += step;
+                Announce(firstArrives == (i % 2 == 0), mask, flags);
+            }
+            break;
+        }
+        case 1: {
+            Log("flood: " + std::to_string(count) + " early ticks of the refresh timer");
+            ui::Timer& timer = rig_.form->Watcher.RefreshTimer;
+            for (int i = 0; i < count && !Ended(); ++i) timer.Tick();
+            break;
+        }
+        default: {
+            rightPressId_ = PickIconId();
+            rightPressesLeft_ = count;
+            Log("flood: " + std::to_string(count) + " right presses on icon " +
+                std::to_string(rightPressId_));
+            PressRight();
+            break;
+        }
+    }
+}
+
+// The first press may open the menu: the others then come while it is open.
+void ModelWorld::PressRight() {
+    while (rightPressesLeft_ > 0 && !Ended()) {
+        --rightPressesLeft_;
+        rig_.form->OnMessage({msg::TrayCallback, rightPressId_, msg::RButtonDown}, NoDefault);
+    }
+}
+
+std::uint16_t ModelWorld::PickVolumeFlags() {
+    const std::uint16_t flags[] = {0, 1, 2, 4};
+    return flags[in_.Below(4)];
+}
+
+// The message loop: the queued messages in turn, and the refresh timer's ticks as time passes.
+// All of it until nothing is queued or due, or one message (one tick when none is queued).
 void ModelWorld::DeliverPosted(bool all) {
     std::deque<WindowMessage>& queue = rig_.system.posted;
-    while (!queue.empty() && !Ended() && delivered_ < MaxDelivered) {
-        WindowMessage message = queue.front();
-        queue.pop_front();
+    ui::Timer& refresh = rig_.form->Watcher.RefreshTimer;
+    while (!Ended() && delivered_ < MaxDelivered) {
         ++delivered_;
-        Log("posted message " + std::to_string(message.Msg) + " " + std::to_string(message.WParam) +
-            " " + std::to_string(message.LParam));
-        rig_.form->OnMessage(message, NoDefault);
+        if (!queue.empty()) {
+            WindowMessage message = queue.front();
+            queue.pop_front();
+            Log("posted message " + std::to_string(message.Msg) + " " +
+                std::to_string(message.WParam) + " " + std::to_string(message.LParam));
+            rig_.form->OnMessage(message, NoDefault);
+        } else if (refresh.Enabled()) {
+            Log("the refresh timer ticks after " + std::to_string(refresh.Interval()) + " ms");
+            rig_.system.tick += refresh.Interval();
+            refresh.Tick();
+        } else {
+            break;
+        }
         if (!all) break;
     }
 }
@@ -683,7 +759,8 @@ void ModelWorld::Quit(Command& command) {
     if (Ended()) return;
     if (quitYes_ > yes)
         Fail("event " + std::to_string(events_), "a yes to quitting unsaved ended nothing");
-    if (quitNo_ == no)
+    // A question asked while a box shows gets "no" unseen.
+    if (quitNo_ == no && !rig_.system.MessageBoxes.Showing())
         Fail("event " + std::to_string(events_),
              "Quitter left the program open without a question");
 }
@@ -729,6 +806,11 @@ ui::ModalResult ModelWorld::AnswerModal(ui::Form& shown) {
 
 void ModelWorld::ChooseMenuItem() {
     ContextMenu& menu = rig_.form->Menu;
+    if (rightPressesLeft_ > 0) {
+        PressRight();
+        Log("menu closed after the flood");
+        return;
+    }
     ui::MenuItem* items[] = {
         &menu.MCNom,        &menu.MCOuvrir,      &menu.MCExplorer,      &menu.MCRechercher,
         &menu.MCProprietes, &menu.MCChangerNom,  &menu.MCRedemarrerWin, &menu.MCRedemarrerPC,

@@ -26,11 +26,12 @@ private:
 };
 
 // The whole program on the fake system, driven by the events an input spells: tray callbacks,
-// device broadcasts and the messages they post, taskbar restarts, the clock and the timer, list
-// editing and options on the pages, the buttons and the icons' menu, and failures of the system
-// injected on the way. Boxes, dialogs, menus and the refresh wait run nested events as their
-// message loops would. After every event, what must always hold is checked; the first breach
-// ends the run with the events that led to it.
+// device broadcasts, the messages posted and the refresh timer's ticks, floods of thousands of
+// notices, ticks or right presses, taskbar restarts, the clock and the timer, list editing and
+// options on the pages, the buttons and the icons' menu, and failures of the system injected on
+// the way. Boxes, dialogs and menus run nested events as their message loops would. After every
+// event, what must always hold is checked; the first breach ends the run with the events that
+// led to it.
 class ModelWorld {
 public:
     ModelWorld(const std::uint8_t* data, std::size_t size);
@@ -59,10 +60,15 @@ private:
     void Log(const std::string& line);
     void PrintLog() const;
     bool Ended() const;
+    // Nothing queued and nothing due: the drives are as their last notices said.
+    bool Settled() const;
 
     // Events.
     void TrayCallback();
     void DeviceBroadcast(bool arrival);
+    void Announce(bool arrival, std::uint32_t mask, std::uint16_t flags);
+    void Flood();
+    void PressRight();
     void DeliverPosted(bool all);
     void TaskbarRestart();
     void ClockAndTimer();
@@ -83,6 +89,7 @@ private:
 
     std::uint32_t PickIconId();
     std::uint32_t PickUnitMask();
+    std::uint16_t PickVolumeFlags();
     const std::string& PickFolder();
     const std::string& PickLaunch();
     const std::string& PickName();
@@ -98,6 +105,9 @@ private:
     int events_ = 0;
     int delivered_ = 0;
     int refuseAdds_ = 0, refuseModifies_ = 0, refuseDeletes_ = 0;
+    // The right presses of a flood still to come, and their icon.
+    int rightPressesLeft_ = 0;
+    std::uint32_t rightPressId_ = 0;
     bool pumpInBoxes_ = false;
     bool nestInNextLoop_ = false;
     bool restartInShellCall_ = false;

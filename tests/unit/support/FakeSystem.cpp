@@ -84,7 +84,9 @@ int FakeSystem::MessageBox(WindowHandle, const std::string& text, const std::str
                            unsigned flags) {
     boxes.push_back({text, title, flags});
     calls.push_back("box " + title + ": " + text);
+    boxLoops.Enter();
     if (whileBoxShown) whileBoxShown();
+    boxLoops.Leave();
     if (boxAnswers.empty()) return mb::IdOk;
     int answer = boxAnswers.front();
     boxAnswers.pop_front();
@@ -224,6 +226,9 @@ void FakeSystem::ShellExecuteEx(WindowHandle, const std::string& verb, const std
 ItemMenuResult FakeSystem::ShowItemContextMenu(const std::string& path, WindowHandle, int x,
                                                int y) {
     calls.push_back("itemmenu [" + path + "] " + std::to_string(x) + " " + std::to_string(y));
+    itemMenuLoops.Enter();
+    if (whileItemMenuShown) whileItemMenuShown();
+    itemMenuLoops.Leave();
     return {true, false};
 }
 
@@ -248,14 +253,7 @@ void FakeSystem::PostMessage(WindowHandle, unsigned message, std::uintptr_t wPar
 
 std::uint32_t FakeSystem::TickCount() {
     tick += tickPerRead;
-    if (onTick) onTick();
     return tick;
-}
-
-void FakeSystem::WaitForMessages(unsigned milliseconds) {
-    calls.push_back("wait " + std::to_string(milliseconds));
-    tick += milliseconds;
-    if (onWait) onWait();
 }
 
 IconHandle FakeSystem::LoadSystemIcon(int id) {

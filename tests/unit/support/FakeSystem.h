@@ -10,6 +10,7 @@
 #include "platform/System.h"
 #include "types/Cp1252.h"
 #include "types/Messages.h"
+#include "ui/headless/LoopDepth.h"
 
 // Records every call in order and answers from a script.
 class FakeSystem : public System {
@@ -47,6 +48,7 @@ public:
     std::string ErrorText(unsigned long error) override;
     SystemVersion Version() override { return version; }
     std::wstring ExecutablePath() override { return Widen(exePath); }
+    std::wstring WindowsDirectory() override { return Widen(windowsFolder); }
     std::vector<std::string> CommandLineArguments() override { return arguments; }
     bool FileExists(const std::wstring& path) override { return files.contains(Narrow(path)); }
     std::optional<std::string> ReadFile(const std::wstring& path) override;
@@ -72,9 +74,8 @@ public:
     void PostMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
     bool KeyDown(int virtualKey) override { return keysDown.contains(virtualKey); }
-    // Every reading moves the clock on a little; a wait, which no message ends, by its length.
+    // Every reading moves the clock on a little.
     std::uint32_t TickCount() override;
-    void WaitForMessages(unsigned milliseconds) override;
     IconHandle LoadSystemIcon(int id) override;
     TimeOfDay LocalTime() override { return clock; }
     TokenHandle OpenProcessToken() override;
@@ -99,14 +100,14 @@ public:
     bool taskbarPresent = true;
     // Runs inside every box, as the user could act while it waits.
     std::function<void()> whileBoxShown;
+    // Runs inside the shell's item menu, whose loop serves the queue too.
+    std::function<void()> whileItemMenuShown;
+    // The boxes and the shell's item menus open at a time.
+    LoopDepth boxLoops, itemMenuLoops;
     std::deque<WindowMessage> posted;
     std::set<int> keysDown;
     std::uint32_t tick = 1000;
     std::uint32_t tickPerRead = 10;
-    // Runs at every reading of the clock: what the message queue brings meanwhile.
-    std::function<void()> onTick;
-    // Runs in each wait for messages, once the time has passed: what the queue brings meanwhile.
-    std::function<void()> onWait;
     std::map<std::string, ShellFileInfo> shellFiles;
     std::deque<int> boxAnswers;
     // Modules that load, with the group-icon numbers they hold.
@@ -118,6 +119,7 @@ public:
         {5, "Accès refusé."}, {32, "Violation de partage."}, {112, "Disque plein."}};
     SystemVersion version{10, 0};
     std::string exePath = "C:\\Vossik\\Vossik.exe";
+    std::string windowsFolder = "C:\\Windows";
     std::vector<std::string> arguments;
     std::set<std::string> files;
     // Readable files (also listed in `files`); a listed file without contents cannot be read
