@@ -140,11 +140,11 @@ void TConfigVossik::AppliquerBtnClick() {
 // all the same: nothing is lost behind the user's back, and the program can always be ended. A
 // file the user chose to keep as it is ends the program too.
 void TConfigVossik::QuitterBtnClick() {
-    if (Save() || MessageWithBeep(system_,
-                                  "Les paramètres n'ont pas pu être enregistrés.\r\n"
-                                  "Quitter Vossik' sans les enregistrer ?",
-                                  MessageKind::Confirmation,
-                                  MessageButtons::YesNoDefaultNo) == mb::IdYes)
+    if (Save() ||
+        MessageWithBeep(system_,
+                        "Les paramètres n'ont pas pu être enregistrés.\r\n"
+                        "Quitter Vossik' sans les enregistrer ?",
+                        MessageKind::Confirmation, MessageButtons::YesNoDefaultNo) == mb::IdYes)
         Close();
 }
 

@@ -7,8 +7,8 @@ bool CannotReplaceHere(unsigned long error) {
            error == errorcode::InvalidParameter || error == errorcode::CallNotImplemented;
 }
 
-unsigned long PutInPlace(System& system, const std::wstring& target,
-                         const std::wstring& temporary, const std::string& content) {
+unsigned long PutInPlace(System& system, const std::wstring& target, const std::wstring& temporary,
+                         const std::string& content) {
     if (!system.WriteNewFile(temporary, content)) return system.LastError();
     // A first save has no file to replace.
     if (system.FileExists(target)) {
