@@ -79,13 +79,17 @@ std::string Readable(std::string_view value) {
 
 // A file without mark that a write made well-formed UTF-8 is read as UTF-8 from then on: "Ã©"
 // written into an ASCII file reads as "é". Zero bytes in 8-bit text (no text file holds one)
-// that a write moved may pass for UTF-16 without mark. No encoding changes otherwise.
-bool RereadAlike(ProfileEncoding before, ProfileEncoding after, bool zeroBytes) {
+// may pass for UTF-16 without mark once a write moved them, and back. No encoding changes
+// otherwise.
+bool RereadAlike(ProfileEncoding before, ProfileEncoding after, bool zeroBytesIn8BitText) {
     if (before == after || (before == ProfileEncoding::Utf8 && after == ProfileEncoding::Cp1252))
         return true;
     if (before == ProfileEncoding::Cp1252 && after == ProfileEncoding::Utf8) return false;
-    if (zeroBytes && after == ProfileEncoding::Utf16LeUnmarked &&
-        (before == ProfileEncoding::Cp1252 || before == ProfileEncoding::Utf8))
+    auto eightBitOrUnmarked = [](ProfileEncoding encoding) {
+        return encoding == ProfileEncoding::Cp1252 || encoding == ProfileEncoding::Utf8 ||
+               encoding == ProfileEncoding::Utf16LeUnmarked;
+    };
+    if (zeroBytesIn8BitText && eightBitOrUnmarked(before) && eightBitOrUnmarked(after))
         return false;
     abort();
 }
@@ -96,10 +100,16 @@ bool HoldsZeroBytes(std::string_view bytes) {
 
 // Old lines of the text stay as they were, save one rewritten; at most two are new, next to
 // each other. The file's last line may gain a line ending. The encoding and what follows the
-// text stay.
-void CheckOnlyLocalChange(std::string_view beforeBytes, std::string_view afterBytes) {
-    const ProfileText before = DecodeProfile(beforeBytes), after = DecodeProfile(afterBytes);
-    if (!RereadAlike(before.Encoding, after.Encoding, HoldsZeroBytes(beforeBytes))) return;
+// text stay. The lines are those of the file's own reading: the bytes themselves in 8-bit text,
+// which zero bytes may make pass for UTF-16.
+void CheckOnlyLocalChange(std::string_view beforeBytes, std::string_view afterBytes,
+                          ProfileEncoding encoding, bool zeroBytesIn8BitText) {
+    ProfileText before = DecodeProfile(beforeBytes), after = DecodeProfile(afterBytes);
+    RereadAlike(before.Encoding, after.Encoding, zeroBytesIn8BitText);
+    if (encoding == ProfileEncoding::Cp1252 || encoding == ProfileEncoding::Utf8) {
+        before = {encoding, std::string(beforeBytes), {}};
+        after = {encoding, std::string(afterBytes), {}};
+    }
     if (before.Tail != after.Tail) abort();
     std::vector<Line> old = Lines(before.Text), now = Lines(after.Text);
     auto same = [](const Line& was, const Line& is) {
@@ -155,8 +165,8 @@ std::optional<Target> Pick(const Names& names, FuzzedDataProvider& input) {
 // What every pair of names used or written reads as, kept up to date over the writes.
 class Expected {
 public:
-    Expected(const ProfileFile& file, const Names& names, std::string_view original)
-        : original_(original) {
+    Expected(const ProfileFile& file, const Names& names, bool zeroBytesIn8BitText)
+        : zeroBytesIn8BitText_(zeroBytesIn8BitText) {
         for (const std::string& s : names.sections)
             for (const std::string& k : names.keys) entries_.push_back({{s, k}, Read(file, s, k)});
     }
@@ -178,8 +188,7 @@ public:
         const std::string stored = file.Content();
         ProfileFile again(stored);
         if (again.Content() != stored) abort();
-        const bool alike =
-            RereadAlike(file.Encoding(), again.Encoding(), HoldsZeroBytes(original_));
+        const bool alike = RereadAlike(file.Encoding(), again.Encoding(), zeroBytesIn8BitText_);
         for (const Entry& entry : entries_) {
             const auto& [section, key] = entry.target;
             if (Read(file, section, key) != entry.value ||
@@ -200,7 +209,7 @@ private:
         std::string value;
     };
     std::vector<Entry> entries_;
-    std::string original_;
+    bool zeroBytesIn8BitText_;
 };
 
 // The Windows-1252 form of a file in another encoding, when Windows-1252 holds all of it and
@@ -231,7 +240,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (plainText) plain.emplace(*plainText);
 
     Names names = NamesIn(content);
-    Expected expected(file, names, content);
+    const bool zeroBytesIn8BitText =
+        HoldsZeroBytes(content) &&
+        (file.Encoding() == ProfileEncoding::Cp1252 || file.Encoding() == ProfileEncoding::Utf8);
+    Expected expected(file, names, zeroBytesIn8BitText);
     if (plain) expected.CheckSameReads(*plain);
     auto first = Pick(names, choose);
     if (!first) return 0;
@@ -244,7 +256,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.WriteString(first->section, first->key, value);
     expected.Written(*first, value);
     expected.Check(file);
-    CheckOnlyLocalChange(content, file.Content());
+    CheckOnlyLocalChange(content, file.Content(), file.Encoding(), zeroBytesIn8BitText);
 
     // Then a number, to the same names or others.
     auto second = Pick(names, choose);
@@ -257,7 +269,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         abort();
     expected.Written(*second, std::to_string(number));
     expected.Check(file);
-    CheckOnlyLocalChange(between, file.Content());
+    CheckOnlyLocalChange(between, file.Content(), file.Encoding(), zeroBytesIn8BitText);
 
     // Both writes give the file its Windows-1252 form would have become, in its own encoding.
     if (plain) {
