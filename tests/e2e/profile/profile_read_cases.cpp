@@ -278,10 +278,10 @@ std::vector<ProfileCase> MakeReadCases() {
     cases.push_back({"cr_only",
                      "; réglages\r[Divers]\rA=1\rB = two \r[Arrêter]\rType d'arrêt=3",
                      {{"Divers", "A"}, {"Divers", "B"}, {"Arrêter", "Type d'arrêt"}}});
-    cases.push_back({"utf16le_no_mark",
-                     Encoded(L"[Divers]\r\nA=1\r\n[Arrêter]\r\nType d'arrêt=3\r\n",
-                             FileEncoding::Utf16Le)
-                         .substr(2),
-                     {{"Divers", "A"}, {"Arrêter", "Type d'arrêt"}}});
+    cases.push_back(
+        {"utf16le_no_mark",
+         Encoded(L"[Divers]\r\nA=1\r\n[Arrêter]\r\nType d'arrêt=3\r\n", FileEncoding::Utf16Le)
+             .substr(2),
+         {{"Divers", "A"}, {"Arrêter", "Type d'arrêt"}}});
     return cases;
 }
