@@ -89,6 +89,14 @@ bool Win32System::WriteNewFile(const std::wstring& path, const std::string& cont
 
 bool Win32System::ReplaceKeepingIdentity(const std::wstring& replaced,
                                          const std::wstring& replacement) {
+    // A file another program holds is refused before the replace begins, with the reason: Wine's
+    // replace, failing there, leaves a file of its own behind.
+    {
+        FileHandle held(CreateFileW(replaced.c_str(), GENERIC_WRITE | DELETE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!held.Valid()) return false;
+    }
     // What cannot be carried over (an attribute a share does not keep) does not stop the save.
     return ReplaceFileW(replaced.c_str(), replacement.c_str(), nullptr,
                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE;
