@@ -23,7 +23,9 @@ public:
 
     // The file's bytes at start, nothing when it is not there. One that is there but cannot be
     // read is tried again for a moment (a scanner holds a file that long), then a box says why,
-    // and the program runs with the defaults.
+    // and the program runs with the defaults. The tries sleep between them: before the message
+    // loop nothing waits to be served, where a timer would start the program with the defaults
+    // and change them under the user's eyes.
     std::string ReadAtStart(System& system);
 
     // Whether a save may replace the file that now holds `current` (nothing when there is no

@@ -300,6 +300,18 @@ TEST_F(SettingsTest, AUtf8FileLoadsLikeAnyOtherAndStaysUtf8) {
     EXPECT_TRUE(saved->starts_with("[Arrêter]\r\nType d'arrêt=3\r\n"));
     EXPECT_EQ(saved->find("[Arrêter]", 1), std::string::npos) << "a second section";
     EXPECT_NE(saved->find("Rac0=Été\r\nOpt0=\xB6-é\r\n"), std::string::npos);
+
+    // A Mac editor's "ê": the section is not read, and no save adds a second one.
+    const std::string mac = "[Arr\x90ter]\r\nType d'arr\x90t=3\r\n";
+    WithSettingsFile(mac);
+    system.boxes.clear();
+    EXPECT_FALSE(Save(Start()));
+    EXPECT_EQ(Saved(), mac);
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Text,
+              "Impossible d'écrire dans C:\\Vossik\\Vossik'.ini\r\nCe fichier contient déjà la "
+              "section [Arrêter] sous une forme que Vossik' ne sait pas lire : l'enregistrer y "
+              "ajouterait une seconde section [Arrêter].");
 }
 
 // An entry with a value longer than 2047 characters, or with characters Windows-1252 lacks, is
