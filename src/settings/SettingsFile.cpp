@@ -46,8 +46,7 @@ std::string SettingsFile::ReadAtStart(System& system) {
 
 bool SettingsFile::MayReplace(System& system, const std::optional<std::string>& current,
                               bool mayAsk) {
-    if (!current || (seen_ == Seen::Content && Fingerprint(*current) == fingerprint_))
-        return true;
+    if (!current || (seen_ == Seen::Content && Fingerprint(*current) == fingerprint_)) return true;
     if (!mayAsk || asking_) return false;
     const std::string what =
         seen_ == Seen::Unread
