@@ -17,6 +17,7 @@ bool IsVersion51(SystemVersion version) {
 TConfigVossik::TConfigVossik(System& system, ui::Application& application)
     : ui::Form("ConfigVossik"),
       IsWindowsXP(IsVersion51(system.Version())),
+      Settings(::SettingsPath(system.ExecutablePath(), application.Title())),
       Icons(system, *this,
             {
                 [this](const TrayItem& drive) { return Watcher.IsDriveShown(drive); },
@@ -38,7 +39,7 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
                [this] { ReorganiserBtnClick(); },
                [this] { QuitterBtnClick(); },
            }),
-      Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, *this, [this] { Save(); }),
+      Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, *this, [this] { Save(false); }),
       Tray(system, application, *this, Icons,
            {
                [this] { return Pages.PageAPropos.RBDoubleClick.Checked(); },
@@ -49,8 +50,7 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
                [this] { Shutdown.PerformShutdown(); },
            }),
       system_(system),
-      application_(application),
-      settingsPath_(::SettingsPath(system.ExecutablePath(), application.Title())) {
+      application_(application) {
     LayOut();
     WireEvents();
 }
@@ -106,9 +106,10 @@ void TConfigVossik::WireEvents() {
     };
 }
 
-bool TConfigVossik::Save() {
-    return SaveSettings(system_, SettingsPath(), application_.Title(),
-                        StoredOptions(Pages, Watcher.RefreshDelay), Icons);
+bool TConfigVossik::Save(bool mayAsk) {
+    return SaveSettings(system_, Settings, application_.Title(),
+                        StoredOptions(Pages, Watcher.RefreshDelay), Icons,
+                        mayAsk) != SaveResult::Failed;
 }
 
 void TConfigVossik::MontrerFiche() {
@@ -133,12 +134,14 @@ void TConfigVossik::AppliquerBtnClick() {
 }
 
 // A settings file that cannot be written keeps the program open unless the user says to end it
-// all the same: nothing is lost behind the user's back, and the program can always be ended.
+// all the same: nothing is lost behind the user's back, and the program can always be ended. A
+// file the user chose to keep as it is ends the program too.
 void TConfigVossik::QuitterBtnClick() {
-    if (Save() || MessageWithBeep(system_,
-                                  "Les paramètres n'ont pas pu être enregistrés.\r\n"
-                                  "Quitter Vossik' sans les enregistrer ?",
-                                  MessageKind::Confirmation, MessageButtons::YesNo) == mb::IdYes)
+    if (Save() ||
+        MessageWithBeep(system_,
+                        "Les paramètres n'ont pas pu être enregistrés.\r\n"
+                        "Quitter Vossik' sans les enregistrer ?",
+                        MessageKind::Confirmation, MessageButtons::YesNoDefaultNo) == mb::IdYes)
         Close();
 }
 

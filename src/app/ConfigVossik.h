@@ -12,6 +12,7 @@
 #include "drives/DriveWatcher.h"
 #include "menu/ContextMenu.h"
 #include "platform/System.h"
+#include "settings/SettingsFile.h"
 #include "shutdown/ShutdownControl.h"
 #include "tray/TrayEvents.h"
 #include "tray/TrayIconSet.h"
@@ -52,9 +53,10 @@ public:
     void SelectConfigEntry(TrayGroup group, int position);
     void VersionBtnClick();
 
-    const std::wstring& SettingsPath() const { return settingsPath_; }
+    const std::wstring& SettingsPath() const { return Settings.Path(); }
 
     const bool IsWindowsXP;
+    SettingsFile Settings;
     TrayIconSet Icons;
     ConfigPages Pages;
     ui::Button OkBtn{this, "OkBtn"};
@@ -75,12 +77,13 @@ private:
     void LayOut();
     void WireEvents();
     void DecideStart();
-    // The settings file, written from the options; false after its error box.
-    bool Save();
+    // The settings file, written from the options; false after its error box. `mayAsk`: a
+    // save nobody waits for (the scheduled shutdown's) leaves a file changed behind the
+    // program's back as it is, without a question.
+    bool Save(bool mayAsk = true);
 
     System& system_;
     ui::Application& application_;
-    const std::wstring settingsPath_;
     bool startsInTray_ = false;
     bool destroyed_ = false;
 };

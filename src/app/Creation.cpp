@@ -21,7 +21,7 @@ void TConfigVossik::CreationFiche() {
     HookApplicationWindow();
     Watcher.RefreshRetries = 0;
     Watcher.EnumerateDrives();
-    LoadSettings(system_, SettingsPath(), StoredOptions(Pages, Watcher.RefreshDelay), Icons,
+    LoadSettings(system_, Settings, StoredOptions(Pages, Watcher.RefreshDelay), Icons,
                  {Pages.PageRep.ListeRep, Pages.PageApp.ListeFich});
     Shutdown.SwitchOffInvalidSchedule();
     Icons.BuildShutdownItem(Pages.PageEteindre.ActionCaption());
@@ -32,12 +32,13 @@ void TConfigVossik::CreationFiche() {
     application_.CommandsWait = InShellCall;
 }
 
-// Tray mode needs a settings file, no "/CONFIG" first, and at least one icon that shows.
+// Tray mode needs a settings file (one that could not be read counts), no "/CONFIG" first, and
+// at least one icon that shows.
 void TConfigVossik::DecideStart() {
     std::vector<std::string> arguments = system_.CommandLineArguments();
     bool configAsked = !arguments.empty() && IsConfigSwitch(arguments.front());
     startsInTray_ = false;
-    if (system_.FileExists(SettingsPath()) && !configAsked) {
+    if (Settings.FoundAtStart() && !configAsked) {
         Icons.RefreshTrayIcons();
         startsInTray_ = CheckSomeIconShown(system_, Icons);
     }

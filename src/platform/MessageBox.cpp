@@ -24,12 +24,24 @@ KindLook LookOf(MessageKind kind) {
     return {0, 0, ""};
 }
 
+unsigned ButtonFlags(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::Ok:
+            return mb::Ok;
+        case MessageButtons::YesNo:
+            return mb::YesNo;
+        case MessageButtons::YesNoDefaultNo:
+            return mb::YesNo | mb::DefaultButton2;
+    }
+    return mb::Ok;
+}
+
 }  // namespace
 
 int MessageWithBeep(System& system, const std::string& text, MessageKind kind,
                     MessageButtons buttons) {
     KindLook look = LookOf(kind);
-    unsigned flags = look.Icon | (buttons == MessageButtons::YesNo ? mb::YesNo : mb::Ok);
+    unsigned flags = look.Icon | ButtonFlags(buttons);
     return system.MessageBoxes.Show(system, {look.Sound, text, look.Title, flags});
 }
 

@@ -28,6 +28,7 @@ constexpr unsigned SmallIcon = 0x001;
 namespace mb {
 constexpr unsigned Ok = 0x00;
 constexpr unsigned YesNo = 0x04;
+constexpr unsigned DefaultButton2 = 0x100;
 constexpr unsigned IconHand = 0x10;
 constexpr unsigned IconQuestion = 0x20;
 constexpr unsigned IconExclamation = 0x30;
@@ -41,8 +42,16 @@ constexpr int IdNo = 7;
 enum class ResourceType { GroupIcon, Icon };
 
 namespace errorcode {
+constexpr unsigned long FileNotFound = 2;
+constexpr unsigned long PathNotFound = 3;
+constexpr unsigned long SharingViolation = 32;
 // A file with the read-only attribute, which ReplaceFile refuses (ERROR_FILE_READ_ONLY).
 constexpr unsigned long FileReadOnly = 6009;
+// What a file system says of a call it cannot carry out at all.
+constexpr unsigned long InvalidFunction = 1;
+constexpr unsigned long NotSupported = 50;
+constexpr unsigned long InvalidParameter = 87;
+constexpr unsigned long CallNotImplemented = 120;
 }  // namespace errorcode
 
 namespace sem {
@@ -126,9 +135,20 @@ public:
     // The whole file, or nothing (LastError says why) when it cannot be opened or read to its
     // end.
     virtual std::optional<std::string> ReadFile(const std::wstring& path) = 0;
-    // Writes a temporary file beside `path` and puts it in place in one step, so that a failure
-    // leaves the previous file whole; LastError then says why.
-    virtual bool ReplaceFile(const std::wstring& path, const std::string& content) = 0;
+    // The file a path leads to, symbolic links followed; the path itself when it leads nowhere.
+    virtual std::wstring FinalPath(const std::wstring& path) = 0;
+    virtual bool IsReadOnly(const std::wstring& path) = 0;
+    // A file made anew with this content, on the disk when this returns true.
+    virtual bool WriteNewFile(const std::wstring& path, const std::string& content) = 0;
+    // Puts `replacement` in the place of `replaced` in one step; the file keeps the attributes,
+    // security and other marks of identity of the one it replaces.
+    virtual bool ReplaceKeepingIdentity(const std::wstring& replaced,
+                                        const std::wstring& replacement) = 0;
+    // Renames a file over another (or to a free name) in one step.
+    virtual bool RenameOver(const std::wstring& from, const std::wstring& to) = 0;
+    virtual void RemoveFile(const std::wstring& path) = 0;
+    // Only at start, before any window takes input: anywhere else it would freeze the program.
+    virtual void Sleep(unsigned milliseconds) = 0;
 
     // Window messages and icons of our own.
     virtual unsigned RegisterWindowMessage(const std::string& name) = 0;

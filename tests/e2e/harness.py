@@ -247,6 +247,7 @@ class Vossik:
         self._planted: tuple[str, ...] = ()
         self._xvfb: Xvfb | None = None
         self._desktop: subprocess.Popen | None = None
+        self._program: subprocess.Popen | None = None
         self._log = None
         self.log_path: Path | None = None
 
@@ -283,6 +284,22 @@ class Vossik:
         (a POSIX TZ value) moves the local time that the desktop and the program see."""
         if ini is not None:
             self.write_ini(ini)
+        self._start_desktop([self.windows_exe_dir + "\\" + self.exe_name, *args], tz)
+
+    def start_desktop(self) -> None:
+        """Starts the test's desktop without the program, for what must be in place before the
+        program starts; launch() starts it then. The desktop's own program is a probe that
+        waits."""
+        self._start_desktop([self.probe_path, "hold-file", self.probe_path,
+                             str(PREFIX_TIMEOUT_S * 1000)], None)
+
+    def launch(self, *args: str) -> None:
+        """Starts the program in the desktop that start_desktop() made."""
+        self._program = subprocess.Popen(
+            ["wine", self.windows_exe_dir + "\\" + self.exe_name, *args], env=self._env(),
+            stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True)
+
+    def _start_desktop(self, command: list[str], tz: str | None) -> None:
         log_dir = self.artifacts or self.exe_dir
         log_dir.mkdir(parents=True, exist_ok=True)
         self.log_path = log_dir / "wine.log"
@@ -297,8 +314,7 @@ class Vossik:
         for attempt in range(2):
             self.started_at = time.monotonic()  # for the benchmarks' start-up times
             self._desktop = subprocess.Popen(
-                ["wine", "explorer", f"/desktop={DESKTOP},{SCREEN}",
-                 self.windows_exe_dir + "\\" + self.exe_name, *args],
+                ["wine", "explorer", f"/desktop={DESKTOP},{SCREEN}", *command],
                 env=env, stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True)
             # A Wine process that arrives before the desktop exists starts a second explorer for
             # it, and the two can block each other for a minute: no probe before the desktop.
@@ -328,8 +344,9 @@ class Vossik:
 
     def teardown(self) -> None:
         self.prefix.kill_server()
-        if self._desktop:
-            _end_process_group(self._desktop)
+        for process in (self._desktop, self._program):
+            if process:
+                _end_process_group(process)
         if self._xvfb:
             self._xvfb.stop()
         if self._log:
@@ -554,11 +571,12 @@ class Vossik:
         return self.probe("gui-objects")
 
     @contextlib.contextmanager
-    def holding_file(self, windows_path: str) -> Iterator[None]:
+    def holding_file(self, windows_path: str, shared: bool = True) -> Iterator[None]:
         """Keeps the file open, shared for reading only, as another program may: meanwhile
-        nobody can write, replace or delete it."""
+        nobody can write, replace or delete it; not `shared`, nobody can even read it."""
         holder = subprocess.Popen(
-            ["wine", self.probe_path, "hold-file", windows_path, str(PROBE_TIMEOUT_S * 1000)],
+            ["wine", self.probe_path, "hold-file", windows_path, str(PROBE_TIMEOUT_S * 1000),
+             *([] if shared else ["unshared"])],
             env=self.prefix.env(self.display), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE)
         try:

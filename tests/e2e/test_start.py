@@ -1,7 +1,9 @@
 """Starting the program: without settings, with settings, when the shell refuses an icon, and
-with libraries planted beside it."""
+with libraries planted beside it; and the system the executables say they need."""
 
-from harness import APP_WINDOW, MAIN_FORM
+import struct
+
+from harness import APP_WINDOW, MAIN_FORM, REPO
 from test_list_editing import LAUNCH_DIALOG, OPEN_DIALOG
 
 SHUTDOWN_ID = 10000
@@ -129,3 +131,21 @@ def test_libraries_planted_beside_the_program_are_not_loaded(vossik):
     # The control: from the same folder, loading by name takes every planted file.
     vossik.load_beside(*PLANTED)
     assert vossik.loaded_plants() == PLANTED
+
+
+def header_versions(exe):
+    """The operating system and subsystem versions of an executable's PE header."""
+    image = exe.read_bytes()
+    header = int.from_bytes(image[0x3C:0x40], "little")
+    assert image[header:header + 4] == b"PE\0\0", exe
+    # In the optional header, after the signature and the file header (24 bytes): the OS,
+    # image and subsystem versions, at the same place in 32-bit and 64-bit images.
+    os_major, os_minor, _, _, major, minor = struct.unpack_from("<6H", image, header + 24 + 40)
+    return {"os": (os_major, os_minor), "subsystem": (major, minor)}
+
+
+def test_both_executables_say_they_need_windows_7(vossik):
+    """The systems the README names: Windows 7 (6.1) or later, in the header the loader reads."""
+    for exe in (vossik.exe, REPO / "build/x86_64/Vossik.exe"):
+        assert exe.exists(), f"{exe} is missing: build it (scripts/build x86_64)"
+        assert header_versions(exe) == {"os": (6, 1), "subsystem": (6, 1)}, exe

@@ -30,7 +30,14 @@ public:
     std::vector<std::string> CommandLineArguments() override;
     bool FileExists(const std::wstring& path) override;
     std::optional<std::string> ReadFile(const std::wstring& path) override;
-    bool ReplaceFile(const std::wstring& path, const std::string& content) override;
+    std::wstring FinalPath(const std::wstring& path) override;
+    bool IsReadOnly(const std::wstring& path) override;
+    bool WriteNewFile(const std::wstring& path, const std::string& content) override;
+    bool ReplaceKeepingIdentity(const std::wstring& replaced,
+                                const std::wstring& replacement) override;
+    bool RenameOver(const std::wstring& from, const std::wstring& to) override;
+    void RemoveFile(const std::wstring& path) override;
+    void Sleep(unsigned milliseconds) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     std::uint32_t SysColor(int index) override;

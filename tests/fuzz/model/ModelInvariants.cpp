@@ -3,6 +3,7 @@
 #include <map>
 
 #include "model/ModelWorld.h"
+#include "types/RefreshDelay.h"
 
 namespace {
 
@@ -197,7 +198,10 @@ std::string CheckLoadsBack(MainFormRig& rig) {
             breach = CompareList("folder", saved.Icons.Folders, loaded.Icons.Folders);
         if (breach.empty())
             breach = CompareList("quick-launch entry", saved.Icons.Launches, loaded.Icons.Launches);
-        if (breach.empty() && saved.Watcher.RefreshDelay != loaded.Watcher.RefreshDelay)
+        // The default delay is not written: a value the file held, unread at start or written
+        // by another program, stays.
+        if (breach.empty() && saved.Watcher.RefreshDelay != loaded.Watcher.RefreshDelay &&
+            saved.Watcher.RefreshDelay != DefaultRefreshDelay)
             breach =
                 Describe("the reloaded refresh delay", std::to_string(saved.Watcher.RefreshDelay),
                          std::to_string(loaded.Watcher.RefreshDelay));

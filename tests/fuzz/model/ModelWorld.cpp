@@ -32,6 +32,12 @@ const std::string QuitQuestion =
     "Les param\xE8tres n'ont pas pu \xEAtre enregistr\xE9s.\r\n"
     "Quitter Vossik' sans les enregistrer ?";
 
+// What the questions about replacing the settings file begin with.
+const std::string FileQuestion = "Le fichier de param\xE8tres ";
+
+// Reads of the settings file that fail: all of them.
+constexpr int UnreadableForGood = 1 << 30;
+
 const unsigned MouseMessages[] = {msg::MouseMove,     msg::LButtonDown, msg::LButtonUp,
                                   msg::LButtonDblClk, msg::RButtonDown, msg::RButtonUp,
                                   msg::RButtonDblClk};
@@ -107,7 +113,14 @@ void ModelWorld::SetUp() {
     if (in_.Below(8) == 0) system.version = {5, 1};
     if (in_.Below(4) == 0) system.arguments = {"/config"};
     system.clock = {in_.Below(24), in_.Below(60)};
-    if (in_.Below(4) != 0) rig_.WithSettingsFile(SettingsText());
+    // The higher bits of the byte that chooses a settings file say whether another program
+    // holds it at start, for a moment or all along.
+    const std::uint8_t settingsChoice = in_.Byte();
+    if (settingsChoice % 4 != 0) {
+        rig_.WithSettingsFile(SettingsText());
+        const int lock = settingsChoice / 4 % 8;
+        if (lock >= 6) system.failingReads = lock == 6 ? 3 : UnreadableForGood;
+    }
     // A start at logon, before the taskbar is there.
     system.taskbarPresent = in_.Below(8) != 0;
     std::string settings = system.files.contains(MainFormRig::SettingsFile)
@@ -118,8 +131,9 @@ void ModelWorld::SetUp() {
     Log("start: drives " + std::to_string(system.driveMask) + ", taskbar " +
         Bit(system.taskbarPresent) + ", XP " + Bit(system.version.Minor == 1) + ", " +
         std::to_string(system.clock.Hour) + ":" + std::to_string(system.clock.Minute) +
-        ", settings: " + settings);
+        ", settings held for " + std::to_string(system.failingReads) + " reads: " + settings);
     rig_.Start();
+    unreadFile_ = system.failingReads > 0;
     announcedDrives_ = system.driveMask;
     if (!rig_.form->StartsInTray()) rig_.form->Show();
 }
@@ -189,7 +203,7 @@ int ModelWorld::Run() {
     Check("start");
     while (!in_.Empty() && !Ended() && events_ < MaxEvents && delivered_ < MaxDelivered) {
         ++events_;
-        userSaidYes_ = userAskedShutdown_ = scheduleDue_ = false;
+        userSaidYes_ = userAskedShutdown_ = scheduleDue_ = userAgreedToReplace_ = false;
         Play(0);
         if (Ended()) break;
         Check("event " + std::to_string(events_));
@@ -299,9 +313,14 @@ void ModelWorld::Check(const std::string& what) {
 }
 
 void ModelWorld::CheckSaved() {
+    const std::string what = "the settings file written in event " + std::to_string(events_);
+    if (unreadFile_ && !userAgreedToReplace_)
+        Fail(what, "it replaced the file the program could not read at start, unasked");
+    if (changedBehind_ && !userAgreedToReplace_)
+        Fail(what, "it replaced the file another program had changed, unasked");
+    unreadFile_ = changedBehind_ = userAgreedToReplace_ = false;
     std::string breach = CheckLoadsBack(rig_);
-    if (!breach.empty())
-        Fail("the settings file written in event " + std::to_string(events_), breach);
+    if (!breach.empty()) Fail(what, breach);
 }
 
 void ModelWorld::Fail(const std::string& what, const std::string& breach) {
@@ -675,7 +694,8 @@ void ModelWorld::PressButton() {
 
 void ModelWorld::InjectFailure() {
     FakeSystem& system = rig_.system;
-    switch (in_.Below(10)) {
+    const std::uint8_t what = in_.Byte();
+    switch (what % 10) {
         case 0:
             Log("the shell will refuse the next add");
             ++refuseAdds_;
@@ -728,9 +748,29 @@ void ModelWorld::InjectFailure() {
             restartInShellCall_ = true;
             break;
         default:
+            ChangeSettingsFile(what / 10 % 3);
+            break;
+    }
+}
+
+void ModelWorld::ChangeSettingsFile(int how) {
+    FakeSystem& system = rig_.system;
+    switch (how) {
+        case 0:
             system.refuseWrites = !system.refuseWrites;
             Log(std::string("the settings file ") + (system.refuseWrites ? "cannot" : "can") +
                 " be written");
+            break;
+        case 1:
+            system.failingReads = system.failingReads ? 0 : UnreadableForGood;
+            Log(std::string("the settings file ") + (system.failingReads ? "cannot" : "can") +
+                " be read");
+            break;
+        default:
+            Log("another program edits the settings file");
+            system.files.insert(MainFormRig::SettingsFile);
+            system.fileContents[MainFormRig::SettingsFile] += "; modifi\xE9 ailleurs\r\n";
+            changedBehind_ = true;
             break;
     }
 }
@@ -746,6 +786,7 @@ void ModelWorld::OnBox() {
     if (box.Flags & mb::YesNo) {
         const int answer = in_.Chance() ? mb::IdYes : mb::IdNo;
         if (box.Text == QuitQuestion) ++(answer == mb::IdYes ? quitYes_ : quitNo_);
+        if (box.Text.starts_with(FileQuestion) && answer == mb::IdYes) userAgreedToReplace_ = true;
         rig_.system.boxAnswers.push_front(answer);
     }
 }

@@ -79,6 +79,8 @@ private:
     template <typename Command>
     void Quit(Command& command);
     void InjectFailure();
+    // The settings file cannot be written or read, or can again, or another program edits it.
+    void ChangeSettingsFile(int how);
 
     // Answers from inside the loops.
     void OnBox();
@@ -121,4 +123,10 @@ private:
     bool scheduleDue_ = false;
     // Answers to the question Quitter asks when the settings could not be saved.
     int quitYes_ = 0, quitNo_ = 0;
+    // The settings file holds what the program could not read at start, or what another
+    // program wrote since; a save may replace it only once the user said yes to a question
+    // about it.
+    bool unreadFile_ = false;
+    bool changedBehind_ = false;
+    bool userAgreedToReplace_ = false;
 };

@@ -158,32 +158,73 @@ IconHandle FakeSystem::LoadOwnIcon(const std::string& resourceName) {
 }
 
 std::optional<std::string> FakeSystem::ReadFile(const std::wstring& widePath) {
-    std::string path = Narrow(widePath);
+    std::string path = Narrow(FinalPath(widePath));
     calls.push_back("readfile " + path);
     auto it = fileContents.find(path);
-    if (it == fileContents.end()) {
+    if (it == fileContents.end() || (failingReads > 0 && failingReads--)) {
         lastError = files.contains(path) ? 32 : 2;
         return std::nullopt;
     }
     return it->second;
 }
 
-std::string FakeSystem::ErrorText(unsigned long error) {
-    auto found = errorTexts.find(error);
-    return found == errorTexts.end() ? "" : found->second;
+std::wstring FakeSystem::FinalPath(const std::wstring& path) {
+    auto link = links.find(Narrow(path));
+    return link == links.end() ? path : Widen(link->second);
 }
 
-bool FakeSystem::ReplaceFile(const std::wstring& widePath, const std::string& content) {
+bool FakeSystem::WriteNewFile(const std::wstring& widePath, const std::string& content) {
     std::string path = Narrow(widePath);
-    calls.push_back("replacefile " + path);
+    calls.push_back("writefile " + path);
     if (refuseWrites) {
         lastError = writeError;
         return false;
     }
     fileContents[path] = content;
     files.insert(path);
-    if (onWrite) onWrite();
     return true;
+}
+
+void FakeSystem::MoveFile(const std::string& from, const std::string& to) {
+    fileContents[to] = fileContents[from];
+    files.insert(to);
+    fileContents.erase(from);
+    files.erase(from);
+    if (onWrite) onWrite();
+}
+
+bool FakeSystem::ReplaceKeepingIdentity(const std::wstring& replaced,
+                                        const std::wstring& replacement) {
+    calls.push_back("replace " + Narrow(replaced));
+    if (replaceError) {
+        lastError = replaceError;
+        return false;
+    }
+    MoveFile(Narrow(replacement), Narrow(replaced));
+    return true;
+}
+
+bool FakeSystem::RenameOver(const std::wstring& from, const std::wstring& to) {
+    calls.push_back("rename " + Narrow(to));
+    MoveFile(Narrow(from), Narrow(to));
+    return true;
+}
+
+void FakeSystem::RemoveFile(const std::wstring& widePath) {
+    std::string path = Narrow(widePath);
+    calls.push_back("remove " + path);
+    fileContents.erase(path);
+    files.erase(path);
+}
+
+void FakeSystem::Sleep(unsigned milliseconds) {
+    calls.push_back("sleep " + std::to_string(milliseconds));
+    tick += milliseconds;
+}
+
+std::string FakeSystem::ErrorText(unsigned long error) {
+    auto found = errorTexts.find(error);
+    return found == errorTexts.end() ? "" : found->second;
 }
 
 unsigned FakeSystem::DriveType(const std::string& root) {

@@ -52,7 +52,14 @@ public:
     std::vector<std::string> CommandLineArguments() override { return arguments; }
     bool FileExists(const std::wstring& path) override { return files.contains(Narrow(path)); }
     std::optional<std::string> ReadFile(const std::wstring& path) override;
-    bool ReplaceFile(const std::wstring& path, const std::string& content) override;
+    std::wstring FinalPath(const std::wstring& path) override;
+    bool IsReadOnly(const std::wstring& path) override { return readOnly.contains(Narrow(path)); }
+    bool WriteNewFile(const std::wstring& path, const std::string& content) override;
+    bool ReplaceKeepingIdentity(const std::wstring& replaced,
+                                const std::wstring& replacement) override;
+    bool RenameOver(const std::wstring& from, const std::wstring& to) override;
+    void RemoveFile(const std::wstring& path) override;
+    void Sleep(unsigned milliseconds) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     std::uint32_t SysColor(int index) override { return sysColors.at(index); }
@@ -125,10 +132,17 @@ public:
     // Readable files (also listed in `files`); a listed file without contents cannot be read
     // (another program holds it).
     std::map<std::string, std::string> fileContents;
+    // Reads of a listed file that fail before they pass again (a lock that lasts a moment).
+    int failingReads = 0;
+    // Symbolic links, to the path they lead to.
+    std::map<std::string, std::string> links;
+    std::set<std::string> readOnly;
     // Refused writes fail with this error.
     bool refuseWrites = false;
     unsigned long writeError = 5;
-    // Runs once a file was written.
+    // A file system that cannot replace a file keeping its identity fails so (0: it can).
+    unsigned long replaceError = 0;
+    // Runs once a file was put in place.
     std::function<void()> onWrite;
     std::uint32_t driveMask = 0;
     std::map<std::string, unsigned> driveTypes;  // by root; missing: 1 (no root dir)
@@ -150,6 +164,8 @@ public:
     int faultyDestroys = 0;
 
 private:
+    void MoveFile(const std::string& from, const std::string& to);
+
     int nextHandle_ = 0x100;
     std::map<int, std::string> moduleNames_;
     std::map<std::string, IconHandle> ownIconHandles_;
