@@ -12,12 +12,15 @@ constexpr unsigned DriveRemoveMessage = 0xFFC;
 constexpr unsigned TaskbarReadd = 0xFFB;
 // Posted to ourselves when the clock was changed or the computer woke up.
 constexpr unsigned ScheduleCheck = 0xFFA;
+// Posted to ourselves when the program was started again and handed us its command line.
+constexpr unsigned StartedAgain = 0xFF9;
 
 constexpr unsigned Null = 0x0000;
 constexpr unsigned TimeChange = 0x001E;
 constexpr unsigned PowerBroadcast = 0x0218;
 constexpr unsigned NcHitTest = 0x0084;
 constexpr unsigned DeviceChange = 0x0219;
+constexpr unsigned CopyData = 0x004A;
 constexpr unsigned LButtonDown = 0x0201;
 constexpr unsigned LButtonUp = 0x0202;
 constexpr unsigned LButtonDblClk = 0x0203;

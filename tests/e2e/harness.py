@@ -10,9 +10,14 @@ started for a test is ended when it finishes, passed or not, and its folders on 
 Tests look at and act on the program through the probe (tests/e2e/probe), a Win32 console
 program run with Wine inside the same desktop; it answers in JSON.
 
+The 64-bit exe runs in a second prefix of its own, build/wine64, made the same way with
+WINEARCH=win64; each prefix has its own lock and its own probe, built for its architecture.
+
 Notes on Wine 8.0 that shape this file:
-- The prefix is 32-bit (WINEARCH=win32): the program is 32-bit, and the probe reads the
-  shell's tooltips with cross-process memory, which is plain when every process is 32-bit.
+- A prefix holds processes of one architecture only, as far as the tests go: the 32-bit
+  program in a 32-bit prefix (WINEARCH=win32), the 64-bit one in a 64-bit prefix, whose shell
+  is 64-bit too. The probe reads the shell's tooltips and the program's controls with
+  cross-process memory, which is plain when both sides have the same pointer size.
 - The desktop is named "shell": Wine gives a virtual desktop of that name a taskbar with window
   buttons and a notification area (any other name gets a bare desktop). The prefix's default
   desktop is that one too, so the probe lands in the program's desktop and sees its windows.
@@ -27,6 +32,7 @@ import contextlib
 import fcntl
 import json
 import os
+import pwd
 import re
 import shutil
 import signal
@@ -56,14 +62,26 @@ WAIT_TIMEOUT_S = 20
 PREFIX_TIMEOUT_S = 300
 
 
+def both_architectures(test: Callable) -> Callable:
+    """Marks a test whose outcome can differ between the 32-bit and the 64-bit exe (record
+    layouts, pointers and handles in messages, the shell's and the dialogs' 64-bit code):
+    run.py runs it against both."""
+    test.both_architectures = True
+    return test
+
+
+def runs_on_both_architectures(test: Callable) -> bool:
+    return getattr(test, "both_architectures", False)
+
+
 class HarnessError(Exception):
     """The harness could not do its part (no Xvfb, Wine failed, a probe command failed...)."""
 
 
-def _base_env() -> dict[str, str]:
+def _base_env(arch: str) -> dict[str, str]:
     env = dict(os.environ)
     env.update(
-        WINEARCH="win32",
+        WINEARCH=arch,
         WINEDEBUG="-all",
         # No Mono/Gecko install prompts when the prefix is made.
         WINEDLLOVERRIDES="mscoree,mshtml=",
@@ -79,6 +97,8 @@ WINE_FONTS = Path("/usr/share/wine/fonts")
 # The one Wine set-up of the repository: scripts/run, the screenshot command and the tests share
 # it, so that the program looks the same whichever of them shows it.
 SHARED_PREFIX = REPO / "build" / "wine"
+# The 64-bit exe's: only the tests use it.
+SHARED_PREFIX_64 = REPO / "build" / "wine64"
 # Faces the program names that Wine does not bring, and the metric-compatible faces Debian has
 # for them (fonts-liberation, installed by scripts/setup). Wine finds those through fontconfig.
 FONT_REPLACEMENTS = {"Arial": "Liberation Sans"}
@@ -87,11 +107,12 @@ FONT_REPLACEMENTS = {"Arial": "Liberation Sans"}
 class Prefix:
     """A Wine prefix, made once and kept; one user at a time (see using())."""
 
-    def __init__(self, path: Path = SHARED_PREFIX):
+    def __init__(self, path: Path = SHARED_PREFIX, arch: str = "win32"):
         self.path = path
+        self.arch = arch
 
     def env(self, display: str | None = None) -> dict[str, str]:
-        env = _base_env()
+        env = _base_env(self.arch)
         env["WINEPREFIX"] = str(self.path)
         if display:
             env["DISPLAY"] = display
@@ -228,6 +249,28 @@ def _end_process_group(process: subprocess.Popen) -> None:
         process.wait(timeout=10)
 
 
+def _ini_bytes(text: str | bytes) -> bytes:
+    """A settings file's bytes: text goes Windows-1252 with CR LF line ends."""
+    if isinstance(text, bytes):
+        return text
+    return "\r\n".join(text.replace("\r\n", "\n").split("\n")).encode("cp1252")
+
+
+def _unlock(folder: Path) -> None:
+    """Undoes lock_folder()."""
+    if os.geteuid() == 0:
+        subprocess.run(["chattr", "-i", str(folder)], capture_output=True, timeout=30,
+                       check=False)
+    folder.chmod(0o755)
+
+
+def _remove_folder(folder: Path) -> None:
+    """Removes a folder, also one that lock_folder() made unwritable."""
+    if folder.exists():
+        _unlock(folder)
+        shutil.rmtree(folder, ignore_errors=True)
+
+
 class Vossik:
     """One test's world: a display, a Wine desktop, a folder with the exe; and the probe."""
 
@@ -247,13 +290,18 @@ class Vossik:
         self._planted: tuple[str, ...] = ()
         self._xvfb: Xvfb | None = None
         self._desktop: subprocess.Popen | None = None
+        # Copies started by start_again(), and the folders of copies made for them.
+        self._again: list[subprocess.Popen] = []
+        self._copies: list[Path] = []
+        self._locked = False
         self._log = None
         self.log_path: Path | None = None
 
     # -- life cycle ---------------------------------------------------------------------------
 
     def setup(self) -> None:
-        shutil.rmtree(self.exe_dir, ignore_errors=True)
+        _remove_folder(self.exe_dir)
+        shutil.rmtree(self.roaming_dir, ignore_errors=True)
         self.exe_dir.mkdir(parents=True)
         shutil.copy2(self.exe, self.exe_dir / "Vossik.exe")
         self.probe_dir.mkdir(exist_ok=True)
@@ -278,12 +326,34 @@ class Vossik:
         self.exe_dir = target
         self.windows_exe_dir = "C:\\" + name
 
+    def lock_folder(self) -> None:
+        """Makes the program's folder one it cannot write, as "Program Files" is to a user. Wine
+        keeps to the Unix rights; root, whom they do not stop, to the immutable flag."""
+        self.exe_dir.chmod(0o555)
+        if os.geteuid() == 0:
+            subprocess.run(["chattr", "+i", str(self.exe_dir)], check=True, timeout=30)
+        self._locked = True
+
+    def remove_ini(self) -> None:
+        """Deletes the settings file beside the program, from a locked folder too."""
+        _unlock(self.exe_dir)
+        (self.exe_dir / INI_NAME).unlink()
+        if self._locked:
+            self.lock_folder()
+
+    @property
+    def roaming_dir(self) -> Path:
+        """The program's folder in the user's application-data folder (%APPDATA%\\Vossik')."""
+        user = pwd.getpwuid(os.getuid()).pw_name
+        return self.prefix.drive_c() / "users" / user / "AppData" / "Roaming" / APP_WINDOW
+
     def start(self, *args: str, ini: str | bytes | None = None, tz: str | None = None) -> None:
         """Writes the settings file if given, then starts the program in a new desktop; `tz`
         (a POSIX TZ value) moves the local time that the desktop and the program see."""
         if ini is not None:
             self.write_ini(ini)
-        log_dir = self.artifacts or self.exe_dir
+        # Not in the exe's folder, which a test may have locked.
+        log_dir = self.artifacts or self.probe_dir
         log_dir.mkdir(parents=True, exist_ok=True)
         self.log_path = log_dir / "wine.log"
         self._log = open(self.log_path, "wb")
@@ -311,6 +381,26 @@ class Vossik:
                     raise
                 self.prefix.kill_server()
 
+    def start_again(self, *args: str, copy_to: str | None = None,
+                    ini: str | bytes | None = None) -> subprocess.Popen:
+        """Starts the program once more in the running desktop, as a shortcut would: from its
+        folder, or from a copy of it in C:\\<copy_to> (gone with the test) with that settings
+        file. Returns the Wine process, which ends with the program."""
+        exe = self.windows_exe_dir + "\\" + self.exe_name
+        if copy_to is not None:
+            folder = self.prefix.drive_c() / copy_to
+            _remove_folder(folder)
+            folder.mkdir()
+            self._copies.append(folder)
+            shutil.copy2(self.exe_dir / self.exe_name, folder / self.exe_name)
+            if ini is not None:
+                (folder / INI_NAME).write_bytes(_ini_bytes(ini))
+            exe = f"C:\\{copy_to}\\{self.exe_name}"
+        process = subprocess.Popen(["wine", exe, *args], env=self._env(), stdout=self._log,
+                                   stderr=subprocess.STDOUT, start_new_session=True)
+        self._again.append(process)
+        return process
+
     def _env(self) -> dict[str, str]:
         env = self.prefix.env(self.display)
         if self._planted:
@@ -328,8 +418,9 @@ class Vossik:
 
     def teardown(self) -> None:
         self.prefix.kill_server()
-        if self._desktop:
-            _end_process_group(self._desktop)
+        for process in [self._desktop, *self._again]:
+            if process:
+                _end_process_group(process)
         if self._xvfb:
             self._xvfb.stop()
         if self._log:
@@ -340,7 +431,9 @@ class Vossik:
         if self.artifacts is not None and ini.exists():
             self.artifacts.mkdir(parents=True, exist_ok=True)
             shutil.copy2(ini, self.artifacts / INI_NAME)
-        shutil.rmtree(self.exe_dir, ignore_errors=True)
+        for folder in [self.exe_dir, *self._copies]:
+            _remove_folder(folder)
+        shutil.rmtree(self.roaming_dir, ignore_errors=True)
         shutil.rmtree(self.probe_dir, ignore_errors=True)
 
     @property
@@ -352,10 +445,7 @@ class Vossik:
 
     def write_ini(self, text: str | bytes) -> None:
         """The program's settings file: Windows-1252 with CR LF line ends."""
-        if isinstance(text, str):
-            lines = text.replace("\r\n", "\n").split("\n")
-            text = "\r\n".join(lines).encode("cp1252")
-        (self.exe_dir / INI_NAME).write_bytes(text)
+        (self.exe_dir / INI_NAME).write_bytes(_ini_bytes(text))
 
     def read_ini_bytes(self) -> bytes | None:
         path = self.exe_dir / INI_NAME
@@ -644,5 +734,7 @@ def vossik(name: str, prefix: Prefix, exe: Path, probe_exe: Path,
 
 
 if __name__ == "__main__":
-    with Prefix().using() as made:
+    # `harness.py win64` makes the 64-bit exe's prefix.
+    wanted = (Prefix(SHARED_PREFIX_64, "win64") if sys.argv[1:] == ["win64"] else Prefix())
+    with wanted.using() as made:
         print(f"Wine prefix ready: {made.path}")

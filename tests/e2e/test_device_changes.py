@@ -3,6 +3,8 @@
 import contextlib
 from pathlib import Path
 
+from harness import both_architectures
+
 DRIVES_ONLY_INI = """\
 [Divers]
 Temporisation=1
@@ -33,6 +35,7 @@ def mapped_drive(vossik, letter):
         link.unlink()
 
 
+@both_architectures
 def test_new_drives_get_the_next_ids_and_removed_ones_close_the_gap(vossik):
     vossik.start(ini=DRIVES_ONLY_INI)
     before = tips_by_place(vossik)

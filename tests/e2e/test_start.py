@@ -1,7 +1,7 @@
 """Starting the program: without settings, with settings, when the shell refuses an icon, and
 with libraries planted beside it."""
 
-from harness import APP_WINDOW, MAIN_FORM
+from harness import APP_WINDOW, MAIN_FORM, both_architectures
 from test_list_editing import LAUNCH_DIALOG, OPEN_DIALOG
 
 SHUTDOWN_ID = 10000
@@ -48,6 +48,7 @@ def put_icons_up(vossik):
     return vossik.wait_stable(vossik.tray_icons, "the program's tray icons")
 
 
+@both_architectures
 def test_start_without_settings_opens_configuration(vossik):
     vossik.start()
     form = vossik.wait_until(lambda: visible_window(vossik, MAIN_FORM),
@@ -70,6 +71,7 @@ def test_start_without_settings_opens_configuration(vossik):
     assert vossik.message_boxes() == [], f"message boxes: {vossik.message_boxes()}"
 
 
+@both_architectures
 def test_icons_come_back_in_order_when_the_taskbar_is_recreated(vossik):
     vossik.start(ini=DRIVES_AND_SHUTDOWN_INI)
     before = put_icons_up(vossik)
@@ -111,6 +113,7 @@ def test_refused_icon_reports_the_error_with_its_tip(vossik):
 PLANTED = ["Explorer.exe", "uxtheme.dll", "version.dll"]
 
 
+@both_architectures
 def test_libraries_planted_beside_the_program_are_not_loaded(vossik):
     vossik.plant_libraries(*PLANTED)
     vossik.start("/CONFIG")
@@ -129,3 +132,22 @@ def test_libraries_planted_beside_the_program_are_not_loaded(vossik):
     # The control: from the same folder, loading by name takes every planted file.
     vossik.load_beside(*PLANTED)
     assert vossik.loaded_plants() == PLANTED
+
+
+def test_a_second_start_opens_the_first_copys_window_and_a_copy_elsewhere_runs(vossik):
+    vossik.start(ini=DRIVES_AND_SHUTDOWN_INI)
+    icons = vossik.wait_stable(vossik.tray_icons, "the program's tray icons")
+    assert not visible_window(vossik, MAIN_FORM)
+
+    # From the same folder, as the Start menu would: the copy that runs shows its window, and
+    # the second one ends without adding any icon.
+    second = vossik.start_again()
+    assert second.wait(timeout=60) == 0
+    vossik.wait_until(lambda: visible_window(vossik, MAIN_FORM), "the first copy's window")
+    assert [w["caption"] for w in vossik.windows()].count(MAIN_FORM) == 1
+    assert vossik.tray_icons() == icons
+
+    # A copy in another folder, with its own settings file, is another program: it runs.
+    vossik.start_again(copy_to="vossik-elsewhere", ini=SHUTDOWN_ONLY_INI)
+    vossik.wait_until(lambda: len(vossik.tray_icons()) == len(icons) + 1, "its shutdown icon")
+    assert [w["caption"] for w in vossik.windows()].count(MAIN_FORM) == 2

@@ -51,6 +51,12 @@ public:
     bool FileExists(const std::wstring& path) override { return files.contains(Narrow(path)); }
     std::optional<std::string> ReadFile(const std::wstring& path) override;
     bool ReplaceFile(const std::wstring& path, const std::string& content) override;
+    bool FolderWritable(const std::wstring& folder) override;
+    std::wstring ApplicationDataFolder() override { return Widen(applicationData); }
+    bool CreateFolder(const std::wstring& folder) override;
+    bool ClaimSettingsFile(const std::wstring& key) override;
+    void ReceiveHandOversAt(WindowHandle window) override;
+    bool IsHandOver(const WindowMessage& message) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     std::uint32_t SysColor(int index) override { return sysColors.at(index); }
@@ -128,6 +134,16 @@ public:
     unsigned long writeError = 5;
     // Runs once a file was written.
     std::function<void()> onWrite;
+    // Folders where no file can be made (a program installed for all users), and the folders
+    // made.
+    std::set<std::string> readOnlyFolders;
+    std::set<std::string> folders;
+    std::string applicationData = "C:\\Users\\Ann\\AppData\\Roaming";
+    // Settings files that a copy already running holds, and the window that takes the
+    // hand-overs: WM_COPYDATA messages whose lParam is HandOverData.
+    std::set<std::string> claimedElsewhere;
+    WindowHandle handOverWindow = nullptr;
+    static constexpr std::intptr_t HandOverData = 0x564B;
     std::uint32_t driveMask = 0;
     std::map<std::string, unsigned> driveTypes;  // by root; missing: 1 (no root dir)
     std::set<std::string> readableDisks;         // roots whose size can be read

@@ -20,6 +20,7 @@ struct MainFormRig {
     // The settings file beside the executable exists, with that content.
     void WithSettingsFile(const std::string& content = "");
 
+    // As the program entry starts it; the fake lets every start claim the settings file.
     TConfigVossik& Start();
 
     // A record at the end of a list of the icon set, with its own icon.
