@@ -97,6 +97,7 @@ WINE_FONTS = Path("/usr/share/wine/fonts")
 # The one Wine set-up of the repository: scripts/run, the screenshot command and the tests share
 # it, so that the program looks the same whichever of them shows it.
 SHARED_PREFIX = REPO / "build" / "wine"
+WINE64_LOADER = "/usr/lib/wine/wine64"
 # The 64-bit exe's: only the tests use it.
 SHARED_PREFIX_64 = REPO / "build" / "wine64"
 # Faces the program names that Wine does not bring, and the metric-compatible faces Debian has
@@ -110,6 +111,10 @@ class Prefix:
     def __init__(self, path: Path = SHARED_PREFIX, arch: str = "win32"):
         self.path = path
         self.arch = arch
+        # Debian's `wine` takes the 32-bit loader whenever it is there, and a 32-bit explorer
+        # started for the desktop would then hold a 32-bit notification area: 64-bit processes
+        # start from the 64-bit loader.
+        self.wine = WINE64_LOADER if arch == "win64" and Path(WINE64_LOADER).exists() else "wine"
 
     def env(self, display: str | None = None) -> dict[str, str]:
         env = _base_env(self.arch)
@@ -190,7 +195,7 @@ class Prefix:
                        '"d:"="cdrom"\r\n"e:"="cdrom"\r\n\r\n'
                        f"[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\{XP_EXE_NAME}]\r\n"
                        '"Version"="winxp"\r\n', encoding="ascii")
-        _run(["wine", "reg", "import", "C:\\" + reg.name], env, 60)
+        _run([self.wine, "reg", "import", "C:\\" + reg.name], env, 60)
         # The registry reaches the disk when the wineserver exits.
         _run(["wineserver", "-w"], env, 60)
         reg.unlink()
@@ -367,7 +372,7 @@ class Vossik:
         for attempt in range(2):
             self.started_at = time.monotonic()  # for the benchmarks' start-up times
             self._desktop = subprocess.Popen(
-                ["wine", "explorer", f"/desktop={DESKTOP},{SCREEN}",
+                [self.prefix.wine, "explorer", f"/desktop={DESKTOP},{SCREEN}",
                  self.windows_exe_dir + "\\" + self.exe_name, *args],
                 env=env, stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True)
             # A Wine process that arrives before the desktop exists starts a second explorer for
@@ -396,8 +401,9 @@ class Vossik:
             if ini is not None:
                 (folder / INI_NAME).write_bytes(_ini_bytes(ini))
             exe = f"C:\\{copy_to}\\{self.exe_name}"
-        process = subprocess.Popen(["wine", exe, *args], env=self._env(), stdout=self._log,
-                                   stderr=subprocess.STDOUT, start_new_session=True)
+        process = subprocess.Popen([self.prefix.wine, exe, *args], env=self._env(),
+                                   stdout=self._log, stderr=subprocess.STDOUT,
+                                   start_new_session=True)
         self._again.append(process)
         return process
 
@@ -481,13 +487,13 @@ class Vossik:
     def load_beside(self, *names: str) -> None:
         """The control: a program in the program's folder loads these libraries by name."""
         shutil.copy2(self._probe_exe.with_name("plant_loader.exe"), self.exe_dir)
-        _run(["wine", self.windows_exe_dir + "\\plant_loader.exe", *names], self._env(),
+        _run([self.prefix.wine, self.windows_exe_dir + "\\plant_loader.exe", *names], self._env(),
              PROBE_TIMEOUT_S)
 
     # -- the probe ----------------------------------------------------------------------------
 
     def probe(self, *args: Any, timeout_s: float = PROBE_TIMEOUT_S) -> Any:
-        cmd = ["wine", self.probe_path, *map(str, args)]
+        cmd = [self.prefix.wine, self.probe_path, *map(str, args)]
         try:
             result = subprocess.run(cmd, env=self.prefix.env(self.display), capture_output=True,
                                     timeout=timeout_s, check=False)
@@ -633,7 +639,8 @@ class Vossik:
         """Keeps the file open, shared for reading only, as another program may: meanwhile
         nobody can write, replace or delete it."""
         holder = subprocess.Popen(
-            ["wine", self.probe_path, "hold-file", windows_path, str(PROBE_TIMEOUT_S * 1000)],
+            [self.prefix.wine, self.probe_path, "hold-file", windows_path,
+             str(PROBE_TIMEOUT_S * 1000)],
             env=self.prefix.env(self.display), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE)
         try:

@@ -285,6 +285,7 @@ def test_refused_save_says_why_and_quitter_asks_before_ending_unsaved(vossik):
     assert sorted(p.name for p in vossik.exe_dir.iterdir()) == files
 
 
+@both_architectures
 def test_a_copy_in_a_folder_it_cannot_write_keeps_its_settings_in_the_application_data_folder(
         vossik):
     # A file beside the program wins even there: saving it is refused, as before, and the

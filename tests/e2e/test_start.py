@@ -134,6 +134,7 @@ def test_libraries_planted_beside_the_program_are_not_loaded(vossik):
     assert vossik.loaded_plants() == PLANTED
 
 
+@both_architectures
 def test_a_second_start_opens_the_first_copys_window_and_a_copy_elsewhere_runs(vossik):
     vossik.start(ini=DRIVES_AND_SHUTDOWN_INI)
     icons = vossik.wait_stable(vossik.tray_icons, "the program's tray icons")

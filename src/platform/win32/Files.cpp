@@ -68,7 +68,9 @@ bool Win32System::ReplaceFile(const std::wstring& path, const std::string& conte
 
 bool Win32System::FolderWritable(const std::wstring& folder) {
     // A name of this process alone, gone again when the handle closes.
-    std::wstring probe = folder + L"~Vossik" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    wchar_t name[32];
+    wsprintfW(name, L"~Vossik%lu.tmp", GetCurrentProcessId());
+    std::wstring probe = folder + name;
     KernelHandle file(CreateFileW(probe.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     return file.Valid();

@@ -53,11 +53,11 @@ std::wstring BlockName(const std::wstring& key) {
     for (wchar_t c : NormalisedPath(key)) {
         digest = (digest ^ static_cast<std::uint16_t>(c)) * 0x100'0000'01B3;
     }
-    wchar_t hex[17];
-    for (int i = 15; i >= 0; --i, digest >>= 4) hex[i] = L"0123456789ABCDEF"[digest & 0xF];
-    hex[16] = L'\0';
     // Per logon session, as a copy of another user's session is another program.
-    return std::wstring(L"Local\\Vossik'.") + hex;
+    wchar_t name[40];
+    wsprintfW(name, L"Local\\Vossik'.%08lX%08lX", static_cast<unsigned long>(digest >> 32),
+              static_cast<unsigned long>(digest & 0xFFFF'FFFF));
+    return name;
 }
 
 // Window handles keep to 32 bits, so that a 32-bit and a 64-bit copy read each other's.
