@@ -335,9 +335,13 @@ class Vossik:
         """Makes the program's folder one it cannot write, as "Program Files" is to a user. Wine
         keeps to the Unix rights; root, whom they do not stop, to the immutable flag."""
         self.exe_dir.chmod(0o555)
-        if os.geteuid() == 0:
-            subprocess.run(["chattr", "+i", str(self.exe_dir)], check=True, timeout=30)
         self._locked = True
+        if os.geteuid() == 0:
+            flagged = subprocess.run(["chattr", "+i", str(self.exe_dir)], capture_output=True,
+                                     text=True, timeout=30, check=False)
+            if flagged.returncode != 0:
+                raise HarnessError("no folder here that root cannot write (chattr +i: "
+                                   f"{flagged.stderr.strip()}); run the tests as another user")
 
     def remove_ini(self) -> None:
         """Deletes the settings file beside the program, from a locked folder too."""

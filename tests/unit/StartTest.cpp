@@ -107,7 +107,7 @@ TEST_F(StartTest, TeardownRemovesEveryIconUnhooksAndDestroysEveryIconHandle) {
 // Beside the program unless no file is there and its folder cannot be written; there, the
 // application-data folder takes it, made at the first save, and the next start reads it back.
 TEST_F(StartTest, TheSettingsFileStaysBesideTheProgramUnlessItsFolderCannotBeWritten) {
-    const std::string roaming = "C:\\Users\\Ann\\AppData\\Roaming\\Vossik'\\Vossik'.ini";
+    const std::string roaming = RoamingSettingsFile;
     for (int besideExists = 0; besideExists < 2; ++besideExists) {
         for (int writable = 0; writable < 2; ++writable) {
             for (int hasRoaming = 0; hasRoaming < 2; ++hasRoaming) {

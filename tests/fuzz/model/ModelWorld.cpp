@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "model/ModelInvariants.h"
+#include "types/PathParts.h"
 
 namespace {
 
@@ -110,18 +111,29 @@ void ModelWorld::SetUp() {
     if (in_.Below(8) == 0) system.version = {5, 1};
     if (in_.Below(4) == 0) system.arguments = {"/config"};
     system.clock = {in_.Below(24), in_.Below(60)};
-    if (in_.Below(4) != 0) rig_.WithSettingsFile(SettingsText());
+    // Every other start is of a copy installed where the user cannot write, its settings in the
+    // application-data folder. The start's minute says which, so that the corpus keeps its
+    // meaning.
+    const bool installed = system.clock.Minute % 2 != 0;
+    if (installed) {
+        system.readOnlyFolders.insert(FolderPart(MainFormRig::SettingsFile));
+        system.folders.insert(FolderPart(MainFormRig::RoamingSettingsFile));
+    }
+    const std::string place =
+        installed ? MainFormRig::RoamingSettingsFile : MainFormRig::SettingsFile;
+    if (in_.Below(4) != 0) {
+        system.files.insert(place);
+        system.fileContents[place] = SettingsText();
+    }
     // A start at logon, before the taskbar is there.
     system.taskbarPresent = in_.Below(8) != 0;
-    std::string settings = system.files.contains(MainFormRig::SettingsFile)
-                               ? system.fileContents[MainFormRig::SettingsFile]
-                               : "none";
+    std::string settings = system.files.contains(place) ? system.fileContents[place] : "none";
     for (std::size_t end; (end = settings.find("\r\n")) != std::string::npos;)
         settings.replace(end, 2, " ");
     Log("start: drives " + std::to_string(system.driveMask) + ", taskbar " +
         Bit(system.taskbarPresent) + ", XP " + Bit(system.version.Minor == 1) + ", " +
         std::to_string(system.clock.Hour) + ":" + std::to_string(system.clock.Minute) +
-        ", settings: " + settings);
+        (installed ? ", installed" : "") + ", settings: " + settings);
     rig_.Start();
     announcedDrives_ = system.driveMask;
     if (!rig_.form->StartsInTray()) rig_.form->Show();

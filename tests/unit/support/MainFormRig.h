@@ -16,6 +16,9 @@ struct MainFormRig {
     MainFormRig& operator=(const MainFormRig&) = delete;
 
     static constexpr const char* SettingsFile = "C:\\Vossik\\Vossik'.ini";
+    // Where a copy installed in a folder it cannot write keeps them.
+    static constexpr const char* RoamingSettingsFile =
+        "C:\\Users\\Ann\\AppData\\Roaming\\Vossik'\\Vossik'.ini";
 
     // The settings file beside the executable exists, with that content.
     void WithSettingsFile(const std::string& content = "");
