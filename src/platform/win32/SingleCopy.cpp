@@ -53,7 +53,7 @@ std::wstring BlockName(const std::wstring& key) {
     for (wchar_t c : NormalisedPath(key)) {
         digest = (digest ^ static_cast<std::uint16_t>(c)) * 0x100'0000'01B3;
     }
-    // Per logon session, as a copy of another user's session is another program.
+    // Per logon session: a copy in another session shows on another desktop, out of reach.
     wchar_t name[40];
     wsprintfW(name, L"Local\\Vossik'.%08lX%08lX", static_cast<unsigned long>(digest >> 32),
               static_cast<unsigned long>(digest & 0xFFFF'FFFF));
