@@ -14,10 +14,11 @@ bool IsVersion51(SystemVersion version) {
 
 }  // namespace
 
-TConfigVossik::TConfigVossik(System& system, ui::Application& application)
+TConfigVossik::TConfigVossik(System& system, ui::Application& application,
+                             std::wstring settingsPath)
     : ui::Form("ConfigVossik"),
       IsWindowsXP(IsVersion51(system.Version())),
-      Settings(::SettingsPath(system.ExecutablePath(), application.Title())),
+      Settings(std::move(settingsPath)),
       Icons(system, *this,
             {
                 [this](const TrayItem& drive) { return Watcher.IsDriveShown(drive); },
@@ -88,6 +89,14 @@ void TConfigVossik::WireEvents() {
             case msg::ScheduleCheck:
                 Shutdown.CheckScheduleNow();
                 return 0;
+            case msg::CopyData:
+                // The sender waits for the answer: the window shows once we are back in a loop.
+                if (!system_.IsHandOver(message)) return std::nullopt;
+                system_.PostMessage(Handle(), msg::StartedAgain, 0, 0);
+                return 1;
+            case msg::StartedAgain:
+                ShowForLaterStart();
+                return 0;
             case msg::DeviceChange:
                 Watcher.DeviceChange(message);
                 return 0;
@@ -107,6 +116,8 @@ void TConfigVossik::WireEvents() {
 }
 
 bool TConfigVossik::Save(bool mayAsk) {
+    // In the application-data folder, the program's own folder is made at the first save.
+    system_.CreateFolder(FolderOf(SettingsPath()));
     return SaveSettings(system_, Settings, application_.Title(),
                         StoredOptions(Pages, Watcher.RefreshDelay), Icons,
                         mayAsk) != SaveResult::Failed;
@@ -143,6 +154,13 @@ void TConfigVossik::QuitterBtnClick() {
                         "Quitter Vossik' sans les enregistrer ?",
                         MessageKind::Confirmation, MessageButtons::YesNoDefaultNo) == mb::IdYes)
         Close();
+}
+
+// As "/CONFIG" at start, over a menu that may be open.
+void TConfigVossik::ShowForLaterStart() {
+    Menu.MenuContext.Close();
+    Show();
+    application_.BringToFront();
 }
 
 void TConfigVossik::ReorganiserBtnClick() {

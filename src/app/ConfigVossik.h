@@ -25,7 +25,8 @@
 // feature, handing each what it needs of the others.
 class TConfigVossik : public ui::Form {
 public:
-    TConfigVossik(System& system, ui::Application& application);
+    // `settingsPath`: the settings file, wherever it lives (see SettingsPath).
+    TConfigVossik(System& system, ui::Application& application, std::wstring settingsPath);
     ~TConfigVossik() override;
 
     // Creation and teardown.
@@ -48,6 +49,9 @@ public:
     void HookApplicationWindow();
     void UnhookApplicationWindow();
     std::optional<std::intptr_t> ApplicationWindowProc(const WindowMessage& message);
+
+    // The program was started again and handed us its command line: the window shows.
+    void ShowForLaterStart();
 
     // The configuration page and line of an icon.
     void SelectConfigEntry(TrayGroup group, int position);

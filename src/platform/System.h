@@ -7,6 +7,7 @@
 
 #include "platform/BoxQueue.h"
 #include "types/Handles.h"
+#include "types/Messages.h"
 #include "types/OwnedIcon.h"
 #include "types/TrayItem.h"
 
@@ -149,6 +150,24 @@ public:
     virtual void RemoveFile(const std::wstring& path) = 0;
     // Only at start, before any window takes input: anywhere else it would freeze the program.
     virtual void Sleep(unsigned milliseconds) = 0;
+    // Whether a file can be made in the folder (ending in a separator): one is made there and
+    // deleted again, which answers truly whatever rights, attributes or disk say.
+    virtual bool FolderWritable(const std::wstring& folder) = 0;
+    // The user's roaming application-data folder, without a trailing separator; empty when the
+    // system names none.
+    virtual std::wstring ApplicationDataFolder() = 0;
+    // Makes the folder unless it exists; LastError says why when it cannot.
+    virtual bool CreateFolder(const std::wstring& folder) = 0;
+
+    // One running copy per settings file. Claims the key (the settings file's path) for as long
+    // as this process runs and returns true; when another process holds it, hands that copy
+    // this process's command line instead and returns false: this copy is not to run.
+    virtual bool ClaimSettingsFile(const std::wstring& key) = 0;
+    // The window that the copies started later hand their command lines to.
+    virtual void ReceiveHandOversAt(WindowHandle window) = 0;
+    // Whether a message is a command line handed over by a later copy, well formed. It comes
+    // from another program: only its form is trusted, and nothing in it is acted upon.
+    virtual bool IsHandOver(const WindowMessage& message) = 0;
 
     // Window messages and icons of our own.
     virtual unsigned RegisterWindowMessage(const std::string& name) = 0;

@@ -11,12 +11,15 @@ constexpr unsigned TaskbarReadd = 0xFFB;
 constexpr unsigned ScheduleCheck = 0xFFA;
 // Posted to ourselves by a device change that named no drive.
 constexpr unsigned UnitMaskError = 0xFF9;
+// Posted to ourselves when the program was started again and handed us its command line.
+constexpr unsigned StartedAgain = 0xFF8;
 
 constexpr unsigned Null = 0x0000;
 constexpr unsigned TimeChange = 0x001E;
 constexpr unsigned PowerBroadcast = 0x0218;
 constexpr unsigned NcHitTest = 0x0084;
 constexpr unsigned DeviceChange = 0x0219;
+constexpr unsigned CopyData = 0x004A;
 constexpr unsigned LButtonDown = 0x0201;
 constexpr unsigned LButtonUp = 0x0202;
 constexpr unsigned LButtonDblClk = 0x0203;

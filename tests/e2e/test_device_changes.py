@@ -3,6 +3,7 @@
 import contextlib
 from pathlib import Path
 
+from harness import both_architectures
 from test_drives_and_clicks import C, popup_menus
 
 DRIVES_ONLY_INI = """\
@@ -35,6 +36,7 @@ def mapped_drive(vossik, letter):
         link.unlink()
 
 
+@both_architectures
 def test_new_drives_get_the_next_ids_and_removed_ones_close_the_gap(vossik):
     vossik.start(ini=DRIVES_ONLY_INI)
     before = tips_by_place(vossik)

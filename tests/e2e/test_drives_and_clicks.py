@@ -6,7 +6,7 @@ hidden unless its icon is kept. Icon ids: drives by letter C:0 D:1 E:2 Z:3, fold
 quick-launch entries from 1000, the shutdown icon 10000.
 """
 
-from harness import MAIN_FORM, XP_EXE_NAME
+from harness import MAIN_FORM, XP_EXE_NAME, both_architectures
 
 C, D, E, Z = 0, 1, 2, 3
 FOLDER_WINDOWS, FOLDER_SYSTEM32 = 100, 101
@@ -109,6 +109,7 @@ def popup_menus(vossik):
     return [w for w in vossik.windows() if w["class"] == "#32768" and w["visible"]]
 
 
+@both_architectures
 def test_icons_in_group_order_and_single_clicks_open_items(vossik):
     form, tips = start_in_tray(vossik, every_group_ini())
 
@@ -150,6 +151,7 @@ def test_on_windows_xp_the_adds_come_in_reverse_and_kept_cd_icons_show(vossik):
     assert tips == [TIPS[i] for i in reversed(adds)], f"tips: {tips}"
 
 
+@both_architectures
 def test_double_click_mode_and_right_double_clicks(vossik):
     form, tips = start_in_tray(vossik, every_group_ini(
         simple_click=0, drives_explorer=0, drives_root=1, folders_explorer=1, folders_root=0))

@@ -4,7 +4,7 @@ refuses."""
 
 import difflib
 
-from harness import INI_NAME, MAIN_FORM
+from harness import INI_NAME, MAIN_FORM, both_architectures
 
 
 def cp1252_crlf(text):
@@ -160,6 +160,7 @@ Confirmation=1
 """
 
 
+@both_architectures
 def test_hand_written_settings_load_and_save_without_losing_lines(vossik):
     vossik.write_ini(HAND_WRITTEN)
     assert b"[Autre programme]\r\nCl\xe9=valeur\r\n" in vossik.read_ini_bytes()  # as meant
@@ -380,3 +381,39 @@ def test_a_settings_file_reached_through_a_link_stays_a_link(vossik):
     assert link.is_symlink()
     assert target.read_bytes().startswith(cp1252_crlf("[Divers]\nSimple Click=0\nMAJ Icônes=1\n"))
     assert sorted(p.name for p in vossik.exe_dir.rglob("*")) == files
+
+
+@both_architectures
+def test_a_copy_in_a_folder_it_cannot_write_keeps_its_settings_in_the_application_data_folder(
+        vossik):
+    # A file beside the program wins even there: saving it is refused, as before, and the
+    # application-data folder is never touched.
+    vossik.write_ini("[Arrêter]\nType d'arrêt=3\n")
+    vossik.lock_folder()
+    vossik.start("/CONFIG")
+    vossik.wait_until(lambda: visible(vossik), "the configuration window")
+    quit_refused(vossik, "Accès refusé.")
+    assert vossik.answer_box("Confirmation", "&Oui")["closed"]
+    vossik.wait_gone(MAIN_FORM)
+    assert not vossik.roaming_dir.exists()
+
+    # Without it, a first start; "Appliquer" makes the file in the application-data folder.
+    vossik.remove_ini()
+    vossik.start_again()
+    vossik.wait_until(lambda: visible(vossik), "the configuration window of a first start")
+    vossik.select_tab(MAIN_FORM, "Eteindre")
+    vossik.click(MAIN_FORM, "Terminer la session")
+    vossik.click(MAIN_FORM, "Appliquer")
+    saved = vossik.roaming_dir / "Vossik'.ini"
+    vossik.wait_until(saved.exists, "the settings file in the application-data folder")
+    assert b"[Arr\xeater]\r\nAfficher Icone=1\r\nType d'arr\xeat=0\r\n" in saved.read_bytes()
+    assert vossik.message_boxes() == []
+    vossik.click(MAIN_FORM, "&Quitter")
+    vossik.wait_gone(MAIN_FORM)
+
+    # The next start reads it: the icons only, the shutdown icon with the chosen action.
+    vossik.start_again()
+    tips = [i["tip"] for i in vossik.wait_stable(vossik.tray_icons, "the tray icons")]
+    assert "Terminer la session" in tips, tips
+    assert not visible(vossik)
+    assert sorted(p.name for p in vossik.exe_dir.iterdir()) == ["Vossik.exe"]

@@ -3,7 +3,7 @@ with libraries planted beside it; and the system the executables say they need."
 
 import struct
 
-from harness import APP_WINDOW, MAIN_FORM, REPO
+from harness import APP_WINDOW, MAIN_FORM, REPO, both_architectures
 from test_list_editing import LAUNCH_DIALOG, OPEN_DIALOG
 
 SHUTDOWN_ID = 10000
@@ -50,6 +50,7 @@ def put_icons_up(vossik):
     return vossik.wait_stable(vossik.tray_icons, "the program's tray icons")
 
 
+@both_architectures
 def test_start_without_settings_opens_configuration(vossik):
     vossik.start()
     form = vossik.wait_until(lambda: visible_window(vossik, MAIN_FORM),
@@ -72,6 +73,7 @@ def test_start_without_settings_opens_configuration(vossik):
     assert vossik.message_boxes() == [], f"message boxes: {vossik.message_boxes()}"
 
 
+@both_architectures
 def test_icons_come_back_in_order_when_the_taskbar_is_recreated(vossik):
     vossik.start(ini=DRIVES_AND_SHUTDOWN_INI)
     before = put_icons_up(vossik)
@@ -113,6 +115,7 @@ def test_refused_icon_reports_the_error_with_its_tip(vossik):
 PLANTED = ["Explorer.exe", "uxtheme.dll", "version.dll"]
 
 
+@both_architectures
 def test_libraries_planted_beside_the_program_are_not_loaded(vossik):
     vossik.plant_libraries(*PLANTED)
     vossik.start("/CONFIG")
@@ -149,3 +152,23 @@ def test_both_executables_say_they_need_windows_7(vossik):
     for exe in (vossik.exe, REPO / "build/x86_64/Vossik.exe"):
         assert exe.exists(), f"{exe} is missing: build it (scripts/build x86_64)"
         assert header_versions(exe) == {"os": (6, 1), "subsystem": (6, 1)}, exe
+
+
+@both_architectures
+def test_a_second_start_opens_the_first_copys_window_and_a_copy_elsewhere_runs(vossik):
+    vossik.start(ini=DRIVES_AND_SHUTDOWN_INI)
+    icons = vossik.wait_stable(vossik.tray_icons, "the program's tray icons")
+    assert not visible_window(vossik, MAIN_FORM)
+
+    # From the same folder, as the Start menu would: the copy that runs shows its window, and
+    # the second one ends without adding any icon.
+    second = vossik.start_again()
+    assert second.wait(timeout=60) == 0
+    vossik.wait_until(lambda: visible_window(vossik, MAIN_FORM), "the first copy's window")
+    assert [w["caption"] for w in vossik.windows()].count(MAIN_FORM) == 1
+    assert vossik.tray_icons() == icons
+
+    # A copy in another folder, with its own settings file, is another program: it runs.
+    vossik.start_again(copy_to="vossik-elsewhere", ini=SHUTDOWN_ONLY_INI)
+    vossik.wait_until(lambda: len(vossik.tray_icons()) == len(icons) + 1, "its shutdown icon")
+    assert [w["caption"] for w in vossik.windows()].count(MAIN_FORM) == 2

@@ -1,24 +1,11 @@
 #include <algorithm>
 
+#include "platform/win32/KernelHandle.h"
 #include "platform/win32/Win32System.h"
+// (after windows.h)
+#include <shlobj.h>
 
 namespace {
-
-// Closes a file handle once, however the function leaves.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (Valid()) CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 bool WriteAll(HANDLE file, const std::string& content) {
     std::size_t written = 0;
@@ -35,9 +22,9 @@ bool WriteAll(HANDLE file, const std::string& content) {
 }  // namespace
 
 std::optional<std::string> Win32System::ReadFile(const std::wstring& path) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return std::nullopt;
     std::string content;
     char buffer[64 * 1024];
@@ -53,7 +40,7 @@ std::optional<std::string> Win32System::ReadFile(const std::wstring& path) {
 
 std::wstring Win32System::FinalPath(const std::wstring& path) {
     // No access asked: another program's lock on the file does not stand in the way.
-    FileHandle file(CreateFileW(path.c_str(), 0,
+    KernelHandle file(CreateFileW(path.c_str(), 0,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.Valid()) return path;
@@ -76,8 +63,8 @@ bool Win32System::WriteNewFile(const std::wstring& path, const std::string& cont
     bool written = false;
     DWORD error = 0;
     {
-        FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid()) return false;
         written = WriteAll(file.Get(), content);
         error = GetLastError();
@@ -92,7 +79,7 @@ bool Win32System::ReplaceKeepingIdentity(const std::wstring& replaced,
     // A file another program holds is refused before the replace begins, with the reason: Wine's
     // replace, failing there, leaves a file of its own behind.
     {
-        FileHandle held(CreateFileW(replaced.c_str(), GENERIC_WRITE | DELETE,
+        KernelHandle held(CreateFileW(replaced.c_str(), GENERIC_WRITE | DELETE,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!held.Valid()) return false;
@@ -113,4 +100,25 @@ void Win32System::RemoveFile(const std::wstring& path) {
 
 void Win32System::Sleep(unsigned milliseconds) {
     ::Sleep(milliseconds);
+}
+
+bool Win32System::FolderWritable(const std::wstring& folder) {
+    // A name of this process alone, gone again when the handle closes.
+    wchar_t name[32];
+    wsprintfW(name, L"~Vossik%lu.tmp", GetCurrentProcessId());
+    std::wstring probe = folder + name;
+    KernelHandle file(CreateFileW(probe.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return file.Valid();
+}
+
+std::wstring Win32System::ApplicationDataFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
+        return {};
+    return folder;
+}
+
+bool Win32System::CreateFolder(const std::wstring& folder) {
+    return CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }

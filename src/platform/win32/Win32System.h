@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/System.h"
+#include "platform/win32/KernelHandle.h"
 #include "platform/win32/Win32.h"
 
 // The system as it is: each call passes its values through and reports the result.
@@ -38,6 +39,12 @@ public:
     bool RenameOver(const std::wstring& from, const std::wstring& to) override;
     void RemoveFile(const std::wstring& path) override;
     void Sleep(unsigned milliseconds) override;
+    bool FolderWritable(const std::wstring& folder) override;
+    std::wstring ApplicationDataFolder() override;
+    bool CreateFolder(const std::wstring& folder) override;
+    bool ClaimSettingsFile(const std::wstring& key) override;
+    void ReceiveHandOversAt(WindowHandle window) override;
+    bool IsHandOver(const WindowMessage& message) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     std::uint32_t SysColor(int index) override;
@@ -71,4 +78,6 @@ public:
 
 private:
     HINSTANCE instance_;
+    // This copy's claim on its settings file, held until it ends.
+    KernelHandle claim_;
 };

@@ -174,6 +174,8 @@ std::string CheckLoadsBack(MainFormRig& rig) {
             for (const auto& item : *list) fresh.system.shellFiles[item->Path].DisplayName = "x";
         fresh.system.files = rig.system.files;
         fresh.system.fileContents = rig.system.fileContents;
+        fresh.system.readOnlyFolders = rig.system.readOnlyFolders;
+        fresh.system.folders = rig.system.folders;
         fresh.system.version = rig.system.version;
         const TConfigVossik& loaded = fresh.Start();
 

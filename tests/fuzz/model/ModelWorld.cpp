@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "model/ModelInvariants.h"
+#include "types/PathParts.h"
 
 namespace {
 
@@ -113,25 +114,35 @@ void ModelWorld::SetUp() {
     if (in_.Below(8) == 0) system.version = {5, 1};
     if (in_.Below(4) == 0) system.arguments = {"/config"};
     system.clock = {in_.Below(24), in_.Below(60)};
+    // Every other start is of a copy installed where the user cannot write, its settings in the
+    // application-data folder. The start's minute says which, so that the corpus keeps its
+    // meaning.
+    const bool installed = system.clock.Minute % 2 != 0;
+    if (installed) {
+        system.readOnlyFolders.insert(FolderPart(MainFormRig::SettingsFile));
+        system.folders.insert(FolderPart(MainFormRig::RoamingSettingsFile));
+    }
+    settingsPlace_ = installed ? MainFormRig::RoamingSettingsFile : MainFormRig::SettingsFile;
+    const std::string& place = settingsPlace_;
     // The higher bits of the byte that chooses a settings file say whether another program
     // holds it at start, for a moment or all along.
     const std::uint8_t settingsChoice = in_.Byte();
     if (settingsChoice % 4 != 0) {
-        rig_.WithSettingsFile(SettingsText());
+        system.files.insert(place);
+        system.fileContents[place] = SettingsText();
         const int lock = settingsChoice / 4 % 8;
         if (lock >= 6) system.failingReads = lock == 6 ? 3 : UnreadableForGood;
     }
     // A start at logon, before the taskbar is there.
     system.taskbarPresent = in_.Below(8) != 0;
-    std::string settings = system.files.contains(MainFormRig::SettingsFile)
-                               ? system.fileContents[MainFormRig::SettingsFile]
-                               : "none";
+    std::string settings = system.files.contains(place) ? system.fileContents[place] : "none";
     for (std::size_t end; (end = settings.find("\r\n")) != std::string::npos;)
         settings.replace(end, 2, " ");
     Log("start: drives " + std::to_string(system.driveMask) + ", taskbar " +
         Bit(system.taskbarPresent) + ", XP " + Bit(system.version.Minor == 1) + ", " +
         std::to_string(system.clock.Hour) + ":" + std::to_string(system.clock.Minute) +
-        ", settings held for " + std::to_string(system.failingReads) + " reads: " + settings);
+        (installed ? ", installed" : "") + ", settings held for " +
+        std::to_string(system.failingReads) + " reads: " + settings);
     rig_.Start();
     unreadFile_ = system.failingReads > 0;
     announcedDrives_ = system.driveMask;
@@ -768,8 +779,8 @@ void ModelWorld::ChangeSettingsFile(int how) {
             break;
         default:
             Log("another program edits the settings file");
-            system.files.insert(MainFormRig::SettingsFile);
-            system.fileContents[MainFormRig::SettingsFile] += "; modifi\xE9 ailleurs\r\n";
+            system.files.insert(settingsPlace_);
+            system.fileContents[settingsPlace_] += "; modifi\xE9 ailleurs\r\n";
             changedBehind_ = true;
             break;
     }

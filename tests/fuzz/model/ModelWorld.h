@@ -127,6 +127,8 @@ private:
     // program wrote since; a save may replace it only once the user said yes to a question
     // about it.
     bool unreadFile_ = false;
+    // Where the settings file of this start lives.
+    std::string settingsPlace_;
     bool changedBehind_ = false;
     bool userAgreedToReplace_ = false;
 };

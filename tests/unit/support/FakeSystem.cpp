@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "types/PathParts.h"
+
 namespace {
 
 template <typename Handle>
@@ -176,8 +178,13 @@ std::wstring FakeSystem::FinalPath(const std::wstring& path) {
 bool FakeSystem::WriteNewFile(const std::wstring& widePath, const std::string& content) {
     std::string path = Narrow(widePath);
     calls.push_back("writefile " + path);
-    if (refuseWrites) {
+    if (refuseWrites || readOnlyFolders.contains(FolderPart(path))) {
         lastError = writeError;
+        return false;
+    }
+    // Of the folders in the application-data folder, only those made exist.
+    if (path.starts_with(applicationData) && !folders.contains(FolderPart(path))) {
+        lastError = 3;
         return false;
     }
     fileContents[path] = content;
@@ -225,6 +232,29 @@ void FakeSystem::Sleep(unsigned milliseconds) {
 std::string FakeSystem::ErrorText(unsigned long error) {
     auto found = errorTexts.find(error);
     return found == errorTexts.end() ? "" : found->second;
+}
+
+bool FakeSystem::FolderWritable(const std::wstring& folder) {
+    calls.push_back("folderwritable " + Narrow(folder));
+    return !readOnlyFolders.contains(Narrow(folder));
+}
+
+bool FakeSystem::CreateFolder(const std::wstring& folder) {
+    folders.insert(Narrow(folder));
+    return true;
+}
+
+bool FakeSystem::ClaimSettingsFile(const std::wstring& key) {
+    calls.push_back("claim " + Narrow(key));
+    return !claimedElsewhere.contains(Narrow(key));
+}
+
+void FakeSystem::ReceiveHandOversAt(WindowHandle window) {
+    handOverWindow = window;
+}
+
+bool FakeSystem::IsHandOver(const WindowMessage& message) {
+    return message.Msg == msg::CopyData && message.LParam == HandOverData;
 }
 
 unsigned FakeSystem::DriveType(const std::string& root) {

@@ -60,6 +60,12 @@ public:
     bool RenameOver(const std::wstring& from, const std::wstring& to) override;
     void RemoveFile(const std::wstring& path) override;
     void Sleep(unsigned milliseconds) override;
+    bool FolderWritable(const std::wstring& folder) override;
+    std::wstring ApplicationDataFolder() override { return Widen(applicationData); }
+    bool CreateFolder(const std::wstring& folder) override;
+    bool ClaimSettingsFile(const std::wstring& key) override;
+    void ReceiveHandOversAt(WindowHandle window) override;
+    bool IsHandOver(const WindowMessage& message) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     std::uint32_t SysColor(int index) override { return sysColors.at(index); }
@@ -144,6 +150,16 @@ public:
     unsigned long replaceError = 0;
     // Runs once a file was put in place.
     std::function<void()> onWrite;
+    // Folders where no file can be made (a program installed for all users), and the folders
+    // made.
+    std::set<std::string> readOnlyFolders;
+    std::set<std::string> folders;
+    std::string applicationData = "C:\\Users\\Ann\\AppData\\Roaming";
+    // Settings files that a copy already running holds, and the window that takes the
+    // hand-overs: WM_COPYDATA messages whose lParam is HandOverData.
+    std::set<std::string> claimedElsewhere;
+    WindowHandle handOverWindow = nullptr;
+    static constexpr std::intptr_t HandOverData = 0x564B;
     std::uint32_t driveMask = 0;
     std::map<std::string, unsigned> driveTypes;  // by root; missing: 1 (no root dir)
     std::set<std::string> readableDisks;         // roots whose size can be read
