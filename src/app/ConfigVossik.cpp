@@ -1,10 +1,10 @@
 #include "app/ConfigVossik.h"
 
-#include "config/CheckSomeIconShown.h"
-#include "config/StoredOptions.h"
+#include "pages/CheckSomeIconShown.h"
 #include "platform/MessageBox.h"
 #include "settings/Settings.h"
 #include "settings/SettingsPath.h"
+#include "settings/StoredOptions.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <cctype>
 
 #include "app/ConfigVossik.h"
-#include "config/CheckSomeIconShown.h"
-#include "config/StoredOptions.h"
+#include "pages/CheckSomeIconShown.h"
 #include "settings/Settings.h"
+#include "settings/StoredOptions.h"
 #include "tray/TrayIcon.h"
 
 namespace {

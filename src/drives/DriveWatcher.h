@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "config/Pages.h"
 #include "drives/DriveSchedule.h"
+#include "pages/Pages.h"
 #include "platform/System.h"
 #include "tray/TrayIconSet.h"
 #include "types/Messages.h"

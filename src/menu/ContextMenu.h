@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "config/Pages.h"
+#include "pages/Pages.h"
 #include "platform/System.h"
 #include "tray/TrayIconSet.h"
 #include "types/IconId.h"

@@ -1,5 +1,5 @@
-#include "config/CheckSomeIconShown.h"
 #include "menu/ContextMenu.h"
+#include "pages/CheckSomeIconShown.h"
 #include "tray/Opening.h"
 #include "types/PathParts.h"
 

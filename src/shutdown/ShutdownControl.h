@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "config/Pages.h"
+#include "pages/Pages.h"
 #include "platform/System.h"
 #include "shutdown/BoiteConfirmation.h"
 #include "shutdown/QuitWin.h"

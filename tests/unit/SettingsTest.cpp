@@ -3,9 +3,9 @@
 #include <functional>
 #include <set>
 
-#include "config/StoredOptions.h"
 #include "settings/ProfileFile.h"
 #include "settings/Settings.h"
+#include "settings/StoredOptions.h"
 #include "support/MainFormFixture.h"
 #include "types/Cp1252.h"
 

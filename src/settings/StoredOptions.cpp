@@ -1,4 +1,4 @@
-#include "config/StoredOptions.h"
+#include "settings/StoredOptions.h"
 
 #include "settings/SettingsKeys.h"
 #include "types/RefreshDelay.h"

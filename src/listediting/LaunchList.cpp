@@ -1,6 +1,6 @@
-#include "config/LaunchList.h"
+#include "listediting/LaunchList.h"
 
-#include "config/EntryEditing.h"
+#include "listediting/EntryEditing.h"
 #include "settings/ItemLists.h"
 #include "tray/ShellInfo.h"
 #include "tray/TrayIcon.h"

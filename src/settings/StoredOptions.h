@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "config/Pages.h"
+#include "pages/Pages.h"
 #include "settings/Option.h"
 
 // Every option the settings file keeps, one row each in the order of the file: its section and

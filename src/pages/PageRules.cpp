@@ -1,5 +1,7 @@
-#include "config/EnableControlTree.h"
-#include "config/Pages.h"
+#include "pages/Pages.h"
+#include "ui/EnableControlTree.h"
+
+using ui::EnableControlTree;
 
 ConfigPages::ConfigPages(ui::Control& form, const TrayItemList& folders,
                          const TrayItemList& launches)

@@ -1,9 +1,9 @@
-#include "config/FolderList.h"
+#include "listediting/FolderList.h"
 
 #include <algorithm>
 
-#include "config/EntryEditing.h"
-#include "config/StorablePath.h"
+#include "listediting/EntryEditing.h"
+#include "listediting/StorablePath.h"
 #include "tray/ShellInfo.h"
 #include "tray/TrayIcon.h"
 #include "types/Cp1252.h"
