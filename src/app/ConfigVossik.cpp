@@ -39,7 +39,8 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
                [this] { ReorganiserBtnClick(); },
                [this] { QuitterBtnClick(); },
            }),
-      Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, *this, [this] { Save(false); }),
+      Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, Icons.Area(), *this,
+               [this] { Save(false); }),
       Tray(system, application, *this, Icons,
            {
                [this] { return Pages.PageAPropos.RBDoubleClick.Checked(); },

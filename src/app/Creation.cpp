@@ -29,7 +29,7 @@ void TConfigVossik::CreationFiche() {
     Shutdown.ApplyTimerRule();
     Menu.BuildMenuImages();
     application_.OnDeactivate = [this] { DesactiverFiche(); };
-    application_.CommandsWait = InShellCall;
+    application_.CommandsWait = [this] { return Icons.Area().InShellCall(); };
 }
 
 // Tray mode needs a settings file (one that could not be read counts), no "/CONFIG" first, and

@@ -72,7 +72,7 @@ bool DriveWatcher::RefreshEntry(int driveNumber) {
     std::string displayName;
     OwnedIcon icon = GetDisplayNameAndIcon(system_, drive.Path, displayName, false);
     if (!icon) return false;
-    ChangeTrayIcon(system_, drive, std::move(icon), displayName, drive.Tip() != displayName);
+    ChangeTrayIcon(icons_.Area(), drive, std::move(icon), displayName, drive.Tip() != displayName);
     return true;
 }
 
@@ -86,7 +86,7 @@ bool DriveWatcher::CreateEntry(int driveNumber) {
     OwnedIcon icon = GetDisplayNameAndIcon(system_, drive->Path, displayName, false);
     if (!icon) return false;
     TrayItem& added = icons_.Append(icons_.Drives, std::move(drive), displayName, std::move(icon));
-    if (IsDriveShown(added)) AddTrayIcon(system_, added);
+    if (IsDriveShown(added)) AddTrayIcon(icons_.Area(), added);
     return true;
 }
 

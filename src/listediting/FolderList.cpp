@@ -87,7 +87,8 @@ void FolderList::ModifierRepBtnClick() {
     page_.NomRep.SetCaption(name);
     item.Path = *path;
     std::string tip = name.empty() ? LastComponent(*path) : name;
-    ChangeTrayIcon(system_, item, GetSmallIcon(system_, Widen(*path)), tip, tip != item.Tip());
+    ChangeTrayIcon(icons_.Area(), item, GetSmallIcon(system_, Widen(*path)), tip,
+                   tip != item.Tip());
     page_.ListeRep.SetItemIndex(k);
 }
 

@@ -1,14 +1,15 @@
 #include "shutdown/ShutdownControl.h"
 
 #include "platform/MessageBox.h"
-#include "tray/TrayIcon.h"
 
 ShutdownControl::ShutdownControl(System& system, ShutdownPage& page, TrayItem& shutdownItem,
-                                 ui::Form& mainForm, std::function<void()> saveSettings)
+                                 NotificationArea& area, ui::Form& mainForm,
+                                 std::function<void()> saveSettings)
     : BoiteConfirmation(system, EteindreTimer, mainForm),
       system_(system),
       page_(page),
       item_(shutdownItem),
+      area_(area),
       mainForm_(mainForm),
       saveSettings_(std::move(saveSettings)) {
     // The start rule runs the timer.
@@ -34,7 +35,7 @@ void ShutdownControl::RBTypeArreterClick(const ui::RadioButton& sender) {
     // The tip changes even while the icon is hidden, so that it comes back right.
     PrepareIconChange(item_.IconData, item_.Icon.Get(), caption, true);
     item_.Name = caption;
-    ModifyTrayIcon(system_, item_);
+    ModifyTrayIcon(area_, item_);
 }
 
 void ShutdownControl::MenuContextEteindre(ShutdownAction action) {
