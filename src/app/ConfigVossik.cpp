@@ -109,8 +109,7 @@ void TConfigVossik::WireEvents() {
 
 bool TConfigVossik::Save(bool mayAsk) {
     return SaveSettings(system_, Settings, application_.Title(),
-                        StoredOptions(Pages, Watcher.RefreshDelay), Icons,
-                        mayAsk) != SaveResult::Failed;
+                        StoredOptions(Pages, Watcher.Delay()), Icons, mayAsk) != SaveResult::Failed;
 }
 
 void TConfigVossik::MontrerFiche() {

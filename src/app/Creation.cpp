@@ -19,9 +19,8 @@ bool IsConfigSwitch(std::string argument) {
 
 void TConfigVossik::CreationFiche() {
     HookApplicationWindow();
-    Watcher.RefreshRetries = 0;
     Watcher.EnumerateDrives();
-    LoadSettings(system_, Settings, StoredOptions(Pages, Watcher.RefreshDelay), Icons,
+    LoadSettings(system_, Settings, StoredOptions(Pages, Watcher.Delay()), Icons,
                  {Pages.PageRep.ListeRep, Pages.PageApp.ListeFich});
     Shutdown.SwitchOffInvalidSchedule();
     Icons.BuildShutdownItem(Pages.PageEteindre.ActionCaption());

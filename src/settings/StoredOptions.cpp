@@ -1,9 +1,8 @@
 #include "settings/StoredOptions.h"
 
 #include "settings/SettingsKeys.h"
-#include "types/RefreshDelay.h"
 
-std::vector<settings::Option> StoredOptions(ConfigPages& pages, unsigned& refreshDelay) {
+std::vector<settings::Option> StoredOptions(ConfigPages& pages, RefreshDelay& refreshDelay) {
     using namespace settings;
     using namespace settings::section;
     AboutPage& about = pages.PageAPropos;
@@ -13,8 +12,7 @@ std::vector<settings::Option> StoredOptions(ConfigPages& pages, unsigned& refres
     return {
         RadioPair(Divers, "Simple Click", true, about.RBSimpleClick, about.RBDoubleClick),
         Check(Divers, "MAJ Icônes", true, about.CBActiverMAJ),
-        RefreshDelay(Divers, "Temporisation", DefaultRefreshDelay / 1000, MaxRefreshDelaySeconds,
-                     refreshDelay),
+        Delay(Divers, "Temporisation", refreshDelay),
         Check(Divers, "Garder CD", true, about.CBGarderCD),
         Check(Divers, "Garder Net", false, about.CBGarderNet),
 

@@ -6,5 +6,5 @@
 #include "settings/Option.h"
 
 // Every option the settings file keeps, one row each in the order of the file: its section and
-// key, the control that holds it (the drive refresh delay is a field), its default and range.
-std::vector<settings::Option> StoredOptions(ConfigPages& pages, unsigned& refreshDelay);
+// key, the control that holds it (or the drive watcher's refresh delay), its default and range.
+std::vector<settings::Option> StoredOptions(ConfigPages& pages, RefreshDelay& refreshDelay);
