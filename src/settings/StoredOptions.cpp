@@ -9,6 +9,7 @@ std::vector<settings::Option> StoredOptions(ConfigPages& pages, RefreshDelay& re
     DrivesPage& drives = pages.PageUS;
     FoldersPage& folders = pages.PageRep;
     ShutdownPage& shutdown = pages.PageEteindre;
+    const auto [logOff, reboot, powerOff] = shutdown.Actions;
     return {
         RadioPair(Divers, "Simple Click", true, about.RBSimpleClick, about.RBDoubleClick),
         Check(Divers, "MAJ Icônes", true, about.CBActiverMAJ),
@@ -32,10 +33,8 @@ std::vector<settings::Option> StoredOptions(ConfigPages& pages, RefreshDelay& re
         Check(LancementRapide, "Affichage", true, pages.PageApp.ActiverExe),
 
         Check(Arreter, "Afficher Icone", true, shutdown.CBAfficherArreter),
-        // Restarting Windows alone (1) is not on the systems we run on: the computer restarts.
-        Choice(Arreter, "Type d'arrêt", 2,
-               {&shutdown.RBLogOff, &shutdown.RBRedemarrer, &shutdown.RBRedemarrer,
-                &shutdown.RBEteindre}),
+        // Restarting Windows alone (1) cannot be chosen: the computer restarts.
+        Choice(Arreter, "Type d'arrêt", 2, {logOff, reboot, reboot, powerOff}),
         Check(Arreter, "Forcer", false, shutdown.CBForcer),
         Check(Arreter, "Confirmation", true, shutdown.CBConfirmer),
 

@@ -11,7 +11,6 @@ constexpr const char* ScheduledActionText = "éteindre cet ordinateur";
 
 // Often enough to reopen a reminder closed during its minute and to catch the minute itself.
 constexpr unsigned WatchingTick = 600;
-constexpr std::uint32_t MillisecondsPerMinute = 60 * 1000;
 
 }  // namespace
 
