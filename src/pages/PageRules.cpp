@@ -43,7 +43,7 @@ void LaunchPage::ActiverExeClick() {
 void ShutdownPage::CBAfficherArreterClick() {
     bool on = CBAfficherArreter.Checked();
     EnableControlTree(TypeReboot, on);
-    // Never to be chosen (Actions).
+    // Restarting Windows alone is none of the Actions: greyed, whatever the group.
     RBRedWin.SetEnabled(false);
     EnableControlTree(CBForcer, on);
     EnableControlTree(CBConfirmer, on);
