@@ -1,10 +1,10 @@
 #include "app/ConfigVossik.h"
 
-#include "config/CheckSomeIconShown.h"
-#include "config/StoredOptions.h"
+#include "pages/CheckSomeIconShown.h"
 #include "platform/MessageBox.h"
 #include "settings/Settings.h"
 #include "settings/SettingsPath.h"
+#include "settings/StoredOptions.h"
 
 namespace {
 
@@ -40,7 +40,8 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application,
                [this] { ReorganiserBtnClick(); },
                [this] { QuitterBtnClick(); },
            }),
-      Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, *this, [this] { Save(false); }),
+      Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, Icons.Area(), *this,
+               [this] { Save(false); }),
       Tray(system, application, *this, Icons,
            {
                [this] { return Pages.PageAPropos.RBDoubleClick.Checked(); },
@@ -119,8 +120,7 @@ bool TConfigVossik::Save(bool mayAsk) {
     // In the application-data folder, the program's own folder is made at the first save.
     system_.CreateFolder(FolderOf(SettingsPath()));
     return SaveSettings(system_, Settings, application_.Title(),
-                        StoredOptions(Pages, Watcher.RefreshDelay), Icons,
-                        mayAsk) != SaveResult::Failed;
+                        StoredOptions(Pages, Watcher.Delay()), Icons, mayAsk) != SaveResult::Failed;
 }
 
 void TConfigVossik::MontrerFiche() {

@@ -3,14 +3,14 @@
 #include <optional>
 #include <string>
 
-#include "config/BoiteExe.h"
-#include "config/BoiteRepertoire.h"
-#include "config/FolderList.h"
-#include "config/LaunchList.h"
-#include "config/ListReordering.h"
-#include "config/Pages.h"
 #include "drives/DriveWatcher.h"
+#include "listediting/BoiteExe.h"
+#include "listediting/BoiteRepertoire.h"
+#include "listediting/FolderList.h"
+#include "listediting/LaunchList.h"
+#include "listediting/ListReordering.h"
 #include "menu/ContextMenu.h"
+#include "pages/Pages.h"
 #include "platform/System.h"
 #include "settings/SettingsFile.h"
 #include "shutdown/ShutdownControl.h"

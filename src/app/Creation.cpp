@@ -2,9 +2,9 @@
 #include <cctype>
 
 #include "app/ConfigVossik.h"
-#include "config/CheckSomeIconShown.h"
-#include "config/StoredOptions.h"
+#include "pages/CheckSomeIconShown.h"
 #include "settings/Settings.h"
+#include "settings/StoredOptions.h"
 #include "tray/TrayIcon.h"
 
 namespace {
@@ -19,9 +19,8 @@ bool IsConfigSwitch(std::string argument) {
 
 void TConfigVossik::CreationFiche() {
     HookApplicationWindow();
-    Watcher.RefreshRetries = 0;
     Watcher.EnumerateDrives();
-    LoadSettings(system_, Settings, StoredOptions(Pages, Watcher.RefreshDelay), Icons,
+    LoadSettings(system_, Settings, StoredOptions(Pages, Watcher.Delay()), Icons,
                  {Pages.PageRep.ListeRep, Pages.PageApp.ListeFich});
     Shutdown.SwitchOffInvalidSchedule();
     Icons.BuildShutdownItem(Pages.PageEteindre.ActionCaption());
@@ -29,7 +28,7 @@ void TConfigVossik::CreationFiche() {
     Shutdown.ApplyTimerRule();
     Menu.BuildMenuImages();
     application_.OnDeactivate = [this] { DesactiverFiche(); };
-    application_.CommandsWait = InShellCall;
+    application_.CommandsWait = [this] { return Icons.Area().InShellCall(); };
 }
 
 // Tray mode needs a settings file (one that could not be read counts), no "/CONFIG" first, and

@@ -121,18 +121,17 @@ void DriveWatcher::UnitMaskError() {
 
 void DriveWatcher::GroupeMAJClick() {
     if (!system_.KeyDown(KeyControl)) return;
-    std::string text = std::to_string(RefreshDelay / 1000);
+    std::string text = std::to_string(delay_.Seconds());
     if (!ui::InputQuery(
             "Délai de temporisation de la mise à jour",
             "Choisissez le nombre de secondes entre la notification et la mise à jour :", text))
         return;
     // The settings file takes no other value back.
     std::optional<int> seconds = WholeNumber(text);
-    if (!seconds || *seconds < 0 || *seconds > MaxRefreshDelaySeconds) {
+    if (!seconds || !delay_.SetSeconds(*seconds)) {
         InternalError("'" + text + "' n'est pas une valeur entière correcte");
         return;
     }
-    RefreshDelay = RefreshDelayOfSeconds(*seconds);
     // What is due follows the new delay.
     StartRefreshTimer();
 }

@@ -28,7 +28,7 @@ std::string Root(int driveNumber) {
 void DriveWatcher::DriveRefresh() {
     while (!application_.Terminated()) {
         std::optional<DriveSchedule::Task> task =
-            schedule_.TakeDue(system_.TickCount(), RefreshDelay);
+            schedule_.TakeDue(system_.TickCount(), delay_.Milliseconds());
         if (!task) break;
         Run(*task);
     }
@@ -39,7 +39,8 @@ void DriveWatcher::DriveRefresh() {
 // nothing due and sets the timer again.
 void DriveWatcher::StartRefreshTimer() {
     std::optional<unsigned> wait;
-    if (!application_.Terminated()) wait = schedule_.UntilFirst(system_.TickCount(), RefreshDelay);
+    if (!application_.Terminated())
+        wait = schedule_.UntilFirst(system_.TickCount(), delay_.Milliseconds());
     if (wait) RefreshTimer.SetInterval(std::max(*wait, 1u));
     RefreshTimer.SetEnabled(wait.has_value());
 }
@@ -52,9 +53,9 @@ void DriveWatcher::Run(DriveSchedule::Task task) {
     const bool done =
         task.What == Work::Refresh ? RefreshEntry(task.Letter) : CreateEntry(task.Letter);
     if (done) {
-        RefreshRetries = 0;
-    } else if (RefreshRetries <= MaxRetries) {
-        ++RefreshRetries;
+        retries_ = 0;
+    } else if (retries_ <= MaxRetries) {
+        ++retries_;
         // Again after a full delay, unless a notice that came meanwhile asked anew or the drive
         // is forgotten.
         const bool wanted = task.What == Work::Refresh || DriveMask >> task.Letter & 1;
@@ -72,7 +73,7 @@ bool DriveWatcher::RefreshEntry(int driveNumber) {
     std::string displayName;
     OwnedIcon icon = GetDisplayNameAndIcon(system_, drive.Path, displayName, false);
     if (!icon) return false;
-    ChangeTrayIcon(system_, drive, std::move(icon), displayName, drive.Tip() != displayName);
+    ChangeTrayIcon(icons_.Area(), drive, std::move(icon), displayName, drive.Tip() != displayName);
     return true;
 }
 
@@ -86,7 +87,7 @@ bool DriveWatcher::CreateEntry(int driveNumber) {
     OwnedIcon icon = GetDisplayNameAndIcon(system_, drive->Path, displayName, false);
     if (!icon) return false;
     TrayItem& added = icons_.Append(icons_.Drives, std::move(drive), displayName, std::move(icon));
-    if (IsDriveShown(added)) AddTrayIcon(system_, added);
+    if (IsDriveShown(added)) AddTrayIcon(icons_.Area(), added);
     return true;
 }
 
@@ -101,7 +102,7 @@ void DriveWatcher::RemoveEntry(int driveNumber) {
 // The state is settled before the box, whose loop runs the program's messages. A drive never
 // made is forgotten, so that it can arrive again.
 void DriveWatcher::GiveUp(DriveSchedule::Task task) {
-    RefreshRetries = 0;
+    retries_ = 0;
     if (task.What == Work::Create && schedule_.Pending(task.Letter) == Work::None &&
         FindDriveEntry(Letter(task.Letter)) < 0)
         DriveMask &= ~(1u << task.Letter);

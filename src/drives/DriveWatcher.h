@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "config/Pages.h"
 #include "drives/DriveSchedule.h"
+#include "pages/Pages.h"
 #include "platform/System.h"
 #include "tray/TrayIconSet.h"
 #include "types/Messages.h"
@@ -42,9 +42,13 @@ public:
     // Ctrl + click on the group of the update options asks for the delay.
     void GroupeMAJClick();
 
+    // The wait after a drive's last notice, which the settings file keeps.
+    RefreshDelay& Delay() { return delay_; }
+    const RefreshDelay& Delay() const { return delay_; }
+    // Failed attempts, all drives together.
+    int RefreshRetries() const { return retries_; }
+
     std::uint32_t DriveMask = 0;  // bit i: the letter 'A' + i has an entry or waits for one
-    unsigned RefreshDelay = DefaultRefreshDelay;  // milliseconds
-    int RefreshRetries = 0;                       // failed attempts, all drives together
     // Runs only while something is due, and ticks when the first of it is.
     ui::Timer RefreshTimer;
 
@@ -68,5 +72,7 @@ private:
     const DrivesPage& drivesPage_;
     AboutPage& aboutPage_;
     DriveSchedule schedule_;
+    RefreshDelay delay_;
+    int retries_ = 0;
     bool unitMaskErrorPosted_ = false;
 };

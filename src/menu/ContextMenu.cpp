@@ -62,7 +62,8 @@ void ContextMenu::SetUpItems() {
                             {MCQuitter, 7}})
         picture.Item.ImageIndex = picture.Image;
 
-    // The shutdown items carry their action code, as the Eteindre page's buttons do.
+    // The shutdown items carry their action code, as the Eteindre page's buttons do; only
+    // those offered act.
     struct Action {
         ui::MenuItem& Item;
         ShutdownAction Code;
@@ -73,9 +74,10 @@ void ContextMenu::SetUpItems() {
                             {MCEteindre, action::PowerOff}}) {
         shutdown.Item.Tag = static_cast<int>(shutdown.Code);
         shutdown.Item.Visible = false;
-        ui::MenuItem& item = shutdown.Item;
-        item.OnClick = [this, &item] {
-            if (OnEteindre) OnEteindre(item);
+    }
+    for (ui::MenuItem* item : offeredShutdowns_) {
+        item->OnClick = [this, item] {
+            if (OnEteindre) OnEteindre(*item);
         };
     }
     MCMAJIcones.Checked = MCLecteurs.Checked = MCDossiers.Checked = MCLancements.Checked = true;
@@ -134,18 +136,11 @@ void ContextMenu::MenuContextPopup() {
     const TrayItem* item = ClickedItem();
     MCNom.Caption = item ? AsWritten(item->Tip()) : "";
 
-    ShutdownPage& actions = pages_.PageEteindre;
-    struct ShutdownChoice {
-        ui::MenuItem& Item;
-        const ui::RadioButton& Button;
-    };
-    // Restarting Windows alone is never offered: only Windows 95, 98 and Me could, and this
-    // program does not run on them. Its item stays hidden.
-    for (ShutdownChoice choice : {ShutdownChoice{MCChangerNom, actions.RBLogOff},
-                                  {MCRedemarrerPC, actions.RBRedemarrer},
-                                  {MCEteindre, actions.RBEteindre}}) {
-        if (shutdown) choice.Item.Default = choice.Button.Checked();
-        choice.Item.Visible = shutdown;
+    // The default is the icon's own action.
+    const ui::RadioButton* chosen = pages_.PageEteindre.ChosenAction();
+    for (ui::MenuItem* item : offeredShutdowns_) {
+        if (shutdown) item->Default = chosen && chosen->Tag() == item->Tag;
+        item->Visible = shutdown;
     }
     for (ui::MenuItem* entryCommand : {&MCOuvrir, &MCExplorer, &MCRechercher, &MCProprietes})
         entryCommand->Visible = !shutdown;

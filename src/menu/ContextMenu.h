@@ -1,8 +1,9 @@
 #pragma once
 
+#include <array>
 #include <functional>
 
-#include "config/Pages.h"
+#include "pages/Pages.h"
 #include "platform/System.h"
 #include "tray/TrayIconSet.h"
 #include "types/IconId.h"
@@ -60,7 +61,7 @@ public:
     // The large title of the first page switches the strip off and on.
     void LabelVossik1Click();
 
-    // The four shutdown items call this with themselves; their Tag is the action code.
+    // The shutdown items offered call this with themselves; their Tag is the action code.
     std::function<void(ui::MenuItem&)> OnEteindre;
 
     ui::PopupMenu MenuContext{"MenuContext"};
@@ -103,4 +104,8 @@ private:
     TrayIconSet& icons_;
     MainFormCommands commands_;
     IconPosition clicked_;
+    // Restarting Windows alone is never offered: only Windows 95, 98 and Me could, and this
+    // program does not run on them. Its item stays hidden.
+    const std::array<ui::MenuItem*, 3> offeredShutdowns_{&MCChangerNom, &MCRedemarrerPC,
+                                                         &MCEteindre};
 };

@@ -1,5 +1,6 @@
-#include "config/CheckSomeIconShown.h"
 #include "menu/ContextMenu.h"
+#include "menu/ItemContextMenu.h"
+#include "pages/CheckSomeIconShown.h"
 #include "tray/Opening.h"
 #include "types/PathParts.h"
 
@@ -9,7 +10,7 @@ void ContextMenu::MCNomClick() {
     ui::Point cursor;
     system_.CursorPos(cursor.X, cursor.Y);
     // Whether the user chose to rename is of no use here: the record keeps its name.
-    system_.ShowItemContextMenu(item->Path, mainForm_.Handle(), cursor.X, cursor.Y);
+    ShowItemContextMenu(system_, item->Path, mainForm_.Handle(), cursor.X, cursor.Y);
 }
 
 // "&Ouvrir" always opens the plain window and "E&xplorer" the explorer view: the page's view

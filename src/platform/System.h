@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/BoxQueue.h"
+#include "platform/ShellItemMenu.h"
 #include "types/Handles.h"
 #include "types/Messages.h"
 #include "types/OwnedIcon.h"
@@ -65,13 +67,6 @@ namespace see {
 constexpr unsigned InvokeIdList = 0x0000000C;
 constexpr unsigned FlagNoUi = 0x00000400;
 }  // namespace see
-
-// The shell's own menu of an item: whether a command was carried out (or the menu closed
-// without a choice), and whether the choice was to rename, which is left to the caller.
-struct ItemMenuResult {
-    bool Done = false;
-    bool RenameChosen = false;
-};
 
 struct SystemVersion {
     unsigned Major = 0;
@@ -189,10 +184,19 @@ public:
     // The extended call, for verbs such as "properties" that need the item's identifier list.
     virtual void ShellExecuteEx(WindowHandle owner, const std::string& verb,
                                 const std::string& file, unsigned mask) = 0;
-    // Shows the shell's context menu of a path (wildcards allowed in its last part) at a screen
-    // point, and carries out the command chosen.
-    virtual ItemMenuResult ShowItemContextMenu(const std::string& path, WindowHandle owner, int x,
-                                               int y) = 0;
+    // The shell's context menu of the item a path names, a drive's root as well; null when the
+    // shell finds no such item or makes it no menu. `owner` is the window of any box the shell
+    // shows meanwhile.
+    virtual std::unique_ptr<ShellItemMenu> ItemMenu(const std::wstring& path,
+                                                    WindowHandle owner) = 0;
+    // One menu for the entries of a folder with these names, those the shell finds; null when it
+    // finds none.
+    virtual std::unique_ptr<ShellItemMenu> ItemsMenu(const std::wstring& folder,
+                                                     const std::vector<std::wstring>& names,
+                                                     WindowHandle owner) = 0;
+    // The names of the entries that a path with wildcards in its last part matches, in the
+    // order the file system gives them.
+    virtual std::vector<std::wstring> MatchingNames(const std::wstring& pattern) = 0;
 
     // Windows and the mouse.
     virtual std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,

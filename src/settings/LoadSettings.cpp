@@ -8,7 +8,6 @@
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 #include "types/IconId.h"
-#include "types/RefreshDelay.h"
 
 namespace section = settings::section;
 using settings::Binding;
@@ -38,8 +37,8 @@ void LoadOption(const ProfileFile& file, const settings::Option& option) {
         case Binding::GroupLine:
             option.Group->SetItemIndex(std::clamp(value, -1, option.Max));
             break;
-        case Binding::RefreshDelay:
-            *option.Milliseconds = RefreshDelayOfSeconds(inRange ? value : option.Default);
+        case Binding::Delay:
+            option.Delay->SetSeconds(inRange ? value : option.Default);
             break;
     }
 }

@@ -6,7 +6,6 @@
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 #include "types/Cp1252.h"
-#include "types/RefreshDelay.h"
 
 namespace section = settings::section;
 using settings::Binding;
@@ -39,10 +38,9 @@ void SaveOption(ProfileFile& file, const settings::Option& option) {
         case Binding::GroupLine:
             file.WriteInteger(option.Section, option.Key, option.Group->ItemIndex());
             break;
-        case Binding::RefreshDelay:
-            if (*option.Milliseconds != RefreshDelayOfSeconds(option.Default))
-                file.WriteInteger(option.Section, option.Key,
-                                  static_cast<int>(*option.Milliseconds / 1000));
+        case Binding::Delay:
+            if (option.Delay->Seconds() != option.Default)
+                file.WriteInteger(option.Section, option.Key, option.Delay->Seconds());
             break;
     }
 }

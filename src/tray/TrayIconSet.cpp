@@ -6,7 +6,11 @@
 #include "tray/TrayIcon.h"
 
 TrayIconSet::TrayIconSet(System& system, const ui::Form& owner, IconWants wants, bool isWindowsXP)
-    : system_(system), owner_(owner), wants_(std::move(wants)), isWindowsXP_(isWindowsXP) {}
+    : system_(system),
+      area_(system),
+      owner_(owner),
+      wants_(std::move(wants)),
+      isWindowsXP_(isWindowsXP) {}
 
 std::uint32_t TrayIconSet::IdOf(const TrayItemList& list, std::size_t position) const {
     std::uint32_t base = &list == &Folders    ? iconid::FolderBase
@@ -72,9 +76,9 @@ bool TrayIconSet::AnyWanted() const {
 
 void TrayIconSet::RefreshItem(TrayItem& item, const IconWants::Rule& wanted) {
     if (wanted(item)) {
-        AddTrayIcon(system_, item);
+        AddTrayIcon(area_, item);
     } else {
-        RemoveTrayIcon(system_, item);
+        RemoveTrayIcon(area_, item);
     }
 }
 
@@ -102,7 +106,7 @@ void TrayIconSet::RefreshTrayIcons() {
 
 void TrayIconSet::RemoveListIcons(TrayItemList& list) {
     for (std::size_t i = 0; i < list.size(); ++i) {
-        if (list[i]->Shown) RemoveTrayIcon(system_, *list[i]);
+        if (list[i]->Shown) RemoveTrayIcon(area_, *list[i]);
     }
 }
 
@@ -117,5 +121,5 @@ void TrayIconSet::RemoveAllTrayIcons() {
     RemoveListIcons(Launches);
     RemoveListIcons(Folders);
     RemoveListIcons(Drives);
-    RemoveTrayIcon(system_, ShutdownItem);
+    RemoveTrayIcon(area_, ShutdownItem);
 }

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "platform/System.h"
-#include "tray/TrayRefusals.h"
+#include "tray/TrayIcon.h"
 #include "types/IconId.h"
 #include "types/TrayItem.h"
 #include "ui/Form.h"
@@ -41,7 +41,9 @@ public:
     bool AnyWanted() const;
 
     // A change of records and lines that must end before any refusal is told (TrayChange).
-    [[nodiscard]] TrayChange Change() { return TrayChange(system_); }
+    [[nodiscard]] TrayChange Change() { return TrayChange(area_.Refusals()); }
+    // Where every icon of the set is added, changed and removed.
+    NotificationArea& Area() { return area_; }
 
     // Adds every wanted icon that is not shown and removes every shown one no longer wanted;
     // icons that stay keep their place. On XP, whose shell lists icons in the reverse order of
@@ -75,6 +77,7 @@ private:
     void ShowAtPosition(TrayItem& item, bool iconHere, bool wasShown);
 
     System& system_;
+    NotificationArea area_;
     const ui::Form& owner_;
     IconWants wants_;
     bool isWindowsXP_;

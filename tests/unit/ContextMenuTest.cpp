@@ -133,6 +133,24 @@ TEST_F(ContextMenuTest, CommandsAskTheSystemForTheClickedRecord) {
         << "the shutdown icon's name and properties do nothing";
 }
 
+TEST_F(ContextMenuTest, TheShellsMenuOfAPatternHoldsItsMatchesAndItsRenameIsLeftAlone) {
+    TConfigVossik& form = StartWithEntries();
+    form.Icons.Launches[0]->Path = "C:\\Outils\\*.exe";
+    system.matchingNames["C:\\Outils\\*.exe"] = {"a.exe", "b.exe"};
+    system.cursorX = 7;
+    auto name = [](ContextMenu& menu) { menu.MCNom.Click(); };
+    for (unsigned choice : {19u, 0u, 5u}) {
+        system.itemMenuChoice = choice;
+        OpenFor(Launch, name);
+    }
+    system.matchingNames.clear();
+    OpenFor(Launch, name);
+    const std::string shown = "itemmenu [C:\\Outils\\ a.exe b.exe] 7 200";
+    EXPECT_EQ(CallsStarting("item"),
+              (std::vector<std::string>{shown, shown, shown, "iteminvoke 5"}))
+        << "renaming is not carried out, and a pattern matching nothing shows no menu";
+}
+
 TEST_F(ContextMenuTest, HidingTheLastShownGroupIsRefusedAndUndone) {
     TConfigVossik& form = StartWithEntries();
     form.Pages.PageUS.ActiverUS.SetChecked(false);

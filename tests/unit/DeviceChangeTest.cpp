@@ -75,7 +75,7 @@ protected:
 
 TEST_F(DeviceChangeTest, ADriveLetterLivesThroughArrivalRefreshAndRemoval) {
     TConfigVossik& form = StartWithDrives();
-    EXPECT_EQ(form.Watcher.RefreshDelay, 200u);
+    EXPECT_EQ(form.Watcher.Delay().Milliseconds(), 200u);
     EXPECT_FALSE(form.Watcher.RefreshTimer.Enabled()) << "no tick while nothing is due";
     Arrive("F");  // unknown -> waiting to be created -> present, with the next id
     EXPECT_EQ(form.Watcher.DriveMask, 0b111100u) << "known before its entry exists";
@@ -170,7 +170,7 @@ TEST_F(DeviceChangeTest, AFloodOfNoticesWithinOneDelayEndsAsTheLastOfEachLetterS
     }
     Leave("C");
     system.calls.clear();
-    system.tick += form.Watcher.RefreshDelay - 1;
+    system.tick += form.Watcher.Delay().Milliseconds() - 1;
     form.Watcher.RefreshTimer.Tick();  // one that comes early
     EXPECT_TRUE(NotifyCalls().empty()) << "not before the delay after the last notice";
     Tick();
@@ -239,10 +239,10 @@ TEST_F(DeviceChangeTest, FailedLookupsAreRetriedElevenTimesWithOneCounterForAllD
     system.shellFiles.erase("F:\\");
     Arrive("F");
     for (int i = 0; i < 5; ++i) Tick();  // five failures, each after its own delay
-    EXPECT_EQ(form.Watcher.RefreshRetries, 5);
+    EXPECT_EQ(form.Watcher.RefreshRetries(), 5);
     system.tick += 50;
     Arrive("D");  // then a success elsewhere resets the count
-    while (form.Watcher.RefreshRetries != 0) Tick();
+    while (form.Watcher.RefreshRetries() != 0) Tick();
 
     int attempts = 0;
     system.whileBoxShown = [&] {
@@ -258,7 +258,7 @@ TEST_F(DeviceChangeTest, FailedLookupsAreRetriedElevenTimesWithOneCounterForAllD
               "Erreur : Après 10 essais, il est toujours impossible de trouver le nom du fichier "
               "et/ou son icone.\nL'unité F:\\ ne sera pas disponible en icone (Vossik n'essaye "
               "plus)");
-    EXPECT_EQ(form.Watcher.RefreshRetries, 0);
+    EXPECT_EQ(form.Watcher.RefreshRetries(), 0);
     EXPECT_EQ(form.Watcher.FindDriveEntry('F'), -1);
     EXPECT_EQ(form.Watcher.DriveMask & Mask("F"), 0u) << "forgotten: it can arrive again";
 }
@@ -315,11 +315,11 @@ TEST_F(DeviceChangeTest, NothingIsDoneOnceTheProgramEndsAndTheDelayPromptTakesWh
     system.keysDown = {0x11};
     for (const char* text : {"3", "0", "abc", "", "-1", "3601"}) answer(text);
     watcher.GroupeMAJClick();
-    EXPECT_EQ(watcher.RefreshDelay, 3000u);
+    EXPECT_EQ(watcher.Delay().Milliseconds(), 3000u);
     watcher.GroupeMAJClick();
-    EXPECT_EQ(watcher.RefreshDelay, 200u);
+    EXPECT_EQ(watcher.Delay().Milliseconds(), 200u);
     for (int refused = 0; refused < 4; ++refused) watcher.GroupeMAJClick();
-    EXPECT_EQ(watcher.RefreshDelay, 200u) << "nothing the settings file would refuse";
+    EXPECT_EQ(watcher.Delay().Milliseconds(), 200u) << "nothing the settings file would refuse";
     ASSERT_EQ(system.boxes.size(), 4u);
     EXPECT_EQ(system.boxes[0].Text, "'abc' n'est pas une valeur entière correcte");
 }

@@ -1,5 +1,5 @@
-#include "config/BoiteExe.h"
-#include "config/BoiteRepertoire.h"
+#include "listediting/BoiteExe.h"
+#include "listediting/BoiteRepertoire.h"
 #include "support/MainFormFixture.h"
 
 namespace {

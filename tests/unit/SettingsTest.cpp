@@ -3,9 +3,9 @@
 #include <functional>
 #include <set>
 
-#include "config/StoredOptions.h"
 #include "settings/ProfileFile.h"
 #include "settings/Settings.h"
+#include "settings/StoredOptions.h"
 #include "support/MainFormFixture.h"
 #include "types/Cp1252.h"
 
@@ -21,7 +21,7 @@ protected:
 
     bool Save(TConfigVossik& form) {
         return SaveSettings(system, form.Settings, "Vossik'",
-                            StoredOptions(form.Pages, form.Watcher.RefreshDelay),
+                            StoredOptions(form.Pages, form.Watcher.Delay()),
                             form.Icons) == SaveResult::Saved;
     }
 
@@ -61,14 +61,14 @@ protected:
 
 TEST_F(SettingsTest, DelayIsSecondsWithZeroAsTheShortestAndTenSecondsNeverWritten) {
     WithSettingsFile("[Divers]\r\nTemporisation=0\r\n");
-    EXPECT_EQ(Start().Watcher.RefreshDelay, 200u);
+    EXPECT_EQ(Start().Watcher.Delay().Milliseconds(), 200u);
 
     WithSettingsFile("[Divers]\r\nTemporisation=3\r\n");
     TConfigVossik& form = Start();
-    EXPECT_EQ(form.Watcher.RefreshDelay, 3000u);
+    EXPECT_EQ(form.Watcher.Delay().Milliseconds(), 3000u);
     ASSERT_TRUE(Save(form));
     EXPECT_TRUE(SavedHas("Temporisation=3"));
-    form.Watcher.RefreshDelay = 10000;
+    form.Watcher.Delay().SetSeconds(10);
     Save(form);
     EXPECT_TRUE(SavedHas("Temporisation=3")) << "the old value stays in the file";
 }
@@ -116,14 +116,14 @@ TEST_F(SettingsTest, NumbersOutOfRangeLoadAsTheirOptionSaysAndStayInTheFileUntil
     EXPECT_EQ(page.GroupePeriode.ItemIndex(), 1) << "the nearest line";
     EXPECT_EQ(page.Heure.ItemIndex(), 0) << "no schedule: the first line";
     EXPECT_EQ(page.Minutes.ItemIndex(), 11);
-    EXPECT_EQ(form.Watcher.RefreshDelay, 10000u) << "the default";
+    EXPECT_EQ(form.Watcher.Delay().Milliseconds(), 10000u) << "the default";
     EXPECT_EQ(Saved(), ini);
     Save(form);
     EXPECT_TRUE(SavedHas("Type d'arrêt=3"));
     EXPECT_TRUE(SavedHas("Heure=0"));
 
     WithSettingsFile("[Divers]\r\nTemporisation=3601\r\n");
-    EXPECT_EQ(Start().Watcher.RefreshDelay, 10000u);
+    EXPECT_EQ(Start().Watcher.Delay().Milliseconds(), 10000u);
 
     // Restarting Windows alone was only for Windows 95, 98 and Me: the computer restarts.
     WithSettingsFile("[Arrêter]\r\nType d'arrêt=1\r\n");
@@ -262,8 +262,7 @@ TEST_F(SettingsTest, EveryOptionSurvivesARoundTrip) {
     WithSettingsFile();
     TConfigVossik& first = Start();
     // Read for their keys and ranges only: the next start makes new controls.
-    const std::vector<settings::Option> options =
-        StoredOptions(first.Pages, first.Watcher.RefreshDelay);
+    const std::vector<settings::Option> options = StoredOptions(first.Pages, first.Watcher.Delay());
     for (bool highest : {false, true}) {
         std::string written, section;
         for (const settings::Option& option : options) {
@@ -276,7 +275,7 @@ TEST_F(SettingsTest, EveryOptionSurvivesARoundTrip) {
         SaveIntoAnEmptyFile(form);
         ASSERT_TRUE(Save(form));
         ProfileFile saved(Saved());
-        for (const settings::Option& option : StoredOptions(form.Pages, form.Watcher.RefreshDelay))
+        for (const settings::Option& option : StoredOptions(form.Pages, form.Watcher.Delay()))
             EXPECT_EQ(saved.ReadInteger(option.Section, option.Key, INT_MIN),
                       highest ? option.Max : option.Min)
                 << option.Section << " " << option.Key;
@@ -488,7 +487,7 @@ TEST_F(SettingsTest, AFileChangedBehindTheProgramsBackIsReplacedOnlyIfTheUserSay
     const std::string edited = Saved() + "[Autre]\r\nCle=valeur\r\n";
     system.fileContents[SettingsFile] = edited;
     EXPECT_EQ(SaveSettings(system, form.Settings, "Vossik'",
-                           StoredOptions(form.Pages, form.Watcher.RefreshDelay), form.Icons, false),
+                           StoredOptions(form.Pages, form.Watcher.Delay()), form.Icons, false),
               SaveResult::Kept);
     EXPECT_TRUE(system.boxes.empty());
     system.boxAnswers = {mb::IdNo};

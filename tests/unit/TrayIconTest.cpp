@@ -59,16 +59,17 @@ TEST(PrepareIconChange, ChangesTheTipOnlyWhenAsked) {
 
 TEST(TrayIcon, AddShowsOnceAndRefusesMissingEntries) {
     FakeSystem system;
+    NotificationArea area(system);
     TrayItem item = MakeItem(system, "Dossier");
-    AddTrayIcon(system, item);
-    AddTrayIcon(system, item);
+    AddTrayIcon(area, item);
+    AddTrayIcon(area, item);
     EXPECT_TRUE(item.Shown);
     ASSERT_EQ(system.notifications.size(), 1u);
     EXPECT_EQ(system.notifications[0].Command, NotifyCommand::Add);
 
     TrayItem missing = MakeItem(system, "Absent");
     missing.Missing = true;
-    AddTrayIcon(system, missing);
+    AddTrayIcon(area, missing);
     EXPECT_FALSE(missing.Shown);
     EXPECT_EQ(system.notifications.size(), 1u);
     EXPECT_TRUE(system.boxes.empty());
@@ -76,9 +77,10 @@ TEST(TrayIcon, AddShowsOnceAndRefusesMissingEntries) {
 
 TEST(TrayIcon, RefusedAddReportsTheStoredTipAndStaysHidden) {
     FakeSystem system;
+    NotificationArea area(system);
     system.notifyResult = [](NotifyCommand, const NotifyIconData&) { return false; };
     TrayItem item = MakeItem(system, std::string(63, 'n') + "CUT");
-    AddTrayIcon(system, item);
+    AddTrayIcon(area, item);
     EXPECT_FALSE(item.Shown);
     ASSERT_EQ(system.boxes.size(), 1u);
     EXPECT_EQ(system.boxes[0].Title, "Erreur");
@@ -90,14 +92,15 @@ TEST(TrayIcon, RefusedAddReportsTheStoredTipAndStaysHidden) {
 
 TEST(TrayIcon, ChangeWhileHiddenTakesEffectAtTheNextAddWithAllFlags) {
     FakeSystem system;
+    NotificationArea area(system);
     TrayItem item = MakeItem(system, "Lecteur");
     IconHandle first = item.IconData.hIcon;
     IconHandle second = system.NewIcon();
-    ChangeTrayIcon(system, item, {system, second}, "", false);
+    ChangeTrayIcon(area, item, {system, second}, "", false);
     EXPECT_TRUE(system.notifications.empty()) << "a hidden icon is not sent";
     EXPECT_FALSE(system.liveIcons.contains(first)) << "the replaced icon is destroyed";
 
-    AddTrayIcon(system, item);
+    AddTrayIcon(area, item);
     ASSERT_EQ(system.notifications.size(), 1u);
     const NotifyIconData& sent = system.notifications[0].Data;
     EXPECT_EQ(sent.uFlags, 7u) << "picture, tip and callback come back together";
@@ -108,12 +111,13 @@ TEST(TrayIcon, ChangeWhileHiddenTakesEffectAtTheNextAddWithAllFlags) {
 
 TEST(TrayIcon, ModifyReportsFailureAndKeepsShown) {
     FakeSystem system;
+    NotificationArea area(system);
     TrayItem item = MakeItem(system, "Lanceur");
-    AddTrayIcon(system, item);
+    AddTrayIcon(area, item);
     system.notifyResult = [](NotifyCommand command, const NotifyIconData&) {
         return command != NotifyCommand::Modify;
     };
-    ChangeTrayIcon(system, item, {system, system.NewIcon()}, "Nouveau", true);
+    ChangeTrayIcon(area, item, {system, system.NewIcon()}, "Nouveau", true);
     EXPECT_TRUE(item.Shown);
     ASSERT_EQ(system.boxes.size(), 1u);
     EXPECT_EQ(system.boxes[0].Text,
@@ -122,14 +126,15 @@ TEST(TrayIcon, ModifyReportsFailureAndKeepsShown) {
 
 TEST(TrayIcon, RemoveSendsOnlyForShownIconsAndAlwaysClearsShown) {
     FakeSystem system;
+    NotificationArea area(system);
     TrayItem item = MakeItem(system, "x");
-    RemoveTrayIcon(system, item);
+    RemoveTrayIcon(area, item);
     EXPECT_TRUE(system.notifications.empty());
 
-    AddTrayIcon(system, item);
+    AddTrayIcon(area, item);
     // The shell may have lost the icon already (taskbar restarted): no message, still cleared.
     system.notifyResult = [](NotifyCommand, const NotifyIconData&) { return false; };
-    RemoveTrayIcon(system, item);
+    RemoveTrayIcon(area, item);
     EXPECT_FALSE(item.Shown);
     EXPECT_EQ(system.notifications.back().Command, NotifyCommand::Delete);
     EXPECT_TRUE(system.boxes.empty());

@@ -130,8 +130,8 @@ TEST_F(TrayMessageTest, APressThatArrivesDuringTheShellsCallIsHandledAfterIt) {
         return true;
     };
     TrayItem& folder = *form.Icons.Folders[0];
-    RemoveTrayIcon(system, folder);
-    AddTrayIcon(system, folder);
+    RemoveTrayIcon(form.Icons.Area(), folder);
+    AddTrayIcon(form.Icons.Area(), folder);
     system.notifyResult = nullptr;
     ASSERT_TRUE(pressed);
     EXPECT_EQ(menusDuringCall, 0u);

@@ -58,8 +58,11 @@ public:
                       int show) override;
     void ShellExecuteEx(WindowHandle owner, const std::string& verb, const std::string& file,
                         unsigned mask) override;
-    ItemMenuResult ShowItemContextMenu(const std::string& path, WindowHandle owner, int x,
-                                       int y) override;
+    std::unique_ptr<ShellItemMenu> ItemMenu(const std::wstring& path, WindowHandle owner) override;
+    std::unique_ptr<ShellItemMenu> ItemsMenu(const std::wstring& folder,
+                                             const std::vector<std::wstring>& names,
+                                             WindowHandle owner) override;
+    std::vector<std::wstring> MatchingNames(const std::wstring& pattern) override;
     std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) override;
     void CursorPos(int& x, int& y) override;

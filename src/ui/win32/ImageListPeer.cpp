@@ -6,12 +6,8 @@ namespace ui::win32 {
 Win32ImageListPeer::Win32ImageListPeer()
     : list_(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1)) {}
 
-Win32ImageListPeer::~Win32ImageListPeer() {
-    if (list_) ImageList_Destroy(list_);
-}
-
 void Win32ImageListPeer::AddIcon(IconHandle icon) {
-    if (list_ && icon) ImageList_ReplaceIcon(list_, -1, icon);
+    if (list_ && icon) ImageList_ReplaceIcon(list_.get(), -1, icon);
 }
 
 HIMAGELIST ImageListHandle(const ImageList& list) {

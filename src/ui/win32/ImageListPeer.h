@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/ImageList.h"
+#include "ui/win32/Glyphs.h"
 #include "ui/win32/Win32Api.h"
 
 namespace ui::win32 {
@@ -10,15 +11,12 @@ namespace ui::win32 {
 class Win32ImageListPeer : public ImageListPeer {
 public:
     Win32ImageListPeer();
-    ~Win32ImageListPeer() override;
-    Win32ImageListPeer(const Win32ImageListPeer&) = delete;
-    Win32ImageListPeer& operator=(const Win32ImageListPeer&) = delete;
 
     void AddIcon(IconHandle icon) override;
-    HIMAGELIST Handle() const { return list_; }
+    HIMAGELIST Handle() const { return list_.get(); }
 
 private:
-    HIMAGELIST list_ = nullptr;
+    OwnedImageList list_;
 };
 
 // The system list behind a toolkit image list, for the menus that draw its pictures; null when

@@ -202,11 +202,12 @@ std::string CheckLoadsBack(MainFormRig& rig) {
             breach = CompareList("quick-launch entry", saved.Icons.Launches, loaded.Icons.Launches);
         // The default delay is not written: a value the file held, unread at start or written
         // by another program, stays.
-        if (breach.empty() && saved.Watcher.RefreshDelay != loaded.Watcher.RefreshDelay &&
-            saved.Watcher.RefreshDelay != DefaultRefreshDelay)
-            breach =
-                Describe("the reloaded refresh delay", std::to_string(saved.Watcher.RefreshDelay),
-                         std::to_string(loaded.Watcher.RefreshDelay));
+        const int savedDelay = saved.Watcher.Delay().Seconds();
+        const int loadedDelay = loaded.Watcher.Delay().Seconds();
+        if (breach.empty() && savedDelay != loadedDelay &&
+            savedDelay != RefreshDelay::DefaultSeconds)
+            breach = Describe("the reloaded refresh delay", std::to_string(savedDelay),
+                              std::to_string(loadedDelay));
     }
     ui::SetBackend(rig.backend);
     return breach;

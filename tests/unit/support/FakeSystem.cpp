@@ -294,13 +294,55 @@ void FakeSystem::ShellExecuteEx(WindowHandle, const std::string& verb, const std
     calls.push_back("shellexecuteex " + verb + " [" + file + "] " + hex);
 }
 
-ItemMenuResult FakeSystem::ShowItemContextMenu(const std::string& path, WindowHandle, int x,
-                                               int y) {
-    calls.push_back("itemmenu [" + path + "] " + std::to_string(x) + " " + std::to_string(y));
-    itemMenuLoops.Enter();
-    if (whileItemMenuShown) whileItemMenuShown();
-    itemMenuLoops.Leave();
-    return {true, false};
+namespace {
+
+// The shell finds every item; the menu is recorded as it shows, with what it stands for.
+class FakeItemMenu : public ShellItemMenu {
+public:
+    FakeItemMenu(FakeSystem& system, std::string items)
+        : system_(system), items_(std::move(items)) {}
+    unsigned Track(int x, int y) override {
+        system_.calls.push_back("itemmenu " + items_ + " " + std::to_string(x) + " " +
+                                std::to_string(y));
+        system_.itemMenuLoops.Enter();
+        if (system_.whileItemMenuShown) system_.whileItemMenuShown();
+        system_.itemMenuLoops.Leave();
+        return system_.itemMenuChoice;
+    }
+    bool Invoke(unsigned command) override {
+        system_.calls.push_back("iteminvoke " + std::to_string(command));
+        return true;
+    }
+
+private:
+    FakeSystem& system_;
+    std::string items_;
+};
+
+}  // namespace
+
+std::unique_ptr<ShellItemMenu> FakeSystem::ItemMenu(const std::wstring& path, WindowHandle) {
+    std::string items = "[";
+    items += Narrow(path);
+    items += ']';
+    return std::make_unique<FakeItemMenu>(*this, items);
+}
+
+std::unique_ptr<ShellItemMenu> FakeSystem::ItemsMenu(const std::wstring& folder,
+                                                     const std::vector<std::wstring>& names,
+                                                     WindowHandle owner) {
+    if (names.empty()) return nullptr;
+    std::string items = Narrow(folder);
+    for (const std::wstring& name : names) items.append(" ").append(Narrow(name));
+    return ItemMenu(Widen(items), owner);
+}
+
+std::vector<std::wstring> FakeSystem::MatchingNames(const std::wstring& pattern) {
+    std::vector<std::wstring> names;
+    auto found = matchingNames.find(Narrow(pattern));
+    if (found != matchingNames.end())
+        for (const std::string& name : found->second) names.push_back(Widen(name));
+    return names;
 }
 
 std::intptr_t FakeSystem::SendMessage(WindowHandle, unsigned message, std::uintptr_t wParam,

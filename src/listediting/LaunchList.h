@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "config/BoiteExe.h"
-#include "config/Pages.h"
+#include "listediting/BoiteExe.h"
+#include "pages/Pages.h"
 #include "platform/System.h"
 #include "tray/TrayIconSet.h"
 

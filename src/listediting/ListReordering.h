@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/Pages.h"
+#include "pages/Pages.h"
 #include "tray/TrayIconSet.h"
 #include "ui/Menu.h"
 

@@ -1,6 +1,6 @@
-#include "config/BoiteExe.h"
+#include "listediting/BoiteExe.h"
 
-#include "config/StorablePath.h"
+#include "listediting/StorablePath.h"
 #include "types/Cp1252.h"
 
 TBoiteExe::TBoiteExe(System& system) : ui::Form("BoiteExe"), system_(system) {

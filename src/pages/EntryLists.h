@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/Pages.h"
+#include "pages/Pages.h"
 #include "ui/Canvas.h"
 
 // Line `index` of a list page: the icon of its record, then its text.

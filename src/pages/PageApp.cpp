@@ -1,4 +1,4 @@
-#include "config/EntryLists.h"
+#include "pages/EntryLists.h"
 
 // Quick launch: the list of programs and documents and the buttons that edit it.
 LaunchPage::LaunchPage(ui::Control& pages, const TrayItemList& launches)

@@ -1,4 +1,4 @@
-#include "config/Pages.h"
+#include "pages/Pages.h"
 
 // Drives: which kinds get an icon and how a drive opens.
 DrivesPage::DrivesPage(ui::Control& pages) : ui::Page(&pages, "PageUS") {

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "config/Pages.h"
+#include "pages/Pages.h"
 #include "types/ShutdownAction.h"
 
 namespace {

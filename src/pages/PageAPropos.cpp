@@ -1,4 +1,4 @@
-#include "config/Pages.h"
+#include "pages/Pages.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "config/EntryLists.h"
+#include "pages/EntryLists.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "config/BoiteRepertoire.h"
+#include "listediting/BoiteRepertoire.h"
 
 TBoiteRepertoire::TBoiteRepertoire() : ui::Form("BoiteRepertoire") {
     SetCaption("Choisir un dossier");

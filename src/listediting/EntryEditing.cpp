@@ -1,4 +1,4 @@
-#include "config/EntryEditing.h"
+#include "listediting/EntryEditing.h"
 
 #include <algorithm>
 

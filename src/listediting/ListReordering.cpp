@@ -1,4 +1,4 @@
-#include "config/ListReordering.h"
+#include "listediting/ListReordering.h"
 
 namespace {
 constexpr unsigned KeyUp = 0x26;    // VK_UP

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "config/BoiteRepertoire.h"
-#include "config/Pages.h"
+#include "listediting/BoiteRepertoire.h"
+#include "pages/Pages.h"
 #include "platform/System.h"
 #include "tray/TrayIconSet.h"
 

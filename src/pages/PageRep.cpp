@@ -1,4 +1,4 @@
-#include "config/EntryLists.h"
+#include "pages/EntryLists.h"
 
 // Frequent folders: the list, its shortcut name and the buttons that edit it.
 FoldersPage::FoldersPage(ui::Control& pages, const TrayItemList& folders)

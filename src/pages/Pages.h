@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "tray/Opening.h"
 #include "types/IconId.h"
 #include "types/TrayItem.h"
@@ -71,8 +73,9 @@ private:
 struct ShutdownPage : ui::Page {
     explicit ShutdownPage(ui::Control& pages);
     void CBAfficherArreterClick();
-    // The caption of the first action chosen, in the buttons' order; "Erreur de nom ???" when
-    // none is.
+    // The action checked, if any.
+    const ui::RadioButton* ChosenAction() const;
+    // Its caption; "Erreur de nom ???" when none is checked.
     std::string ActionCaption() const;
 
     ui::CheckBox CBAfficherArreter{this, "CBAfficherArreter"};
@@ -89,6 +92,10 @@ struct ShutdownPage : ui::Page {
     ui::RadioButton RBRedWin{&TypeReboot, "RBRedWin"};
     ui::RadioButton RBRedemarrer{&TypeReboot, "RBRedemarrer"};
     ui::RadioButton RBEteindre{&TypeReboot, "RBEteindre"};
+    // The icon's actions that can be chosen, in the buttons' order. Restarting Windows alone
+    // was only for Windows 95, 98 and Me, which this program does not run on: its button keeps
+    // its place, greyed, and is none of them.
+    const std::array<ui::RadioButton*, 3> Actions{&RBLogOff, &RBRedemarrer, &RBEteindre};
 };
 
 struct AboutPage : ui::Page {

@@ -1,4 +1,4 @@
-#include "config/StorablePath.h"
+#include "listediting/StorablePath.h"
 
 #include "platform/MessageBox.h"
 #include "types/Cp1252.h"

@@ -1,14 +1,14 @@
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
 #include <utility>
-
-#include "ui/win32/Win32Api.h"
 // (after <windows.h>)
 #include <shellapi.h>
 #include <shlobj.h>
 
-namespace ui::win32 {
+// Owners of what the shell hands out, for the platform's calls and the toolkit's folder tree.
 
 struct TaskMemFree {
     void operator()(void* memory) const { CoTaskMemFree(memory); }
@@ -30,6 +30,7 @@ public:
     }
 
     Interface* operator->() const { return interface_; }
+    Interface* Get() const { return interface_; }
     explicit operator bool() const { return interface_ != nullptr; }
     // Where a function that hands out a reference puts it.
     Interface** Out() {
@@ -68,5 +69,3 @@ public:
 private:
     ULONG id_ = 0;
 };
-
-}  // namespace ui::win32

@@ -1,9 +1,9 @@
-#include "config/FolderList.h"
+#include "listediting/FolderList.h"
 
 #include <algorithm>
 
-#include "config/EntryEditing.h"
-#include "config/StorablePath.h"
+#include "listediting/EntryEditing.h"
+#include "listediting/StorablePath.h"
 #include "tray/ShellInfo.h"
 #include "tray/TrayIcon.h"
 #include "types/Cp1252.h"
@@ -87,7 +87,8 @@ void FolderList::ModifierRepBtnClick() {
     page_.NomRep.SetCaption(name);
     item.Path = *path;
     std::string tip = name.empty() ? LastComponent(*path) : name;
-    ChangeTrayIcon(system_, item, GetSmallIcon(system_, Widen(*path)), tip, tip != item.Tip());
+    ChangeTrayIcon(icons_.Area(), item, GetSmallIcon(system_, Widen(*path)), tip,
+                   tip != item.Tip());
     page_.ListeRep.SetItemIndex(k);
 }
 

@@ -1,5 +1,7 @@
-#include "config/EnableControlTree.h"
-#include "config/Pages.h"
+#include "pages/Pages.h"
+#include "ui/EnableControlTree.h"
+
+using ui::EnableControlTree;
 
 ConfigPages::ConfigPages(ui::Control& form, const TrayItemList& folders,
                          const TrayItemList& launches)
@@ -41,18 +43,21 @@ void LaunchPage::ActiverExeClick() {
 void ShutdownPage::CBAfficherArreterClick() {
     bool on = CBAfficherArreter.Checked();
     EnableControlTree(TypeReboot, on);
-    // Restarting Windows alone was only for Windows 95, 98 and Me, which this program does not
-    // run on: shown for what it was, never to be chosen.
+    // Restarting Windows alone is none of the Actions: greyed, whatever the group.
     RBRedWin.SetEnabled(false);
     EnableControlTree(CBForcer, on);
     EnableControlTree(CBConfirmer, on);
 }
 
+const ui::RadioButton* ShutdownPage::ChosenAction() const {
+    for (const ui::RadioButton* action : Actions)
+        if (action->Checked()) return action;
+    return nullptr;
+}
+
 std::string ShutdownPage::ActionCaption() const {
-    for (const ui::RadioButton* action : {&RBLogOff, &RBRedWin, &RBRedemarrer, &RBEteindre}) {
-        if (action->Checked()) return action->Caption();
-    }
-    return "Erreur de nom ???";
+    const ui::RadioButton* chosen = ChosenAction();
+    return chosen ? chosen->Caption() : "Erreur de nom ???";
 }
 
 void AboutPage::ActiverMAJClick() {

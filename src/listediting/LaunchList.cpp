@@ -1,6 +1,6 @@
-#include "config/LaunchList.h"
+#include "listediting/LaunchList.h"
 
-#include "config/EntryEditing.h"
+#include "listediting/EntryEditing.h"
 #include "settings/ItemLists.h"
 #include "tray/ShellInfo.h"
 #include "tray/TrayIcon.h"
@@ -58,7 +58,7 @@ void LaunchList::ModifierExeBtnClick() {
     std::string displayName;
     OwnedIcon icon = GetDisplayNameAndIcon(system_, item.Path, displayName, true);
     std::string label = item.Name.empty() ? displayName : item.Name;
-    ChangeTrayIcon(system_, item, std::move(icon), label, label != item.Tip());
+    ChangeTrayIcon(icons_.Area(), item, std::move(icon), label, label != item.Tip());
     page_.ListeFich.SetItem(k, ListText(label, item));
     page_.ListeFich.SetItemIndex(k);
     page_.ListeFichClick();

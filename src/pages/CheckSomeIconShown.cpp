@@ -1,4 +1,4 @@
-#include "config/CheckSomeIconShown.h"
+#include "pages/CheckSomeIconShown.h"
 
 #include "platform/MessageBox.h"
 

@@ -1,20 +1,19 @@
-#include "config/StoredOptions.h"
+#include "settings/StoredOptions.h"
 
 #include "settings/SettingsKeys.h"
-#include "types/RefreshDelay.h"
 
-std::vector<settings::Option> StoredOptions(ConfigPages& pages, unsigned& refreshDelay) {
+std::vector<settings::Option> StoredOptions(ConfigPages& pages, RefreshDelay& refreshDelay) {
     using namespace settings;
     using namespace settings::section;
     AboutPage& about = pages.PageAPropos;
     DrivesPage& drives = pages.PageUS;
     FoldersPage& folders = pages.PageRep;
     ShutdownPage& shutdown = pages.PageEteindre;
+    const auto [logOff, reboot, powerOff] = shutdown.Actions;
     return {
         RadioPair(Divers, "Simple Click", true, about.RBSimpleClick, about.RBDoubleClick),
         Check(Divers, "MAJ Icônes", true, about.CBActiverMAJ),
-        RefreshDelay(Divers, "Temporisation", DefaultRefreshDelay / 1000, MaxRefreshDelaySeconds,
-                     refreshDelay),
+        Delay(Divers, "Temporisation", refreshDelay),
         Check(Divers, "Garder CD", true, about.CBGarderCD),
         Check(Divers, "Garder Net", false, about.CBGarderNet),
 
@@ -34,10 +33,8 @@ std::vector<settings::Option> StoredOptions(ConfigPages& pages, unsigned& refres
         Check(LancementRapide, "Affichage", true, pages.PageApp.ActiverExe),
 
         Check(Arreter, "Afficher Icone", true, shutdown.CBAfficherArreter),
-        // Restarting Windows alone (1) is not on the systems we run on: the computer restarts.
-        Choice(Arreter, "Type d'arrêt", 2,
-               {&shutdown.RBLogOff, &shutdown.RBRedemarrer, &shutdown.RBRedemarrer,
-                &shutdown.RBEteindre}),
+        // Restarting Windows alone (1) cannot be chosen: the computer restarts.
+        Choice(Arreter, "Type d'arrêt", 2, {logOff, reboot, reboot, powerOff}),
         Check(Arreter, "Forcer", false, shutdown.CBForcer),
         Check(Arreter, "Confirmation", true, shutdown.CBConfirmer),
 
