@@ -88,6 +88,14 @@ void TConfigVossik::WireEvents() {
             case msg::ScheduleCheck:
                 Shutdown.CheckScheduleNow();
                 return 0;
+            case msg::IconSizeCheck:
+                FollowIconSize();
+                return 0;
+            case msg::DpiChanged:
+                // Moved to a monitor of another scale: the window follows in the toolkit; the
+                // icons' size is looked at from the loop.
+                system_.PostMessage(Handle(), msg::IconSizeCheck, 0, 0);
+                return std::nullopt;
             case msg::DeviceChange:
                 Watcher.DeviceChange(message);
                 return 0;
@@ -143,6 +151,14 @@ void TConfigVossik::QuitterBtnClick() {
                                   "Quitter Vossik' sans les enregistrer ?",
                                   MessageKind::Confirmation, MessageButtons::YesNo) == mb::IdYes)
         Close();
+}
+
+// At a new small-icon size: the icons, the menu's pictures and the lists' icons.
+void TConfigVossik::FollowIconSize() {
+    if (!Icons.FollowIconSize()) return;
+    Menu.BuildMenuImages();
+    Pages.PageRep.ListeRep.Invalidate();
+    Pages.PageApp.ListeFich.Invalidate();
 }
 
 void TConfigVossik::ReorganiserBtnClick() {

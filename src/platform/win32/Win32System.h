@@ -10,6 +10,7 @@ public:
 
     bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) override;
     std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path, unsigned flags) override;
+    IconHandle ExtractFileIcon(const std::wstring& file, int index, int cx, int cy) override;
     void DestroyIcon(IconHandle icon) override;
     void MessageBeep(unsigned type) override;
     int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
@@ -32,6 +33,7 @@ public:
     bool ReplaceFile(const std::wstring& path, const std::string& content) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
+    IconHandle LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) override;
     std::uint32_t SysColor(int index) override;
     std::uint32_t LogicalDrives() override;
     unsigned DriveType(const std::string& root) override;
@@ -63,5 +65,7 @@ public:
     bool ExitWindowsEx(unsigned action) override;
 
 private:
+    int SmallIconMetric(int index);
+
     HINSTANCE instance_;
 };
