@@ -98,6 +98,14 @@ void TConfigVossik::WireEvents() {
             case msg::StartedAgain:
                 ShowForLaterStart();
                 return 0;
+            case msg::IconSizeCheck:
+                FollowIconSize();
+                return 0;
+            case msg::DpiChanged:
+                // Moved to a monitor of another scale: the window follows in the toolkit; the
+                // icons' size is looked at from the loop.
+                system_.PostMessage(Handle(), msg::IconSizeCheck, 0, 0);
+                return std::nullopt;
             case msg::DeviceChange:
                 Watcher.DeviceChange(message);
                 return 0;
@@ -161,6 +169,14 @@ void TConfigVossik::ShowForLaterStart() {
     Menu.MenuContext.Close();
     Show();
     application_.BringToFront();
+}
+
+// At a new small-icon size: the icons, the menu's pictures and the lists' icons.
+void TConfigVossik::FollowIconSize() {
+    if (!Icons.FollowIconSize()) return;
+    Menu.BuildMenuImages();
+    Pages.PageRep.ListeRep.Invalidate();
+    Pages.PageApp.ListeFich.Invalidate();
 }
 
 void TConfigVossik::ReorganiserBtnClick() {

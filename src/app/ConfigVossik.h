@@ -45,7 +45,7 @@ public:
     void PeindreFiche(ui::Canvas& canvas);
     void AfficherIcone(ui::PaintBox& sender, ui::Canvas& canvas);
 
-    // The application window hook: the taskbar's restarts, changes of the clock, sleep.
+    // The application window hook: the taskbar's restarts, changes of the clock, sleep, scale.
     void HookApplicationWindow();
     void UnhookApplicationWindow();
     std::optional<std::intptr_t> ApplicationWindowProc(const WindowMessage& message);
@@ -81,6 +81,7 @@ private:
     void LayOut();
     void WireEvents();
     void DecideStart();
+    void FollowIconSize();
     // The settings file, written from the options; false after its error box. `mayAsk`: a
     // save nobody waits for (the scheduled shutdown's) leaves a file changed behind the
     // program's back as it is, without a question.

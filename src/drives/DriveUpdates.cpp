@@ -71,7 +71,8 @@ bool DriveWatcher::RefreshEntry(int driveNumber) {
     if (p < 0) return true;
     TrayItem& drive = *icons_.Drives[p];
     std::string displayName;
-    OwnedIcon icon = GetDisplayNameAndIcon(system_, drive.Path, displayName, false);
+    SharedIcon icon =
+        GetDisplayNameAndIcon(system_, icons_.Pictures, drive.Path, displayName, false);
     if (!icon) return false;
     ChangeTrayIcon(icons_.Area(), drive, std::move(icon), displayName, drive.Tip() != displayName);
     return true;
@@ -84,7 +85,8 @@ bool DriveWatcher::CreateEntry(int driveNumber) {
     drive->Path = Root(driveNumber);
     drive->Kind = static_cast<TrayItemKind>(system_.DriveType(drive->Path));
     std::string displayName;
-    OwnedIcon icon = GetDisplayNameAndIcon(system_, drive->Path, displayName, false);
+    SharedIcon icon =
+        GetDisplayNameAndIcon(system_, icons_.Pictures, drive->Path, displayName, false);
     if (!icon) return false;
     TrayItem& added = icons_.Append(icons_.Drives, std::move(drive), displayName, std::move(icon));
     if (IsDriveShown(added)) AddTrayIcon(icons_.Area(), added);

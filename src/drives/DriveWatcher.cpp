@@ -23,7 +23,8 @@ void DriveWatcher::EnumerateDrives() {
         drive->Path = std::string(1, static_cast<char>('A' + letter)) + ":\\";
         drive->Kind = static_cast<TrayItemKind>(system_.DriveType(drive->Path));
         std::string displayName;
-        OwnedIcon icon = GetDisplayNameAndIcon(system_, drive->Path, displayName, true);
+        SharedIcon icon =
+            GetDisplayNameAndIcon(system_, icons_.Pictures, drive->Path, displayName, true);
         icons_.Append(icons_.Drives, std::move(drive), displayName, std::move(icon));
     }
 }

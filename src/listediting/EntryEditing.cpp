@@ -14,7 +14,7 @@ bool HasRoom(System& system, const TrayItemList& list, std::size_t limit,
 
 void AppendEntry(TrayIconSet& icons, TrayItemList& list, ui::ListBox& lines,
                  std::unique_ptr<TrayItem> item, const std::string& line, const std::string& tip,
-                 OwnedIcon icon) {
+                 SharedIcon icon) {
     icons.Append(list, std::move(item), tip, std::move(icon));
     lines.AddItem(line);
     lines.SetItemIndex(lines.Count() - 1);

@@ -16,7 +16,7 @@ bool HasRoom(System& system, const TrayItemList& list, std::size_t limit,
 // Appends a record and its line, and selects the line.
 void AppendEntry(TrayIconSet& icons, TrayItemList& list, ui::ListBox& lines,
                  std::unique_ptr<TrayItem> item, const std::string& line, const std::string& tip,
-                 OwnedIcon icon);
+                 SharedIcon icon);
 
 // Removes the selected entry and its line: the following ones move up, keeping their icons
 // shown as they were, and the last position's icon goes. Nothing without a selection.

@@ -64,7 +64,7 @@ void FolderList::AjouterRepBtnClick() {
     item->Path = *path;
     item->Name = picker_.Raccourci.Caption();
     std::string displayName;
-    OwnedIcon icon = GetDisplayNameAndIcon(system_, *path, displayName, true);
+    SharedIcon icon = GetDisplayNameAndIcon(system_, icons_.Pictures, *path, displayName, true);
     std::string tip = item->Name.empty() ? displayName : item->Name;
     page_.NomRep.SetCaption(item->Name);
     AppendEntry(icons_, icons_.Folders, page_.ListeRep, std::move(item), *path, tip,
@@ -87,7 +87,7 @@ void FolderList::ModifierRepBtnClick() {
     page_.NomRep.SetCaption(name);
     item.Path = *path;
     std::string tip = name.empty() ? LastComponent(*path) : name;
-    ChangeTrayIcon(icons_.Area(), item, GetSmallIcon(system_, Widen(*path)), tip,
+    ChangeTrayIcon(icons_.Area(), item, GetSmallIcon(system_, icons_.Pictures, Widen(*path)), tip,
                    tip != item.Tip());
     page_.ListeRep.SetItemIndex(k);
 }

@@ -37,8 +37,9 @@ void LaunchList::AjouterExeBtnClick() {
     item->Kind = TrayItemKind::Launch;
     TakeFields(*item);
     std::string label = item->Name;
-    OwnedIcon icon = label.empty() ? GetDisplayNameAndIcon(system_, item->Path, label, true)
-                                   : GetSmallIcon(system_, Widen(item->Path));
+    SharedIcon icon = label.empty()
+                          ? GetDisplayNameAndIcon(system_, icons_.Pictures, item->Path, label, true)
+                          : GetSmallIcon(system_, icons_.Pictures, Widen(item->Path));
     std::string line = ListText(label, *item);
     AppendEntry(icons_, icons_.Launches, page_.ListeFich, std::move(item), line, label,
                 std::move(icon));
@@ -56,7 +57,7 @@ void LaunchList::ModifierExeBtnClick() {
     if (dialog_.ShowModal() != ui::ModalResult::Ok) return;
     TakeFields(item);
     std::string displayName;
-    OwnedIcon icon = GetDisplayNameAndIcon(system_, item.Path, displayName, true);
+    SharedIcon icon = GetDisplayNameAndIcon(system_, icons_.Pictures, item.Path, displayName, true);
     std::string label = item.Name.empty() ? displayName : item.Name;
     ChangeTrayIcon(icons_.Area(), item, std::move(icon), label, label != item.Tip());
     page_.ListeFich.SetItem(k, ListText(label, item));

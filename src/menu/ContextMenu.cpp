@@ -98,14 +98,19 @@ void ContextMenu::SetUpItems() {
 }
 
 void ContextMenu::BuildMenuImages() {
+    const IconSize size = icons_.Pictures.Size();
+    ImageList.Reset(size.Width, size.Height);
+    auto ownIcon = [this, size](const char* name) {
+        return OwnedIcon(system_, system_.LoadOwnIconAtSize(name, size.Width, size.Height));
+    };
     for (const ModuleImage& image : SystemImages) {
-        OwnedIcon icon = FindModuleIcon(system_, image.Module, image.Resource);
-        // Icons of our own resources are shared by the system: not ours to destroy.
-        ImageList.AddIcon(icon ? icon.Get() : system_.LoadOwnIcon(StandInImage));
+        SharedIcon icon = FindModuleIcon(icons_.Pictures, image.Module, image.Resource);
+        ImageList.AddIcon(icon ? icon.Get() : ownIcon(StandInImage).Get());
     }
     for (const char* name : OwnImages) {
-        if (IconHandle icon = system_.LoadOwnIcon(name)) ImageList.AddIcon(icon);
+        if (OwnedIcon icon = ownIcon(name)) ImageList.AddIcon(icon.Get());
     }
+    FollowPictureSize();
 }
 
 // A press that comes while the menu is open, or while its command runs, is no second menu.

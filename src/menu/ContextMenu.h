@@ -30,10 +30,11 @@ public:
     ContextMenu(const ContextMenu&) = delete;
     ContextMenu& operator=(const ContextMenu&) = delete;
 
-    // Nine pictures, in the items' order: shutdown, open, explore, search, properties from the
-    // system, then configure, reorganise, quit and the tick of our own. A system picture that
-    // cannot be had is replaced by the application's icon in its slot, without a word: the
-    // start of a tray utility is no time for boxes.
+    // Nine pictures at the icons' size, in the items' order: shutdown, open, explore, search,
+    // properties from the system, then configure, reorganise, quit and the tick of our own. A
+    // system picture that cannot be had is replaced by the application's icon in its slot,
+    // without a word: the start of a tray utility is no time for boxes. Again when the size of
+    // the icons changes.
     void BuildMenuImages();
 
     // The right press on an icon while the configuration window is hidden: the menu opens at
@@ -91,6 +92,9 @@ public:
 private:
     void SetUpItems();
     void SetUpDrawing();
+    // Pixels of the drawing, designed for pictures of 16, at the pictures' size.
+    int AtPictureSize(int pixels) const;
+    void FollowPictureSize();
     // The record of the icon the menu was opened for; null once its position is gone.
     TrayItem* ClickedItem();
     // Shows or hides a group from its menu item; refused when no icon would remain, by running

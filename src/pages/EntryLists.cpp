@@ -29,13 +29,15 @@ void LaunchPage::ListeFichClick() {
 void DessineIconeListe(ui::ListBox& control, ui::Canvas& canvas, int index, const ui::Rect& rect,
                        const TrayItemList& entries) {
     canvas.FillWithCurrentBrush(rect);
+    // The icon at its own size, the small icons' of the scale, which the line's height leaves
+    // room for at every scale; the text after a square as high as the line.
+    const int lineHeight = rect.Bottom - rect.Top;
     if (index >= 0 && index < static_cast<int>(entries.size())) {
         if (IconHandle icon = entries[index]->Icon.Get())
-            canvas.DrawIcon(rect.Left + 2, rect.Top + 1, icon, 16, 16);
+            canvas.DrawIcon(rect.Left + 2, rect.Top + 1, icon, 0, 0);
     }
     // Centred on the line: 3 pixels down for the window's font on an 18-pixel line.
-    int lineHeight = rect.Bottom - rect.Top;
-    canvas.TextOut(rect.Left + 20, rect.Top + (canvas.FontHeight() + lineHeight) / 2,
+    canvas.TextOut(rect.Left + lineHeight + 2, rect.Top + (canvas.FontHeight() + lineHeight) / 2,
                    control.Items()[index]);
 }
 

@@ -19,13 +19,18 @@ enum class NotifyCommand { Add, Modify, Delete };
 
 struct ShellFileInfo {
     IconHandle Icon = nullptr;
-    std::string DisplayName;
+    std::string DisplayName = {};
+    // The file that holds the path's icon and the icon's index there (negative: minus its
+    // resource number); no file when the shell names none, as for icons it draws itself.
+    std::wstring IconFile = {};
+    int IconIndex = 0;
 };
 
 namespace shgfi {
 constexpr unsigned Icon = 0x100;
 constexpr unsigned DisplayName = 0x200;
 constexpr unsigned SmallIcon = 0x001;
+constexpr unsigned IconLocation = 0x1000;
 }  // namespace shgfi
 
 namespace mb {
@@ -97,6 +102,9 @@ public:
 
     // Shell information about a path; nothing when the shell does not know it.
     virtual std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path, unsigned flags) = 0;
+    // The icon at that index of a file (as the shell names them), of that size; null when the
+    // file has none there.
+    virtual IconHandle ExtractFileIcon(const std::wstring& file, int index, int cx, int cy) = 0;
     void DestroyIcon(IconHandle icon) override = 0;
 
     // Sound and the modal box. The program's boxes go through MessageBoxes, which shows one at
@@ -106,9 +114,10 @@ public:
                            unsigned flags) = 0;
     BoxQueue MessageBoxes;
 
-    // Icon resources of other modules, call by call, so that each failure can be reported.
+    // The size of small icons where the notification area shows them.
     virtual int SmallIconWidth() = 0;
     virtual int SmallIconHeight() = 0;
+    // Icon resources of other modules, call by call, so that each failure can be reported.
     virtual ModuleHandle LoadLibrary(const std::string& name) = 0;
     virtual ResourceHandle FindResource(ModuleHandle module, int id, ResourceType type) = 0;
     // LoadResource followed by LockResource: the bits, or null when loading failed.
@@ -166,7 +175,10 @@ public:
 
     // Window messages and icons of our own.
     virtual unsigned RegisterWindowMessage(const std::string& name) = 0;
+    // One of our icons at the system's size, shared by the system: never destroyed.
     virtual IconHandle LoadOwnIcon(const std::string& resourceName) = 0;
+    // One of our icons at that size, ours to destroy.
+    virtual IconHandle LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) = 0;
 
     // Drives.
     virtual std::uint32_t LogicalDrives() = 0;

@@ -87,14 +87,14 @@ ListLoad LoadItemList(System& system, const ProfileFile& file, const char* secti
         item->Kind = kind;
 
         std::string label = item->Name;
-        OwnedIcon icon = GetIconAndMissingName(system, item->Path, label, true);
+        SharedIcon icon = GetIconAndMissingName(system, icons.Pictures, item->Path, label, true);
         item->Missing = !icon;
         if (item->Missing) {
             MessageWithBeep(system,
                             "Le " + word + " \"" + item->Path + "\" (" + item->Name +
                                 ") n'existe peut-être plus",
                             MessageKind::Warning);
-            icon = GetSmallIcon(system, system.ExecutablePath());
+            icon = GetSmallIcon(system, icons.Pictures, system.ExecutablePath());
             // The name stays as stored, to be written back; the icon says what is wrong.
             label = "Problème avec le " + word + " n°" + std::to_string(lines.Count());
         }

@@ -25,7 +25,7 @@ bool NotificationArea::Send(NotifyCommand command, TrayItem& item) {
 }
 
 void FillIconData(TrayItem& item, WindowHandle window, std::uint32_t id, const std::string& tip,
-                  OwnedIcon icon) {
+                  SharedIcon icon) {
     item.Icon = std::move(icon);
     NotifyIconData& data = item.IconData;
     data.cbSize = nif::RecordSize;
@@ -48,10 +48,10 @@ void PrepareIconChange(NotifyIconData& data, IconHandle icon, const std::string&
     }
 }
 
-void ChangeTrayIcon(NotificationArea& area, TrayItem& item, OwnedIcon icon, const std::string& tip,
+void ChangeTrayIcon(NotificationArea& area, TrayItem& item, SharedIcon icon, const std::string& tip,
                     bool changeTip) {
     // The previous icon stays alive until the shell has the new one.
-    OwnedIcon previous = std::exchange(item.Icon, std::move(icon));
+    SharedIcon previous = std::exchange(item.Icon, std::move(icon));
     PrepareIconChange(item.IconData, item.Icon.Get(), tip, changeTip);
     ModifyTrayIcon(area, item);
 }

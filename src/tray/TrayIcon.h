@@ -31,14 +31,14 @@ private:
 // The record handed to the notification area, for an add: message, icon and tip. The item
 // takes the icon over.
 void FillIconData(TrayItem& item, WindowHandle window, std::uint32_t id, const std::string& tip,
-                  OwnedIcon icon);
+                  SharedIcon icon);
 
 // Sets the new icon, and the tip only when asked; window, id and message stay as they are.
 void PrepareIconChange(NotifyIconData& data, IconHandle icon, const std::string& tip,
                        bool changeTip);
 
-// The record owns its icon: a replaced icon is destroyed once the shell has the new one.
-void ChangeTrayIcon(NotificationArea& area, TrayItem& item, OwnedIcon icon, const std::string& tip,
+// The record holds a share of its picture: a replaced one is let go once the shell has the new.
+void ChangeTrayIcon(NotificationArea& area, TrayItem& item, SharedIcon icon, const std::string& tip,
                     bool changeTip);
 
 // Not shown -> shown; nothing for a record already shown or whose target is missing.

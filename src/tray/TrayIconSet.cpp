@@ -6,7 +6,8 @@
 #include "tray/TrayIcon.h"
 
 TrayIconSet::TrayIconSet(System& system, const ui::Form& owner, IconWants wants, bool isWindowsXP)
-    : system_(system),
+    : Pictures(system),
+      system_(system),
       area_(system),
       owner_(owner),
       wants_(std::move(wants)),
@@ -20,7 +21,7 @@ std::uint32_t TrayIconSet::IdOf(const TrayItemList& list, std::size_t position) 
 }
 
 TrayItem& TrayIconSet::Append(TrayItemList& list, std::unique_ptr<TrayItem> item,
-                              const std::string& tip, OwnedIcon icon) {
+                              const std::string& tip, SharedIcon icon) {
     FillIconData(*item, owner_.Handle(), IdOf(list, list.size()), tip, std::move(icon));
     list.push_back(std::move(item));
     return *list.back();
@@ -34,7 +35,7 @@ void TrayIconSet::BuildShutdownItem(const std::string& actionCaption) {
     ShutdownItem.Missing = false;
     ShutdownItem.Name = actionCaption;
     FillIconData(ShutdownItem, owner_.Handle(), iconid::Shutdown, ShutdownItem.Name,
-                 LoadModuleIcon(system_, "Shell32", 28));
+                 LoadModuleIcon(system_, Pictures, "Shell32", 28));
 }
 
 TrayItem* TrayIconSet::ItemAt(IconPosition icon) {
@@ -114,6 +115,23 @@ void TrayIconSet::Reorganise() {
     TrayChange change = Change();
     RemoveAllTrayIcons();
     RefreshTrayIcons();
+}
+
+bool TrayIconSet::FollowIconSize() {
+    // The previous pictures live until the shell has the new ones.
+    std::optional<std::vector<OwnedIcon>> previous = Pictures.FollowSystemSize();
+    if (!previous) return false;
+    TrayChange change = Change();
+    auto takeNewPicture = [this](TrayItem& item) {
+        if (!item.Shown) return;
+        PrepareIconChange(item.IconData, item.Icon.Get(), "", false);
+        ModifyTrayIcon(area_, item);
+    };
+    for (TrayItemList* list : {&Drives, &Folders, &Launches}) {
+        for (std::size_t i = 0; i < list->size(); ++i) takeNewPicture(*(*list)[i]);
+    }
+    takeNewPicture(ShutdownItem);
+    return true;
 }
 
 void TrayIconSet::RemoveAllTrayIcons() {

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "platform/System.h"
+#include "tray/IconCache.h"
 #include "tray/TrayIcon.h"
 #include "types/IconId.h"
 #include "types/TrayItem.h"
@@ -30,7 +31,7 @@ public:
 
     // Appends a record at the end of its list, with that position's id, the tip and the icon.
     TrayItem& Append(TrayItemList& list, std::unique_ptr<TrayItem> item, const std::string& tip,
-                     OwnedIcon icon);
+                     SharedIcon icon);
     // The shutdown record, with the caption of the chosen action as its name and tip.
     void BuildShutdownItem(const std::string& actionCaption);
 
@@ -52,6 +53,9 @@ public:
     void RemoveAllTrayIcons();
     // Every icon leaves and those the options show come back, in group order.
     void Reorganise();
+    // When the system's small-icon size changed, every picture is fetched again at the new size
+    // and every shown icon takes it in place; false when the size stayed.
+    bool FollowIconSize();
 
     // Closes the gap at position k: records k + 1 to last move one place up, each position
     // keeping its id, and each moved record shown exactly when it was. Record `last` is left
@@ -62,6 +66,8 @@ public:
     // Exchanges two records; both stay shown as they were, at their new positions.
     void SwapItems(TrayItemList& list, int first, int second);
 
+    // Before the records, which hold shares of its pictures.
+    IconCache Pictures;
     TrayItemList Drives;
     TrayItemList Folders;
     TrayItemList Launches;

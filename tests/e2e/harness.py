@@ -56,6 +56,9 @@ CD_WITHOUT_DISC = "vossik-cd-without-disc"
 # The program copied under this name sees Windows XP (version 5.1): Vossik.use_exe_name().
 XP_EXE_NAME = "VossikXP.exe"
 
+# The prefix's screen scale (LogPixels): 100 %, unless a test asks for another (Vossik.start).
+DPI = 96
+
 # Hang guards, never expectations about speed.
 PROBE_TIMEOUT_S = 60
 WAIT_TIMEOUT_S = 20
@@ -162,6 +165,8 @@ class Prefix:
         - The program copied as XP_EXE_NAME is told it runs on Windows XP (5.1), through
           Wine's per-program version; every other program keeps the prefix's version.
         """
+        if self._scale_marker().exists():
+            self.set_dpi(DPI)  # a run stopped while the screen was at another scale
         marker = self.path / ".vossik-ready"
         if marker.exists():
             return
@@ -200,6 +205,24 @@ class Prefix:
         _run(["wineserver", "-w"], env, 60)
         reg.unlink()
         marker.touch()
+
+    def _scale_marker(self) -> Path:
+        return self.path / ".vossik-scaled"
+
+    def set_dpi(self, dpi: int) -> None:
+        """The screen's scale for the programs started next, as Wine takes it: the LogPixels
+        value, read at each process's start. No wineserver of the prefix may run: it writes the
+        registry to disk as it exits. Another scale than DPI is marked in the prefix, so that
+        the next use of the prefix puts DPI back should this run stop before it does."""
+        marker = self._scale_marker()
+        if dpi != DPI:
+            marker.touch()
+        env = self.env()
+        _run([self.wine, "reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t",
+              "REG_DWORD", "/d", str(dpi), "/f"], env, 60)
+        _run(["wineserver", "-w"], env, 60)
+        if dpi == DPI:
+            marker.unlink(missing_ok=True)
 
     def kill_server(self) -> None:
         env = self.env()
@@ -302,6 +325,7 @@ class Vossik:
         self._locked = False
         self._log = None
         self.log_path: Path | None = None
+        self._scaled = False
 
     # -- life cycle ---------------------------------------------------------------------------
 
@@ -357,11 +381,16 @@ class Vossik:
         user = pwd.getpwuid(os.getuid()).pw_name
         return self.prefix.drive_c() / "users" / user / "AppData" / "Roaming" / APP_WINDOW
 
-    def start(self, *args: str, ini: str | bytes | None = None, tz: str | None = None) -> None:
+    def start(self, *args: str, ini: str | bytes | None = None, tz: str | None = None,
+              dpi: int = DPI) -> None:
         """Writes the settings file if given, then starts the program in a new desktop; `tz`
-        (a POSIX TZ value) moves the local time that the desktop and the program see."""
+        (a POSIX TZ value) moves the local time that the desktop and the program see, `dpi`
+        the screen's scale (144 for 150 %) for this test."""
         if ini is not None:
             self.write_ini(ini)
+        if dpi != DPI:
+            self.prefix.set_dpi(dpi)
+            self._scaled = True
         self._start_desktop([self.windows_exe_dir + "\\" + self.exe_name, *args], tz)
 
     def start_desktop(self) -> None:
@@ -461,6 +490,8 @@ class Vossik:
             _remove_folder(folder)
         shutil.rmtree(self.roaming_dir, ignore_errors=True)
         shutil.rmtree(self.probe_dir, ignore_errors=True)
+        if self._scaled:
+            self.prefix.set_dpi(DPI)
 
     @property
     def display(self) -> str:

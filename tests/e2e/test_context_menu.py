@@ -1,5 +1,6 @@
 """The context menu of the icons: it opens for every group, drawn by the program; its access
-keys work; its name item opens the shell's menu of the item; and opening it uses up nothing.
+keys work; its name item opens the shell's menu of the item; opening it uses up nothing; and on
+a screen at 150 % its pictures and measures are of that scale.
 
 Icon ids as in test_drives_and_clicks: drives by letter C:0 D:1 E:2 Z:3, folders from 100,
 quick-launch entries from 1000, the shutdown icon 10000.
@@ -64,3 +65,19 @@ def test_context_menu(vossik):
     after = vossik.gui_objects()
     assert after == first, f"live after one opening: {first}; after {OPENINGS}: {after}"
     assert vossik.message_boxes() == []
+
+
+def test_at_150_percent_the_menu_has_pictures_and_measures_of_that_scale(vossik):
+    # At 144 dpi small icons are 24 pixels: the pictures come at that size, not as 16 pixels
+    # scaled up, and the strip and the items grow alike. At 96 dpi the last item, "Quitter
+    # Vossik'", shows 18 columns of strip, then a cross of 12.
+    vossik.start(ini=every_group_ini(), dpi=144)
+    vossik.wait_stable(vossik.tray_icons, "the tray icons")
+    [menu] = open_menu(vossik, SHUTDOWN)
+    rect = menu["rect"]
+    # The last item: 30 pixels above the menu's border of 3.
+    last = {**rect, "top": rect["bottom"] - 33, "bottom": rect["bottom"] - 3}
+    strip, cross = vossik.ink_columns(last)[:2]
+    assert strip[1] - strip[0] + 1 >= 27, f"the strip's columns: {strip}"
+    assert cross[1] - cross[0] + 1 > 16, f"the picture's columns: {cross}"
+    vossik.screenshot("menu-144dpi")

@@ -11,7 +11,7 @@ protected:
     TConfigVossik& StartWithEntries() {
         system.driveMask = 0b100;  // C:
         system.driveTypes = {{"C:\\", 3}};
-        system.shellFiles["C:\\"] = {nullptr, "Disque local (C:)"};
+        system.shellFiles["C:\\"] = {.DisplayName = "Disque local (C:)"};
         WithSettingsFile();
         TConfigVossik& form = Start();
         AddEntry(form.Icons.Folders, TrayItemKind::Folder, "R&D").Path = "C:\\Docs";

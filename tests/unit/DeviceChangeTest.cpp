@@ -18,7 +18,7 @@ protected:
         system.driveMask = 0b11100;
         system.driveTypes = {{"C:\\", 3}, {"D:\\", 5}, {"E:\\", 4}, {"F:\\", 2}, {"G:\\", 2}};
         for (const char* root : {"C:\\", "D:\\", "E:\\", "F:\\", "G:\\"})
-            system.shellFiles[root] = {nullptr, std::string("Lecteur ") + root[0]};
+            system.shellFiles[root] = {.DisplayName = std::string("Lecteur ") + root[0]};
         WithSettingsFile("[Divers]\r\nTemporisation=0\r\n" + options);
         return Start();
     }
@@ -87,7 +87,7 @@ TEST_F(DeviceChangeTest, ADriveLetterLivesThroughArrivalRefreshAndRemoval) {
     EXPECT_EQ(system.trayTips.at(3), "Lecteur F");
 
     // present -> waiting to be refreshed -> present: the tip changes only with the name.
-    system.shellFiles["D:\\"] = {nullptr, "Disque audio (D:)"};
+    system.shellFiles["D:\\"] = {.DisplayName = "Disque audio (D:)"};
     Arrive("D");
     system.calls.clear();
     Settle();
@@ -145,7 +145,7 @@ TEST_F(DeviceChangeTest, EachDriveOfANoticeAndEachQuickChangeEndsAsItsLastNewsSa
     EXPECT_EQ(Paths(), (std::vector<std::string>{"C:\\", "D:\\", "E:\\"}));
     EXPECT_EQ(system.trayTips.at(0), "Lecteur C");
     EXPECT_EQ(form.Watcher.DriveMask, 0b11100u);
-    system.shellFiles["F:\\"] = {nullptr, "Lecteur F"};
+    system.shellFiles["F:\\"] = {.DisplayName = "Lecteur F"};
     Arrive("F");  // and it can come again
     Settle();
     Arrive("G");  // its disc out before its entry was made, and kept by option
@@ -248,7 +248,7 @@ TEST_F(DeviceChangeTest, FailedLookupsAreRetriedElevenTimesWithOneCounterForAllD
     system.whileBoxShown = [&] {
         attempts =
             static_cast<int>(std::count_if(system.calls.begin(), system.calls.end(),
-                                           [](auto& c) { return c == "fileinfo F:\\ 769"; }));
+                                           [](auto& c) { return c == "fileinfo F:\\ 4608"; }));
     };
     system.calls.clear();
     Settle();

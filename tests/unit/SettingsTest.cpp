@@ -14,9 +14,9 @@ namespace {
 class SettingsTest : public MainFormFixture {
 protected:
     SettingsTest() {
-        system.shellFiles["C:\\Vossik\\Vossik.exe"] = {nullptr, "Vossik.exe"};
-        system.shellFiles["C:\\Docs"] = {nullptr, "Docs"};
-        system.shellFiles["C:\\notes.txt"] = {nullptr, "notes.txt"};
+        system.shellFiles["C:\\Vossik\\Vossik.exe"] = {.DisplayName = "Vossik.exe"};
+        system.shellFiles["C:\\Docs"] = {.DisplayName = "Docs"};
+        system.shellFiles["C:\\notes.txt"] = {.DisplayName = "notes.txt"};
     }
 
     bool Save(TConfigVossik& form) {
@@ -90,8 +90,9 @@ TEST_F(SettingsTest, QuickLaunchParametersCarryTheirMarkAndFolderOptionsAreNever
                                         "Deux (C:\\notes.txt \xB6y)"}));
     EXPECT_EQ(form.Icons.Launches[1]->Tip(), "notes.txt") << "no name: the shell's display name";
     auto asked = [this](const char* call) { return std::ranges::count(system.calls, call); };
-    EXPECT_EQ(asked("fileinfo C:\\notes.txt 769"), 1) << "a name asked for the nameless only";
-    EXPECT_EQ(asked("fileinfo C:\\notes.txt 257"), 2);
+    EXPECT_EQ(asked("fileinfo C:\\notes.txt 4608"), 1) << "a name asked for the nameless only";
+    EXPECT_EQ(asked("fileinfo C:\\notes.txt 4096"), 2);
+    EXPECT_EQ(asked("extracticon C:\\notes.txt,0 16x16"), 1) << "one picture for the three";
     EXPECT_EQ(form.Icons.Launches[2]->IconData.uID, 1002u);
     EXPECT_EQ(form.Icons.Folders[0]->Options, "ignored");
     EXPECT_EQ(form.Icons.Folders[0]->IconData.uID, 100u);

@@ -9,7 +9,7 @@ protected:
     TConfigVossik& StartWithEntries() {
         system.driveMask = 0b100;  // C:
         system.driveTypes = {{"C:\\", 3}};
-        system.shellFiles["C:\\"] = {nullptr, "Disque local (C:)"};
+        system.shellFiles["C:\\"] = {.DisplayName = "Disque local (C:)"};
         TConfigVossik& form = Start();
         AddEntry(form.Icons.Folders, TrayItemKind::Folder, "Docs").Path = "C:\\Docs";
         form.Pages.PageRep.ListeRep.AddItem("C:\\Docs");

@@ -67,12 +67,24 @@ int Win32System::MessageBox(WindowHandle owner, const std::string& text, const s
     return MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), flags);
 }
 
+// At the scale of the taskbar's monitor: a process aware of each monitor's scale keeps the
+// system metrics it started with when the user changes the scale, while the taskbar follows.
+int Win32System::SmallIconMetric(int index) {
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    using MetricForDpi = int(WINAPI*)(int, UINT);
+    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    auto dpiForWindow = system_libraries::User32Function<DpiForWindow>("GetDpiForWindow");
+    auto metricForDpi = system_libraries::User32Function<MetricForDpi>("GetSystemMetricsForDpi");
+    const UINT dpi = taskbar && dpiForWindow && metricForDpi ? dpiForWindow(taskbar) : 0;
+    return dpi ? metricForDpi(index, dpi) : GetSystemMetrics(index);
+}
+
 int Win32System::SmallIconWidth() {
-    return GetSystemMetrics(SM_CXSMICON);
+    return SmallIconMetric(SM_CXSMICON);
 }
 
 int Win32System::SmallIconHeight() {
-    return GetSystemMetrics(SM_CYSMICON);
+    return SmallIconMetric(SM_CYSMICON);
 }
 
 // Only the module's icons are wanted: it is mapped for its resources, and none of its code, nor
@@ -170,6 +182,11 @@ unsigned Win32System::RegisterWindowMessage(const std::string& name) {
 
 IconHandle Win32System::LoadOwnIcon(const std::string& resourceName) {
     return LoadIconW(instance_, Widen(resourceName).c_str());
+}
+
+IconHandle Win32System::LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) {
+    return static_cast<HICON>(
+        LoadImageW(instance_, Widen(resourceName).c_str(), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR));
 }
 
 std::uint32_t Win32System::SysColor(int index) {

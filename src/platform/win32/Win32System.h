@@ -11,6 +11,7 @@ public:
 
     bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) override;
     std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path, unsigned flags) override;
+    IconHandle ExtractFileIcon(const std::wstring& file, int index, int cx, int cy) override;
     void DestroyIcon(IconHandle icon) override;
     void MessageBeep(unsigned type) override;
     int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
@@ -47,6 +48,7 @@ public:
     bool IsHandOver(const WindowMessage& message) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
+    IconHandle LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) override;
     std::uint32_t SysColor(int index) override;
     std::uint32_t LogicalDrives() override;
     unsigned DriveType(const std::string& root) override;
@@ -80,6 +82,8 @@ public:
     bool ExitWindowsEx(unsigned action) override;
 
 private:
+    int SmallIconMetric(int index);
+
     HINSTANCE instance_;
     // This copy's claim on its settings file, held until it ends.
     KernelHandle claim_;

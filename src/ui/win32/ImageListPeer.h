@@ -1,18 +1,19 @@
 #pragma once
 
 #include "ui/ImageList.h"
-#include "ui/win32/Glyphs.h"
+#include "ui/win32/OwnedImageList.h"
 #include "ui/win32/Win32Api.h"
 
 namespace ui::win32 {
 
-// A 16 x 16 system image list in 32-bit colour with a mask; it owns the list and copies the icons
-// it is given.
+// A system image list in 32-bit colour with a mask, 16 x 16 until reset to another size; it
+// owns the list and copies the icons it is given.
 class Win32ImageListPeer : public ImageListPeer {
 public:
     Win32ImageListPeer();
 
     void AddIcon(IconHandle icon) override;
+    void Reset(int width, int height) override;
     HIMAGELIST Handle() const { return list_.get(); }
 
 private:

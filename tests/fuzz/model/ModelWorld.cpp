@@ -100,15 +100,15 @@ void ModelWorld::SetUp() {
         unsigned kind = DriveKinds[in_.Below(std::size(DriveKinds))];
         system.driveTypes[root] = kind;
         // An empty CD drive has the bare designation as its name.
-        system.shellFiles[root] = {nullptr, kind == 5 && in_.Chance()
-                                                ? " (" + root.substr(0, 2) + ")"
-                                                : "Disque (" + root.substr(0, 2) + ")"};
+        system.shellFiles[root] = {.DisplayName = kind == 5 && in_.Chance()
+                                                      ? " (" + root.substr(0, 2) + ")"
+                                                      : "Disque (" + root.substr(0, 2) + ")"};
         if (in_.Chance()) system.readableDisks.insert(root);
     }
     for (std::size_t i = 0; i + 1 < FolderPaths.size(); ++i)
-        system.shellFiles[FolderPaths[i]] = {nullptr, "Dossier " + std::to_string(i)};
+        system.shellFiles[FolderPaths[i]] = {.DisplayName = "Dossier " + std::to_string(i)};
     for (std::size_t i = 0; i + 1 < LaunchPaths.size(); ++i) {
-        system.shellFiles[LaunchPaths[i]] = {nullptr, "Fichier " + std::to_string(i)};
+        system.shellFiles[LaunchPaths[i]] = {.DisplayName = "Fichier " + std::to_string(i)};
         system.files.insert(LaunchPaths[i]);
     }
     if (in_.Below(8) == 0) system.version = {5, 1};
@@ -280,8 +280,11 @@ void ModelWorld::Play(int depth) {
         case 13:
             PressButton();
             break;
-        default:
+        case 14:
             InjectFailure();
+            break;
+        default:
+            ChangeScale();
             break;
     }
     depth_ = outer;
@@ -425,11 +428,11 @@ void ModelWorld::Announce(bool arrival, std::uint32_t mask, std::uint16_t flags)
         const std::string root = std::string(1, static_cast<char>('A' + i)) + ":\\";
         if (arrival) {
             system.driveMask |= bit;
-            system.shellFiles[root] = {nullptr, "Disque (" + root.substr(0, 2) + ")"};
+            system.shellFiles[root] = {.DisplayName = "Disque (" + root.substr(0, 2) + ")"};
             uncertainDrives_ &= ~bit;
         } else if (flags == 1 || flags == 2) {
             // A disc out, a network drive lost: the drive itself is still there.
-            system.shellFiles[root] = {nullptr, " (" + root.substr(0, 2) + ")"};
+            system.shellFiles[root] = {.DisplayName = " (" + root.substr(0, 2) + ")"};
         } else {
             system.driveMask &= ~bit;
             system.shellFiles.erase(root);
@@ -530,6 +533,31 @@ void ModelWorld::TaskbarRestart() {
     rig_.system.trayTips.clear();
     staleTips_.clear();
     rig_.application->Dispatch({rig_.form->Tray.TaskbarCreatedMessage, 0, 0}, NoDefault);
+}
+
+// Another scale: small icons of another size, told by new icon metrics, a new display or a new
+// taskbar.
+void ModelWorld::ChangeScale() {
+    constexpr int Sizes[] = {16, 20, 24, 32};
+    rig_.system.smallIconSize = Sizes[in_.Below(4)];
+    Log("small icons of " + std::to_string(rig_.system.smallIconSize));
+    switch (in_.Below(3)) {
+        case 0:
+            rig_.application->Dispatch({msg::SettingChange, msg::IconMetricsSetting, 0}, NoDefault);
+            break;
+        case 1:
+            rig_.application->Dispatch({msg::DisplayChange, 0, 0}, NoDefault);
+            break;
+        default:
+            TaskbarRestart();
+            break;
+    }
+}
+
+bool ModelWorld::IconSizeAwaited() const {
+    const std::deque<WindowMessage>& queue = rig_.system.posted;
+    return std::any_of(queue.begin(), queue.end(),
+                       [](const WindowMessage& m) { return m.Msg == msg::IconSizeCheck; });
 }
 
 bool ModelWorld::AwaitingTaskbar() const {
@@ -731,7 +759,7 @@ void ModelWorld::InjectFailure() {
                 system.shellFiles.erase(found);
                 Log("the shell loses " + path);
             } else {
-                system.shellFiles[path] = {nullptr, "Revenu " + path};
+                system.shellFiles[path] = {.DisplayName = "Revenu " + path};
                 Log("the shell finds " + path);
             }
             break;

@@ -27,11 +27,11 @@ private:
 
 // The whole program on the fake system, driven by the events an input spells: tray callbacks,
 // device broadcasts, the messages posted and the refresh timer's ticks, floods of thousands of
-// notices, ticks or right presses, taskbar restarts, the clock and the timer, list editing and
-// options on the pages, the buttons and the icons' menu, and failures of the system injected on
-// the way. Boxes, dialogs and menus run nested events as their message loops would. After every
-// event, what must always hold is checked; the first breach ends the run with the events that
-// led to it.
+// notices, ticks or right presses, taskbar restarts, changes of scale, the clock and the timer,
+// list editing and options on the pages, the buttons and the icons' menu, and failures of the
+// system injected on the way. Boxes, dialogs and menus run nested events as their message loops
+// would. After every event, what must always hold is checked; the first breach ends the run with
+// the events that led to it.
 class ModelWorld {
 public:
     ModelWorld(const std::uint8_t* data, std::size_t size);
@@ -41,10 +41,12 @@ public:
 
     // The program's state, for the invariants.
     const MainFormRig& Rig() const { return rig_; }
-    // Icons whose tip the shell may show out of date: a change of theirs was refused.
+    // Icons whose tip and picture the shell may show out of date: a change of theirs was refused.
     const std::set<std::uint32_t>& StaleTips() const { return staleTips_; }
     // The taskbar is gone, or its restart waits to be answered: the area lags behind.
     bool AwaitingTaskbar() const;
+    // A change of scale waits in the queue: the pictures are still of the former size.
+    bool IconSizeAwaited() const;
 
 private:
     void SetUp();
@@ -71,6 +73,7 @@ private:
     void PressRight();
     void DeliverPosted(bool all);
     void TaskbarRestart();
+    void ChangeScale();
     void ClockAndTimer();
     void EditLists();
     void ToggleOption();

@@ -39,9 +39,10 @@ std::string FakeSystem::Notification::Tip() const {
     return std::string(Data.szTip, strnlen(Data.szTip, sizeof Data.szTip));
 }
 
-IconHandle FakeSystem::NewIcon() {
+IconHandle FakeSystem::NewIcon(int width) {
     IconHandle icon = MakeHandle<IconHandle>(++nextHandle_);
     liveIcons.insert(icon);
+    iconWidths[icon] = width;
     return icon;
 }
 
@@ -59,6 +60,8 @@ bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
     } else if (command == NotifyCommand::Add || data.uFlags & nif::Tip) {
         trayTips[data.uID] = Notification{command, data}.Tip();
     }
+    if (command != NotifyCommand::Delete && data.uFlags & nif::Icon)
+        trayPictures[data.uID] = data.hIcon;
     return true;
 }
 
@@ -68,8 +71,15 @@ std::optional<ShellFileInfo> FakeSystem::GetFileInfo(const std::wstring& widePat
     auto it = shellFiles.find(path);
     if (it == shellFiles.end()) return std::nullopt;
     ShellFileInfo info = it->second;
-    info.Icon = NewIcon();
+    if (info.IconFile.empty()) info.IconFile = widePath;
+    if (flags & shgfi::Icon) info.Icon = NewIcon(smallIconSize);
     return info;
+}
+
+IconHandle FakeSystem::ExtractFileIcon(const std::wstring& file, int index, int cx, int cy) {
+    calls.push_back("extracticon " + Narrow(file) + "," + std::to_string(index) + " " +
+                    std::to_string(cx) + "x" + std::to_string(cy));
+    return filesWithoutIcons.contains(file) ? nullptr : NewIcon(cx);
 }
 
 void FakeSystem::DestroyIcon(IconHandle icon) {
@@ -142,7 +152,7 @@ int FakeSystem::LookupIconIdFromDirectory(const void* directory, int, int) {
 IconHandle FakeSystem::CreateIconFromResource(const void* bits, unsigned size, int cx, int cy) {
     calls.push_back("createicon " + std::to_string(size) + " " + std::to_string(cx) + "x" +
                     std::to_string(cy));
-    return bits ? NewIcon() : nullptr;
+    return bits ? NewIcon(cx) : nullptr;
 }
 
 unsigned FakeSystem::RegisterWindowMessage(const std::string& name) {
@@ -157,6 +167,12 @@ IconHandle FakeSystem::LoadOwnIcon(const std::string& resourceName) {
     if (made) it->second = MakeHandle<IconHandle>(++nextHandle_);
     sharedIcons.insert(it->second);
     return it->second;
+}
+
+IconHandle FakeSystem::LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) {
+    calls.push_back("loadicon " + resourceName + " " + std::to_string(cx) + "x" +
+                    std::to_string(cy));
+    return ownIcons.contains(resourceName) ? NewIcon(cx) : nullptr;
 }
 
 std::optional<std::string> FakeSystem::ReadFile(const std::wstring& widePath) {
@@ -400,4 +416,9 @@ bool FakeSystem::ExitWindowsEx(unsigned action) {
     calls.push_back("exitwindows " + std::to_string(action));
     if (onExit) onExit(action);
     return exitAccepted;
+}
+
+SharedIcon OwnPicture(IconCache& pictures, FakeSystem& system) {
+    IconHandle icon = system.NewIcon();
+    return pictures.Keep({IconSource::From::File, L"own", HandleValue(icon)}, icon);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/System.h"
+#include "tray/IconCache.h"
 #include "types/Cp1252.h"
 #include "types/Messages.h"
 #include "ui/headless/LoopDepth.h"
@@ -26,18 +27,19 @@ public:
         unsigned Flags;
     };
 
-    // Makes an icon handle that the fake tracks until it is destroyed.
-    IconHandle NewIcon();
+    // Makes an icon handle of that width that the fake tracks until it is destroyed.
+    IconHandle NewIcon(int width = 16);
 
     bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) override;
     bool TaskbarPresent() override { return taskbarPresent; }
     std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path, unsigned flags) override;
+    IconHandle ExtractFileIcon(const std::wstring& file, int index, int cx, int cy) override;
     void DestroyIcon(IconHandle icon) override;
     void MessageBeep(unsigned type) override;
     int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
                    unsigned flags) override;
-    int SmallIconWidth() override { return 16; }
-    int SmallIconHeight() override { return 16; }
+    int SmallIconWidth() override { return smallIconSize; }
+    int SmallIconHeight() override { return smallIconSize; }
     ModuleHandle LoadLibrary(const std::string& name) override;
     ResourceHandle FindResource(ModuleHandle module, int id, ResourceType type) override;
     const void* LoadResource(ModuleHandle module, ResourceHandle resource) override;
@@ -68,6 +70,7 @@ public:
     bool IsHandOver(const WindowMessage& message) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
+    IconHandle LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) override;
     std::uint32_t SysColor(int index) override { return sysColors.at(index); }
     std::uint32_t LogicalDrives() override { return driveMask; }
     unsigned DriveType(const std::string& root) override;
@@ -111,7 +114,8 @@ public:
     std::function<bool(NotifyCommand, const NotifyIconData&)> notifyResult;
     // A request for which it says true is refused: nothing changes and the call fails.
     std::function<bool(NotifyCommand, const NotifyIconData&)> refuse;
-    std::map<std::uint32_t, std::string> trayTips;  // the icons the shell shows, by id
+    std::map<std::uint32_t, std::string> trayTips;     // the icons the shell shows, by id
+    std::map<std::uint32_t, IconHandle> trayPictures;  // their pictures, as last sent
     // Without a taskbar every request fails.
     bool taskbarPresent = true;
     // Runs inside every box, as the user could act while it waits.
@@ -128,7 +132,12 @@ public:
     std::set<int> keysDown;
     std::uint32_t tick = 1000;
     std::uint32_t tickPerRead = 10;
+    // Paths the shell knows; one without an icon file takes its icon from itself, at index 0.
     std::map<std::string, ShellFileInfo> shellFiles;
+    // Files the shell names whose icons cannot be extracted: the shell draws those itself.
+    std::set<std::wstring> filesWithoutIcons;
+    // The system's small-icon size, which a change of scale changes.
+    int smallIconSize = 16;
     std::deque<int> boxAnswers;
     // Modules that load, with the group-icon numbers they hold.
     std::map<std::string, std::set<int>> modules;
@@ -183,6 +192,7 @@ public:
 
     // Icons made and not yet destroyed; destroying one twice or an unknown one is a fault.
     std::set<IconHandle> liveIcons;
+    std::map<IconHandle, int> iconWidths;
     std::set<IconHandle> sharedIcons;  // resources of our own: never destroyed
     int faultyDestroys = 0;
 
@@ -193,3 +203,6 @@ private:
     std::map<int, std::string> moduleNames_;
     std::map<std::string, IconHandle> ownIconHandles_;
 };
+
+// A new picture of its own, as from a file that no other record shows.
+SharedIcon OwnPicture(IconCache& pictures, FakeSystem& system);

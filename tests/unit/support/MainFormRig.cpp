@@ -25,7 +25,8 @@ TrayItem& MainFormRig::AddEntry(TrayItemList& list, TrayItemKind kind, const std
     auto item = std::make_unique<TrayItem>();
     item->Kind = kind;
     item->Name = name;
-    return form->Icons.Append(list, std::move(item), name, {system, system.NewIcon()});
+    return form->Icons.Append(list, std::move(item), name,
+                              OwnPicture(form->Icons.Pictures, system));
 }
 
 std::vector<std::string> MainFormRig::NotifyCalls() const {

@@ -26,7 +26,7 @@ struct MainFormRig {
     // As the program entry starts it; the fake lets every start claim the settings file.
     TConfigVossik& Start();
 
-    // A record at the end of a list of the icon set, with its own icon.
+    // A record at the end of a list of the icon set, with a picture of its own.
     TrayItem& AddEntry(TrayItemList& list, TrayItemKind kind, const std::string& name);
 
     std::vector<std::string> NotifyCalls() const;
