@@ -13,7 +13,9 @@
   the shell names for it (bench/win32/bare_icons.cpp); and how both grow for ten times the
   icons. Each side is the best of two starts, run in the order Vossik, bare, bare, Vossik, so
   that the load other work puts on the machine weighs on both sides alike; each start's own
-  CPU time (utime + stime of its Wine process by its last icon) is printed beside it;
+  CPU time (utime + stime of its Wine process by its last icon) is printed beside it, and the
+  private memory of both once settled (Vossik shows one picture per file, the bare program
+  keeps one per icon);
 - settings load: our reader against the system's profile functions (profile_bench.exe);
 - idle: over 60 idle seconds, with a shutdown schedule (six hours away) against without: CPU
   time (utime + stime of the Wine process of Vossik.exe, /proc/<pid>/stat), voluntary context
@@ -116,18 +118,22 @@ class Run:
                 time.sleep(0.01)
 
     def pid(self) -> int:
-        """The Linux pid of the program's Wine process (its command line is the Windows one)."""
-        wanted = f"{self.vossik.windows_exe_dir}\\{self.vossik.exe_name}".lower()
-        for entry in Path("/proc").iterdir():
-            if entry.name.isdigit():
-                try:
-                    line = (entry / "cmdline").read_bytes().replace(b"\0", b" ").decode(
-                        errors="replace")
-                except OSError:
-                    continue
-                if line.lower().startswith(wanted):
-                    return int(entry.name)
-        raise harness.HarnessError(f"no process for {wanted}")
+        return wine_pid(self.vossik)
+
+
+def wine_pid(vossik: harness.Vossik) -> int:
+    """The Linux pid of the program's Wine process (its command line is the Windows one)."""
+    wanted = f"{vossik.windows_exe_dir}\\{vossik.exe_name}".lower()
+    for entry in Path("/proc").iterdir():
+        if entry.name.isdigit():
+            try:
+                line = (entry / "cmdline").read_bytes().replace(b"\0", b" ").decode(
+                    errors="replace")
+            except OSError:
+                continue
+            if line.lower().startswith(wanted):
+                return int(entry.name)
+    raise harness.HarnessError(f"no process for {wanted}")
 
 
 def voluntary_switches(task: Path) -> int:
@@ -213,31 +219,37 @@ def timed_start(prefix: harness.Prefix, name: str, ini: str | None, icons: int,
         run.close()
 
 
-def start_and_cpu(prefix: harness.Prefix, name: str, ini: str | None, icons: int,
-                  bare: Path | None = None, args: tuple[str, ...] = ()) -> tuple[float, float]:
-    """Seconds from start to the last icon, and the program's own CPU seconds by then."""
+Start = tuple[float, float, int]  # seconds to the last icon, CPU seconds by then, KiB
+
+
+def start_cpu_and_memory(prefix: harness.Prefix, name: str, ini: str | None, icons: int,
+                         bare: Path | None = None, args: tuple[str, ...] = ()) -> Start:
+    """Seconds from start to the last icon, the program's own CPU seconds by then, and its
+    private memory once settled (KiB)."""
     run = Run(prefix, name, ini, bare, args)
     try:
         seconds = run.seconds_to_icons(icons)
-        return seconds, cpu_and_switches(run.pid())[0]
+        cpu = cpu_and_switches(run.pid())[0]
+        return seconds, cpu, settled_rss_anon_kib(run.pid())
     finally:
         run.close()
 
 
 def many_icons(prefix: harness.Prefix, steps: Steps, folders: int,
-               launches: int) -> tuple[tuple[float, float], tuple[float, float]]:
+               launches: int) -> tuple[Start, Start]:
     """Vossik's start with that many folders and entries and the bare program's with as many
-    icons: the best of two each, as (seconds, CPU seconds)."""
+    icons: the quicker of two each."""
     icons = folders + launches
 
-    def vossik() -> tuple[float, float]:
+    def vossik() -> Start:
         steps.next(f"Vossik with {folders} folders and {launches} entries")
-        return start_and_cpu(prefix, f"many-{icons}", scaled_ini(folders, launches), icons)
+        return start_cpu_and_memory(prefix, f"many-{icons}", scaled_ini(folders, launches),
+                                    icons)
 
-    def bare() -> tuple[float, float]:
+    def bare() -> Start:
         steps.next(f"the bare program with {icons} icons")
-        return start_and_cpu(prefix, f"bare-{icons}", None, icons, BARE_ICONS,
-                             bare_icons_args(folders, launches))
+        return start_cpu_and_memory(prefix, f"bare-{icons}", None, icons, BARE_ICONS,
+                                    bare_icons_args(folders, launches))
 
     first_vossik, first_bare, second_bare, second_vossik = vossik(), bare(), bare(), vossik()
     return min(first_vossik, second_vossik), min(first_bare, second_bare)
@@ -282,12 +294,14 @@ def under_wine(steps: Steps, large: bool) -> None:
     scales = [(90, 900), (900, 9000)] if large else [(9, 90), (90, 900)]
     times = []
     for folders, launches in scales:
-        (vossik_s, vossik_cpu), (bare_s, bare_cpu) = many_icons(prefix, steps, folders,
-                                                                launches)
+        (vossik_s, vossik_cpu, vossik_kib), (bare_s, bare_cpu, bare_kib) = many_icons(
+            prefix, steps, folders, launches)
         times.append((vossik_s, bare_s))
         print(f"start to last icon, {folders} folders + {launches} entries (best of two):"
               f" Vossik {vossik_s:.1f} s (its CPU {vossik_cpu:.1f} s), bare program with as many"
-              f" icons {bare_s:.1f} s ({bare_cpu:.1f} s), ratio {vossik_s / bare_s:.2f}")
+              f" icons {bare_s:.1f} s ({bare_cpu:.1f} s), ratio {vossik_s / bare_s:.2f};"
+              f" private memory then Vossik {vossik_kib} KiB, bare program {bare_kib} KiB,"
+              f" ratio {vossik_kib / bare_kib:.2f}")
     (small_vossik, small_bare), (large_vossik, large_bare) = times
     print(f"growth for 10 times the icons: Vossik {large_vossik / small_vossik:.1f}, bare"
           f" program {large_bare / small_bare:.1f}")

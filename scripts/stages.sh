@@ -59,11 +59,14 @@ hold_wine_prefix() {
   export VOSSIK_WINE_HELD
 }
 
-# Makes the Wine set-up the first time; says that it is ready the other times.
-prepare_wine() {
-  if [ -f build/wine/.vossik-ready ]; then
-    echo "Wine: build/wine is ready"
+# Makes a Wine set-up the first time; says that it is ready the other times. With win64, the
+# 64-bit exe's (build/wine64), which only the tests use.
+prepare_wine() {  # usual-duration [win64]
+  local prefix=build/wine${2:+64}
+  if [ -f "$prefix/.vossik-ready" ]; then
+    echo "Wine: $prefix is ready"
   else
-    stage "preparing Wine (build/wine, made once)" "$1" wine python3 tests/e2e/harness.py
+    stage "preparing Wine ($prefix, made once)" "$1" "${prefix#build/}" \
+      python3 tests/e2e/harness.py ${2:-}
   fi
 }

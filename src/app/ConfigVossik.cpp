@@ -1,10 +1,10 @@
 #include "app/ConfigVossik.h"
 
-#include "config/CheckSomeIconShown.h"
-#include "config/StoredOptions.h"
+#include "pages/CheckSomeIconShown.h"
 #include "platform/MessageBox.h"
 #include "settings/Settings.h"
 #include "settings/SettingsPath.h"
+#include "settings/StoredOptions.h"
 
 namespace {
 
@@ -14,9 +14,11 @@ bool IsVersion51(SystemVersion version) {
 
 }  // namespace
 
-TConfigVossik::TConfigVossik(System& system, ui::Application& application)
+TConfigVossik::TConfigVossik(System& system, ui::Application& application,
+                             std::wstring settingsPath)
     : ui::Form("ConfigVossik"),
       IsWindowsXP(IsVersion51(system.Version())),
+      Settings(std::move(settingsPath)),
       Icons(system, *this,
             {
                 [this](const TrayItem& drive) { return Watcher.IsDriveShown(drive); },
@@ -38,7 +40,8 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
                [this] { ReorganiserBtnClick(); },
                [this] { QuitterBtnClick(); },
            }),
-      Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, *this, [this] { Save(); }),
+      Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, Icons.Area(), *this,
+               [this] { Save(false); }),
       Tray(system, application, *this, Icons,
            {
                [this] { return Pages.PageAPropos.RBDoubleClick.Checked(); },
@@ -49,8 +52,7 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application)
                [this] { Shutdown.PerformShutdown(); },
            }),
       system_(system),
-      application_(application),
-      settingsPath_(::SettingsPath(system.ExecutablePath(), application.Title())) {
+      application_(application) {
     LayOut();
     WireEvents();
 }
@@ -88,14 +90,27 @@ void TConfigVossik::WireEvents() {
             case msg::ScheduleCheck:
                 Shutdown.CheckScheduleNow();
                 return 0;
+            case msg::CopyData:
+                // The sender waits for the answer: the window shows once we are back in a loop.
+                if (!system_.IsHandOver(message)) return std::nullopt;
+                system_.PostMessage(Handle(), msg::StartedAgain, 0, 0);
+                return 1;
+            case msg::StartedAgain:
+                ShowForLaterStart();
+                return 0;
+            case msg::IconSizeCheck:
+                FollowIconSize();
+                return 0;
+            case msg::DpiChanged:
+                // Moved to a monitor of another scale: the window follows in the toolkit; the
+                // icons' size is looked at from the loop.
+                system_.PostMessage(Handle(), msg::IconSizeCheck, 0, 0);
+                return std::nullopt;
             case msg::DeviceChange:
                 Watcher.DeviceChange(message);
                 return 0;
-            case msg::DriveRefreshMessage:
-                Watcher.DriveRefresh(message.WParam, message.LParam);
-                return 0;
-            case msg::DriveRemoveMessage:
-                Watcher.DriveRemove(message.WParam, message.LParam);
+            case msg::UnitMaskError:
+                Watcher.UnitMaskError();
                 return 0;
             case msg::NcHitTest: {
                 // The window can be dragged by its body, as by its title bar.
@@ -109,9 +124,11 @@ void TConfigVossik::WireEvents() {
     };
 }
 
-bool TConfigVossik::Save() {
-    return SaveSettings(system_, SettingsPath(), application_.Title(),
-                        StoredOptions(Pages, Watcher.RefreshDelay), Icons);
+bool TConfigVossik::Save(bool mayAsk) {
+    // In the application-data folder, the program's own folder is made at the first save.
+    system_.CreateFolder(FolderOf(SettingsPath()));
+    return SaveSettings(system_, Settings, application_.Title(),
+                        StoredOptions(Pages, Watcher.Delay()), Icons, mayAsk) != SaveResult::Failed;
 }
 
 void TConfigVossik::MontrerFiche() {
@@ -136,13 +153,30 @@ void TConfigVossik::AppliquerBtnClick() {
 }
 
 // A settings file that cannot be written keeps the program open unless the user says to end it
-// all the same: nothing is lost behind the user's back, and the program can always be ended.
+// all the same: nothing is lost behind the user's back, and the program can always be ended. A
+// file the user chose to keep as it is ends the program too.
 void TConfigVossik::QuitterBtnClick() {
-    if (Save() || MessageWithBeep(system_,
-                                  "Les paramètres n'ont pas pu être enregistrés.\r\n"
-                                  "Quitter Vossik' sans les enregistrer ?",
-                                  MessageKind::Confirmation, MessageButtons::YesNo) == mb::IdYes)
+    if (Save() ||
+        MessageWithBeep(system_,
+                        "Les paramètres n'ont pas pu être enregistrés.\r\n"
+                        "Quitter Vossik' sans les enregistrer ?",
+                        MessageKind::Confirmation, MessageButtons::YesNoDefaultNo) == mb::IdYes)
         Close();
+}
+
+// As "/CONFIG" at start, over a menu that may be open.
+void TConfigVossik::ShowForLaterStart() {
+    Menu.MenuContext.Close();
+    Show();
+    application_.BringToFront();
+}
+
+// At a new small-icon size: the icons, the menu's pictures and the lists' icons.
+void TConfigVossik::FollowIconSize() {
+    if (!Icons.FollowIconSize()) return;
+    Menu.BuildMenuImages();
+    Pages.PageRep.ListeRep.Invalidate();
+    Pages.PageApp.ListeFich.Invalidate();
 }
 
 void TConfigVossik::ReorganiserBtnClick() {

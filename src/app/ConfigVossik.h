@@ -3,15 +3,16 @@
 #include <optional>
 #include <string>
 
-#include "config/BoiteExe.h"
-#include "config/BoiteRepertoire.h"
-#include "config/FolderList.h"
-#include "config/LaunchList.h"
-#include "config/ListReordering.h"
-#include "config/Pages.h"
 #include "drives/DriveWatcher.h"
+#include "listediting/BoiteExe.h"
+#include "listediting/BoiteRepertoire.h"
+#include "listediting/FolderList.h"
+#include "listediting/LaunchList.h"
+#include "listediting/ListReordering.h"
 #include "menu/ContextMenu.h"
+#include "pages/Pages.h"
 #include "platform/System.h"
+#include "settings/SettingsFile.h"
 #include "shutdown/ShutdownControl.h"
 #include "tray/TrayEvents.h"
 #include "tray/TrayIconSet.h"
@@ -24,7 +25,8 @@
 // feature, handing each what it needs of the others.
 class TConfigVossik : public ui::Form {
 public:
-    TConfigVossik(System& system, ui::Application& application);
+    // `settingsPath`: the settings file, wherever it lives (see SettingsPath).
+    TConfigVossik(System& system, ui::Application& application, std::wstring settingsPath);
     ~TConfigVossik() override;
 
     // Creation and teardown.
@@ -43,18 +45,22 @@ public:
     void PeindreFiche(ui::Canvas& canvas);
     void AfficherIcone(ui::PaintBox& sender, ui::Canvas& canvas);
 
-    // The application window hook: the taskbar's restarts, changes of the clock, sleep.
+    // The application window hook: the taskbar's restarts, changes of the clock, sleep, scale.
     void HookApplicationWindow();
     void UnhookApplicationWindow();
     std::optional<std::intptr_t> ApplicationWindowProc(const WindowMessage& message);
+
+    // The program was started again and handed us its command line: the window shows.
+    void ShowForLaterStart();
 
     // The configuration page and line of an icon.
     void SelectConfigEntry(TrayGroup group, int position);
     void VersionBtnClick();
 
-    const std::wstring& SettingsPath() const { return settingsPath_; }
+    const std::wstring& SettingsPath() const { return Settings.Path(); }
 
     const bool IsWindowsXP;
+    SettingsFile Settings;
     TrayIconSet Icons;
     ConfigPages Pages;
     ui::Button OkBtn{this, "OkBtn"};
@@ -75,12 +81,14 @@ private:
     void LayOut();
     void WireEvents();
     void DecideStart();
-    // The settings file, written from the options; false after its error box.
-    bool Save();
+    void FollowIconSize();
+    // The settings file, written from the options; false after its error box. `mayAsk`: a
+    // save nobody waits for (the scheduled shutdown's) leaves a file changed behind the
+    // program's back as it is, without a question.
+    bool Save(bool mayAsk = true);
 
     System& system_;
     ui::Application& application_;
-    const std::wstring settingsPath_;
     bool startsInTray_ = false;
     bool destroyed_ = false;
 };

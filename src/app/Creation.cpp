@@ -2,9 +2,9 @@
 #include <cctype>
 
 #include "app/ConfigVossik.h"
-#include "config/CheckSomeIconShown.h"
-#include "config/StoredOptions.h"
+#include "pages/CheckSomeIconShown.h"
 #include "settings/Settings.h"
+#include "settings/StoredOptions.h"
 #include "tray/TrayIcon.h"
 
 namespace {
@@ -19,9 +19,8 @@ bool IsConfigSwitch(std::string argument) {
 
 void TConfigVossik::CreationFiche() {
     HookApplicationWindow();
-    Watcher.RefreshRetries = 0;
     Watcher.EnumerateDrives();
-    LoadSettings(system_, SettingsPath(), StoredOptions(Pages, Watcher.RefreshDelay), Icons,
+    LoadSettings(system_, Settings, StoredOptions(Pages, Watcher.Delay()), Icons,
                  {Pages.PageRep.ListeRep, Pages.PageApp.ListeFich});
     Shutdown.SwitchOffInvalidSchedule();
     Icons.BuildShutdownItem(Pages.PageEteindre.ActionCaption());
@@ -29,15 +28,16 @@ void TConfigVossik::CreationFiche() {
     Shutdown.ApplyTimerRule();
     Menu.BuildMenuImages();
     application_.OnDeactivate = [this] { DesactiverFiche(); };
-    application_.CommandsWait = InShellCall;
+    application_.CommandsWait = [this] { return Icons.Area().InShellCall(); };
 }
 
-// Tray mode needs a settings file, no "/CONFIG" first, and at least one icon that shows.
+// Tray mode needs a settings file (one that could not be read counts), no "/CONFIG" first, and
+// at least one icon that shows.
 void TConfigVossik::DecideStart() {
     std::vector<std::string> arguments = system_.CommandLineArguments();
     bool configAsked = !arguments.empty() && IsConfigSwitch(arguments.front());
     startsInTray_ = false;
-    if (system_.FileExists(SettingsPath()) && !configAsked) {
+    if (Settings.FoundAtStart() && !configAsked) {
         Icons.RefreshTrayIcons();
         startsInTray_ = CheckSomeIconShown(system_, Icons);
     }

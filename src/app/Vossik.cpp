@@ -1,15 +1,24 @@
 #include "app/Vossik.h"
 
-#include "app/ConfigVossik.h"
+#include "settings/SettingsPath.h"
 
-int RunVossik(System& system, ui::Application& application) {
+std::unique_ptr<TConfigVossik> StartVossik(System& system, ui::Application& application) {
     application.HideTaskbarButton();
     // The title also names the settings file.
     application.SetTitle("Vossik'");
+    std::wstring settingsPath = SettingsPath(system, application.Title());
+    // Two copies on one file would each write it over the other's, with two sets of icons.
+    if (!system.ClaimSettingsFile(settingsPath)) return nullptr;
 
-    TConfigVossik configVossik(system, application);
-    application.CreateForm(configVossik);
-    configVossik.CreationFiche();
-    application.ShowMainFormOnRun(!configVossik.StartsInTray());
-    return application.Run();
+    auto configVossik = std::make_unique<TConfigVossik>(system, application, settingsPath);
+    application.CreateForm(*configVossik);
+    system.ReceiveHandOversAt(configVossik->Handle());
+    configVossik->CreationFiche();
+    application.ShowMainFormOnRun(!configVossik->StartsInTray());
+    return configVossik;
+}
+
+int RunVossik(System& system, ui::Application& application) {
+    std::unique_ptr<TConfigVossik> configVossik = StartVossik(system, application);
+    return configVossik ? application.Run() : 0;
 }

@@ -12,17 +12,19 @@ DriveWatcher::DriveWatcher(System& system, ui::Application& application, TrayIco
       drivesPage_(drivesPage),
       aboutPage_(aboutPage) {
     aboutPage.GroupeMAJ.OnClick = [this] { GroupeMAJClick(); };
+    RefreshTimer.OnTimer = [this] { DriveRefresh(); };
 }
 
 void DriveWatcher::EnumerateDrives() {
-    DriveMask = system_.LogicalDrives();
-    for (int letter = 0; letter < 32; ++letter) {
+    DriveMask = system_.LogicalDrives() & AllDriveLetters;
+    for (int letter = 0; letter < DriveLetters; ++letter) {
         if (!(DriveMask >> letter & 1)) continue;
         auto drive = std::make_unique<TrayItem>();
         drive->Path = std::string(1, static_cast<char>('A' + letter)) + ":\\";
         drive->Kind = static_cast<TrayItemKind>(system_.DriveType(drive->Path));
         std::string displayName;
-        OwnedIcon icon = GetDisplayNameAndIcon(system_, drive->Path, displayName, true);
+        SharedIcon icon =
+            GetDisplayNameAndIcon(system_, icons_.Pictures, drive->Path, displayName, true);
         icons_.Append(icons_.Drives, std::move(drive), displayName, std::move(icon));
     }
 }

@@ -3,19 +3,20 @@
 #include <cstdint>
 #include <string>
 
-#include "config/Pages.h"
+#include "drives/DriveSchedule.h"
+#include "pages/Pages.h"
 #include "platform/System.h"
 #include "tray/TrayIconSet.h"
 #include "types/Messages.h"
 #include "types/RefreshDelay.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
+#include "ui/Timer.h"
 
 // The drives: which letters exist, which of them get an icon, and how their icons follow discs
-// and network drives coming and going. A notification only posts a message to the owner; its
-// handling waits the refresh delay, serving the queue, then creates, refreshes or removes the
-// drive's entry. Posted messages name their drive by letter, so that an entry removed in
-// between cannot shift them onto another drive.
+// and network drives coming and going. A notification only notes what is due for each drive it
+// names; the refresh timer does it once the delay after the drive's last notice has passed. No
+// handler waits: a stream of notices costs a little state, never a deeper stack.
 class DriveWatcher {
 public:
     DriveWatcher(System& system, ui::Application& application, TrayIconSet& icons,
@@ -26,30 +27,42 @@ public:
     bool IsDriveShown(const TrayItem& drive) const;
     bool IsCdIconKept(const TrayItem& drive) const;
 
-    // The system's notification, and the two messages it posts.
+    // The system's notification.
     void DeviceChange(const WindowMessage& message);
-    void DriveRefresh(std::uintptr_t driveNumber, std::intptr_t refresh);
-    void DriveRemove(std::uintptr_t driveNumber, std::intptr_t bitToClear);
+    // A notification that named no drive, told once the notification has returned.
+    void UnitMaskError();
+    // The refresh timer's tick: what is due is done, in letter order.
+    void DriveRefresh();
     // The first entry of the drive of that letter, or -1.
     int FindDriveEntry(char letter) const;
+    // The letters (bit 0 is A) whose entry waits to be made.
+    std::uint32_t CreationsDue() const;
+    bool NothingDue() const { return schedule_.Empty(); }
 
     // Ctrl + click on the group of the update options asks for the delay.
     void GroupeMAJClick();
 
-    std::uint32_t DriveMask = 0;     // bit i: the letter 'A' + i has an entry or waits for one
-    std::uint32_t CreationsDue = 0;  // bit i: the entry of 'A' + i waits to be made
-    std::uint32_t RemovalsDue = 0;   // bit i: the entry of 'A' + i waits to be removed
-    unsigned RefreshDelay = DefaultRefreshDelay;  // milliseconds
-    int RefreshRetries = 0;                       // failed attempts, all drives together
+    // The wait after a drive's last notice, which the settings file keeps.
+    RefreshDelay& Delay() { return delay_; }
+    const RefreshDelay& Delay() const { return delay_; }
+    // Failed attempts, all drives together.
+    int RefreshRetries() const { return retries_; }
+
+    std::uint32_t DriveMask = 0;  // bit i: the letter 'A' + i has an entry or waits for one
+    // Runs only while something is due, and ticks when the first of it is.
+    ui::Timer RefreshTimer;
 
 private:
     void DriveArrived(int driveNumber);
     void DriveRemoved(int driveNumber, std::uint8_t flags);
-    void Post(unsigned message, int driveNumber, std::intptr_t lParam);
-    // False when the program is asked to end meanwhile: then nothing more is done.
-    bool WaitRefreshDelay();
+    void Due(int driveNumber, DriveSchedule::Work what);
+    void StartRefreshTimer();
+    void Run(DriveSchedule::Task task);
     bool RefreshEntry(int driveNumber);
     bool CreateEntry(int driveNumber);
+    void RemoveEntry(int driveNumber);
+    void GiveUp(DriveSchedule::Task task);
+    void TellUnitMaskError();
     void InternalError(const std::string& text);
 
     System& system_;
@@ -58,4 +71,8 @@ private:
     const ui::Form& owner_;
     const DrivesPage& drivesPage_;
     AboutPage& aboutPage_;
+    DriveSchedule schedule_;
+    RefreshDelay delay_;
+    int retries_ = 0;
+    bool unitMaskErrorPosted_ = false;
 };

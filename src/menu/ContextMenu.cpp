@@ -62,7 +62,8 @@ void ContextMenu::SetUpItems() {
                             {MCQuitter, 7}})
         picture.Item.ImageIndex = picture.Image;
 
-    // The shutdown items carry their action code, as the Eteindre page's buttons do.
+    // The shutdown items carry their action code, as the Eteindre page's buttons do; only
+    // those offered act.
     struct Action {
         ui::MenuItem& Item;
         ShutdownAction Code;
@@ -73,9 +74,10 @@ void ContextMenu::SetUpItems() {
                             {MCEteindre, action::PowerOff}}) {
         shutdown.Item.Tag = static_cast<int>(shutdown.Code);
         shutdown.Item.Visible = false;
-        ui::MenuItem& item = shutdown.Item;
-        item.OnClick = [this, &item] {
-            if (OnEteindre) OnEteindre(item);
+    }
+    for (ui::MenuItem* item : offeredShutdowns_) {
+        item->OnClick = [this, item] {
+            if (OnEteindre) OnEteindre(*item);
         };
     }
     MCMAJIcones.Checked = MCLecteurs.Checked = MCDossiers.Checked = MCLancements.Checked = true;
@@ -96,22 +98,27 @@ void ContextMenu::SetUpItems() {
 }
 
 void ContextMenu::BuildMenuImages() {
+    const IconSize size = icons_.Pictures.Size();
+    ImageList.Reset(size.Width, size.Height);
+    auto ownIcon = [this, size](const char* name) {
+        return OwnedIcon(system_, system_.LoadOwnIconAtSize(name, size.Width, size.Height));
+    };
     for (const ModuleImage& image : SystemImages) {
-        OwnedIcon icon = FindModuleIcon(system_, image.Module, image.Resource);
-        // Icons of our own resources are shared by the system: not ours to destroy.
-        ImageList.AddIcon(icon ? icon.Get() : system_.LoadOwnIcon(StandInImage));
+        SharedIcon icon = FindModuleIcon(icons_.Pictures, image.Module, image.Resource);
+        ImageList.AddIcon(icon ? icon.Get() : ownIcon(StandInImage).Get());
     }
     for (const char* name : OwnImages) {
-        if (IconHandle icon = system_.LoadOwnIcon(name)) ImageList.AddIcon(icon);
+        if (OwnedIcon icon = ownIcon(name)) ImageList.AddIcon(icon.Get());
     }
+    FollowPictureSize();
 }
 
+// A press that comes while the menu is open, or while its command runs, is no second menu.
 void ContextMenu::PopupFor(IconPosition icon) {
+    if (MenuContext.IsOpen()) return;
     clicked_ = icon;
     // The menu only closes on a click elsewhere when our window is in the foreground.
-    application_.ProcessMessages();
     application_.BringToFront();
-    application_.ProcessMessages();
     ui::Point cursor;
     system_.CursorPos(cursor.X, cursor.Y);
     MenuContext.Popup(cursor);
@@ -134,18 +141,11 @@ void ContextMenu::MenuContextPopup() {
     const TrayItem* item = ClickedItem();
     MCNom.Caption = item ? AsWritten(item->Tip()) : "";
 
-    ShutdownPage& actions = pages_.PageEteindre;
-    struct ShutdownChoice {
-        ui::MenuItem& Item;
-        const ui::RadioButton& Button;
-    };
-    // Restarting Windows alone is never offered: only Windows 95, 98 and Me could, and this
-    // program does not run on them. Its item stays hidden.
-    for (ShutdownChoice choice : {ShutdownChoice{MCChangerNom, actions.RBLogOff},
-                                  {MCRedemarrerPC, actions.RBRedemarrer},
-                                  {MCEteindre, actions.RBEteindre}}) {
-        if (shutdown) choice.Item.Default = choice.Button.Checked();
-        choice.Item.Visible = shutdown;
+    // The default is the icon's own action.
+    const ui::RadioButton* chosen = pages_.PageEteindre.ChosenAction();
+    for (ui::MenuItem* item : offeredShutdowns_) {
+        if (shutdown) item->Default = chosen && chosen->Tag() == item->Tag;
+        item->Visible = shutdown;
     }
     for (ui::MenuItem* entryCommand : {&MCOuvrir, &MCExplorer, &MCRechercher, &MCProprietes})
         entryCommand->Visible = !shutdown;

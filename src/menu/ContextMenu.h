@@ -1,8 +1,9 @@
 #pragma once
 
+#include <array>
 #include <functional>
 
-#include "config/Pages.h"
+#include "pages/Pages.h"
 #include "platform/System.h"
 #include "tray/TrayIconSet.h"
 #include "types/IconId.h"
@@ -29,14 +30,15 @@ public:
     ContextMenu(const ContextMenu&) = delete;
     ContextMenu& operator=(const ContextMenu&) = delete;
 
-    // Nine pictures, in the items' order: shutdown, open, explore, search, properties from the
-    // system, then configure, reorganise, quit and the tick of our own. A system picture that
-    // cannot be had is replaced by the application's icon in its slot, without a word: the
-    // start of a tray utility is no time for boxes.
+    // Nine pictures at the icons' size, in the items' order: shutdown, open, explore, search,
+    // properties from the system, then configure, reorganise, quit and the tick of our own. A
+    // system picture that cannot be had is replaced by the application's icon in its slot,
+    // without a word: the start of a tray utility is no time for boxes. Again when the size of
+    // the icons changes.
     void BuildMenuImages();
 
     // The right press on an icon while the configuration window is hidden: the menu opens at
-    // the cursor for that icon, and returns once it has closed.
+    // the cursor for that icon, and returns once it has closed. Nothing while it is open.
     void PopupFor(IconPosition icon);
     IconPosition Clicked() const { return clicked_; }
 
@@ -60,7 +62,7 @@ public:
     // The large title of the first page switches the strip off and on.
     void LabelVossik1Click();
 
-    // The four shutdown items call this with themselves; their Tag is the action code.
+    // The shutdown items offered call this with themselves; their Tag is the action code.
     std::function<void(ui::MenuItem&)> OnEteindre;
 
     ui::PopupMenu MenuContext{"MenuContext"};
@@ -90,6 +92,9 @@ public:
 private:
     void SetUpItems();
     void SetUpDrawing();
+    // Pixels of the drawing, designed for pictures of 16, at the pictures' size.
+    int AtPictureSize(int pixels) const;
+    void FollowPictureSize();
     // The record of the icon the menu was opened for; null once its position is gone.
     TrayItem* ClickedItem();
     // Shows or hides a group from its menu item; refused when no icon would remain, by running
@@ -103,4 +108,8 @@ private:
     TrayIconSet& icons_;
     MainFormCommands commands_;
     IconPosition clicked_;
+    // Restarting Windows alone is never offered: only Windows 95, 98 and Me could, and this
+    // program does not run on them. Its item stays hidden.
+    const std::array<ui::MenuItem*, 3> offeredShutdowns_{&MCChangerNom, &MCRedemarrerPC,
+                                                         &MCEteindre};
 };

@@ -1,5 +1,6 @@
-#include "config/CheckSomeIconShown.h"
 #include "menu/ContextMenu.h"
+#include "menu/ItemContextMenu.h"
+#include "pages/CheckSomeIconShown.h"
 #include "tray/Opening.h"
 #include "types/PathParts.h"
 
@@ -9,7 +10,7 @@ void ContextMenu::MCNomClick() {
     ui::Point cursor;
     system_.CursorPos(cursor.X, cursor.Y);
     // Whether the user chose to rename is of no use here: the record keeps its name.
-    system_.ShowItemContextMenu(item->Path, mainForm_.Handle(), cursor.X, cursor.Y);
+    ShowItemContextMenu(system_, item->Path, mainForm_.Handle(), cursor.X, cursor.Y);
 }
 
 // "&Ouvrir" always opens the plain window and "E&xplorer" the explorer view: the page's view
@@ -76,11 +77,11 @@ void ContextMenu::SwitchGroup(ui::MenuItem& item, ui::CheckBox& box, bool undoin
     SwitchGroup(item, box, true);
 }
 
-// The menu a right double click's first press opened goes when the window shows.
+// The menu a right double click's first press opened goes when the window shows; its loop ends
+// once this handler has returned to it.
 void ContextMenu::MCConfigClick() {
     MenuContext.Close();
     commands_.SelectConfigEntry(clicked_.Group, clicked_.Position);
     system_.SendMessage(mainForm_.Handle(), msg::Null, 0, 0);
-    application_.ProcessMessages();
     mainForm_.Show();
 }

@@ -3,6 +3,8 @@
 
 namespace {
 
+// The measures for pictures of 16 pixels; they grow with the pictures.
+constexpr int DesignedPictureSize = 16;
 constexpr int TitleStripWidth = 24;
 constexpr int PictureColumn = 20;
 constexpr int ItemHeight = 20;
@@ -17,7 +19,7 @@ constexpr const char* Title = "V o s s i k '";
 void ContextMenu::SetUpDrawing() {
     MenuContext.OwnerDraw = true;
     MenuContext.LeftMargin = TitleStripWidth;
-    MenuContext.MinTextOffset = PictureColumn;
+    FollowPictureSize();
     MenuContext.OnGetItemParams = [this](ui::MenuItem& item, ui::MenuItemParams& params) {
         MenuContextGetItemParams(item, params);
     };
@@ -47,8 +49,18 @@ void ContextMenu::MenuContextGetItemParams(ui::MenuItem& item, ui::MenuItemParam
     }
 }
 
+int ContextMenu::AtPictureSize(int pixels) const {
+    return pixels * icons_.Pictures.Size().Width / DesignedPictureSize;
+}
+
+// At another scale the pictures, the fonts and with them the strip and the items grow alike.
+void ContextMenu::FollowPictureSize() {
+    MenuContext.MinTextOffset = AtPictureSize(PictureColumn);
+    if (MenuContext.LeftMargin) MenuContext.LeftMargin = AtPictureSize(TitleStripWidth);
+}
+
 void ContextMenu::MenuContextMeasureItem(ui::MenuItem& item, int&, int& height) {
-    if (!item.IsSeparator()) height = ItemHeight;
+    if (!item.IsSeparator()) height = AtPictureSize(ItemHeight);
 }
 
 // The title reads upwards from the bottom of the strip.
@@ -63,5 +75,5 @@ void ContextMenu::MenuContextDrawMargin(ui::Canvas& canvas, const ui::Rect& stri
 
 // Not kept in the settings: a look for this run only.
 void ContextMenu::LabelVossik1Click() {
-    MenuContext.LeftMargin = MenuContext.LeftMargin ? 0 : TitleStripWidth;
+    MenuContext.LeftMargin = MenuContext.LeftMargin ? 0 : AtPictureSize(TitleStripWidth);
 }

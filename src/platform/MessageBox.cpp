@@ -24,16 +24,27 @@ KindLook LookOf(MessageKind kind) {
     return {0, 0, ""};
 }
 
+unsigned ButtonFlags(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::Ok:
+            return mb::Ok;
+        case MessageButtons::YesNo:
+            return mb::YesNo;
+        case MessageButtons::YesNoDefaultNo:
+            return mb::YesNo | mb::DefaultButton2;
+    }
+    return mb::Ok;
+}
+
 }  // namespace
 
 int MessageWithBeep(System& system, const std::string& text, MessageKind kind,
                     MessageButtons buttons) {
     KindLook look = LookOf(kind);
-    system.MessageBeep(look.Sound);
-    unsigned flags = look.Icon | (buttons == MessageButtons::YesNo ? mb::YesNo : mb::Ok);
-    return system.MessageBox(nullptr, text, look.Title, flags);
+    unsigned flags = look.Icon | ButtonFlags(buttons);
+    return system.MessageBoxes.Show(system, {look.Sound, text, look.Title, flags});
 }
 
 void ShowHandlerError(System& system, const std::string& title, const std::string& text) {
-    system.MessageBox(nullptr, text, title, mb::IconStop | mb::Ok);
+    system.MessageBoxes.Show(system, {std::nullopt, text, title, mb::IconStop | mb::Ok});
 }

@@ -6,10 +6,13 @@
 
 enum class MessageKind : int { Warning = 0, Error = 1, Information = 2, Confirmation = 3 };
 
-enum class MessageButtons { Ok, YesNo };
+// A question whose "&Oui" loses something has "&Non" as its default button, so that a reflex
+// Enter keeps things as they are.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 
 // Every message to the user: the kind's system sound, then the modal box titled after the kind.
-// Returns the button pressed (mb::IdYes for "&Oui").
+// Returns the button pressed (mb::IdYes for "&Oui"). A box asked for while another shows waits
+// its turn, and a question then gets "no" (platform/BoxQueue.h).
 int MessageWithBeep(System& system, const std::string& text, MessageKind kind,
                     MessageButtons buttons = MessageButtons::Ok);
 

@@ -41,17 +41,14 @@ std::vector<int> EntryNumbers(const ProfileFile& file, const char* section, int 
 }
 
 // An entry as the file holds it; a value the program cannot take whole is nothing.
-struct StoredEntry {
-    std::optional<std::string> Path, Name, Options;
+struct ReadEntry {
+    ReadEntry(const ProfileFile& file, const char* section, int n)
+        : Path(file.ReadString(section, key::PathPrefix + std::to_string(n), "")),
+          Name(file.ReadString(section, key::NamePrefix + std::to_string(n), "")),
+          Options(file.ReadString(section, key::OptionsPrefix + std::to_string(n), "")) {}
     bool Whole() const { return Path && Name && Options; }
+    std::optional<std::string> Path, Name, Options;
 };
-
-StoredEntry ReadEntry(const ProfileFile& file, const char* section, int n) {
-    const std::string number = std::to_string(n);
-    return {file.ReadString(section, key::PathPrefix + number, ""),
-            file.ReadString(section, key::NamePrefix + number, ""),
-            file.ReadString(section, key::OptionsPrefix + number, "")};
-}
 
 int StoredCount(const ProfileFile& file, const char* section) {
     return file.ReadInteger(section, key::Nombre, 0);
@@ -71,15 +68,15 @@ ListLoad LoadItemList(System& system, const ProfileFile& file, const char* secti
     ListLoad load;
     ui::DrawingHold filling(lines);
     for (int n : EntryNumbers(file, section, StoredCount(file, section))) {
-        StoredEntry stored = ReadEntry(file, section, n);
+        ReadEntry stored(file, section, n);
         if (!stored.Whole()) {
             load.LeftInFile.push_back(n);
             continue;
         }
         if (stored.Path->empty()) continue;
         if (list.size() == capacity) {
-            load.Cut = true;
-            break;
+            load.PastCapacity.push_back({*stored.Path, *stored.Name, *stored.Options});
+            continue;
         }
         auto item = std::make_unique<TrayItem>();
         item->Path = std::move(*stored.Path);
@@ -90,14 +87,14 @@ ListLoad LoadItemList(System& system, const ProfileFile& file, const char* secti
         item->Kind = kind;
 
         std::string label = item->Name;
-        OwnedIcon icon = GetIconAndMissingName(system, item->Path, label, true);
+        SharedIcon icon = GetIconAndMissingName(system, icons.Pictures, item->Path, label, true);
         item->Missing = !icon;
         if (item->Missing) {
             MessageWithBeep(system,
                             "Le " + word + " \"" + item->Path + "\" (" + item->Name +
                                 ") n'existe peut-être plus",
                             MessageKind::Warning);
-            icon = GetSmallIcon(system, system.ExecutablePath());
+            icon = GetSmallIcon(system, icons.Pictures, system.ExecutablePath());
             // The name stays as stored, to be written back; the icon says what is wrong.
             label = "Problème avec le " + word + " n°" + std::to_string(lines.Count());
         }
@@ -107,29 +104,34 @@ ListLoad LoadItemList(System& system, const ProfileFile& file, const char* secti
     return load;
 }
 
-// The entries the file holds that the load left there keep their numbers and their lines; the
-// list takes the other numbers in order, and the count still covers them. An older entry past
-// the list, which the count would bring back, loses its path.
+// The entries the file holds that the load could not take whole keep their numbers and their
+// lines; the list, then the entries left past its capacity, take the other numbers in order, and
+// the count still covers them all. An older entry past them, which the count would bring back,
+// loses its path.
 void SaveItemList(ProfileFile& file, const char* section, const TrayItemList& list,
-                  bool withParameters) {
+                  const std::vector<StoredEntry>& pastCapacity, bool withParameters) {
     std::vector<int> kept;
     for (int n : EntryNumbers(file, section, StoredCount(file, section)))
         if (!ReadEntry(file, section, n).Whole()) kept.push_back(n);
     auto isKept = [&kept](int n) { return std::binary_search(kept.begin(), kept.end(), n); };
+    std::vector<StoredEntry> entries;
+    entries.reserve(list.size() + pastCapacity.size());
+    for (const auto& item : list)
+        entries.push_back({item->Path, item->Name, ParametersMark + item->Options});
+    entries.insert(entries.end(), pastCapacity.begin(), pastCapacity.end());
     std::vector<int> numbers;
-    for (int n = 0; numbers.size() < list.size(); ++n)
+    for (int n = 0; numbers.size() < entries.size(); ++n)
         if (!isKept(n)) numbers.push_back(n);
     const int count =
         std::max(numbers.empty() ? 0 : numbers.back() + 1, kept.empty() ? 0 : kept.back() + 1);
 
     file.WriteInteger(section, key::Nombre, count);
-    for (std::size_t k = 0; k < list.size(); ++k) {
-        const TrayItem& item = *list[k];
-        std::string number = std::to_string(numbers[k]);
-        file.WriteString(section, key::PathPrefix + number, item.Path);
-        file.WriteString(section, key::NamePrefix + number, item.Name);
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const std::string number = std::to_string(numbers[k]);
+        file.WriteString(section, key::PathPrefix + number, entries[k].Path);
+        file.WriteString(section, key::NamePrefix + number, entries[k].Name);
         if (withParameters)
-            file.WriteString(section, key::OptionsPrefix + number, ParametersMark + item.Options);
+            file.WriteString(section, key::OptionsPrefix + number, entries[k].Options);
     }
     for (int n = numbers.empty() ? 0 : numbers.back() + 1; n < count; ++n) {
         const std::string pathKey = key::PathPrefix + std::to_string(n);

@@ -16,10 +16,15 @@
 // parentheses. The blank before the closing parenthesis stays when there are no parameters.
 std::string ListText(const std::string& label, const TrayItem& item);
 
+// An entry as the file holds it, each value as stored.
+struct StoredEntry {
+    std::string Path, Name, Options;
+};
+
 // What loading a list left in the file.
 struct ListLoad {
-    // Entries past the list's capacity.
-    bool Cut = false;
+    // The whole entries past the list's capacity.
+    std::vector<StoredEntry> PastCapacity;
     // The numbers of the entries it could not take whole: a value longer than a value may be,
     // or with characters Windows-1252 lacks.
     std::vector<int> LeftInFile;
@@ -32,7 +37,8 @@ ListLoad LoadItemList(System& system, const ProfileFile& file, const char* secti
                       ui::ListBox& lines, TrayItemKind kind, std::size_t capacity,
                       TrayIconSet& icons, TrayItemList& list);
 
-// The entries numbered from 0, past those the load left in the file; the file keeps entries
-// past the new count.
+// The entries numbered from 0, past those the load could not take whole, then those it left
+// past the capacity, so that every entry the file held stays under the count; the file keeps
+// entries past the new count.
 void SaveItemList(ProfileFile& file, const char* section, const TrayItemList& list,
-                  bool withParameters);
+                  const std::vector<StoredEntry>& pastCapacity, bool withParameters);

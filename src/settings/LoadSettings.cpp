@@ -8,7 +8,6 @@
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 #include "types/IconId.h"
-#include "types/RefreshDelay.h"
 
 namespace section = settings::section;
 using settings::Binding;
@@ -38,8 +37,8 @@ void LoadOption(const ProfileFile& file, const settings::Option& option) {
         case Binding::GroupLine:
             option.Group->SetItemIndex(std::clamp(value, -1, option.Max));
             break;
-        case Binding::RefreshDelay:
-            *option.Milliseconds = RefreshDelayOfSeconds(inRange ? value : option.Default);
+        case Binding::Delay:
+            option.Delay->SetSeconds(inRange ? value : option.Default);
             break;
     }
 }
@@ -77,18 +76,22 @@ std::string LeftInFileText(const ListLoad& folders, const ListLoad& launches) {
 
 }  // namespace
 
-void LoadSettings(System& system, const std::wstring& path,
-                  std::span<const settings::Option> options, TrayIconSet& icons, EntryLines lines) {
-    ProfileFile file(system.ReadFile(path).value_or(""));
-    for (const settings::Option& option : options) LoadOption(file, option);
-    const ListLoad folders =
-        LoadItemList(system, file, section::Dossiers, lines.Folders, TrayItemKind::Folder,
+void LoadSettings(System& system, SettingsFile& file, std::span<const settings::Option> options,
+                  TrayIconSet& icons, EntryLines lines) {
+    const ProfileFile profile(file.ReadAtStart(system));
+    for (const settings::Option& option : options) LoadOption(profile, option);
+    ListLoad folders =
+        LoadItemList(system, profile, section::Dossiers, lines.Folders, TrayItemKind::Folder,
                      iconid::FolderCapacity, icons, icons.Folders);
-    const ListLoad launches =
-        LoadItemList(system, file, section::LancementRapideRead, lines.Launches,
+    ListLoad launches =
+        LoadItemList(system, profile, section::LancementRapideRead, lines.Launches,
                      TrayItemKind::Launch, iconid::LaunchCapacity, icons, icons.Launches);
-    if (folders.Cut || launches.Cut)
-        MessageWithBeep(system, CutListsText(folders.Cut, launches.Cut), MessageKind::Information);
+    const bool foldersCut = !folders.PastCapacity.empty();
+    const bool launchesCut = !launches.PastCapacity.empty();
+    if (foldersCut || launchesCut)
+        MessageWithBeep(system, CutListsText(foldersCut, launchesCut), MessageKind::Information);
     if (!folders.LeftInFile.empty() || !launches.LeftInFile.empty())
         MessageWithBeep(system, LeftInFileText(folders, launches), MessageKind::Warning);
+    file.HeldFolders = std::move(folders.PastCapacity);
+    file.HeldLaunches = std::move(launches.PastCapacity);
 }

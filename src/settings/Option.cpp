@@ -38,10 +38,10 @@ Option GroupLine(const char* section, const char* key, int byDefault, int last,
     return option;
 }
 
-Option RefreshDelay(const char* section, const char* key, int defaultSeconds, int maxSeconds,
-                    unsigned& milliseconds) {
-    Option option{section, key, Binding::RefreshDelay, defaultSeconds, 0, maxSeconds};
-    option.Milliseconds = &milliseconds;
+Option Delay(const char* section, const char* key, RefreshDelay& delay) {
+    Option option{
+        section, key, Binding::Delay, RefreshDelay::DefaultSeconds, 0, RefreshDelay::MaxSeconds};
+    option.Delay = &delay;
     return option;
 }
 

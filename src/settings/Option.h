@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "types/RefreshDelay.h"
 #include "ui/Buttons.h"
 #include "ui/Containers.h"
 #include "ui/Lists.h"
@@ -23,13 +24,13 @@ enum class Binding : unsigned char {
     ListLine,
     // The selected line of a radio group: out of range, the nearer of no line (-1) and Max.
     GroupLine,
-    // The drive refresh delay, stored in seconds: the default out of range. Not written while it
-    // is the default, so that a value already in the file stays.
-    RefreshDelay,
+    // The drive refresh delay, in seconds: the default out of range. Not written while it is the
+    // default, so that a value already in the file stays.
+    Delay,
 };
 
-// One option of the settings file: where it is stored, the control or field that holds it
-// while the program runs, its default and the numbers it may take.
+// One option of the settings file: where it is stored, the control (or the drive refresh delay)
+// that holds it while the program runs, its default and the numbers it may take.
 struct Option {
     const char* Section = nullptr;
     const char* Key = nullptr;
@@ -45,7 +46,7 @@ struct Option {
     std::array<ui::RadioButton*, 4> Radios{};
     ui::ItemList* List = nullptr;
     ui::RadioGroup* Group = nullptr;
-    unsigned* Milliseconds = nullptr;
+    RefreshDelay* Delay = nullptr;
 };
 
 // The rows of a table of options, one function per binding.
@@ -58,7 +59,6 @@ Option Choice(const char* section, const char* key, int byDefault,
 Option ListLine(const char* section, const char* key, int byDefault, int last, ui::ItemList& list);
 Option GroupLine(const char* section, const char* key, int byDefault, int last,
                  ui::RadioGroup& group);
-Option RefreshDelay(const char* section, const char* key, int defaultSeconds, int maxSeconds,
-                    unsigned& milliseconds);
+Option Delay(const char* section, const char* key, RefreshDelay& delay);
 
 }  // namespace settings

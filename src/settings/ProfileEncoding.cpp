@@ -14,6 +14,19 @@ bool BigEndian(ProfileEncoding encoding) {
     return encoding == ProfileEncoding::Utf16Be;
 }
 
+// Latin text saved as UTF-16 without its mark: every unit of a letter, a digit, "=", "[" or a
+// line end has a zero high byte, and no character the program writes has a zero low byte, so
+// writes keep a file recognised.
+bool IsUnmarkedUtf16Le(std::string_view bytes) {
+    bool zeroHighByte = false;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        if (bytes[at] != '\0') continue;
+        if (at % 2 == 0) return false;
+        zeroHighByte = true;
+    }
+    return zeroHighByte;
+}
+
 ProfileText FromUtf16(std::string_view units, ProfileEncoding encoding) {
     ProfileText decoded{encoding, {}, std::string(units.substr(units.size() & ~std::size_t{1}))};
     decoded.Text.reserve(units.size());
@@ -36,7 +49,9 @@ ProfileText FromUtf16(std::string_view units, ProfileEncoding encoding) {
 // The text holds only what FromUtf16 and the program's writes put there: each character is
 // read by its lead byte alone.
 std::string ToUtf16(std::string_view text, ProfileEncoding encoding) {
-    std::string units(BigEndian(encoding) ? Utf16BeMark : Utf16LeMark);
+    std::string units(encoding == ProfileEncoding::Utf16LeUnmarked ? ""
+                      : BigEndian(encoding)                        ? Utf16BeMark
+                                                                   : Utf16LeMark);
     units.reserve(2 * text.size() + 2);
     auto append = [&](char32_t unit) {
         char bytes[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
@@ -67,6 +82,7 @@ ProfileText DecodeProfile(std::string_view bytes) {
         return FromUtf16(bytes.substr(Utf16BeMark.size()), ProfileEncoding::Utf16Be);
     if (bytes.starts_with(Utf8Mark))
         return {ProfileEncoding::Utf8Marked, std::string(bytes.substr(Utf8Mark.size())), {}};
+    if (IsUnmarkedUtf16Le(bytes)) return FromUtf16(bytes, ProfileEncoding::Utf16LeUnmarked);
     const bool ascii = std::all_of(bytes.begin(), bytes.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     const bool utf8 = !ascii && IsUtf8(bytes);
@@ -82,6 +98,7 @@ std::string EncodeProfile(std::string text, ProfileEncoding encoding, std::strin
             return text.insert(0, Utf8Mark);
         case ProfileEncoding::Utf16Le:
         case ProfileEncoding::Utf16Be:
+        case ProfileEncoding::Utf16LeUnmarked:
             break;
     }
     return ToUtf16(text, encoding).append(tail);

@@ -1,5 +1,7 @@
 #include "settings/ProfileFile.h"
 
+#include <algorithm>
+
 #include "settings/ProfileCase.h"
 #include "settings/ProfileLine.h"
 #include "settings/ProfileValue.h"
@@ -13,22 +15,26 @@ ProfileFile::ProfileFile(std::string_view bytes) {
     // As for the system, keys before the first header belong to the section with the empty
     // name, and keys of a later section with an already known name stay out of the index.
     Section* current = &sections_[""];
+    bool crAlone = false, otherEndings = false;
     std::size_t start = 0;
     while (start < content.size()) {
-        std::size_t newline = content.find('\n', start);
-        std::size_t end = newline == std::string_view::npos ? content.size() : newline;
+        const std::size_t end = std::min(content.find_first_of("\r\n", start), content.size());
         Ending ending = Ending::None;
-        if (newline != std::string_view::npos) {
-            ending = end > start && content[end - 1] == '\r' ? Ending::CrLf : Ending::Lf;
-            if (ending == Ending::CrLf) --end;
+        std::size_t next = end;
+        if (end < content.size()) {
+            const bool crLf = content[end] == '\r' && content.substr(end + 1, 1) == "\n";
+            ending = content[end] == '\n' ? Ending::Lf : crLf ? Ending::CrLf : Ending::Cr;
+            next = end + (crLf ? 2 : 1);
+            (ending == Ending::Cr ? crAlone : otherEndings) = true;
         }
         std::size_t index = InsertAfter(last_, std::string(content.substr(start, end - start)));
         lines_[index].ending = ending;
-        start = newline == std::string_view::npos ? content.size() : newline + 1;
+        start = next;
 
         // A name with characters the program cannot hold is none of its names: such a section
         // is out of reach with its keys, such a key is out of reach in its section.
         ProfileLine line = ParseProfileLine(lines_[index].text);
+        NoteHeaderShape(lines_[index].text, line);
         if (line.kind == ProfileLine::Kind::Section) {
             current = nullptr;
             if (std::optional<std::string> name = NameKeyOf(line.name)) {
@@ -42,6 +48,41 @@ ProfileFile::ProfileFile(std::string_view bytes) {
             current->lastKeyLine = index;
         }
     }
+    if (crAlone && !otherEndings) newLine_ = Ending::Cr;
+}
+
+namespace {
+
+// A section name as it looks whatever the encoding it was saved in: blanks around it and zero
+// bytes (of UTF-16 read as 8-bit text) left out, ASCII letters in one case, and each run of
+// other characters as one mark.
+std::string HeaderShape(std::string_view name) {
+    std::string shape;
+    for (char c : TrimBlanks(name)) {
+        if (c == '\0') continue;
+        if (static_cast<unsigned char>(c) < 0x80) {
+            shape += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        } else if (shape.empty() || shape.back() != '\x80') {
+            shape += '\x80';
+        }
+    }
+    return shape;
+}
+
+}  // namespace
+
+void ProfileFile::NoteHeaderShape(std::string_view text, const ProfileLine& line) {
+    if (text.find('\0') == std::string_view::npos) {
+        if (line.kind == ProfileLine::Kind::Section) headerShapes_.insert(HeaderShape(line.name));
+        return;
+    }
+    std::string visible(text);
+    std::erase(visible, '\0');
+    NoteHeaderShape(visible, ParseProfileLine(visible));
+}
+
+bool ProfileFile::HoldsUnreadSection(std::string_view section) const {
+    return !sections_.contains(NameKey(section)) && headerShapes_.contains(HeaderShape(section));
 }
 
 std::optional<std::string> ProfileFile::NameKeyOf(std::string_view name) const {
@@ -127,7 +168,7 @@ void ProfileFile::WriteBool(std::string_view section, std::string_view key, bool
 
 std::size_t ProfileFile::InsertAfter(std::size_t line, std::string text) {
     std::size_t index = lines_.size();
-    lines_.push_back({std::move(text), Ending::CrLf, first_});
+    lines_.push_back({std::move(text), newLine_, first_});
     if (line == kNoLine) {
         first_ = index;
     } else {
@@ -147,9 +188,13 @@ std::string ProfileFile::Content() const {
         const Line& line = lines_[index];
         content += line.text;
         // The file's last line may lack its newline; it gets one once something follows it.
-        if (line.ending == Ending::Lf) {
+        const Ending ending =
+            line.ending == Ending::None && line.next != kNoLine ? newLine_ : line.ending;
+        if (ending == Ending::Lf) {
             content += '\n';
-        } else if (line.ending == Ending::CrLf || line.next != kNoLine) {
+        } else if (ending == Ending::Cr) {
+            content += '\r';
+        } else if (ending == Ending::CrLf) {
             content += "\r\n";
         }
     }

@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "settings/ProfileEncoding.h"
+#include "settings/ProfileLine.h"
 
 // The settings file in memory: built from the file's bytes, read and written by section and
 // key, and turned back into bytes. Sections and keys are indexed once, so reading and writing
@@ -21,8 +23,10 @@
 // section of the same name are not seen). Writing never deletes anything: a key's value is
 // replaced where the key stands, keeping the line's text up to the value; a new key goes right
 // after the last key of its section, so blank lines and comments that close the section stay
-// between it and the next one; a new section goes at the end of the file. Lines not rewritten
-// come back byte for byte with their own line endings; new lines end with CR LF.
+// between it and the next one; a new section goes at the end of the file. Lines end at CR LF, LF
+// or CR alone (an old Mac editor's), as the system's readers take them. Lines not rewritten come
+// back byte for byte with their own line endings; new lines end with CR alone in a file whose
+// lines all end so, with CR LF otherwise.
 class ProfileFile {
 public:
     explicit ProfileFile(std::string_view bytes = {});
@@ -47,13 +51,17 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, int value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
+    // Whether the file holds a section of this name in a form its reading did not take (another
+    // encoding, say): a write there would add a second one.
+    bool HoldsUnreadSection(std::string_view section) const;
+
     // The bytes to store, in the file's encoding.
     std::string Content() const;
 
 private:
     static constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
 
-    enum class Ending : unsigned char { None, Lf, CrLf };
+    enum class Ending : unsigned char { None, Lf, CrLf, Cr };
 
     // Lines are chained in file order, so that inserting into a section costs nothing.
     struct Line {
@@ -79,12 +87,17 @@ private:
                                                 std::string_view key) const;
     // kNoLine inserts at the start of the file.
     std::size_t InsertAfter(std::size_t line, std::string text);
+    // Notes the section header a line holds, in any form its reading may have missed.
+    void NoteHeaderShape(std::string_view text, const ProfileLine& line);
 
     std::vector<Line> lines_;
     std::size_t first_ = kNoLine;
     std::size_t last_ = kNoLine;
     // Section names folded to one case -> the first section of that name.
     std::unordered_map<std::string, Section> sections_;
+    // The section headers of the file as HeaderShape gives them.
+    std::unordered_set<std::string> headerShapes_;
     ProfileEncoding encoding_ = ProfileEncoding::Cp1252;
+    Ending newLine_ = Ending::CrLf;
     std::string tail_;
 };

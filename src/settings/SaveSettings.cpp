@@ -1,10 +1,11 @@
 #include "platform/MessageBox.h"
+#include "settings/FailureReason.h"
+#include "settings/FileReplacement.h"
 #include "settings/ItemLists.h"
 #include "settings/ProfileFile.h"
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 #include "types/Cp1252.h"
-#include "types/RefreshDelay.h"
 
 namespace section = settings::section;
 using settings::Binding;
@@ -37,21 +38,25 @@ void SaveOption(ProfileFile& file, const settings::Option& option) {
         case Binding::GroupLine:
             file.WriteInteger(option.Section, option.Key, option.Group->ItemIndex());
             break;
-        case Binding::RefreshDelay:
-            if (*option.Milliseconds != RefreshDelayOfSeconds(option.Default))
-                file.WriteInteger(option.Section, option.Key,
-                                  static_cast<int>(*option.Milliseconds / 1000));
+        case Binding::Delay:
+            if (option.Delay->Seconds() != option.Default)
+                file.WriteInteger(option.Section, option.Key, option.Delay->Seconds());
             break;
     }
 }
 
-// The system's words for why, after the path; its number where it has none.
-std::string WriteFailureText(System& system, const std::wstring& path, unsigned long error) {
-    std::string reason = system.ErrorText(error);
-    if (reason.empty() && error == errorcode::FileReadOnly)
-        reason = "Le fichier est en lecture seule.";
-    if (reason.empty() && error != 0) reason = "Erreur " + std::to_string(error) + ".";
+std::string WriteFailureText(const std::wstring& path, const std::string& reason) {
     return "Impossible d'écrire dans " + Narrow(path) + (reason.empty() ? "" : "\r\n" + reason);
+}
+
+// A section of ours that the file holds in a form its reading missed (another encoding, say):
+// writing would add a second one.
+const char* UnreadSection(const ProfileFile& file, std::span<const settings::Option> options) {
+    for (const char* name : {section::Dossiers, section::LancementRapide})
+        if (file.HoldsUnreadSection(name)) return name;
+    for (const settings::Option& option : options)
+        if (file.HoldsUnreadSection(option.Section)) return option.Section;
+    return nullptr;
 }
 
 }  // namespace
@@ -59,23 +64,35 @@ std::string WriteFailureText(System& system, const std::wstring& path, unsigned 
 // The whole file is read, changed in memory and put back in one step: a refused write leaves
 // the previous file whole, and every line we do not own comes back as it was. A file that is
 // there but cannot be read whole is never replaced: the lines we could not read would be lost.
-bool SaveSettings(System& system, const std::wstring& path, const std::string& errorTitle,
-                  std::span<const settings::Option> options, const TrayIconSet& icons) {
+SaveResult SaveSettings(System& system, SettingsFile& file, const std::string& errorTitle,
+                        std::span<const settings::Option> options, const TrayIconSet& icons,
+                        bool mayAsk) {
+    const std::wstring& path = file.Path();
+    auto fail = [&](const std::string& reason) {
+        ShowHandlerError(system, errorTitle, WriteFailureText(path, reason));
+        return SaveResult::Failed;
+    };
     std::optional<std::string> content = system.ReadFile(path);
     if (!content) {
         const unsigned long error = system.LastError();
-        if (system.FileExists(path)) {
-            ShowHandlerError(system, errorTitle, WriteFailureText(system, path, error));
-            return false;
-        }
+        if (!IsAbsence(error)) return fail(FailureReason(system, error));
     }
-    ProfileFile file(content.value_or(""));
-    // The lists after every option: each list's keys still follow its section's options.
-    for (const settings::Option& option : options) SaveOption(file, option);
-    SaveItemList(file, section::Dossiers, icons.Folders, false);
-    SaveItemList(file, section::LancementRapide, icons.Launches, true);
+    ProfileFile profile(content.value_or(""));
+    if (const char* name = UnreadSection(profile, options))
+        return fail("Ce fichier contient déjà la section [" + std::string(name) +
+                    "] sous une forme que Vossik' ne sait pas lire : l'enregistrer y ajouterait "
+                    "une seconde section [" +
+                    name + "].");
+    if (!file.MayReplace(system, content, mayAsk)) return SaveResult::Kept;
 
-    if (system.ReplaceFile(path, file.Content())) return true;
-    ShowHandlerError(system, errorTitle, WriteFailureText(system, path, system.LastError()));
-    return false;
+    // The lists after every option: each list's keys still follow its section's options.
+    for (const settings::Option& option : options) SaveOption(profile, option);
+    SaveItemList(profile, section::Dossiers, icons.Folders, file.HeldFolders, false);
+    SaveItemList(profile, section::LancementRapide, icons.Launches, file.HeldLaunches, true);
+
+    const std::string bytes = profile.Content();
+    if (const unsigned long error = ReplaceSettingsFile(system, path, bytes))
+        return fail(FailureReason(system, error));
+    file.Written(bytes);
+    return SaveResult::Saved;
 }

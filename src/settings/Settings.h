@@ -5,11 +5,12 @@
 
 #include "platform/System.h"
 #include "settings/Option.h"
+#include "settings/SettingsFile.h"
 #include "tray/TrayIconSet.h"
 #include "ui/Lists.h"
 
-// The settings file at `path`: the options of a table, and the folder and quick-launch lists of
-// the icon set with the list boxes that show them (line k for record k).
+// The settings file: the options of a table, and the folder and quick-launch lists of the icon
+// set with the list boxes that show them (line k for record k).
 struct EntryLines {
     ui::ListBox& Folders;
     ui::ListBox& Launches;
@@ -17,10 +18,22 @@ struct EntryLines {
 
 // Every value goes into its control as the user would put it there, so the control's handler runs
 // exactly when the value changes its state. A missing or unreadable file gives the defaults.
-void LoadSettings(System& system, const std::wstring& path,
-                  std::span<const settings::Option> options, TrayIconSet& icons, EntryLines lines);
+void LoadSettings(System& system, SettingsFile& file, std::span<const settings::Option> options,
+                  TrayIconSet& icons, EntryLines lines);
 
-// Writes every option and both lists into the file, keeping every line it does not own. False,
-// after the error box titled `errorTitle`, when the file could not be read whole or written.
-bool SaveSettings(System& system, const std::wstring& path, const std::string& errorTitle,
-                  std::span<const settings::Option> options, const TrayIconSet& icons);
+enum class SaveResult {
+    Saved,
+    // The user chose to keep the file as it is, or would have been asked where no question may
+    // be: nothing written, and nothing went wrong.
+    Kept,
+    // Nothing written, after the error box.
+    Failed,
+};
+
+// Writes every option and both lists into the file, keeping every line it does not own. Fails,
+// after the error box titled `errorTitle`, when the file could not be read whole or written, or
+// holds one of the program's sections in a form its reading missed. `mayAsk`: whether a question
+// may wait for the user before a file changed behind the program's back is replaced.
+SaveResult SaveSettings(System& system, SettingsFile& file, const std::string& errorTitle,
+                        std::span<const settings::Option> options, const TrayIconSet& icons,
+                        bool mayAsk = true);

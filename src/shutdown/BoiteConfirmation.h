@@ -18,12 +18,12 @@ public:
     TBoiteConfirmation(System& system, ui::Timer& eteindreTimer, const ui::Form& mainForm);
 
     // Also the system beep kinds: the stop sound and the question sound.
-    static constexpr std::uint16_t ModeReminder = 16;
-    static constexpr std::uint16_t ModeConfirmation = 32;
+    static constexpr std::uint16_t ModeReminder = mb::IconHand;
+    static constexpr std::uint16_t ModeConfirmation = mb::IconQuestion;
     // The message-box answers: none yet, yes, no.
     static constexpr std::int32_t AnswerNone = 0;
-    static constexpr std::int32_t AnswerAccepted = 6;
-    static constexpr std::int32_t AnswerRefused = 7;
+    static constexpr std::int32_t AnswerAccepted = mb::IdYes;
+    static constexpr std::int32_t AnswerRefused = mb::IdNo;
 
     // Set by the caller before showing; 0 until then.
     std::uint16_t Mode = 0;

@@ -5,7 +5,6 @@
 namespace {
 
 constexpr int MinutesPerDay = 24 * 60;
-constexpr int MillisecondsPerMinute = 60 * 1000;
 
 int MinuteOfDay(int hour, int minute) {
     return hour * 60 + minute;

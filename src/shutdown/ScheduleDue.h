@@ -2,6 +2,8 @@
 
 #include "platform/System.h"
 
+constexpr int MillisecondsPerMinute = 60 * 1000;
+
 enum class Due { Nothing = 0, Reminder = 1, Shutdown = 2 };
 
 // What a schedule set for that hour and minute asks at this time of day: the reminder during

@@ -1,28 +1,27 @@
 #include "shutdown/ShutdownControl.h"
 
 #include "platform/MessageBox.h"
-#include "tray/TrayIcon.h"
 
 ShutdownControl::ShutdownControl(System& system, ShutdownPage& page, TrayItem& shutdownItem,
-                                 ui::Form& mainForm, std::function<void()> saveSettings)
+                                 NotificationArea& area, ui::Form& mainForm,
+                                 std::function<void()> saveSettings)
     : BoiteConfirmation(system, EteindreTimer, mainForm),
       system_(system),
       page_(page),
       item_(shutdownItem),
+      area_(area),
       mainForm_(mainForm),
       saveSettings_(std::move(saveSettings)) {
     // The start rule runs the timer.
     EteindreTimer.OnTimer = [this] { EteindreTimerTimer(); };
-    for (ui::RadioButton* radio :
-         {&page_.RBLogOff, &page_.RBRedWin, &page_.RBRedemarrer, &page_.RBEteindre})
+    for (ui::RadioButton* radio : page_.Actions)
         radio->OnClick = [this, radio] { RBTypeArreterClick(*radio); };
     page_.CBEteindreAuto.OnClick = [this] { CBEteindreAutoClick(); };
     CBEteindreAutoClick();
 }
 
 std::string ShutdownControl::CaptionOf(ShutdownAction action) const {
-    for (const ui::RadioButton* radio :
-         {&page_.RBLogOff, &page_.RBRedWin, &page_.RBRedemarrer, &page_.RBEteindre})
+    for (const ui::RadioButton* radio : page_.Actions)
         if (static_cast<ShutdownAction>(radio->Tag()) == action) return radio->Caption();
     return {};
 }
@@ -34,7 +33,7 @@ void ShutdownControl::RBTypeArreterClick(const ui::RadioButton& sender) {
     // The tip changes even while the icon is hidden, so that it comes back right.
     PrepareIconChange(item_.IconData, item_.Icon.Get(), caption, true);
     item_.Name = caption;
-    ModifyTrayIcon(system_, item_);
+    ModifyTrayIcon(area_, item_);
 }
 
 void ShutdownControl::MenuContextEteindre(ShutdownAction action) {
@@ -42,10 +41,10 @@ void ShutdownControl::MenuContextEteindre(ShutdownAction action) {
     PerformShutdown(action);
 }
 
+// None checked (a stored code off the page's buttons): the last, powering off.
 ShutdownAction ShutdownControl::ConfiguredAction() const {
-    for (const ui::RadioButton* radio : {&page_.RBLogOff, &page_.RBRedWin, &page_.RBRedemarrer})
-        if (radio->Checked()) return static_cast<ShutdownAction>(radio->Tag());
-    return static_cast<ShutdownAction>(page_.RBEteindre.Tag());
+    const ui::RadioButton* chosen = page_.ChosenAction();
+    return static_cast<ShutdownAction>((chosen ? chosen : page_.Actions.back())->Tag());
 }
 
 bool ShutdownControl::QuestionWaiting() const {

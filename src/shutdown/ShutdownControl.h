@@ -5,11 +5,12 @@
 #include <optional>
 #include <string>
 
-#include "config/Pages.h"
+#include "pages/Pages.h"
 #include "platform/System.h"
 #include "shutdown/BoiteConfirmation.h"
 #include "shutdown/QuitWin.h"
 #include "shutdown/ScheduleDue.h"
+#include "tray/TrayIcon.h"
 #include "types/TrayItem.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
@@ -19,8 +20,8 @@
 // of the shutdown page; the main form is closed when the system accepts a request.
 class ShutdownControl {
 public:
-    ShutdownControl(System& system, ShutdownPage& page, TrayItem& shutdownItem, ui::Form& mainForm,
-                    std::function<void()> saveSettings);
+    ShutdownControl(System& system, ShutdownPage& page, TrayItem& shutdownItem,
+                    NotificationArea& area, ui::Form& mainForm, std::function<void()> saveSettings);
 
     // The icon's tip and name follow the checked action.
     void RBTypeArreterClick(const ui::RadioButton& sender);
@@ -66,6 +67,7 @@ private:
     System& system_;
     ShutdownPage& page_;
     TrayItem& item_;
+    NotificationArea& area_;
     ui::Form& mainForm_;
     std::function<void()> saveSettings_;
     // When the shutdown minute was acted on (a tick count): one exit call or question per

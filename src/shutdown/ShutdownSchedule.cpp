@@ -1,8 +1,8 @@
 #include <initializer_list>
 
-#include "config/EnableControlTree.h"
 #include "platform/MessageBox.h"
 #include "shutdown/ShutdownControl.h"
+#include "ui/EnableControlTree.h"
 
 namespace {
 
@@ -11,7 +11,6 @@ constexpr const char* ScheduledActionText = "éteindre cet ordinateur";
 
 // Often enough to reopen a reminder closed during its minute and to catch the minute itself.
 constexpr unsigned WatchingTick = 600;
-constexpr std::uint32_t MillisecondsPerMinute = 60 * 1000;
 
 }  // namespace
 
@@ -20,7 +19,7 @@ void ShutdownControl::CBEteindreAutoClick() {
     for (ui::Control* control :
          std::initializer_list<ui::Control*>{&page_.Heure, &page_.Minutes, &page_.GroupePeriode,
                                              &page_.CBRappel1min, &page_.CBConfirmationAuto})
-        EnableControlTree(*control, on);
+        ui::EnableControlTree(*control, on);
     if (on) return;
     // Once the schedule is off, the next one asks for confirmation again, and the one that was
     // counting down says nothing more.

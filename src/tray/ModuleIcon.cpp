@@ -1,11 +1,11 @@
+#include "tray/ModuleIcon.h"
+
 #include "platform/MessageBox.h"
 #include "tray/ShellInfo.h"
+#include "types/Cp1252.h"
 
-namespace {
-
-// The steps of taking one icon out of another module. Reporting, a failed step shows its box
-// and the next step runs on the null handle; silent, the first failure ends the walk.
-IconHandle ModuleIconSteps(System& system, const std::string& module, int resource, bool report) {
+IconHandle ModuleIconSteps(System& system, const std::string& module, int resource, bool report,
+                           IconSize size) {
     auto check = [&](bool ok, const char* leadIn) {
         if (ok) return true;
         if (report)
@@ -13,8 +13,8 @@ IconHandle ModuleIconSteps(System& system, const std::string& module, int resour
                             MessageKind::Error);
         return report;
     };
-    const int cx = system.SmallIconWidth();
-    const int cy = system.SmallIconHeight();
+    const int cx = size.Width;
+    const int cy = size.Height;
 
     // The module stays loaded: its icons are wanted again at every start of the menu images.
     ModuleHandle library = system.LoadLibrary(module);
@@ -34,12 +34,13 @@ IconHandle ModuleIconSteps(System& system, const std::string& module, int resour
     return system.CreateIconFromResource(bits, system.SizeofResource(library, image), cx, cy);
 }
 
-}  // namespace
-
-OwnedIcon LoadModuleIcon(System& system, const std::string& module, int resource) {
-    return {system, ModuleIconSteps(system, module, resource, true)};
+SharedIcon LoadModuleIcon(System& system, IconCache& pictures, const std::string& module,
+                          int resource) {
+    const IconSource source{IconSource::From::Module, Widen(module), resource};
+    if (SharedIcon living = pictures.Find(source)) return living;
+    return pictures.Keep(source, ModuleIconSteps(system, module, resource, true, pictures.Size()));
 }
 
-OwnedIcon FindModuleIcon(System& system, const std::string& module, int resource) {
-    return {system, ModuleIconSteps(system, module, resource, false)};
+SharedIcon FindModuleIcon(IconCache& pictures, const std::string& module, int resource) {
+    return pictures.Get({IconSource::From::Module, Widen(module), resource});
 }

@@ -1,9 +1,16 @@
 #include "tray/Opening.h"
 
+#include "types/Cp1252.h"
+
+// By its full path, quoted: by name alone the system would look beside our own program first,
+// and run whatever "Explorer.exe" was left there. Without the Windows folder nothing is run.
 void OpenInExplorer(System& system, const std::string& path, bool explorerView, bool asRoot) {
+    std::string folder = Narrow(system.WindowsDirectory());
+    if (folder.empty()) return;
+    if (!folder.ends_with('\\')) folder += '\\';
     std::string switches = explorerView ? "/e," : "";
     if (asRoot) switches += "/root,";
-    system.WinExec("EXPLORER.EXE " + switches + path, ShowNormal);
+    system.WinExec("\"" + folder + "EXPLORER.EXE\" " + switches + path, ShowNormal);
 }
 
 void ShellOpen(System& system, WindowHandle owner, const std::string& file,

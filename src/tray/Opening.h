@@ -6,8 +6,8 @@
 #include "types/IconId.h"
 #include "types/TrayItem.h"
 
-// Starts the file manager on a path: "EXPLORER.EXE " then "/e," for the explorer view and
-// "/root," for a rooted view, then the path, nothing quoted.
+// Starts the file manager of the Windows folder on a path: its quoted full path and a blank,
+// then "/e," for the explorer view and "/root," for a rooted view, then the path, unquoted.
 void OpenInExplorer(System& system, const std::string& path, bool explorerView, bool asRoot);
 
 // Lets the shell "open" a file, program, document or address; parameters are never missing,

@@ -3,7 +3,6 @@
 #include "platform/MessageBox.h"
 #include "tray/Opening.h"
 #include "tray/TrayIcon.h"
-#include "tray/TrayRefusals.h"
 
 TrayEvents::TrayEvents(System& system, ui::Application& application, const ui::Form& owner,
                        TrayIconSet& icons, TrayRequests requests)
@@ -16,7 +15,7 @@ TrayEvents::TrayEvents(System& system, ui::Application& application, const ui::F
 void TrayEvents::TrayMessage(const WindowMessage& message) {
     // A press handled inside the shell's call would open a menu, and run the drive updates
     // waiting in the queue, halfway through moving the icons: it waits for the loop instead.
-    if (InShellCall()) {
+    if (icons_.Area().InShellCall()) {
         system_.PostMessage(owner_.Handle(), message.Msg, message.WParam, message.LParam);
         return;
     }
@@ -35,7 +34,6 @@ void TrayEvents::TrayMessage(const WindowMessage& message) {
             if (owner_.Showing()) {
                 requests_.SelectEntry(icon.Group, icon.Position);
                 application_.BringToFront();
-                application_.ProcessMessages();
             } else {
                 requests_.Configure();
             }
@@ -61,7 +59,7 @@ void TrayEvents::OpenClicked(IconPosition icon) {
 }
 
 TrayEvents::~TrayEvents() {
-    EndReaddWait();
+    icons_.Area().Refusals().EndReaddWait();
 }
 
 void TrayEvents::RegisterTaskbarCreated() {
@@ -71,15 +69,15 @@ void TrayEvents::RegisterTaskbarCreated() {
 std::optional<std::intptr_t> TrayEvents::ApplicationWindowProc(const WindowMessage& message) {
     if (message.Msg != TaskbarCreatedMessage) return std::nullopt;
     // Our icons are halfway through a change: the re-adding waits for the loop.
-    if (!InShellCall()) {
+    if (!icons_.Area().InShellCall()) {
         ReaddIcons();
-    } else if (AwaitReadd()) {
+    } else if (icons_.Area().Refusals().AwaitReadd()) {
         system_.PostMessage(owner_.Handle(), msg::TaskbarReadd, 0, 0);
     }
     return 0;
 }
 
 void TrayEvents::ReaddIcons() {
-    EndReaddWait();
+    icons_.Area().Refusals().EndReaddWait();
     icons_.Reorganise();
 }

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <utility>
 
-#include "tray/TrayRefusals.h"
 #include "types/Messages.h"
 
 namespace {
@@ -15,25 +14,18 @@ void CopyTip(NotifyIconData& data, const std::string& tip) {
     std::memset(data.szTip + length, 0, sizeof data.szTip - length);
 }
 
-int shellCalls = 0;
+}  // namespace
 
-// The record goes out with the icon the item owns now.
-bool Send(System& system, NotifyCommand command, TrayItem& item) {
+bool NotificationArea::Send(NotifyCommand command, TrayItem& item) {
     item.IconData.hIcon = item.Icon.Get();
-    ++shellCalls;
-    const bool done = system.NotifyIcon(command, item.IconData);
-    --shellCalls;
+    ++shellCalls_;
+    const bool done = system_.NotifyIcon(command, item.IconData);
+    --shellCalls_;
     return done;
 }
 
-}  // namespace
-
-bool InShellCall() {
-    return shellCalls > 0;
-}
-
 void FillIconData(TrayItem& item, WindowHandle window, std::uint32_t id, const std::string& tip,
-                  OwnedIcon icon) {
+                  SharedIcon icon) {
     item.Icon = std::move(icon);
     NotifyIconData& data = item.IconData;
     data.cbSize = nif::RecordSize;
@@ -56,32 +48,32 @@ void PrepareIconChange(NotifyIconData& data, IconHandle icon, const std::string&
     }
 }
 
-void ChangeTrayIcon(System& system, TrayItem& item, OwnedIcon icon, const std::string& tip,
+void ChangeTrayIcon(NotificationArea& area, TrayItem& item, SharedIcon icon, const std::string& tip,
                     bool changeTip) {
     // The previous icon stays alive until the shell has the new one.
-    OwnedIcon previous = std::exchange(item.Icon, std::move(icon));
+    SharedIcon previous = std::exchange(item.Icon, std::move(icon));
     PrepareIconChange(item.IconData, item.Icon.Get(), tip, changeTip);
-    ModifyTrayIcon(system, item);
+    ModifyTrayIcon(area, item);
 }
 
-void AddTrayIcon(System& system, TrayItem& item) {
+void AddTrayIcon(NotificationArea& area, TrayItem& item) {
     if (item.Shown || item.Missing) return;
     // A change may have left the tip out of the flags; an add always sends all three.
     item.IconData.uFlags = nif::All;
-    if (Send(system, NotifyCommand::Add, item)) {
+    if (area.Send(NotifyCommand::Add, item)) {
         item.Shown = true;
         return;
     }
-    TellRefusal(system, Refusal::Add, item.Tip());
+    area.Refusals().Tell(Refusal::Add, item.Tip());
 }
 
-void ModifyTrayIcon(System& system, TrayItem& item) {
+void ModifyTrayIcon(NotificationArea& area, TrayItem& item) {
     if (!item.Shown) return;
-    if (Send(system, NotifyCommand::Modify, item)) return;
-    TellRefusal(system, Refusal::Change, item.Tip());
+    if (area.Send(NotifyCommand::Modify, item)) return;
+    area.Refusals().Tell(Refusal::Change, item.Tip());
 }
 
-void RemoveTrayIcon(System& system, TrayItem& item) {
-    if (item.Shown) Send(system, NotifyCommand::Delete, item);
+void RemoveTrayIcon(NotificationArea& area, TrayItem& item) {
+    if (item.Shown) area.Send(NotifyCommand::Delete, item);
     item.Shown = false;
 }

@@ -6,7 +6,12 @@
 #include "tray/TrayIcon.h"
 
 TrayIconSet::TrayIconSet(System& system, const ui::Form& owner, IconWants wants, bool isWindowsXP)
-    : system_(system), owner_(owner), wants_(std::move(wants)), isWindowsXP_(isWindowsXP) {}
+    : Pictures(system),
+      system_(system),
+      area_(system),
+      owner_(owner),
+      wants_(std::move(wants)),
+      isWindowsXP_(isWindowsXP) {}
 
 std::uint32_t TrayIconSet::IdOf(const TrayItemList& list, std::size_t position) const {
     std::uint32_t base = &list == &Folders    ? iconid::FolderBase
@@ -16,7 +21,7 @@ std::uint32_t TrayIconSet::IdOf(const TrayItemList& list, std::size_t position) 
 }
 
 TrayItem& TrayIconSet::Append(TrayItemList& list, std::unique_ptr<TrayItem> item,
-                              const std::string& tip, OwnedIcon icon) {
+                              const std::string& tip, SharedIcon icon) {
     FillIconData(*item, owner_.Handle(), IdOf(list, list.size()), tip, std::move(icon));
     list.push_back(std::move(item));
     return *list.back();
@@ -30,7 +35,7 @@ void TrayIconSet::BuildShutdownItem(const std::string& actionCaption) {
     ShutdownItem.Missing = false;
     ShutdownItem.Name = actionCaption;
     FillIconData(ShutdownItem, owner_.Handle(), iconid::Shutdown, ShutdownItem.Name,
-                 LoadModuleIcon(system_, "Shell32", 28));
+                 LoadModuleIcon(system_, Pictures, "Shell32", 28));
 }
 
 TrayItem* TrayIconSet::ItemAt(IconPosition icon) {
@@ -72,9 +77,9 @@ bool TrayIconSet::AnyWanted() const {
 
 void TrayIconSet::RefreshItem(TrayItem& item, const IconWants::Rule& wanted) {
     if (wanted(item)) {
-        AddTrayIcon(system_, item);
+        AddTrayIcon(area_, item);
     } else {
-        RemoveTrayIcon(system_, item);
+        RemoveTrayIcon(area_, item);
     }
 }
 
@@ -102,7 +107,7 @@ void TrayIconSet::RefreshTrayIcons() {
 
 void TrayIconSet::RemoveListIcons(TrayItemList& list) {
     for (std::size_t i = 0; i < list.size(); ++i) {
-        if (list[i]->Shown) RemoveTrayIcon(system_, *list[i]);
+        if (list[i]->Shown) RemoveTrayIcon(area_, *list[i]);
     }
 }
 
@@ -112,10 +117,27 @@ void TrayIconSet::Reorganise() {
     RefreshTrayIcons();
 }
 
+bool TrayIconSet::FollowIconSize() {
+    // The previous pictures live until the shell has the new ones.
+    std::optional<std::vector<OwnedIcon>> previous = Pictures.FollowSystemSize();
+    if (!previous) return false;
+    TrayChange change = Change();
+    auto takeNewPicture = [this](TrayItem& item) {
+        if (!item.Shown) return;
+        PrepareIconChange(item.IconData, item.Icon.Get(), "", false);
+        ModifyTrayIcon(area_, item);
+    };
+    for (TrayItemList* list : {&Drives, &Folders, &Launches}) {
+        for (std::size_t i = 0; i < list->size(); ++i) takeNewPicture(*(*list)[i]);
+    }
+    takeNewPicture(ShutdownItem);
+    return true;
+}
+
 void TrayIconSet::RemoveAllTrayIcons() {
     TrayChange change = Change();
     RemoveListIcons(Launches);
     RemoveListIcons(Folders);
     RemoveListIcons(Drives);
-    RemoveTrayIcon(system_, ShutdownItem);
+    RemoveTrayIcon(area_, ShutdownItem);
 }

@@ -3,7 +3,8 @@
 #include <functional>
 
 #include "platform/System.h"
-#include "tray/TrayRefusals.h"
+#include "tray/IconCache.h"
+#include "tray/TrayIcon.h"
 #include "types/IconId.h"
 #include "types/TrayItem.h"
 #include "ui/Form.h"
@@ -30,7 +31,7 @@ public:
 
     // Appends a record at the end of its list, with that position's id, the tip and the icon.
     TrayItem& Append(TrayItemList& list, std::unique_ptr<TrayItem> item, const std::string& tip,
-                     OwnedIcon icon);
+                     SharedIcon icon);
     // The shutdown record, with the caption of the chosen action as its name and tip.
     void BuildShutdownItem(const std::string& actionCaption);
 
@@ -41,7 +42,9 @@ public:
     bool AnyWanted() const;
 
     // A change of records and lines that must end before any refusal is told (TrayChange).
-    [[nodiscard]] TrayChange Change() { return TrayChange(system_); }
+    [[nodiscard]] TrayChange Change() { return TrayChange(area_.Refusals()); }
+    // Where every icon of the set is added, changed and removed.
+    NotificationArea& Area() { return area_; }
 
     // Adds every wanted icon that is not shown and removes every shown one no longer wanted;
     // icons that stay keep their place. On XP, whose shell lists icons in the reverse order of
@@ -50,6 +53,9 @@ public:
     void RemoveAllTrayIcons();
     // Every icon leaves and those the options show come back, in group order.
     void Reorganise();
+    // When the system's small-icon size changed, every picture is fetched again at the new size
+    // and every shown icon takes it in place; false when the size stayed.
+    bool FollowIconSize();
 
     // Closes the gap at position k: records k + 1 to last move one place up, each position
     // keeping its id, and each moved record shown exactly when it was. Record `last` is left
@@ -60,6 +66,8 @@ public:
     // Exchanges two records; both stay shown as they were, at their new positions.
     void SwapItems(TrayItemList& list, int first, int second);
 
+    // Before the records, which hold shares of its pictures.
+    IconCache Pictures;
     TrayItemList Drives;
     TrayItemList Folders;
     TrayItemList Launches;
@@ -75,6 +83,7 @@ private:
     void ShowAtPosition(TrayItem& item, bool iconHere, bool wasShown);
 
     System& system_;
+    NotificationArea area_;
     const ui::Form& owner_;
     IconWants wants_;
     bool isWindowsXP_;

@@ -24,11 +24,11 @@ void MoveContents(TrayItem& to, TrayItem& from) {
 void TrayIconSet::ShowAtPosition(TrayItem& item, bool iconHere, bool wasShown) {
     item.Shown = iconHere;
     if (!wasShown) {
-        RemoveTrayIcon(system_, item);
+        RemoveTrayIcon(area_, item);
     } else if (iconHere) {
-        ModifyTrayIcon(system_, item);
+        ModifyTrayIcon(area_, item);
     } else {
-        AddTrayIcon(system_, item);
+        AddTrayIcon(area_, item);
     }
 }
 
@@ -46,7 +46,7 @@ void TrayIconSet::RemoveItem(TrayItemList& list, int k) {
     TrayChange change = Change();
     int last = static_cast<int>(list.size()) - 1;
     MoveFollowingItemsUp(list, k, last);
-    RemoveTrayIcon(system_, *list[last]);
+    RemoveTrayIcon(area_, *list[last]);
     list.pop_back();
 }
 

@@ -1,28 +1,11 @@
 #include "tray/TrayRefusals.h"
 
 #include <utility>
-#include <vector>
 
 #include "platform/MessageBox.h"
 
-namespace {
-
-// The tips of the icons concerned, by what was asked.
-struct Refusals {
-    std::vector<std::string> Adds;
-    std::vector<std::string> Changes;
-    std::vector<std::string>& Of(Refusal refusal) {
-        return refusal == Refusal::Add ? Adds : Changes;
-    }
-    bool Empty() const { return Adds.empty() && Changes.empty(); }
-};
-
-int openChanges = 0;
-Refusals noted;
-bool readdAwaited = false;
-
 // Each kind's sentence, then the tips one per line.
-void Tell(System& system, const Refusals& refusals) {
+void TrayRefusals::TellNow(const Noted& refusals) {
     std::string text;
     auto tell = [&text](const char* what, const std::vector<std::string>& tips) {
         if (tips.empty()) return;
@@ -32,35 +15,33 @@ void Tell(System& system, const Refusals& refusals) {
     };
     tell("La création de l'icône dans la barre de notification a échoué", refusals.Adds);
     tell("La modification de l'icône dans la barre de notification a échoué", refusals.Changes);
-    MessageWithBeep(system, text, MessageKind::Error);
+    MessageWithBeep(system_, text, MessageKind::Error);
 }
 
-}  // namespace
-
-void TellRefusal(System& system, Refusal refusal, const std::string& tip) {
-    if (readdAwaited || !system.TaskbarPresent()) return;
-    if (openChanges > 0) {
-        noted.Of(refusal).push_back(tip);
+void TrayRefusals::Tell(Refusal refusal, const std::string& tip) {
+    if (readdAwaited_ || !system_.TaskbarPresent()) return;
+    if (openChanges_ > 0) {
+        noted_.Of(refusal).push_back(tip);
         return;
     }
-    Refusals one;
+    Noted one;
     one.Of(refusal).push_back(tip);
-    Tell(system, one);
+    TellNow(one);
 }
 
-bool AwaitReadd() {
-    return !std::exchange(readdAwaited, true);
+bool TrayRefusals::AwaitReadd() {
+    return !std::exchange(readdAwaited_, true);
 }
 
-void EndReaddWait() {
-    readdAwaited = false;
+void TrayRefusals::EndReaddWait() {
+    readdAwaited_ = false;
 }
 
-TrayChange::TrayChange(System& system) : system_(system) {
-    ++openChanges;
+TrayChange::TrayChange(TrayRefusals& refusals) : refusals_(refusals) {
+    ++refusals_.openChanges_;
 }
 
 TrayChange::~TrayChange() {
-    if (--openChanges > 0 || noted.Empty()) return;
-    Tell(system_, std::exchange(noted, {}));
+    if (--refusals_.openChanges_ > 0 || refusals_.noted_.Empty()) return;
+    refusals_.TellNow(std::exchange(refusals_.noted_, {}));
 }

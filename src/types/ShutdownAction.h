@@ -12,7 +12,7 @@ constexpr ShutdownAction Reboot = 2;
 constexpr ShutdownAction Force = 4;
 constexpr ShutdownAction PowerOff = 8;
 // Restarting Windows alone, which only Windows 95, 98 and Me could do: its button stays greyed
-// and its menu item hidden, so no action asks for it.
+// and its menu item hidden, and neither acts, so no action asks for it.
 constexpr ShutdownAction RestartWindows = 0x42;
 // What a schedule always does: shut down, without waiting for programs that hang.
 constexpr ShutdownAction Scheduled = Shutdown | Force;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "types/Handles.h"
-#include "types/OwnedIcon.h"
+#include "types/SharedIcon.h"
 
 enum class TrayItemKind : std::uint32_t {
     DriveUnknown = 0,
@@ -52,7 +52,7 @@ struct TrayItem {
     // The record as the notification area gets it. Its hIcon is set from `Icon` whenever the
     // record is sent.
     NotifyIconData IconData;
-    OwnedIcon Icon;
+    SharedIcon Icon;
 
     // The tip as stored in the record, up to its NUL.
     std::string Tip() const;

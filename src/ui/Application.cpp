@@ -58,10 +58,6 @@ bool Application::Terminated() const {
     return CurrentBackend().QuitRequested();
 }
 
-void Application::ProcessMessages() {
-    if (peer_) peer_->ProcessMessages();
-}
-
 void Application::BringToFront() {
     if (peer_) peer_->BringToFront();
 }

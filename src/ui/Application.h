@@ -20,7 +20,6 @@ public:
     virtual void SyncTaskbarButton() = 0;
     // Subclasses the application window while the application has a hook, restores it after.
     virtual void SyncHook() = 0;
-    virtual void ProcessMessages() = 0;
     virtual void BringToFront() = 0;
     virtual int Run() = 0;
 };
@@ -61,7 +60,6 @@ public:
     Form* MainForm() const { return mainForm_; }
     void ShowMainFormOnRun(bool show) { showMainForm_ = show; }
 
-    void ProcessMessages();
     // The program was asked to end.
     bool Terminated() const;
     void BringToFront();

@@ -16,6 +16,7 @@ public:
     virtual void FillSolid(const Rect& rect, Color color) = 0;
     // Fills with the brush the control prepared (highlight for a selected list line).
     virtual void FillWithCurrentBrush(const Rect& rect) = 0;
+    // A width and height of 0 draw the icon at its own size.
     virtual void DrawIcon(int x, int y, IconHandle icon, int width, int height) = 0;
     virtual void TextOut(int x, int y, const std::string& text) = 0;
     // Text that stays inside `clip`.

@@ -70,8 +70,12 @@ void Form::Close() {
 }
 
 ModalResult Form::ShowModal() {
+    if (modal_) return ModalResult::Cancel;
+    modal_ = true;
     result_ = ModalResult::None;
-    return CurrentBackend().RunModal(*this);
+    const ModalResult result = CurrentBackend().RunModal(*this);
+    modal_ = false;
+    return result;
 }
 
 void Form::EndModal(ModalResult result) {

@@ -48,6 +48,8 @@ public:
     bool Showing() const { return Visible(); }
     // Closing the program's first form ends the program.
     void Close();
+    // Entered once at a time: asked again from a message its loop runs, the form is not shown a
+    // second time and the answer is Cancel.
     ModalResult ShowModal();
     // Closes a modal form with that result, unless OnCloseQuery refuses.
     void EndModal(ModalResult result);
@@ -69,6 +71,7 @@ private:
     BorderStyle border_ = BorderStyle::Single;
     ModalResult result_ = ModalResult::None;
     bool topMost_ = false;
+    bool modal_ = false;
     Control* activeControl_ = nullptr;
     bool endsProgram_ = false;
 };

@@ -11,4 +11,9 @@ void ImageList::AddIcon(IconHandle icon) {
     if (peer_) peer_->AddIcon(icon);
 }
 
+void ImageList::Reset(int width, int height) {
+    sources_.clear();
+    if (peer_) peer_->Reset(width, height);
+}
+
 }  // namespace ui

@@ -10,8 +10,11 @@ MenuItem::MenuItem(MenuItem* parent, std::string name, std::string caption)
 }
 
 void PopupMenu::Popup(Point at) {
+    if (open_) return;
+    open_ = true;
     if (OnPopup) OnPopup();
     CurrentBackend().TrackPopup(*this, at);
+    open_ = false;
 }
 
 void PopupMenu::Close() {

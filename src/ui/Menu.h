@@ -80,14 +80,18 @@ public:
     std::function<void(MenuItem&, int& width, int& height)> OnMeasureItem;
     std::function<void(Canvas&, const Rect& strip)> OnDrawMargin;
 
-    // Shows the menu at a screen point; returns when it has closed.
+    // Shows the menu at a screen point; returns when it has closed and its command has run.
+    // Once at a time: asked again meanwhile (its loop runs the program's messages), it does
+    // nothing.
     void Popup(Point at);
+    bool IsOpen() const { return open_; }
     // Closes the menu while it is open (from a message handled meanwhile).
     void Close();
     Handler OnPopup;
 
 private:
     MenuItem root_;
+    bool open_ = false;
 };
 
 }  // namespace ui

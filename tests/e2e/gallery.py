@@ -4,7 +4,8 @@ Starts Vossik.exe afresh in the Wine prefix of the tests, with settings that sho
 icon, and saves each thing a user meets, cropped to its window or menu, as a PNG in OUT_DIR
 (docs/ by default): the notification area (and a copy four times larger), the menus, the five
 pages, the dialogs, the confirmation; then, in a second start whose clock stands a minute before
-a scheduled shutdown, the reminder. Nothing is confirmed: the program never asks the system to
+a scheduled shutdown, the reminder; and in a third, on a screen at 150 % (144 dpi), the
+notification area and a drive's menu. Nothing is confirmed: the program never asks the system to
 shut down.
 """
 
@@ -83,17 +84,23 @@ class Gallery:
         self.confirmation()
         self.pages_and_dialogs()
 
-    def tray_and_menus(self) -> None:
+    def save_tray(self, name: str, enlarged: bool = False) -> None:
         vossik = self.vossik
         icons = vossik.wait_stable(vossik.tray_icons, "the tray icons")
         taskbar = next(w for w in vossik.windows() if w["class"] == "Shell_TrayWnd")["rect"]
-        self.save("tray", {**taskbar, "left": min(i["rect"]["left"] for i in icons) - TRAY_MARGIN},
-                  enlarged=True)
+        self.save(name, {**taskbar, "left": min(i["rect"]["left"] for i in icons) - TRAY_MARGIN},
+                  enlarged)
 
+    def save_menu(self, name: str, icon_id: int) -> None:
+        self.vossik.tray("WM_RBUTTONDOWN", icon_id)
+        self.save_menus(name, 1)
+        self.vossik.close_menus()
+
+    def tray_and_menus(self) -> None:
+        vossik = self.vossik
+        self.save_tray("tray", enlarged=True)
         for name, icon_id in (("menu-drive", C), ("menu-shutdown", SHUTDOWN)):
-            vossik.tray("WM_RBUTTONDOWN", icon_id)
-            self.save_menus(name, 1)
-            vossik.close_menus()
+            self.save_menu(name, icon_id)
         vossik.tray("WM_RBUTTONDOWN", C)
         vossik.wait_until(lambda: popup_menus(vossik), "the drive's menu again")
         vossik.menu_key("a")
@@ -136,6 +143,11 @@ class Gallery:
         self.vossik.start(ini=SCHEDULE_INI, tz=clock_in_minute_before(self.vossik))
         self.save_window("reminder", REMINDER)
 
+    def at_150_percent(self) -> None:
+        self.vossik.start(ini=every_group_ini(drives_root=0), dpi=144)
+        self.save_tray("tray-144dpi")
+        self.save_menu("menu-drive-144dpi", C)
+
 
 def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__)
@@ -147,7 +159,7 @@ def main() -> int:
     options.out.mkdir(parents=True, exist_ok=True)
 
     with harness.Prefix().using() as prefix:
-        for scene in (Gallery.every_kind_of_icon, Gallery.reminder):
+        for scene in (Gallery.every_kind_of_icon, Gallery.reminder, Gallery.at_150_percent):
             with harness.vossik("gallery", prefix, options.exe, options.probe) as vossik:
                 scene(Gallery(vossik, options.out))
     return 0

@@ -10,9 +10,14 @@ started for a test is ended when it finishes, passed or not, and its folders on 
 Tests look at and act on the program through the probe (tests/e2e/probe), a Win32 console
 program run with Wine inside the same desktop; it answers in JSON.
 
+The 64-bit exe runs in a second prefix of its own, build/wine64, made the same way with
+WINEARCH=win64; each prefix has its own lock and its own probe, built for its architecture.
+
 Notes on Wine 8.0 that shape this file:
-- The prefix is 32-bit (WINEARCH=win32): the program is 32-bit, and the probe reads the
-  shell's tooltips with cross-process memory, which is plain when every process is 32-bit.
+- A prefix holds processes of one architecture only, as far as the tests go: the 32-bit
+  program in a 32-bit prefix (WINEARCH=win32), the 64-bit one in a 64-bit prefix, whose shell
+  is 64-bit too. The probe reads the shell's tooltips and the program's controls with
+  cross-process memory, which is plain when both sides have the same pointer size.
 - The desktop is named "shell": Wine gives a virtual desktop of that name a taskbar with window
   buttons and a notification area (any other name gets a bare desktop). The prefix's default
   desktop is that one too, so the probe lands in the program's desktop and sees its windows.
@@ -27,6 +32,7 @@ import contextlib
 import fcntl
 import json
 import os
+import pwd
 import re
 import shutil
 import signal
@@ -50,20 +56,35 @@ CD_WITHOUT_DISC = "vossik-cd-without-disc"
 # The program copied under this name sees Windows XP (version 5.1): Vossik.use_exe_name().
 XP_EXE_NAME = "VossikXP.exe"
 
+# The prefix's screen scale (LogPixels): 100 %, unless a test asks for another (Vossik.start).
+DPI = 96
+
 # Hang guards, never expectations about speed.
 PROBE_TIMEOUT_S = 60
 WAIT_TIMEOUT_S = 20
 PREFIX_TIMEOUT_S = 300
 
 
+def both_architectures(test: Callable) -> Callable:
+    """Marks a test whose outcome can differ between the 32-bit and the 64-bit exe (record
+    layouts, pointers and handles in messages, the shell's and the dialogs' 64-bit code):
+    run.py runs it against both."""
+    test.both_architectures = True
+    return test
+
+
+def runs_on_both_architectures(test: Callable) -> bool:
+    return getattr(test, "both_architectures", False)
+
+
 class HarnessError(Exception):
     """The harness could not do its part (no Xvfb, Wine failed, a probe command failed...)."""
 
 
-def _base_env() -> dict[str, str]:
+def _base_env(arch: str) -> dict[str, str]:
     env = dict(os.environ)
     env.update(
-        WINEARCH="win32",
+        WINEARCH=arch,
         WINEDEBUG="-all",
         # No Mono/Gecko install prompts when the prefix is made.
         WINEDLLOVERRIDES="mscoree,mshtml=",
@@ -79,6 +100,9 @@ WINE_FONTS = Path("/usr/share/wine/fonts")
 # The one Wine set-up of the repository: scripts/run, the screenshot command and the tests share
 # it, so that the program looks the same whichever of them shows it.
 SHARED_PREFIX = REPO / "build" / "wine"
+WINE64_LOADER = "/usr/lib/wine/wine64"
+# The 64-bit exe's: only the tests use it.
+SHARED_PREFIX_64 = REPO / "build" / "wine64"
 # Faces the program names that Wine does not bring, and the metric-compatible faces Debian has
 # for them (fonts-liberation, installed by scripts/setup). Wine finds those through fontconfig.
 FONT_REPLACEMENTS = {"Arial": "Liberation Sans"}
@@ -87,11 +111,16 @@ FONT_REPLACEMENTS = {"Arial": "Liberation Sans"}
 class Prefix:
     """A Wine prefix, made once and kept; one user at a time (see using())."""
 
-    def __init__(self, path: Path = SHARED_PREFIX):
+    def __init__(self, path: Path = SHARED_PREFIX, arch: str = "win32"):
         self.path = path
+        self.arch = arch
+        # Debian's `wine` takes the 32-bit loader whenever it is there, and a 32-bit explorer
+        # started for the desktop would then hold a 32-bit notification area: 64-bit processes
+        # start from the 64-bit loader.
+        self.wine = WINE64_LOADER if arch == "win64" and Path(WINE64_LOADER).exists() else "wine"
 
     def env(self, display: str | None = None) -> dict[str, str]:
-        env = _base_env()
+        env = _base_env(self.arch)
         env["WINEPREFIX"] = str(self.path)
         if display:
             env["DISPLAY"] = display
@@ -136,6 +165,8 @@ class Prefix:
         - The program copied as XP_EXE_NAME is told it runs on Windows XP (5.1), through
           Wine's per-program version; every other program keeps the prefix's version.
         """
+        if self._scale_marker().exists():
+            self.set_dpi(DPI)  # a run stopped while the screen was at another scale
         marker = self.path / ".vossik-ready"
         if marker.exists():
             return
@@ -169,11 +200,29 @@ class Prefix:
                        '"d:"="cdrom"\r\n"e:"="cdrom"\r\n\r\n'
                        f"[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\{XP_EXE_NAME}]\r\n"
                        '"Version"="winxp"\r\n', encoding="ascii")
-        _run(["wine", "reg", "import", "C:\\" + reg.name], env, 60)
+        _run([self.wine, "reg", "import", "C:\\" + reg.name], env, 60)
         # The registry reaches the disk when the wineserver exits.
         _run(["wineserver", "-w"], env, 60)
         reg.unlink()
         marker.touch()
+
+    def _scale_marker(self) -> Path:
+        return self.path / ".vossik-scaled"
+
+    def set_dpi(self, dpi: int) -> None:
+        """The screen's scale for the programs started next, as Wine takes it: the LogPixels
+        value, read at each process's start. No wineserver of the prefix may run: it writes the
+        registry to disk as it exits. Another scale than DPI is marked in the prefix, so that
+        the next use of the prefix puts DPI back should this run stop before it does."""
+        marker = self._scale_marker()
+        if dpi != DPI:
+            marker.touch()
+        env = self.env()
+        _run([self.wine, "reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t",
+              "REG_DWORD", "/d", str(dpi), "/f"], env, 60)
+        _run(["wineserver", "-w"], env, 60)
+        if dpi == DPI:
+            marker.unlink(missing_ok=True)
 
     def kill_server(self) -> None:
         env = self.env()
@@ -228,6 +277,28 @@ def _end_process_group(process: subprocess.Popen) -> None:
         process.wait(timeout=10)
 
 
+def _ini_bytes(text: str | bytes) -> bytes:
+    """A settings file's bytes: text goes Windows-1252 with CR LF line ends."""
+    if isinstance(text, bytes):
+        return text
+    return "\r\n".join(text.replace("\r\n", "\n").split("\n")).encode("cp1252")
+
+
+def _unlock(folder: Path) -> None:
+    """Undoes lock_folder()."""
+    if os.geteuid() == 0:
+        subprocess.run(["chattr", "-i", str(folder)], capture_output=True, timeout=30,
+                       check=False)
+    folder.chmod(0o755)
+
+
+def _remove_folder(folder: Path) -> None:
+    """Removes a folder, also one that lock_folder() made unwritable."""
+    if folder.exists():
+        _unlock(folder)
+        shutil.rmtree(folder, ignore_errors=True)
+
+
 class Vossik:
     """One test's world: a display, a Wine desktop, a folder with the exe; and the probe."""
 
@@ -247,13 +318,20 @@ class Vossik:
         self._planted: tuple[str, ...] = ()
         self._xvfb: Xvfb | None = None
         self._desktop: subprocess.Popen | None = None
+        self._program: subprocess.Popen | None = None
+        # Copies started by start_again(), and the folders of copies made for them.
+        self._again: list[subprocess.Popen] = []
+        self._copies: list[Path] = []
+        self._locked = False
         self._log = None
         self.log_path: Path | None = None
+        self._scaled = False
 
     # -- life cycle ---------------------------------------------------------------------------
 
     def setup(self) -> None:
-        shutil.rmtree(self.exe_dir, ignore_errors=True)
+        _remove_folder(self.exe_dir)
+        shutil.rmtree(self.roaming_dir, ignore_errors=True)
         self.exe_dir.mkdir(parents=True)
         shutil.copy2(self.exe, self.exe_dir / "Vossik.exe")
         self.probe_dir.mkdir(exist_ok=True)
@@ -278,12 +356,59 @@ class Vossik:
         self.exe_dir = target
         self.windows_exe_dir = "C:\\" + name
 
-    def start(self, *args: str, ini: str | bytes | None = None, tz: str | None = None) -> None:
+    def lock_folder(self) -> None:
+        """Makes the program's folder one it cannot write, as "Program Files" is to a user. Wine
+        keeps to the Unix rights; root, whom they do not stop, to the immutable flag."""
+        self.exe_dir.chmod(0o555)
+        self._locked = True
+        if os.geteuid() == 0:
+            flagged = subprocess.run(["chattr", "+i", str(self.exe_dir)], capture_output=True,
+                                     text=True, timeout=30, check=False)
+            if flagged.returncode != 0:
+                raise HarnessError("no folder here that root cannot write (chattr +i: "
+                                   f"{flagged.stderr.strip()}); run the tests as another user")
+
+    def remove_ini(self) -> None:
+        """Deletes the settings file beside the program, from a locked folder too."""
+        _unlock(self.exe_dir)
+        (self.exe_dir / INI_NAME).unlink()
+        if self._locked:
+            self.lock_folder()
+
+    @property
+    def roaming_dir(self) -> Path:
+        """The program's folder in the user's application-data folder (%APPDATA%\\Vossik')."""
+        user = pwd.getpwuid(os.getuid()).pw_name
+        return self.prefix.drive_c() / "users" / user / "AppData" / "Roaming" / APP_WINDOW
+
+    def start(self, *args: str, ini: str | bytes | None = None, tz: str | None = None,
+              dpi: int = DPI) -> None:
         """Writes the settings file if given, then starts the program in a new desktop; `tz`
-        (a POSIX TZ value) moves the local time that the desktop and the program see."""
+        (a POSIX TZ value) moves the local time that the desktop and the program see, `dpi`
+        the screen's scale (144 for 150 %) for this test."""
         if ini is not None:
             self.write_ini(ini)
-        log_dir = self.artifacts or self.exe_dir
+        if dpi != DPI:
+            self.prefix.set_dpi(dpi)
+            self._scaled = True
+        self._start_desktop([self.windows_exe_dir + "\\" + self.exe_name, *args], tz)
+
+    def start_desktop(self) -> None:
+        """Starts the test's desktop without the program, for what must be in place before the
+        program starts; launch() starts it then. The desktop's own program is a probe that
+        waits."""
+        self._start_desktop([self.probe_path, "hold-file", self.probe_path,
+                             str(PREFIX_TIMEOUT_S * 1000)], None)
+
+    def launch(self, *args: str) -> None:
+        """Starts the program in the desktop that start_desktop() made."""
+        self._program = subprocess.Popen(
+            [self.prefix.wine, self.windows_exe_dir + "\\" + self.exe_name, *args],
+            env=self._env(), stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True)
+
+    def _start_desktop(self, command: list[str], tz: str | None) -> None:
+        # Not in the exe's folder, which a test may have locked.
+        log_dir = self.artifacts or self.probe_dir
         log_dir.mkdir(parents=True, exist_ok=True)
         self.log_path = log_dir / "wine.log"
         self._log = open(self.log_path, "wb")
@@ -297,8 +422,7 @@ class Vossik:
         for attempt in range(2):
             self.started_at = time.monotonic()  # for the benchmarks' start-up times
             self._desktop = subprocess.Popen(
-                ["wine", "explorer", f"/desktop={DESKTOP},{SCREEN}",
-                 self.windows_exe_dir + "\\" + self.exe_name, *args],
+                [self.prefix.wine, "explorer", f"/desktop={DESKTOP},{SCREEN}", *command],
                 env=env, stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True)
             # A Wine process that arrives before the desktop exists starts a second explorer for
             # it, and the two can block each other for a minute: no probe before the desktop.
@@ -310,6 +434,27 @@ class Vossik:
                 if attempt:
                     raise
                 self.prefix.kill_server()
+
+    def start_again(self, *args: str, copy_to: str | None = None,
+                    ini: str | bytes | None = None) -> subprocess.Popen:
+        """Starts the program once more in the running desktop, as a shortcut would: from its
+        folder, or from a copy of it in C:\\<copy_to> (gone with the test) with that settings
+        file. Returns the Wine process, which ends with the program."""
+        exe = self.windows_exe_dir + "\\" + self.exe_name
+        if copy_to is not None:
+            folder = self.prefix.drive_c() / copy_to
+            _remove_folder(folder)
+            folder.mkdir()
+            self._copies.append(folder)
+            shutil.copy2(self.exe_dir / self.exe_name, folder / self.exe_name)
+            if ini is not None:
+                (folder / INI_NAME).write_bytes(_ini_bytes(ini))
+            exe = f"C:\\{copy_to}\\{self.exe_name}"
+        process = subprocess.Popen([self.prefix.wine, exe, *args], env=self._env(),
+                                   stdout=self._log, stderr=subprocess.STDOUT,
+                                   start_new_session=True)
+        self._again.append(process)
+        return process
 
     def _env(self) -> dict[str, str]:
         env = self.prefix.env(self.display)
@@ -328,8 +473,9 @@ class Vossik:
 
     def teardown(self) -> None:
         self.prefix.kill_server()
-        if self._desktop:
-            _end_process_group(self._desktop)
+        for process in [self._desktop, self._program, *self._again]:
+            if process:
+                _end_process_group(process)
         if self._xvfb:
             self._xvfb.stop()
         if self._log:
@@ -340,8 +486,12 @@ class Vossik:
         if self.artifacts is not None and ini.exists():
             self.artifacts.mkdir(parents=True, exist_ok=True)
             shutil.copy2(ini, self.artifacts / INI_NAME)
-        shutil.rmtree(self.exe_dir, ignore_errors=True)
+        for folder in [self.exe_dir, *self._copies]:
+            _remove_folder(folder)
+        shutil.rmtree(self.roaming_dir, ignore_errors=True)
         shutil.rmtree(self.probe_dir, ignore_errors=True)
+        if self._scaled:
+            self.prefix.set_dpi(DPI)
 
     @property
     def display(self) -> str:
@@ -352,10 +502,7 @@ class Vossik:
 
     def write_ini(self, text: str | bytes) -> None:
         """The program's settings file: Windows-1252 with CR LF line ends."""
-        if isinstance(text, str):
-            lines = text.replace("\r\n", "\n").split("\n")
-            text = "\r\n".join(lines).encode("cp1252")
-        (self.exe_dir / INI_NAME).write_bytes(text)
+        (self.exe_dir / INI_NAME).write_bytes(_ini_bytes(text))
 
     def read_ini_bytes(self) -> bytes | None:
         path = self.exe_dir / INI_NAME
@@ -388,16 +535,23 @@ class Vossik:
         """The planted names that some process has loaded (each leaves a marker file)."""
         return sorted(p.name.removesuffix(".loaded") for p in self.exe_dir.glob("*.loaded"))
 
-    def load_beside(self, *names: str) -> None:
-        """The control: a program in the program's folder loads these libraries by name."""
+    def plant_programs(self, *names: str) -> None:
+        """Puts the marker program (probe/planted) beside the program under these names: one
+        that some process starts leaves "<name>.loaded" beside it, as loaded_plants() says."""
+        for name in names:
+            shutil.copy2(self._probe_exe.with_name("planted_program.exe"), self.exe_dir / name)
+
+    def load_beside(self, *names: str, run: bool = False) -> None:
+        """The control: a program in the program's folder loads these libraries by name, or with
+        `run` starts these programs by name."""
         shutil.copy2(self._probe_exe.with_name("plant_loader.exe"), self.exe_dir)
-        _run(["wine", self.windows_exe_dir + "\\plant_loader.exe", *names], self._env(),
-             PROBE_TIMEOUT_S)
+        _run([self.prefix.wine, self.windows_exe_dir + "\\plant_loader.exe",
+              *(["/run"] if run else []), *names], self._env(), PROBE_TIMEOUT_S)
 
     # -- the probe ----------------------------------------------------------------------------
 
     def probe(self, *args: Any, timeout_s: float = PROBE_TIMEOUT_S) -> Any:
-        cmd = ["wine", self.probe_path, *map(str, args)]
+        cmd = [self.prefix.wine, self.probe_path, *map(str, args)]
         try:
             result = subprocess.run(cmd, env=self.prefix.env(self.display), capture_output=True,
                                     timeout=timeout_s, check=False)
@@ -478,9 +632,17 @@ class Vossik:
     def taskbar_created(self) -> dict:
         return self.probe("taskbar-created")
 
-    def device(self, event: str, letters: str, kind: str = "media") -> dict:
-        """kind: "media", "net" or "plain" (the volume's flags)."""
-        return self.probe("device", event, letters, kind)
+    def device(self, event: str, letters: str, kind: str = "media", count: int = 1,
+               interval_ms: int = 0) -> dict:
+        """kind: "media", "net" or "plain" (the volume's flags). A count above one is a stream:
+        the event, then the other one, in turn, `interval_ms` apart."""
+        return self.probe("device", event, letters, kind, count, interval_ms,
+                          timeout_s=PROBE_TIMEOUT_S + count * (interval_ms + 5) / 1000)
+
+    def post(self, message: int, wparam: int, lparam: int, count: int = 1) -> int:
+        """Posts a message to the main form that many times, as another program may; returns
+        how many the system took."""
+        return self.probe("post", message, wparam, lparam, count)["posted"]
 
     def message_boxes(self, wait_ms: int = 0) -> list[dict]:
         return self.probe("message-boxes", wait_ms)
@@ -539,11 +701,12 @@ class Vossik:
         return self.probe("gui-objects")
 
     @contextlib.contextmanager
-    def holding_file(self, windows_path: str) -> Iterator[None]:
+    def holding_file(self, windows_path: str, shared: bool = True) -> Iterator[None]:
         """Keeps the file open, shared for reading only, as another program may: meanwhile
-        nobody can write, replace or delete it."""
+        nobody can write, replace or delete it; not `shared`, nobody can even read it."""
         holder = subprocess.Popen(
-            ["wine", self.probe_path, "hold-file", windows_path, str(PROBE_TIMEOUT_S * 1000)],
+            [self.prefix.wine, self.probe_path, "hold-file", windows_path,
+             str(PROBE_TIMEOUT_S * 1000), *([] if shared else ["unshared"])],
             env=self.prefix.env(self.display), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE)
         try:
@@ -644,5 +807,7 @@ def vossik(name: str, prefix: Prefix, exe: Path, probe_exe: Path,
 
 
 if __name__ == "__main__":
-    with Prefix().using() as made:
+    # `harness.py win64` makes the 64-bit exe's prefix.
+    wanted = (Prefix(SHARED_PREFIX_64, "win64") if sys.argv[1:] == ["win64"] else Prefix())
+    with wanted.using() as made:
         print(f"Wine prefix ready: {made.path}")

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Runs the end-to-end tests: every test_* function of tests/e2e/test_*.py, one at a time.
 
-Each test gets a fresh display, Wine desktop and exe folder (harness.vossik). Prints one line
-per test, counted as ninja counts its steps ("[3/95] PASS ..."), then `e2e: N passed, M failed`;
-exits non-zero if any test failed.
+Each test gets a fresh display, Wine desktop and exe folder (harness.vossik). The 32-bit exe runs
+every test in build/wine; with `--arch all` (scripts/test) or `--arch x86_64`, the 64-bit exe
+runs the tests marked @harness.both_architectures in build/wine64, with a probe built for it.
+Prints one line per test, counted as ninja counts its steps ("[3/95] PASS ..."), a line per
+architecture, then `e2e: N passed, M failed` over all; exits non-zero if any test failed.
 """
 
 from __future__ import annotations
@@ -30,6 +32,20 @@ BUILD_E2E = harness.REPO / "build" / "e2e"
 PROBE_SOURCES = E2E_DIR / "probe"
 
 
+class Architecture:
+    """One exe under test: where it is, its Wine prefix and the probe that can read it."""
+
+    def __init__(self, name: str, wine_arch: str, prefix: Path, exe: Path, probe: Path | None):
+        self.name = name
+        self.wine_arch = wine_arch
+        self.prefix = prefix
+        self.exe = exe
+        self.probe = probe
+
+    def wants(self, function) -> bool:
+        return self.wine_arch == "win32" or harness.runs_on_both_architectures(function)
+
+
 class TestTimeout(Exception):
     pass
 
@@ -38,36 +54,53 @@ def parse_args() -> argparse.Namespace:
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("-k", dest="select", action="append", default=[],
                         help="run only tests whose name contains this (repeatable)")
+    parser.add_argument("--arch", choices=["i686", "x86_64", "all"], default="i686",
+                        help="which exe: the 32-bit one runs every test, the 64-bit one those"
+                             " that can differ by architecture (default: i686)")
     parser.add_argument("--exe", type=Path,
                         default=Path(os.environ.get("VOSSIK_EXE",
                                                     harness.REPO / "build/i686/Vossik.exe")),
-                        help="program under test (default: build/i686/Vossik.exe, $VOSSIK_EXE)")
+                        help="32-bit program under test (default: build/i686/Vossik.exe,"
+                             " $VOSSIK_EXE)")
+    parser.add_argument("--exe64", type=Path, default=harness.REPO / "build/x86_64/Vossik.exe",
+                        help="64-bit program under test (default: build/x86_64/Vossik.exe)")
     parser.add_argument("--probe", type=Path, default=os.environ.get("VOSSIK_E2E_PROBE"),
-                        help="probe.exe (default: the i686 build's if up to date, else one"
-                             " built here)")
+                        help="32-bit probe.exe (default: the i686 build's if up to date, else"
+                             " one built here)")
+    parser.add_argument("--probe64", type=Path,
+                        help="64-bit probe.exe (default: the x86_64 build's if up to date,"
+                             " else one built here)")
     parser.add_argument("--keep", action="store_true",
                         help="keep screenshots and Wine logs in build/e2e/artifacts")
     parser.add_argument("--prefix", type=Path, default=harness.SHARED_PREFIX,
-                        help="Wine prefix (default: build/wine, the one scripts/run uses;"
-                             " made if missing, then kept)")
+                        help="32-bit Wine prefix (default: build/wine, the one scripts/run"
+                             " uses; made if missing, then kept)")
+    parser.add_argument("--prefix64", type=Path, default=harness.SHARED_PREFIX_64,
+                        help="64-bit Wine prefix (default: build/wine64; made if missing)")
     parser.add_argument("--timeout", type=int, default=120, help="seconds allowed per test")
     return parser.parse_args()
 
 
-def find_probe(given: Path | None) -> Path:
-    if given:
-        return given
+def architectures(args: argparse.Namespace) -> list[Architecture]:
+    known = [Architecture("i686", "win32", args.prefix, args.exe, args.probe),
+             Architecture("x86_64", "win64", args.prefix64, args.exe64, args.probe64)]
+    return [a for a in known if args.arch in (a.name, "all")]
+
+
+def find_probe(arch: Architecture) -> Path:
+    if arch.probe:
+        return arch.probe
     newest = max(p.stat().st_mtime for p in PROBE_SOURCES.rglob("*"))
-    built = harness.REPO / "build/i686/tests/e2e/probe/probe.exe"
+    built = harness.REPO / f"build/{arch.name}/tests/e2e/probe/probe.exe"
     if built.exists() and built.stat().st_mtime >= newest:
         return built
     # No up-to-date Windows build: compile it here, as its CMakeLists.txt would.
-    out = BUILD_E2E / "probe.exe"
+    out = BUILD_E2E / arch.name / "probe.exe"
     if not out.exists() or out.stat().st_mtime < newest:
         out.parent.mkdir(parents=True, exist_ok=True)
-        compile_flags = ["i686-w64-mingw32-g++-posix", "-std=c++20", "-O1", "-Wall", "-Wextra",
-                         "-Werror", "-DUNICODE", "-D_UNICODE", "-DWIN32_LEAN_AND_MEAN",
-                         "-D_WIN32_WINNT=0x0601", "-static"]
+        compile_flags = [f"{arch.name}-w64-mingw32-g++-posix", "-std=c++20", "-O1", "-Wall",
+                         "-Wextra", "-Werror", "-DUNICODE", "-D_UNICODE",
+                         "-DWIN32_LEAN_AND_MEAN", "-D_WIN32_WINNT=0x0601", "-static"]
         hook = PROBE_SOURCES / "font_hook.cpp"
         subprocess.run([*compile_flags, "-shared", "-Wl,--kill-at", str(hook),
                         "-o", str(out.with_name("probe_hook.dll")), "-luser32", "-lgdi32"],
@@ -102,14 +135,16 @@ def on_alarm(signum, frame):
     raise TestTimeout("test took too long (hang guard)")
 
 
-def run_one(name: str, function, prefix: harness.Prefix, args, probe: Path) -> str | None:
+def run_one(name: str, function, prefix: harness.Prefix, arch: Architecture, args,
+            probe: Path) -> str | None:
     """Returns None if the test passed, else what went wrong."""
     short = name.split("::")[1]
-    artifacts = BUILD_E2E / "artifacts" / name.replace("::", ".") if args.keep else None
+    artifacts = (BUILD_E2E / "artifacts" / arch.name / name.replace("::", ".")
+                 if args.keep else None)
     if artifacts:
         shutil.rmtree(artifacts, ignore_errors=True)
     try:
-        with harness.vossik(short, prefix, args.exe, probe, artifacts) as vossik:
+        with harness.vossik(short, prefix, arch.exe, probe, artifacts) as vossik:
             signal.alarm(args.timeout)
             try:
                 function(vossik)
@@ -124,6 +159,46 @@ def run_one(name: str, function, prefix: harness.Prefix, args, probe: Path) -> s
     return None
 
 
+def run_architecture(arch: Architecture, tests: list[tuple[str, object]], args) -> tuple[int, int]:
+    """Runs the tests meant for that exe in its prefix; returns (passed, failed)."""
+    tests = [(name, function) for name, function in tests if arch.wants(function)]
+    if not tests:
+        return 0, 0
+    if not arch.exe.exists():
+        print(f"e2e: no program at {arch.exe} (build it, or give --exe/--exe64)",
+              file=sys.stderr)
+        return 0, len(tests)
+    probe = find_probe(arch)
+    prefix = harness.Prefix(arch.prefix.resolve(), arch.wine_arch)
+    # The 32-bit run keeps its lines as they always were; the others say which exe ran.
+    label = "" if arch.wine_arch == "win32" else f" [{arch.name}]"
+    started = time.monotonic()
+    passed = failed = 0
+    with contextlib.ExitStack() as held:
+        try:
+            held.enter_context(prefix.using())
+        except (harness.HarnessError, subprocess.TimeoutExpired) as error:
+            print(f"e2e: cannot make the Wine prefix {prefix.path}: {error}", file=sys.stderr)
+            return 0, len(tests)
+        print(f"e2e: prefix ready in {time.monotonic() - started:.1f} s ({prefix.path.name})",
+              flush=True)
+        held.callback(prefix.kill_server)
+        for number, (name, function) in enumerate(tests, 1):
+            count = f"[{number}/{len(tests)}]"
+            begun = time.monotonic()
+            problem = run_one(name, function, prefix, arch, args, probe)
+            took = time.monotonic() - begun
+            if problem is None:
+                passed += 1
+                print(f"{count} PASS {name}{label} ({took:.1f} s)", flush=True)
+            else:
+                failed += 1
+                headline, _, detail = problem.partition("\n")
+                print(f"{count} FAIL {name}{label} ({took:.1f} s): {headline}", flush=True)
+                print("    " + detail.rstrip().replace("\n", "\n    "), flush=True)
+    return passed, failed
+
+
 def main() -> int:
     args = parse_args()
     tests = collect(args.select)
@@ -132,39 +207,14 @@ def main() -> int:
         print("e2e: 0 passed, 0 failed")
         return 2
 
-    if not args.exe.exists():
-        print(f"e2e: no program at {args.exe} (build it, or give --exe)", file=sys.stderr)
-        print(f"e2e: 0 passed, {len(tests)} failed")
-        return 1
-
-    probe = find_probe(args.probe)
     signal.signal(signal.SIGALRM, on_alarm)
-    prefix = harness.Prefix(args.prefix.resolve())
-    started = time.monotonic()
-    passed = failed = 0
-    with contextlib.ExitStack() as held:
-        try:
-            held.enter_context(prefix.using())
-        except (harness.HarnessError, subprocess.TimeoutExpired) as error:
-            print(f"e2e: cannot make the Wine prefix: {error}", file=sys.stderr)
-            failed = len(tests)
-            tests = []
-        else:
-            print(f"e2e: prefix ready in {time.monotonic() - started:.1f} s", flush=True)
-        held.callback(prefix.kill_server)
-        for number, (name, function) in enumerate(tests, 1):
-            count = f"[{number}/{len(tests)}]"
-            begun = time.monotonic()
-            problem = run_one(name, function, prefix, args, probe)
-            took = time.monotonic() - begun
-            if problem is None:
-                passed += 1
-                print(f"{count} PASS {name} ({took:.1f} s)", flush=True)
-            else:
-                failed += 1
-                headline, _, detail = problem.partition("\n")
-                print(f"{count} FAIL {name} ({took:.1f} s): {headline}", flush=True)
-                print("    " + detail.rstrip().replace("\n", "\n    "), flush=True)
+    counts = []
+    for arch in architectures(args):
+        passed, failed = run_architecture(arch, tests, args)
+        counts.append((arch.name, passed, failed))
+    for name, passed, failed in counts:
+        print(f"e2e {name}: {passed} passed, {failed} failed")
+    passed, failed = (sum(c[1] for c in counts), sum(c[2] for c in counts))
     print(f"e2e: {passed} passed, {failed} failed")
     return 1 if failed else 0
 

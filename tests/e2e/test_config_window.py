@@ -3,7 +3,7 @@ caption, place, state and hint, the tab order, and the reactions a user meets fi
 enabling rules, the warning of "Réduire" when no icon would show, dragging by the margin)."""
 
 
-from harness import MAIN_FORM
+from harness import MAIN_FORM, both_architectures
 
 # Window and button styles, as the probe reports them.
 WS_TABSTOP, WS_MAXIMIZEBOX, WS_MINIMIZEBOX = 0x10000, 0x10000, 0x20000
@@ -266,6 +266,7 @@ def inside(child, parent):
             and 0 <= rect["top"] <= rect["bottom"] <= height)
 
 
+@both_architectures
 def test_every_control_in_place_with_its_caption_state_and_hint(vossik):
     open_window(vossik)
     dump = vossik.dump()

@@ -1,12 +1,14 @@
 """The context menu of the icons: it opens for every group, drawn by the program; its access
-keys work; its name item opens the shell's menu of the item; and opening it uses up nothing.
+keys work; its name item opens the shell's menu of the item; opening it uses up nothing; and on
+a screen at 150 % its pictures and measures are of that scale.
 
 Icon ids as in test_drives_and_clicks: drives by letter C:0 D:1 E:2 Z:3, folders from 100,
 quick-launch entries from 1000, the shutdown icon 10000.
 """
 
-from test_drives_and_clicks import (C, FOLDER_WINDOWS, NOTEPAD, SHUTDOWN, every_group_ini,
-                                    popup_menus, start_in_tray, wait_started)
+from harness import both_architectures
+from test_drives_and_clicks import (C, EXPLORER, FOLDER_WINDOWS, NOTEPAD, SHUTDOWN,
+                                    every_group_ini, popup_menus, start_in_tray, wait_started)
 
 ITEM_MENU_HELPER = "ItemPropCallbackProcessor"
 OPENINGS = 200
@@ -17,6 +19,7 @@ def open_menu(vossik, icon_id):
     return vossik.wait_stable(lambda: popup_menus(vossik), f"the menu of icon {icon_id}")
 
 
+@both_architectures
 def test_context_menu(vossik):
     form, _ = start_in_tray(vossik, every_group_ini())
 
@@ -39,7 +42,7 @@ def test_context_menu(vossik):
 
     open_menu(vossik, C)
     vossik.menu_key("x")
-    assert wait_started(vossik, form, 1) == ["EXPLORER.EXE /e,/root,C:\\"]
+    assert wait_started(vossik, form, 1) == [EXPLORER + "/e,/root,C:\\"]
     vossik.wait_until(lambda: popup_menus(vossik) == [], "the menu closed")
 
     # The name item, first in the menu, opens the shell's own menu of the folder, the program
@@ -62,3 +65,19 @@ def test_context_menu(vossik):
     after = vossik.gui_objects()
     assert after == first, f"live after one opening: {first}; after {OPENINGS}: {after}"
     assert vossik.message_boxes() == []
+
+
+def test_at_150_percent_the_menu_has_pictures_and_measures_of_that_scale(vossik):
+    # At 144 dpi small icons are 24 pixels: the pictures come at that size, not as 16 pixels
+    # scaled up, and the strip and the items grow alike. At 96 dpi the last item, "Quitter
+    # Vossik'", shows 18 columns of strip, then a cross of 12.
+    vossik.start(ini=every_group_ini(), dpi=144)
+    vossik.wait_stable(vossik.tray_icons, "the tray icons")
+    [menu] = open_menu(vossik, SHUTDOWN)
+    rect = menu["rect"]
+    # The last item: 30 pixels above the menu's border of 3.
+    last = {**rect, "top": rect["bottom"] - 33, "bottom": rect["bottom"] - 3}
+    strip, cross = vossik.ink_columns(last)[:2]
+    assert strip[1] - strip[0] + 1 >= 27, f"the strip's columns: {strip}"
+    assert cross[1] - cross[0] + 1 > 16, f"the picture's columns: {cross}"
+    vossik.screenshot("menu-144dpi")

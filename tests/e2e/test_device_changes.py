@@ -3,6 +3,9 @@
 import contextlib
 from pathlib import Path
 
+from harness import both_architectures
+from test_drives_and_clicks import C, popup_menus
+
 DRIVES_ONLY_INI = """\
 [Divers]
 Temporisation=1
@@ -33,6 +36,7 @@ def mapped_drive(vossik, letter):
         link.unlink()
 
 
+@both_architectures
 def test_new_drives_get_the_next_ids_and_removed_ones_close_the_gap(vossik):
     vossik.start(ini=DRIVES_ONLY_INI)
     before = tips_by_place(vossik)
@@ -62,3 +66,59 @@ def test_new_drives_get_the_next_ids_and_removed_ones_close_the_gap(vossik):
         vossik.wait_until(lambda: tips_by_place(vossik) == expected,
                           f"the icons without F: and G: ({expected})")
     assert vossik.message_boxes() == []
+
+
+TRAY_CALLBACK, WM_RBUTTONDOWN = 0xFFE, 0x204
+# Numbers another program may post: the drive messages of earlier versions, which waited.
+OLD_DRIVE_MESSAGES = (0xFFD, 0xFFC)
+SHORT_FLOOD = dict(bursts=1, burst=2000, stream_s=5, interval_ms=50, presses=2000, posts=2000)
+
+
+def drive_letters(vossik):
+    tips = vossik.wait_stable(vossik.tray_icons, "the tray icons")
+    return sorted(letter for icon in tips for letter in "CDEFZ" if f"{letter}:" in icon["tip"])
+
+
+def flood(vossik, bursts, burst, stream_s, interval_ms, presses, posts, memory=None):
+    """Device notices in bursts and in a stream, right presses and the old drive messages
+    posted by another program. Afterwards the program answers with its object counts as they
+    were, the drive icons are those of the last notices, and no box shows; `memory()`, the
+    program's private memory, is read before and after. Returns a summary."""
+    vossik.start(ini=DRIVES_ONLY_INI)
+    assert drive_letters(vossik) == ["C", "D", "E", "Z"]
+    vossik.open_menus(C, 1)  # the fonts and brushes kept for all menus
+    first, before = vossik.gui_objects(), memory and memory()
+    notices = 0
+    with mapped_drive(vossik, "F"):
+        # D: and F: flap; D:'s last notice says it has gone, F:'s that it has come.
+        for _ in range(bursts):
+            notices += vossik.device("removal", "DF", "plain", burst)["sent"]
+        stream = stream_s * 1000 // interval_ms
+        notices += vossik.device("removal", "DF", "plain", stream + stream % 2, interval_ms)["sent"]
+        notices += vossik.device("removal", "D", "plain")["sent"]
+
+        # The first press opens the menu; those that come while it is open do nothing.
+        assert vossik.post(TRAY_CALLBACK, C, WM_RBUTTONDOWN, presses) == presses
+        for message in OLD_DRIVE_MESSAGES:
+            assert vossik.post(message, 0, 1, posts) == posts
+        vossik.wait_until(lambda: popup_menus(vossik), "the icon's menu")
+
+        def no_menu_left():
+            menus = popup_menus(vossik)
+            assert len(menus) <= 1, f"menus inside menus: {menus}"
+            vossik.close_menus()
+            return not popup_menus(vossik)
+
+        vossik.wait_stable(no_menu_left, "the menus closed")
+        vossik.wait_until(lambda: drive_letters(vossik) == ["C", "E", "F", "Z"],
+                          "the drive icons of the last notices")
+        last, after = vossik.gui_objects(), memory and memory()
+        assert vossik.message_boxes() == []
+    assert last == first, f"GDI and USER objects: {first} -> {last}"
+    return (f"flood: {notices} notices, {presses} right presses, {posts} of each old drive "
+            f"message; GDI {first['gdi']} -> {last['gdi']}, USER {first['user']} -> "
+            f"{last['user']}" + (f", memory {before} -> {after}" if memory else ""))
+
+
+def test_floods_of_notices_and_presses(vossik):
+    print(flood(vossik, **SHORT_FLOOD), flush=True)

@@ -6,12 +6,14 @@ hidden unless its icon is kept. Icon ids: drives by letter C:0 D:1 E:2 Z:3, fold
 quick-launch entries from 1000, the shutdown icon 10000.
 """
 
-from harness import MAIN_FORM, XP_EXE_NAME
+from harness import MAIN_FORM, XP_EXE_NAME, both_architectures
 
 C, D, E, Z = 0, 1, 2, 3
 FOLDER_WINDOWS, FOLDER_SYSTEM32 = 100, 101
 NOTEPAD = 1000
 SHUTDOWN = 10000
+# The file manager of the Windows folder, by its full path.
+EXPLORER = '"C:\\windows\\EXPLORER.EXE" '
 
 TIPS = {C: " (C:)", D: " (D:)", E: " (E:)", Z: " (Z:)", FOLDER_WINDOWS: "Windows",
         FOLDER_SYSTEM32: "Système", NOTEPAD: "Bloc-notes", SHUTDOWN: "Eteindre"}
@@ -107,6 +109,7 @@ def popup_menus(vossik):
     return [w for w in vossik.windows() if w["class"] == "#32768" and w["visible"]]
 
 
+@both_architectures
 def test_icons_in_group_order_and_single_clicks_open_items(vossik):
     form, tips = start_in_tray(vossik, every_group_ini())
 
@@ -131,8 +134,8 @@ def test_icons_in_group_order_and_single_clicks_open_items(vossik):
     vossik.tray_click(FOLDER_SYSTEM32)
     vossik.tray_click(NOTEPAD)
     started = wait_started(vossik, form, 3)
-    assert started == ["EXPLORER.EXE /e,/root,C:\\",
-                       "EXPLORER.EXE C:\\windows\\system32",
+    assert started == [EXPLORER + "/e,/root,C:\\",
+                       EXPLORER + "C:\\windows\\system32",
                        '"C:\\windows\\notepad.exe" C:\\windows\\win.ini']
     assert vossik.message_boxes() == []
 
@@ -148,6 +151,7 @@ def test_on_windows_xp_the_adds_come_in_reverse_and_kept_cd_icons_show(vossik):
     assert tips == [TIPS[i] for i in reversed(adds)], f"tips: {tips}"
 
 
+@both_architectures
 def test_double_click_mode_and_right_double_clicks(vossik):
     form, tips = start_in_tray(vossik, every_group_ini(
         simple_click=0, drives_explorer=0, drives_root=1, folders_explorer=1, folders_root=0))
@@ -157,7 +161,7 @@ def test_double_click_mode_and_right_double_clicks(vossik):
     vossik.tray_click(FOLDER_WINDOWS, double=True)
     vossik.tray_click(Z, double=True)
     started = wait_started(vossik, form, 2)
-    assert started == ["EXPLORER.EXE /e,C:\\windows", "EXPLORER.EXE /root,Z:\\"]
+    assert started == [EXPLORER + "/e,C:\\windows", EXPLORER + "/root,Z:\\"]
 
     # Window hidden: the first press pops the menu up, the double click opens the window at
     # the icon's entry and closes that menu.
@@ -181,7 +185,7 @@ def test_double_click_mode_and_right_double_clicks(vossik):
     # Icons still open their items while the window shows.
     vossik.tray_click(FOLDER_SYSTEM32, double=True)
     started = wait_started(vossik, form, 3)
-    assert started[2:] == ["EXPLORER.EXE /e,C:\\windows\\system32"]
+    assert started[2:] == [EXPLORER + "/e,C:\\windows\\system32"]
 
     vossik.click(MAIN_FORM, "Réduire")
     vossik.wait_until(lambda: not vossik.window(MAIN_FORM)["visible"], "the window hidden")
@@ -189,3 +193,23 @@ def test_double_click_mode_and_right_double_clicks(vossik):
     configuration_at(vossik, PAGE_DRIVES, "the drives page, from hidden")
     vossik.wait_until(lambda: popup_menus(vossik) == [], "the menu closed, from hidden")
     assert vossik.message_boxes() == []
+
+
+def test_an_explorer_planted_beside_the_program_never_runs(vossik):
+    vossik.plant_programs("Explorer.exe")
+    form, _ = start_in_tray(vossik, every_group_ini())
+    vossik.tray_click(C)
+    # Each start names another folder: Wine's file manager leaves at once when asked again for
+    # a view it shows already, and a process that is gone cannot be seen.
+    for icon, key in ((FOLDER_WINDOWS, "o"), (FOLDER_SYSTEM32, "x")):  # "&Ouvrir", "E&xplorer"
+        vossik.tray("WM_RBUTTONDOWN", icon)
+        vossik.menu_key(key)
+        vossik.wait_until(lambda: popup_menus(vossik) == [], "the menu closed")
+    started = wait_started(vossik, form, 3)
+    assert started == [EXPLORER + "/e,/root,C:\\", EXPLORER + "C:\\windows",
+                       EXPLORER + "/e,C:\\windows\\system32"]
+    assert vossik.loaded_plants() == []
+
+    # The control: started by name from the same folder, the planted one runs.
+    vossik.load_beside("EXPLORER.EXE", run=True)
+    assert vossik.loaded_plants() == ["Explorer.exe"]

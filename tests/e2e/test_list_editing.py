@@ -1,7 +1,7 @@
 """Editing the folder and quick-launch lists: removing, moving and adding entries, with the
 notification area following at once."""
 
-from harness import MAIN_FORM
+from harness import MAIN_FORM, both_architectures
 
 FOLDERS = ["C:\\windows", "C:\\windows\\system32", "C:\\windows\\Fonts"]
 
@@ -43,6 +43,7 @@ def click_line(vossik, index, line):
     vossik.xdotool("click", 1)
 
 
+@both_architectures
 def test_removing_moving_and_adding_entries(vossik):
     vossik.start(ini=THREE_FOLDERS_INI)
     before = tips_by_place(vossik)

@@ -22,8 +22,8 @@ LETTER_PAIRS = 34
 
 FOLDS_ASCII_ONLY = ("We match names with every Windows-1252 letter folded, as Windows does; "
                     "Wine 8 folds only A to Z")
-TRIMS_MORE = ("Wine trims every C space character and ^Z around a value (\\v, \\f, a stray "
-              "\\r); we trim blanks and tabs only")
+TRIMS_MORE = ("Wine trims every C space character and ^Z around a value (\\v, \\f); we "
+              "trim blanks and tabs only")
 SEMICOLON_KEYS = ("A line starting with ';' is a comment for us; Wine reads it as a key whose "
                   "name starts with ';' (the program never asks for such a name)")
 QUOTED_FULL_BUFFER = ("Wine counts the closing quote of a quoted value against the 2047 "
@@ -32,6 +32,9 @@ WHOLE_OR_NOTHING = ("A value longer than 2047 characters is not read at all by u
                     "write it back cut; the system cuts it")
 NOT_IN_CP1252 = ("A value with characters Windows-1252 lacks is not read at all by us, lest a "
                  "save write it back changed; the system gives '?' for them")
+UTF16_WITHOUT_MARK = ("A file whose zero bytes are all high bytes of UTF-16 units is UTF-16 for "
+                      "us, though it lacks its mark; the system reads it as ANSI, and so as "
+                      "nothing")
 UTF8_WITHOUT_MARK = ("A file without mark that is well-formed UTF-8 beyond ASCII is UTF-8 for "
                      "us, as Notepad saves it; the system reads it as ANSI")
 
@@ -88,7 +91,8 @@ STRING_DIFFERENCES = {
     ("blanks", "Blancs", "VerticalTab"): ("\v x \v", "x", TRIMS_MORE),
     ("blanks", "Blancs", "FormFeed"): ("\f x \f", "x", TRIMS_MORE),
     ("blanks", "Blancs", "Substitute"): ("x\x1a", "x", TRIMS_MORE),
-    ("blanks", "Blancs", "DoubleCR"): ("x\r", "x", TRIMS_MORE),
+    ("utf16le_no_mark", "Divers", "A"): ("1", MISSING, UTF16_WITHOUT_MARK),
+    ("utf16le_no_mark", "Arrêter", "Type d'arrêt"): ("3", MISSING, UTF16_WITHOUT_MARK),
     ("comments", "Divers", ";Simple Click"): (MISSING, "0", SEMICOLON_KEYS),
     ("comments", "Divers", "; Rep0"): (MISSING, "old", SEMICOLON_KEYS),
     ("comments", "Divers", "; Indented"): (MISSING, "y", SEMICOLON_KEYS),

@@ -4,7 +4,7 @@ refuses."""
 
 import difflib
 
-from harness import MAIN_FORM
+from harness import INI_NAME, MAIN_FORM, both_architectures
 
 
 def cp1252_crlf(text):
@@ -160,6 +160,7 @@ Confirmation=1
 """
 
 
+@both_architectures
 def test_hand_written_settings_load_and_save_without_losing_lines(vossik):
     vossik.write_ini(HAND_WRITTEN)
     assert b"[Autre programme]\r\nCl\xe9=valeur\r\n" in vossik.read_ini_bytes()  # as meant
@@ -222,22 +223,66 @@ def test_a_folder_name_in_any_script_keeps_its_settings_file(vossik):
     assert vossik.message_boxes() == []
 
 
-def test_a_utf8_file_keeps_its_shutdown_action_and_stays_utf8(vossik):
-    """Notepad saves UTF-8 without a mark: "[Arrêter]" is still found, and "Appliquer" keeps
-    the file UTF-8 with its one section."""
-    ini = "; édité dans le Bloc-notes\r\n[Arrêter]\r\nType d'arrêt=3\r\n".encode("utf-8")
-    vossik.start("/CONFIG", ini=ini)
-    vossik.wait_until(lambda: visible(vossik), "the configuration window")
-    vossik.click(MAIN_FORM, "Appliquer")
-    written = vossik.wait_until(lambda: vossik.read_ini_bytes() != ini and vossik.read_ini_bytes(),
-                                "the settings file saved")
-    tips = [i["tip"] for i in vossik.wait_stable(vossik.tray_icons, "the tray icons")]
-    assert "Eteindre" in tips, tips
-    text = written.decode("utf-8")  # fails if the save wrote Windows-1252
-    assert text.startswith("; édité dans le Bloc-notes\r\n[Arrêter]\r\nType d'arrêt=3\r\n")
-    assert text.count("[Arrêter]") == 1, text
-    assert "[Eteindre auto]\r\nActiver=0\r\n" in text
-    assert vossik.message_boxes() == []
+EDITED = "; édité ailleurs\r\n[Arrêter]\r\nType d'arrêt=3\r\n"
+
+
+def test_files_other_editors_save_keep_their_shutdown_action_and_their_form(vossik):
+    """Notepad saves UTF-8 without a mark, some editors UTF-16 without one, an old Mac's ends
+    lines with CR alone: "[Arrêter]" is still found, and "Appliquer" keeps the file in its form
+    with its one section."""
+    forms = [("utf-8", "\r\n"), ("utf-16-le", "\r\n"), ("cp1252", "\r")]
+    for number, (encoding, line_end) in enumerate(forms):
+        ini = EDITED.replace("\r\n", line_end).encode(encoding)
+        vossik.write_ini(ini)
+        (vossik.start if number == 0 else vossik.launch)("/CONFIG")
+        vossik.wait_until(lambda: visible(vossik), "the configuration window")
+        vossik.click(MAIN_FORM, "Appliquer")
+        written = vossik.wait_until(
+            lambda: vossik.read_ini_bytes() != ini and vossik.read_ini_bytes(),
+            "the settings file saved")
+        tips = [i["tip"] for i in vossik.wait_stable(vossik.tray_icons, "the tray icons")]
+        assert "Eteindre" in tips, (encoding, line_end, tips)
+        text = written.decode(encoding)  # fails if the save wrote another encoding
+        assert text.startswith(ini.decode(encoding)), (encoding, text)
+        assert text.count("[Arrêter]") == 1, text
+        assert f"[Eteindre auto]{line_end}Activer=0{line_end}" in text, text
+        assert vossik.message_boxes() == []
+        vossik.click(MAIN_FORM, "&Quitter")
+        vossik.wait_gone(MAIN_FORM)
+
+
+def folder_entries(ini):
+    """The names of the folders the file holds under its count."""
+    section = ini.decode("cp1252").split("[Dossiers]\r\n")[1].split("[")[0]
+    lines = dict(line.split("=", 1) for line in section.split("\r\n") if "=" in line)
+    return [lines[f"Rac{n}"] for n in range(int(lines["Nombre"])) if lines.get(f"Rep{n}")]
+
+
+def test_folders_past_the_list_stay_in_the_file_through_starts_and_saves(vossik):
+    """902 folders: the list takes 900, the box says the rest stay, and they do, under the count,
+    through three starts and two saves."""
+    ini = "[Dossiers]\r\nAffichage=0\r\nNombre=902\r\n" + "".join(
+        f"Rep{n}=C:\\windows\r\nRac{n}=D{n}\r\n" for n in range(902))
+    vossik.write_ini(ini)
+    folders = folder_entries(vossik.read_ini_bytes())
+    assert len(folders) == 902
+    for start in range(3):
+        (vossik.start if start == 0 else vossik.launch)("/CONFIG")
+        boxes = vossik.wait_until(vossik.message_boxes, "the box")
+        assert [(b["caption"], b["texts"]) for b in boxes] == [
+            ("Information", ["Seuls les 900 premiers dossiers ont été chargés : les suivants "
+                             "restent dans le fichier de paramètres."])], boxes
+        assert vossik.answer_box("Information", "OK")["closed"]
+        vossik.wait_until(lambda: visible(vossik), "the configuration window")
+        if start == 0:
+            vossik.click(MAIN_FORM, "Appliquer")
+            vossik.wait_until(lambda: b"[Eteindre auto]" in vossik.read_ini_bytes(),
+                              "the settings file saved")
+            assert folder_entries(vossik.read_ini_bytes()) == folders
+        if start < 2:
+            vossik.click(MAIN_FORM, "&Quitter")
+            vossik.wait_gone(MAIN_FORM)
+            assert folder_entries(vossik.read_ini_bytes()) == folders
 
 
 def quit_refused(vossik, reason):
@@ -263,12 +308,12 @@ def test_refused_save_says_why_and_quitter_asks_before_ending_unsaved(vossik):
 
     # Another program holds the file open and lets nobody replace it: "No" keeps the program.
     with vossik.holding_file(vossik.windows_ini_path):
-        quit_refused(vossik, "Accès refusé.")
+        quit_refused(vossik, "Violation de partage.")
         vossik.screenshot("question")
         assert vossik.answer_box("Confirmation", "&Non")["closed"]
         assert visible(vossik), "the program closed after a refused save"
         assert vossik.read_ini_bytes() == before
-        assert sorted(p.name for p in vossik.exe_dir.iterdir()) == files
+        assert sorted(p.name for p in vossik.exe_dir.iterdir()) == files, files
 
     # A file made read-only is refused too (Wine itself would let the replacing rename by), and
     # "Yes" ends the program without touching it.
@@ -282,3 +327,93 @@ def test_refused_save_says_why_and_quitter_asks_before_ending_unsaved(vossik):
         ini_file.chmod(0o644)
     assert vossik.read_ini_bytes() == before
     assert sorted(p.name for p in vossik.exe_dir.iterdir()) == files
+
+
+def test_a_file_held_at_start_is_named_and_never_replaced_unasked(vossik):
+    """Another program holds the settings file, sharing nothing, while the program starts: one
+    box names it and says why, and the program runs in the notification area with the defaults.
+    Released, "Quitter" asks before replacing the file it never read, and Enter keeps it."""
+    vossik.write_ini("[Divers]\nSimple Click=0\n[Dossiers]\nNombre=1\nRep0=C:\\windows\n"
+                     "[Arrêter]\nType d'arrêt=0\nConfirmation=0\n")
+    before = vossik.read_ini_bytes()
+    vossik.start_desktop()
+    with vossik.holding_file(vossik.windows_ini_path, shared=False):
+        vossik.launch()
+        boxes = vossik.wait_until(vossik.message_boxes, "the box")
+        assert [(b["caption"], b["texts"]) for b in boxes] == [
+            ("Avertissement", ["Le fichier de paramètres n'a pas pu être lu :\r\n"
+                               f"{vossik.windows_ini_path}\r\nViolation de partage.\r\n\n"
+                               "Vossik' démarre avec les réglages par défaut, et ne remplacera "
+                               "ce fichier qu'avec votre accord."])], boxes
+        assert vossik.answer_box("Avertissement", "OK")["closed"]
+
+    tips = [i["tip"] for i in vossik.wait_stable(vossik.tray_icons, "the tray icons")]
+    assert tips[0] == "Redémarrer l'ordinateur", tips
+    vossik.tray_click(10000, button="R", double=True)
+    vossik.wait_until(lambda: visible(vossik), "the configuration window")
+    vossik.close_menus()
+    vossik.click(MAIN_FORM, "&Quitter")
+    boxes = vossik.wait_until(vossik.message_boxes, "the question")
+    assert [(b["caption"], b["texts"]) for b in boxes] == [
+        ("Confirmation", ["Le fichier de paramètres n'a pas pu être lu au démarrage de Vossik' :"
+                          f"\r\n{vossik.windows_ini_path}\r\n\nLe remplacer par les réglages de "
+                          "cette fenêtre ?\r\n(Non : le fichier reste tel qu'il est, et les "
+                          "réglages de la fenêtre ne sont pas enregistrés.)"])], boxes
+    vossik.screenshot("question")
+    vossik.key("Confirmation", "Enter")
+    vossik.wait_gone(MAIN_FORM)
+    assert vossik.read_ini_bytes() == before
+
+
+def test_a_settings_file_reached_through_a_link_stays_a_link(vossik):
+    """The settings file kept elsewhere through a symbolic link, which Wine follows: "Appliquer"
+    writes into the file the link leads to, beside it, and the link stays a link."""
+    target = vossik.exe_dir / "ailleurs" / "vossik.ini"
+    target.parent.mkdir()
+    target.write_bytes(cp1252_crlf("[Divers]\nSimple Click=0\n"))
+    link = vossik.exe_dir / INI_NAME
+    link.symlink_to(target.relative_to(vossik.exe_dir))
+    vossik.start("/CONFIG")
+    vossik.wait_until(lambda: visible(vossik), "the configuration window")
+    files = sorted(p.name for p in vossik.exe_dir.rglob("*"))
+    vossik.click(MAIN_FORM, "Appliquer")
+    vossik.wait_until(lambda: b"[Eteindre auto]" in target.read_bytes(), "the file saved")
+    assert link.is_symlink()
+    assert target.read_bytes().startswith(cp1252_crlf("[Divers]\nSimple Click=0\nMAJ Icônes=1\n"))
+    assert sorted(p.name for p in vossik.exe_dir.rglob("*")) == files
+
+
+@both_architectures
+def test_a_copy_in_a_folder_it_cannot_write_keeps_its_settings_in_the_application_data_folder(
+        vossik):
+    # A file beside the program wins even there: saving it is refused, as before, and the
+    # application-data folder is never touched.
+    vossik.write_ini("[Arrêter]\nType d'arrêt=3\n")
+    vossik.lock_folder()
+    vossik.start("/CONFIG")
+    vossik.wait_until(lambda: visible(vossik), "the configuration window")
+    quit_refused(vossik, "Accès refusé.")
+    assert vossik.answer_box("Confirmation", "&Oui")["closed"]
+    vossik.wait_gone(MAIN_FORM)
+    assert not vossik.roaming_dir.exists()
+
+    # Without it, a first start; "Appliquer" makes the file in the application-data folder.
+    vossik.remove_ini()
+    vossik.start_again()
+    vossik.wait_until(lambda: visible(vossik), "the configuration window of a first start")
+    vossik.select_tab(MAIN_FORM, "Eteindre")
+    vossik.click(MAIN_FORM, "Terminer la session")
+    vossik.click(MAIN_FORM, "Appliquer")
+    saved = vossik.roaming_dir / "Vossik'.ini"
+    vossik.wait_until(saved.exists, "the settings file in the application-data folder")
+    assert b"[Arr\xeater]\r\nAfficher Icone=1\r\nType d'arr\xeat=0\r\n" in saved.read_bytes()
+    assert vossik.message_boxes() == []
+    vossik.click(MAIN_FORM, "&Quitter")
+    vossik.wait_gone(MAIN_FORM)
+
+    # The next start reads it: the icons only, the shutdown icon with the chosen action.
+    vossik.start_again()
+    tips = [i["tip"] for i in vossik.wait_stable(vossik.tray_icons, "the tray icons")]
+    assert "Terminer la session" in tips, tips
+    assert not visible(vossik)
+    assert sorted(p.name for p in vossik.exe_dir.iterdir()) == ["Vossik.exe"]

@@ -1,7 +1,9 @@
 """Starting the program: without settings, with settings, when the shell refuses an icon, and
-with libraries planted beside it."""
+with libraries planted beside it; and the system the executables say they need."""
 
-from harness import APP_WINDOW, MAIN_FORM
+import struct
+
+from harness import APP_WINDOW, MAIN_FORM, REPO, both_architectures
 from test_list_editing import LAUNCH_DIALOG, OPEN_DIALOG
 
 SHUTDOWN_ID = 10000
@@ -48,6 +50,7 @@ def put_icons_up(vossik):
     return vossik.wait_stable(vossik.tray_icons, "the program's tray icons")
 
 
+@both_architectures
 def test_start_without_settings_opens_configuration(vossik):
     vossik.start()
     form = vossik.wait_until(lambda: visible_window(vossik, MAIN_FORM),
@@ -70,6 +73,7 @@ def test_start_without_settings_opens_configuration(vossik):
     assert vossik.message_boxes() == [], f"message boxes: {vossik.message_boxes()}"
 
 
+@both_architectures
 def test_icons_come_back_in_order_when_the_taskbar_is_recreated(vossik):
     vossik.start(ini=DRIVES_AND_SHUTDOWN_INI)
     before = put_icons_up(vossik)
@@ -111,6 +115,7 @@ def test_refused_icon_reports_the_error_with_its_tip(vossik):
 PLANTED = ["Explorer.exe", "uxtheme.dll", "version.dll"]
 
 
+@both_architectures
 def test_libraries_planted_beside_the_program_are_not_loaded(vossik):
     vossik.plant_libraries(*PLANTED)
     vossik.start("/CONFIG")
@@ -129,3 +134,41 @@ def test_libraries_planted_beside_the_program_are_not_loaded(vossik):
     # The control: from the same folder, loading by name takes every planted file.
     vossik.load_beside(*PLANTED)
     assert vossik.loaded_plants() == PLANTED
+
+
+def header_versions(exe):
+    """The operating system and subsystem versions of an executable's PE header."""
+    image = exe.read_bytes()
+    header = int.from_bytes(image[0x3C:0x40], "little")
+    assert image[header:header + 4] == b"PE\0\0", exe
+    # In the optional header, after the signature and the file header (24 bytes): the OS,
+    # image and subsystem versions, at the same place in 32-bit and 64-bit images.
+    os_major, os_minor, _, _, major, minor = struct.unpack_from("<6H", image, header + 24 + 40)
+    return {"os": (os_major, os_minor), "subsystem": (major, minor)}
+
+
+def test_both_executables_say_they_need_windows_7(vossik):
+    """The systems the README names: Windows 7 (6.1) or later, in the header the loader reads."""
+    for exe in (vossik.exe, REPO / "build/x86_64/Vossik.exe"):
+        assert exe.exists(), f"{exe} is missing: build it (scripts/build x86_64)"
+        assert header_versions(exe) == {"os": (6, 1), "subsystem": (6, 1)}, exe
+
+
+@both_architectures
+def test_a_second_start_opens_the_first_copys_window_and_a_copy_elsewhere_runs(vossik):
+    vossik.start(ini=DRIVES_AND_SHUTDOWN_INI)
+    icons = vossik.wait_stable(vossik.tray_icons, "the program's tray icons")
+    assert not visible_window(vossik, MAIN_FORM)
+
+    # From the same folder, as the Start menu would: the copy that runs shows its window, and
+    # the second one ends without adding any icon.
+    second = vossik.start_again()
+    assert second.wait(timeout=60) == 0
+    vossik.wait_until(lambda: visible_window(vossik, MAIN_FORM), "the first copy's window")
+    assert [w["caption"] for w in vossik.windows()].count(MAIN_FORM) == 1
+    assert vossik.tray_icons() == icons
+
+    # A copy in another folder, with its own settings file, is another program: it runs.
+    vossik.start_again(copy_to="vossik-elsewhere", ini=SHUTDOWN_ONLY_INI)
+    vossik.wait_until(lambda: len(vossik.tray_icons()) == len(icons) + 1, "its shutdown icon")
+    assert [w["caption"] for w in vossik.windows()].count(MAIN_FORM) == 2

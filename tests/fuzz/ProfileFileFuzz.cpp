@@ -28,24 +28,39 @@ struct Names {
     std::vector<std::string> keys{"NouvelleCle"};
 };
 
+struct Line {
+    std::string_view text;
+    std::string_view ending;
+};
+
+// Lines end at CR LF, LF or CR alone.
+std::vector<Line> Lines(std::string_view content) {
+    std::vector<Line> lines;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        const std::size_t end = std::min(content.find_first_of("\r\n", start), content.size());
+        const std::size_t next = content.substr(end, 2) == "\r\n" ? end + 2
+                                 : end < content.size()           ? end + 1
+                                                                  : end;
+        lines.push_back({content.substr(start, end - start), content.substr(end, next - end)});
+        start = next;
+    }
+    return lines;
+}
+
 // The names the file uses that the program can spell, a bounded number of each, so that
 // checking every pair stays quick.
 Names NamesIn(std::string_view content) {
     Names names;
     const ProfileText decoded = DecodeProfile(content);
-    const std::string_view text = decoded.Text;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        ProfileLine line = ParseProfileLine(text.substr(start, end - start));
+    for (const Line& text : Lines(decoded.Text)) {
+        ProfileLine line = ParseProfileLine(text.text);
         auto& list = line.kind == ProfileLine::Kind::Section ? names.sections : names.keys;
         std::optional<std::string> name = decoded.Encoding == ProfileEncoding::Cp1252
                                               ? std::string(line.name)
                                               : Cp1252FromUtf8(line.name);
         if (line.kind != ProfileLine::Kind::Other && name && list.size() < 16)
             list.push_back(*name);
-        start = end + 1;
     }
     return names;
 }
@@ -63,40 +78,38 @@ std::string Readable(std::string_view value) {
 }
 
 // A file without mark that a write made well-formed UTF-8 is read as UTF-8 from then on: "Ã©"
-// written into an ASCII file reads as "é". No encoding changes otherwise.
-bool RereadAlike(ProfileEncoding before, ProfileEncoding after) {
+// written into an ASCII file reads as "é". Zero bytes in 8-bit text (no text file holds one)
+// may pass for UTF-16 without mark once a write moved them, and back. No encoding changes
+// otherwise.
+bool RereadAlike(ProfileEncoding before, ProfileEncoding after, bool zeroBytesIn8BitText) {
     if (before == after || (before == ProfileEncoding::Utf8 && after == ProfileEncoding::Cp1252))
         return true;
     if (before == ProfileEncoding::Cp1252 && after == ProfileEncoding::Utf8) return false;
+    auto eightBitOrUnmarked = [](ProfileEncoding encoding) {
+        return encoding == ProfileEncoding::Cp1252 || encoding == ProfileEncoding::Utf8 ||
+               encoding == ProfileEncoding::Utf16LeUnmarked;
+    };
+    if (zeroBytesIn8BitText && eightBitOrUnmarked(before) && eightBitOrUnmarked(after))
+        return false;
     abort();
 }
 
-struct Line {
-    std::string_view text;
-    std::string_view ending;
-};
-
-std::vector<Line> Lines(std::string_view content) {
-    std::vector<Line> lines;
-    std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
-        if (end == std::string_view::npos) end = content.size();
-        std::size_t stop =
-            end < content.size() && end > start && content[end - 1] == '\r' ? end - 1 : end;
-        lines.push_back({content.substr(start, stop - start),
-                         content.substr(stop, end - stop + (end < content.size()))});
-        start = end + 1;
-    }
-    return lines;
+bool HoldsZeroBytes(std::string_view bytes) {
+    return bytes.find('\0') != std::string_view::npos;
 }
 
 // Old lines of the text stay as they were, save one rewritten; at most two are new, next to
 // each other. The file's last line may gain a line ending. The encoding and what follows the
-// text stay.
-void CheckOnlyLocalChange(std::string_view beforeBytes, std::string_view afterBytes) {
-    const ProfileText before = DecodeProfile(beforeBytes), after = DecodeProfile(afterBytes);
-    RereadAlike(before.Encoding, after.Encoding);
+// text stay. The lines are those of the file's own reading: the bytes themselves in 8-bit text,
+// which zero bytes may make pass for UTF-16.
+void CheckOnlyLocalChange(std::string_view beforeBytes, std::string_view afterBytes,
+                          ProfileEncoding encoding, bool zeroBytesIn8BitText) {
+    ProfileText before = DecodeProfile(beforeBytes), after = DecodeProfile(afterBytes);
+    RereadAlike(before.Encoding, after.Encoding, zeroBytesIn8BitText);
+    if (encoding == ProfileEncoding::Cp1252 || encoding == ProfileEncoding::Utf8) {
+        before = {encoding, std::string(beforeBytes), {}};
+        after = {encoding, std::string(afterBytes), {}};
+    }
     if (before.Tail != after.Tail) abort();
     std::vector<Line> old = Lines(before.Text), now = Lines(after.Text);
     auto same = [](const Line& was, const Line& is) {
@@ -136,7 +149,9 @@ std::optional<Target> Pick(const Names& names, FuzzedDataProvider& input) {
     auto how = input.ConsumeIntegral<std::uint8_t>();
     Target target{Variant(names.sections[section % names.sections.size()], how),
                   Variant(names.keys[key % names.keys.size()], how >> 2)};
-    if (target.section.find_first_of("\r\n") != std::string::npos || !WritableKey(target.key))
+    // The program's names and values come from the system's strings, which end at a zero.
+    if (target.section.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos ||
+        !WritableKey(target.key) || HoldsZeroBytes(target.key))
         return std::nullopt;
     // A new key of the nameless section goes first in the file, where the program writes none:
     // it must not pass for a byte-order mark there.
@@ -150,7 +165,8 @@ std::optional<Target> Pick(const Names& names, FuzzedDataProvider& input) {
 // What every pair of names used or written reads as, kept up to date over the writes.
 class Expected {
 public:
-    Expected(const ProfileFile& file, const Names& names) {
+    Expected(const ProfileFile& file, const Names& names, bool zeroBytesIn8BitText)
+        : zeroBytesIn8BitText_(zeroBytesIn8BitText) {
         for (const std::string& s : names.sections)
             for (const std::string& k : names.keys) entries_.push_back({{s, k}, Read(file, s, k)});
     }
@@ -172,7 +188,7 @@ public:
         const std::string stored = file.Content();
         ProfileFile again(stored);
         if (again.Content() != stored) abort();
-        const bool alike = RereadAlike(file.Encoding(), again.Encoding());
+        const bool alike = RereadAlike(file.Encoding(), again.Encoding(), zeroBytesIn8BitText_);
         for (const Entry& entry : entries_) {
             const auto& [section, key] = entry.target;
             if (Read(file, section, key) != entry.value ||
@@ -193,6 +209,7 @@ private:
         std::string value;
     };
     std::vector<Entry> entries_;
+    bool zeroBytesIn8BitText_;
 };
 
 // The Windows-1252 form of a file in another encoding, when Windows-1252 holds all of it and
@@ -223,7 +240,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (plainText) plain.emplace(*plainText);
 
     Names names = NamesIn(content);
-    Expected expected(file, names);
+    const bool zeroBytesIn8BitText =
+        HoldsZeroBytes(content) &&
+        (file.Encoding() == ProfileEncoding::Cp1252 || file.Encoding() == ProfileEncoding::Utf8);
+    Expected expected(file, names, zeroBytesIn8BitText);
     if (plain) expected.CheckSameReads(*plain);
     auto first = Pick(names, choose);
     if (!first) return 0;
@@ -232,10 +252,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::min<std::size_t>(choose.ConsumeIntegral<std::uint16_t>(), content.size()),
         choose.ConsumeIntegral<std::uint16_t>());
     value = value.substr(0, value.find_first_of("\r\n"));
+    std::erase(value, '\0');
     file.WriteString(first->section, first->key, value);
     expected.Written(*first, value);
     expected.Check(file);
-    CheckOnlyLocalChange(content, file.Content());
+    CheckOnlyLocalChange(content, file.Content(), file.Encoding(), zeroBytesIn8BitText);
 
     // Then a number, to the same names or others.
     auto second = Pick(names, choose);
@@ -248,7 +269,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         abort();
     expected.Written(*second, std::to_string(number));
     expected.Check(file);
-    CheckOnlyLocalChange(between, file.Content());
+    CheckOnlyLocalChange(between, file.Content(), file.Encoding(), zeroBytesIn8BitText);
 
     // Both writes give the file its Windows-1252 form would have become, in its own encoding.
     if (plain) {

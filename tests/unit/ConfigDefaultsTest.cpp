@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "config/Pages.h"
+#include "pages/Pages.h"
 #include "ui/Form.h"
 
 namespace {

@@ -11,7 +11,7 @@ protected:
     TConfigVossik& StartWithEntries() {
         system.driveMask = 0b100;  // C:
         system.driveTypes = {{"C:\\", 3}};
-        system.shellFiles["C:\\"] = {nullptr, "Disque local (C:)"};
+        system.shellFiles["C:\\"] = {.DisplayName = "Disque local (C:)"};
         WithSettingsFile();
         TConfigVossik& form = Start();
         AddEntry(form.Icons.Folders, TrayItemKind::Folder, "R&D").Path = "C:\\Docs";
@@ -114,13 +114,13 @@ TEST_F(ContextMenuTest, CommandsAskTheSystemForTheClickedRecord) {
     for (const std::string& call : system.calls)
         if (!call.starts_with("sendmessage")) asked.push_back(call);
     EXPECT_EQ(asked, (std::vector<std::string>{
-                         "winexec EXPLORER.EXE /root,C:\\ 1",
-                         "winexec EXPLORER.EXE /e,/root,C:\\ 1",
+                         "winexec \"C:\\Windows\\EXPLORER.EXE\" /root,C:\\ 1",
+                         "winexec \"C:\\Windows\\EXPLORER.EXE\" /e,/root,C:\\ 1",
                          "shellexecute find [C:\\] [] [] 1",
                          "shellexecuteex properties [C:\\] 0x40c",
                          "itemmenu [C:\\] 7 200",
-                         "winexec EXPLORER.EXE C:\\Docs 1",
-                         "winexec EXPLORER.EXE /e,C:\\Docs 1",
+                         "winexec \"C:\\Windows\\EXPLORER.EXE\" C:\\Docs 1",
+                         "winexec \"C:\\Windows\\EXPLORER.EXE\" /e,C:\\Docs 1",
                          "shellexecute find [C:\\Docs] [] [] 1",
                          "shellexecuteex properties [C:\\Docs] 0x40c",
                          "itemmenu [C:\\Docs] 7 200",
@@ -131,6 +131,24 @@ TEST_F(ContextMenuTest, CommandsAskTheSystemForTheClickedRecord) {
                          "itemmenu [C:\\Outils\\notes.exe] 7 200",
                      }))
         << "the shutdown icon's name and properties do nothing";
+}
+
+TEST_F(ContextMenuTest, TheShellsMenuOfAPatternHoldsItsMatchesAndItsRenameIsLeftAlone) {
+    TConfigVossik& form = StartWithEntries();
+    form.Icons.Launches[0]->Path = "C:\\Outils\\*.exe";
+    system.matchingNames["C:\\Outils\\*.exe"] = {"a.exe", "b.exe"};
+    system.cursorX = 7;
+    auto name = [](ContextMenu& menu) { menu.MCNom.Click(); };
+    for (unsigned choice : {19u, 0u, 5u}) {
+        system.itemMenuChoice = choice;
+        OpenFor(Launch, name);
+    }
+    system.matchingNames.clear();
+    OpenFor(Launch, name);
+    const std::string shown = "itemmenu [C:\\Outils\\ a.exe b.exe] 7 200";
+    EXPECT_EQ(CallsStarting("item"),
+              (std::vector<std::string>{shown, shown, shown, "iteminvoke 5"}))
+        << "renaming is not carried out, and a pattern matching nothing shows no menu";
 }
 
 TEST_F(ContextMenuTest, HidingTheLastShownGroupIsRefusedAndUndone) {

@@ -9,9 +9,9 @@ protected:
     void ThreeDrives() {
         system.driveMask = 0b10101;
         system.driveTypes = {{"A:\\", 2}, {"C:\\", 3}, {"E:\\", 5}};
-        system.shellFiles["A:\\"] = {nullptr, "Disquette (A:)"};
-        system.shellFiles["C:\\"] = {nullptr, "Disque local (C:)"};
-        system.shellFiles["E:\\"] = {nullptr, " (E:)"};
+        system.shellFiles["A:\\"] = {.DisplayName = "Disquette (A:)"};
+        system.shellFiles["C:\\"] = {.DisplayName = "Disque local (C:)"};
+        system.shellFiles["E:\\"] = {.DisplayName = " (E:)"};
     }
 
     int DiskQueries() const {

@@ -1,6 +1,6 @@
-#include "config/CheckSomeIconShown.h"
-#include "config/EnableControlTree.h"
+#include "pages/CheckSomeIconShown.h"
 #include "support/MainFormFixture.h"
+#include "ui/EnableControlTree.h"
 
 using EnablingRulesTest = MainFormFixture;
 
@@ -62,9 +62,9 @@ TEST_F(EnablingRulesTest, DriveAndLaunchBoxesSwitchTheirOwnControlsOnly) {
 TEST_F(EnablingRulesTest, EditsSwitchBetweenWindowAndButtonFaceColour) {
     TConfigVossik& form = Start();
     ui::Edit& edit = form.Pages.PageRep.NomRep;
-    EnableControlTree(edit, true);
+    ui::EnableControlTree(edit, true);
     EXPECT_EQ(edit.BackColor(), ui::syscolor::Window);
-    EnableControlTree(edit, false);
+    ui::EnableControlTree(edit, false);
     EXPECT_EQ(edit.BackColor(), ui::syscolor::BtnFace);
 }
 

@@ -1,5 +1,5 @@
-#include "config/BoiteExe.h"
-#include "config/BoiteRepertoire.h"
+#include "listediting/BoiteExe.h"
+#include "listediting/BoiteRepertoire.h"
 #include "support/MainFormFixture.h"
 
 namespace {
@@ -13,8 +13,8 @@ protected:
         system.driveMask = 0b100;
         system.driveTypes = {{"C:\\", 3}};
         for (const char* path : {"C:\\Docs", "C:\\Photos", "C:\\Music", "C:\\notes.txt"})
-            system.shellFiles[path] = {nullptr, LastName(path)};
-        system.shellFiles["C:\\"] = {nullptr, "Disque (C:)"};
+            system.shellFiles[path] = {.DisplayName = LastName(path)};
+        system.shellFiles["C:\\"] = {.DisplayName = "Disque (C:)"};
         system.files.insert("C:\\notes.txt");
         WithSettingsFile(ini);
         TConfigVossik& form = Start();

@@ -32,3 +32,30 @@ TEST(MessageWithBeep, SoundTitleIconAndButtonsFollowTheKind) {
     EXPECT_EQ(plain.beeps, std::vector<unsigned>{0});
     EXPECT_EQ(plain.boxes[0].Flags, mb::Ok);
 }
+
+// A box's loop runs the program's messages: boxes asked for there wait their turn, once each,
+// and a question there gets "no" unseen. However many come, no box opens inside another.
+TEST(MessageWithBeep, OneBoxAtATime) {
+    FakeSystem system;
+    system.boxAnswers = {mb::IdYes};
+    std::vector<int> inner;
+    system.whileBoxShown = [&] {
+        if (system.boxes.size() > 1) return;
+        for (int i = 0; i < 2000; ++i) {
+            inner.push_back(MessageWithBeep(system, "premier", MessageKind::Confirmation,
+                                            MessageButtons::YesNo));
+            ShowHandlerError(system, "Vossik'", "panne " + std::to_string(i % 100));
+            ShowHandlerError(system, "Vossik'", "panne 0");
+        }
+    };
+    EXPECT_EQ(MessageWithBeep(system, "premier", MessageKind::Confirmation, MessageButtons::YesNo),
+              mb::IdYes)
+        << "the first box's own answer";
+    EXPECT_EQ(inner, std::vector<int>(2000, mb::IdNo));
+    ASSERT_EQ(system.boxes.size(), 17u) << "the first, then sixteen distinct ones that waited";
+    EXPECT_EQ(system.boxes[1].Text, "panne 0");
+    EXPECT_EQ(system.boxes[16].Text, "panne 15");
+    EXPECT_EQ(system.beeps.size(), 1u) << "the questions that could not show made no sound";
+    EXPECT_EQ(system.boxLoops.Most, 1);
+    EXPECT_FALSE(system.MessageBoxes.Showing());
+}

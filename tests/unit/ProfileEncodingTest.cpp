@@ -13,7 +13,9 @@ std::string Encoded(const std::string& text, ProfileEncoding encoding) {
     if (encoding == ProfileEncoding::Utf8) return Utf8FromCp1252(text);
     if (encoding == ProfileEncoding::Utf8Marked) return "\xEF\xBB\xBF" + Utf8FromCp1252(text);
     const bool big = encoding == ProfileEncoding::Utf16Be;
-    std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";
+    std::string bytes = encoding == ProfileEncoding::Utf16LeUnmarked ? ""
+                        : big                                        ? "\xFE\xFF"
+                                                                     : "\xFF\xFE";
     for (wchar_t c : Widen(text)) {
         const char low = static_cast<char>(c & 0xFF), high = static_cast<char>(c >> 8);
         bytes += big ? high : low;
@@ -30,8 +32,9 @@ TEST(ProfileEncoding, AFileInAnyEncodingReadsAndWritesAsItsWindows1252Form) {
     const std::string plain =
         "; réglages\r\n[Arrêter]\r\nType d'arrêt=3\r\n[Lancement Rapide]\nNombre=1\n"
         "Rep0=C:\\Données\\outil.exe\nOpt0=\xB6/x \"€\"\n";
-    for (ProfileEncoding encoding : {ProfileEncoding::Utf8, ProfileEncoding::Utf8Marked,
-                                     ProfileEncoding::Utf16Le, ProfileEncoding::Utf16Be}) {
+    for (ProfileEncoding encoding :
+         {ProfileEncoding::Utf8, ProfileEncoding::Utf8Marked, ProfileEncoding::Utf16Le,
+          ProfileEncoding::Utf16Be, ProfileEncoding::Utf16LeUnmarked}) {
         SCOPED_TRACE(static_cast<int>(encoding));
         ProfileFile expected(plain), file(Encoded(plain, encoding));
         EXPECT_EQ(file.Encoding(), encoding);
@@ -49,8 +52,16 @@ TEST(ProfileEncoding, AFileInAnyEncodingReadsAndWritesAsItsWindows1252Form) {
     }
 }
 
-// Without a mark, a file is UTF-8 only when it is well-formed UTF-8 and more than ASCII.
-TEST(ProfileEncoding, AFileWithoutMarkIsUtf8OnlyWhenItCanBeNothingElse) {
+// Without a mark, a file is UTF-16 when its zero bytes are all high bytes of units, and UTF-8
+// only when it is well-formed UTF-8 and more than ASCII.
+TEST(ProfileEncoding, AFileWithoutMarkIsUtf16OrUtf8OnlyWhenItCanBeNothingElse) {
+    const std::pair<std::string, ProfileEncoding> wide[] = {
+        {std::string("[\0A\0]\0\r\0K\0=\0\xE9\0t\0\xE9\0", 18), ProfileEncoding::Utf16LeUnmarked},
+        {std::string("[A]\r\nK=\xE9t\xE9\0\0", 12), ProfileEncoding::Cp1252},
+        {std::string("\0[\0A\0]", 6), ProfileEncoding::Cp1252}};
+    for (const auto& [bytes, encoding] : wide) EXPECT_EQ(ProfileFile(bytes).Encoding(), encoding);
+    EXPECT_EQ(ProfileFile(wide[0].first).ReadString("a", "k", ""), "été");
+
     const std::pair<const char*, ProfileEncoding> files[] = {
         {"[A]\r\nK=\xC3\xA9t\xC3\xA9", ProfileEncoding::Utf8},
         {"[A]\r\nK=plain", ProfileEncoding::Cp1252},

@@ -103,6 +103,7 @@ TEST(ProfileRead, SectionHeadersAndLineEndingsOfEveryKind) {
         "[Closed] after\r\nB=crlf\r\n"
         "[ Spaced ]\r\nC=3\r\n"
         "[Open\r\nD=4\r\n"
+        "[Mac]\rF=cr\r\rG=after a blank line\r"
         "[Last]\r\nE=no newline");
 
     EXPECT_EQ(file.ReadString("Indented", "A", "-"), "lf");
@@ -113,6 +114,24 @@ TEST(ProfileRead, SectionHeadersAndLineEndingsOfEveryKind) {
     // A "[" without its "]" opens nothing: D still belongs to "Spaced".
     EXPECT_EQ(file.ReadString("Spaced", "D", "-"), "4");
     EXPECT_EQ(file.ReadString("Last", "E", "-"), "no newline");
+    EXPECT_EQ(file.ReadString("Mac", "F", "-"), "cr") << "CR alone ends a line";
+    EXPECT_EQ(file.ReadString("Mac", "G", "-"), "after a blank line");
+}
+
+// A section the reading did not take, in another encoding or an old Mac's, would be added again
+// by a write: the file says so. One the reading took, or another name, is no such section.
+TEST(ProfileRead, ASectionHeldInAFormTheReadingMissedIsToldApart) {
+    const std::string utf16Be("\0[\0A\0r\0r\0\xEA\0t\0e\0r\0]\0\r\0\n", 22);
+    const std::string forms[] = {"[ARR\x90TER]\r\n",  // Mac Roman
+                                 "[Arr\xC3\xAAter]\r\n; UTF-8 then not: \xE9\r\n", utf16Be};
+    for (const std::string& content : forms) {
+        const ProfileFile file(content);
+        EXPECT_TRUE(file.HoldsUnreadSection("Arrêter")) << content;
+        EXPECT_FALSE(file.HoldsUnreadSection("Divers")) << content;
+    }
+    const ProfileFile read("[arrêter]\r\n[Eteindre auto]\r\n");
+    EXPECT_FALSE(read.HoldsUnreadSection("Arrêter"));
+    EXPECT_FALSE(read.HoldsUnreadSection("Éteindre auto")) << "another name";
 }
 
 TEST(ProfileReadInteger, DecimalNegativeAndHexadecimalForms) {

@@ -65,6 +65,13 @@ TEST(ProfileWrite, KeepsTheLineEndingsOfTheFile) {
     file.WriteInteger("A", "W", 6);
     file.WriteInteger("B", "Z", 7);
     EXPECT_EQ(file.Content(), "[A]\nX=1\nY=5\nW=6\r\n[B]\r\nZ=7\n");
+
+    // An old Mac's file stays one: its new lines end with CR alone too.
+    ProfileFile mac("[A]\rX=1\r\rY=2");
+    mac.WriteInteger("A", "Y", 5);
+    mac.WriteInteger("A", "W", 6);
+    mac.WriteInteger("B", "Z", 7);
+    EXPECT_EQ(mac.Content(), "[A]\rX=1\r\rY=5\rW=6\r[B]\rZ=7\r");
 }
 
 TEST(ProfileWrite, WritesIntoASectionStoredInAnotherCase) {

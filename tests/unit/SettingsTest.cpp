@@ -1,9 +1,11 @@
 #include <algorithm>
 #include <climits>
+#include <functional>
+#include <set>
 
-#include "config/StoredOptions.h"
 #include "settings/ProfileFile.h"
 #include "settings/Settings.h"
+#include "settings/StoredOptions.h"
 #include "support/MainFormFixture.h"
 #include "types/Cp1252.h"
 
@@ -12,17 +14,43 @@ namespace {
 class SettingsTest : public MainFormFixture {
 protected:
     SettingsTest() {
-        system.shellFiles["C:\\Vossik\\Vossik.exe"] = {nullptr, "Vossik.exe"};
-        system.shellFiles["C:\\Docs"] = {nullptr, "Docs"};
-        system.shellFiles["C:\\notes.txt"] = {nullptr, "notes.txt"};
+        system.shellFiles["C:\\Vossik\\Vossik.exe"] = {.DisplayName = "Vossik.exe"};
+        system.shellFiles["C:\\Docs"] = {.DisplayName = "Docs"};
+        system.shellFiles["C:\\notes.txt"] = {.DisplayName = "notes.txt"};
     }
 
     bool Save(TConfigVossik& form) {
-        return SaveSettings(system, form.SettingsPath(), "Vossik'",
-                            StoredOptions(form.Pages, form.Watcher.RefreshDelay), form.Icons);
+        return SaveSettings(system, form.Settings, "Vossik'",
+                            StoredOptions(form.Pages, form.Watcher.Delay()),
+                            form.Icons) == SaveResult::Saved;
+    }
+
+    // As if the program had last seen the file empty, so that the save shows all it writes.
+    void SaveIntoAnEmptyFile(TConfigVossik& form) {
+        system.fileContents[SettingsFile] = "";
+        form.Settings.Written("");
     }
 
     std::string Saved() { return system.fileContents[SettingsFile]; }
+
+    // The entries of both lists under their counts, as "section path (name)"; one the program
+    // cannot take whole by its number.
+    static std::multiset<std::string> EntriesIn(const std::string& content) {
+        const ProfileFile file(content);
+        std::multiset<std::string> entries;
+        for (const char* section : {"Dossiers", "Lancement Rapide"}) {
+            for (int n = 0; n < file.ReadInteger(section, "Nombre", 0); ++n) {
+                const std::string number = std::to_string(n);
+                auto path = file.ReadString(section, "Rep" + number, "");
+                auto name = file.ReadString(section, "Rac" + number, "");
+                if (!path || !name)
+                    entries.insert(std::string(section) + " n°" + number);
+                else if (!path->empty())
+                    entries.insert(std::string(section) + " " + *path + " (" + *name + ")");
+            }
+        }
+        return entries;
+    }
 
     bool SavedHas(const std::string& line) {
         return Saved().find(line + "\r\n") != std::string::npos;
@@ -33,14 +61,14 @@ protected:
 
 TEST_F(SettingsTest, DelayIsSecondsWithZeroAsTheShortestAndTenSecondsNeverWritten) {
     WithSettingsFile("[Divers]\r\nTemporisation=0\r\n");
-    EXPECT_EQ(Start().Watcher.RefreshDelay, 200u);
+    EXPECT_EQ(Start().Watcher.Delay().Milliseconds(), 200u);
 
     WithSettingsFile("[Divers]\r\nTemporisation=3\r\n");
     TConfigVossik& form = Start();
-    EXPECT_EQ(form.Watcher.RefreshDelay, 3000u);
+    EXPECT_EQ(form.Watcher.Delay().Milliseconds(), 3000u);
     ASSERT_TRUE(Save(form));
     EXPECT_TRUE(SavedHas("Temporisation=3"));
-    form.Watcher.RefreshDelay = 10000;
+    form.Watcher.Delay().SetSeconds(10);
     Save(form);
     EXPECT_TRUE(SavedHas("Temporisation=3")) << "the old value stays in the file";
 }
@@ -62,8 +90,9 @@ TEST_F(SettingsTest, QuickLaunchParametersCarryTheirMarkAndFolderOptionsAreNever
                                         "Deux (C:\\notes.txt \xB6y)"}));
     EXPECT_EQ(form.Icons.Launches[1]->Tip(), "notes.txt") << "no name: the shell's display name";
     auto asked = [this](const char* call) { return std::ranges::count(system.calls, call); };
-    EXPECT_EQ(asked("fileinfo C:\\notes.txt 769"), 1) << "a name asked for the nameless only";
-    EXPECT_EQ(asked("fileinfo C:\\notes.txt 257"), 2);
+    EXPECT_EQ(asked("fileinfo C:\\notes.txt 4608"), 1) << "a name asked for the nameless only";
+    EXPECT_EQ(asked("fileinfo C:\\notes.txt 4096"), 2);
+    EXPECT_EQ(asked("extracticon C:\\notes.txt,0 16x16"), 1) << "one picture for the three";
     EXPECT_EQ(form.Icons.Launches[2]->IconData.uID, 1002u);
     EXPECT_EQ(form.Icons.Folders[0]->Options, "ignored");
     EXPECT_EQ(form.Icons.Folders[0]->IconData.uID, 100u);
@@ -88,14 +117,14 @@ TEST_F(SettingsTest, NumbersOutOfRangeLoadAsTheirOptionSaysAndStayInTheFileUntil
     EXPECT_EQ(page.GroupePeriode.ItemIndex(), 1) << "the nearest line";
     EXPECT_EQ(page.Heure.ItemIndex(), 0) << "no schedule: the first line";
     EXPECT_EQ(page.Minutes.ItemIndex(), 11);
-    EXPECT_EQ(form.Watcher.RefreshDelay, 10000u) << "the default";
+    EXPECT_EQ(form.Watcher.Delay().Milliseconds(), 10000u) << "the default";
     EXPECT_EQ(Saved(), ini);
     Save(form);
     EXPECT_TRUE(SavedHas("Type d'arrêt=3"));
     EXPECT_TRUE(SavedHas("Heure=0"));
 
     WithSettingsFile("[Divers]\r\nTemporisation=3601\r\n");
-    EXPECT_EQ(Start().Watcher.RefreshDelay, 10000u);
+    EXPECT_EQ(Start().Watcher.Delay().Milliseconds(), 10000u);
 
     // Restarting Windows alone was only for Windows 95, 98 and Me: the computer restarts.
     WithSettingsFile("[Arrêter]\r\nType d'arrêt=1\r\n");
@@ -117,13 +146,18 @@ TEST_F(SettingsTest, ListsReadOnlyTheEntriesTheFileHoldsUpToTheirIdRange) {
     EXPECT_EQ(form.Pages.PageRep.ListeRep.Count(), 2);
     EXPECT_EQ(form.Icons.Launches.size(), 1u);
     EXPECT_TRUE(system.boxes.empty());
-    system.fileContents[SettingsFile] = "";
+    SaveIntoAnEmptyFile(form);
     Save(form);
     EXPECT_TRUE(SavedHas("Nombre=2"));
     EXPECT_FALSE(SavedHas("Rep2=")) << "no entry made of nothing";
 
-    std::string crowded = "[Dossiers]\r\nNombre=901\r\n";
-    for (int n = 0; n < 901; ++n) crowded += "Rep" + std::to_string(n) + "=C:\\Docs\r\n";
+    // 902 folders, one of them too long to take whole: the 901st whole one is past the list.
+    std::string crowded = "[Dossiers]\r\nNombre=902\r\n";
+    for (int n = 0; n < 902; ++n) {
+        const std::string number = std::to_string(n);
+        const std::string name = n == 5 ? std::string(2048, 'x') : "F" + number;
+        crowded += "Rep" + number + "=C:\\Docs\r\nRac" + number + "=" + name + "\r\n";
+    }
     crowded += "[Lancement Rapide]\r\nNombre=9001\r\n";
     for (int n = 0; n < 9001; ++n) crowded += "Rep" + std::to_string(n) + "=C:\\notes.txt\r\n";
     WithSettingsFile(crowded);
@@ -132,14 +166,31 @@ TEST_F(SettingsTest, ListsReadOnlyTheEntriesTheFileHoldsUpToTheirIdRange) {
     EXPECT_EQ(cut.Icons.Folders.size(), 900u);
     ASSERT_EQ(cut.Icons.Launches.size(), 9000u);
     EXPECT_EQ(cut.Icons.Launches.back()->IconData.uID, 9999u);
-    ASSERT_EQ(system.boxes.size(), 1u);
+    ASSERT_EQ(system.boxes.size(), 2u);
     EXPECT_EQ(system.boxes[0].Title, "Information");
     EXPECT_EQ(system.boxes[0].Text,
               "Seuls les 900 premiers dossiers et les 9000 premiers lancements rapides ont été "
               "chargés : les suivants restent dans le fichier de paramètres.");
-    Save(cut);
-    EXPECT_TRUE(SavedHas("Nombre=900"));
-    EXPECT_TRUE(SavedHas("Rep900=C:\\Docs")) << "left in the file";
+
+    // No save shortens the entries the file holds unless the user removed them, and the box
+    // names those left past the list at each start while they stay there.
+    std::multiset<std::string> held = EntriesIn(crowded);
+    ASSERT_EQ(held.size(), 902u + 9001u);
+    ASSERT_TRUE(Save(cut));
+    EXPECT_EQ(EntriesIn(Saved()), held);
+    cut.Pages.PageRep.ListeRep.SetItemIndex(3);
+    cut.FolderEditing.EnleverRepBtnClick();
+    AddEntry(cut.Icons.Folders, TrayItemKind::Folder, "Nouveau").Path = "C:\\Docs";
+    ASSERT_TRUE(Save(cut));
+    held.erase(held.find("Dossiers C:\\Docs (F3)"));
+    held.insert("Dossiers C:\\Docs (Nouveau)");
+    EXPECT_EQ(EntriesIn(Saved()), held);
+    WithSettingsFile(Saved());
+    system.boxes.clear();
+    EXPECT_EQ(Start().Icons.Folders.size(), 900u);
+    EXPECT_EQ(system.boxes.size(), 2u);
+    ASSERT_TRUE(Save(*this->form));
+    EXPECT_EQ(EntriesIn(Saved()), held);
 }
 
 TEST_F(SettingsTest, BooleansAreIntegersAndOtherTextGivesTheDefault) {
@@ -183,7 +234,7 @@ TEST_F(SettingsTest, MissingEntriesAreWarnedShownUnderAStandInAndKeepTheirStored
 
     form.Icons.RefreshTrayIcons();
     EXPECT_FALSE(missing.Shown) << "a missing entry never gets an icon";
-    system.fileContents[SettingsFile] = "";
+    SaveIntoAnEmptyFile(form);
     Save(form);
     EXPECT_TRUE(SavedHas("Rep1=C:\\Gone\r\nRac1=Ancien"));
 }
@@ -212,8 +263,7 @@ TEST_F(SettingsTest, EveryOptionSurvivesARoundTrip) {
     WithSettingsFile();
     TConfigVossik& first = Start();
     // Read for their keys and ranges only: the next start makes new controls.
-    const std::vector<settings::Option> options =
-        StoredOptions(first.Pages, first.Watcher.RefreshDelay);
+    const std::vector<settings::Option> options = StoredOptions(first.Pages, first.Watcher.Delay());
     for (bool highest : {false, true}) {
         std::string written, section;
         for (const settings::Option& option : options) {
@@ -223,10 +273,10 @@ TEST_F(SettingsTest, EveryOptionSurvivesARoundTrip) {
         }
         WithSettingsFile(written);
         TConfigVossik& form = Start();
-        system.fileContents[SettingsFile] = "";
+        SaveIntoAnEmptyFile(form);
         ASSERT_TRUE(Save(form));
         ProfileFile saved(Saved());
-        for (const settings::Option& option : StoredOptions(form.Pages, form.Watcher.RefreshDelay))
+        for (const settings::Option& option : StoredOptions(form.Pages, form.Watcher.Delay()))
             EXPECT_EQ(saved.ReadInteger(option.Section, option.Key, INT_MIN),
                       highest ? option.Max : option.Min)
                 << option.Section << " " << option.Key;
@@ -250,6 +300,18 @@ TEST_F(SettingsTest, AUtf8FileLoadsLikeAnyOtherAndStaysUtf8) {
     EXPECT_TRUE(saved->starts_with("[Arrêter]\r\nType d'arrêt=3\r\n"));
     EXPECT_EQ(saved->find("[Arrêter]", 1), std::string::npos) << "a second section";
     EXPECT_NE(saved->find("Rac0=Été\r\nOpt0=\xB6-é\r\n"), std::string::npos);
+
+    // A Mac editor's "ê": the section is not read, and no save adds a second one.
+    const std::string mac = "[Arr\x90ter]\r\nType d'arr\x90t=3\r\n";
+    WithSettingsFile(mac);
+    system.boxes.clear();
+    EXPECT_FALSE(Save(Start()));
+    EXPECT_EQ(Saved(), mac);
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Text,
+              "Impossible d'écrire dans C:\\Vossik\\Vossik'.ini\r\nCe fichier contient déjà la "
+              "section [Arrêter] sous une forme que Vossik' ne sait pas lire : l'enregistrer y "
+              "ajouterait une seconde section [Arrêter].");
 }
 
 // An entry with a value longer than 2047 characters, or with characters Windows-1252 lacks, is
@@ -318,7 +380,9 @@ TEST_F(SettingsTest, ARefusedWriteSaysWhyLeavesTheFileWholeAndQuitsOnlyIfTheUser
         EXPECT_EQ(system.boxes[1].Text,
                   "Les paramètres n'ont pas pu être enregistrés.\r\n"
                   "Quitter Vossik' sans les enregistrer ?");
-        EXPECT_EQ(system.boxes[1].Flags & mb::YesNo, mb::YesNo);
+        EXPECT_EQ(system.boxes[1].Flags & (mb::YesNo | mb::DefaultButton2),
+                  mb::YesNo | mb::DefaultButton2)
+            << "a reflex Enter keeps the program open";
     }
     EXPECT_EQ(Saved(), "[Divers]\r\nSimple Click=1\r\n");
 
@@ -334,14 +398,120 @@ TEST_F(SettingsTest, ARefusedWriteSaysWhyLeavesTheFileWholeAndQuitsOnlyIfTheUser
     EXPECT_EQ(Saved(), "[Divers]\r\nSimple Click=1\r\n");
 }
 
+bool Replaced(const std::vector<std::string>& calls) {
+    return std::ranges::any_of(calls, [](const std::string& call) {
+        return call.starts_with("replace ") || call.starts_with("rename ");
+    });
+}
+
 TEST_F(SettingsTest, AFileThatIsThereButCannotBeReadIsNeverReplaced) {
     WithSettingsFile("[Divers]\r\nSimple Click=0\r\n");
     TConfigVossik& form = Start();
     system.fileContents.erase(SettingsFile);  // still there, no longer readable (locked, say)
     system.calls.clear();
     form.AppliquerBtn.Click();
-    for (const std::string& call : system.calls) EXPECT_FALSE(call.starts_with("replacefile"));
+    EXPECT_FALSE(Replaced(system.calls));
     ASSERT_FALSE(system.boxes.empty());
     EXPECT_EQ(system.boxes.back().Text,
               "Impossible d'écrire dans C:\\Vossik\\Vossik'.ini\r\nViolation de partage.");
+}
+
+// A lock that lasts a moment is waited out at start. One that lasts longer is told, with the
+// system's reason; the program runs with the defaults, starts as with a file, and no save of
+// any kind replaces the file it never read unless the user says yes to the question that names
+// it, "Non" by default. Quitter then ends the program, the file as it was.
+TEST_F(SettingsTest, NoSaveReplacesAFileNeverReadUnlessTheUserAgrees) {
+    const std::string stored = "[Divers]\r\nSimple Click=0\r\n[Autre]\r\nCle=valeur\r\n";
+    WithSettingsFile(stored);
+    system.failingReads = 3;
+    EXPECT_TRUE(Start().Pages.PageAPropos.RBDoubleClick.Checked());
+    EXPECT_EQ(std::ranges::count(system.calls, "sleep 125"), 3);
+    EXPECT_TRUE(system.boxes.empty());
+
+    for (bool agree : {false, true}) {
+        system.failingReads = 100;
+        system.boxes.clear();
+        TConfigVossik& form = Start();
+        EXPECT_TRUE(form.StartsInTray());
+        EXPECT_TRUE(form.Pages.PageAPropos.RBSimpleClick.Checked()) << "the defaults";
+        ASSERT_EQ(system.boxes.size(), 1u);
+        EXPECT_EQ(system.boxes[0].Title, "Avertissement");
+        EXPECT_EQ(system.boxes[0].Text,
+                  "Le fichier de paramètres n'a pas pu être lu :\r\nC:\\Vossik\\Vossik'.ini\r\n"
+                  "Violation de partage.\r\n\nVossik' démarre avec les réglages par défaut, et ne "
+                  "remplacera ce fichier qu'avec votre accord.");
+
+        system.failingReads = 0;  // readable again
+        form.Show();
+        const std::function<void()> saves[] = {[&] { form.AppliquerBtn.Click(); },
+                                               [&] { form.OkBtn.Click(); },
+                                               [&] { form.Menu.MCMAJIcones.Click(); }};
+        for (const auto& save : saves) {
+            system.boxes.clear();
+            system.boxAnswers = {agree ? mb::IdYes : mb::IdNo};
+            save();
+            // Once the user agreed, the file is the program's again.
+            if (agree && &save != &saves[0]) {
+                EXPECT_TRUE(system.boxes.empty());
+                continue;
+            }
+            ASSERT_EQ(system.boxes.size(), 1u);
+            EXPECT_EQ(system.boxes[0].Flags, mb::IconQuestion | mb::YesNo | mb::DefaultButton2);
+            EXPECT_NE(system.boxes[0].Text.find("n'a pas pu être lu au démarrage de Vossik' :"
+                                                "\r\nC:\\Vossik\\Vossik'.ini\r\n"),
+                      std::string::npos);
+        }
+        if (agree) {
+            EXPECT_TRUE(SavedHas("[Divers]\r\nSimple Click=1")) << Saved();
+            EXPECT_TRUE(SavedHas("[Autre]\r\nCle=valeur")) << "lines we do not own stay";
+            continue;
+        }
+        EXPECT_EQ(Saved(), stored);
+        system.boxAnswers = {mb::IdNo};
+        form.QuitterBtn.Click();
+        EXPECT_TRUE(backend.quitRequested);
+        EXPECT_EQ(Saved(), stored);
+        backend.quitRequested = false;
+    }
+}
+
+// A file another program changed since the program read or wrote it is replaced only on a yes
+// to the question that says so; unchanged, or gone, it is written without one. A save nobody
+// waits for (the scheduled shutdown's) leaves it as it is.
+TEST_F(SettingsTest, AFileChangedBehindTheProgramsBackIsReplacedOnlyIfTheUserSaysSo) {
+    WithSettingsFile("[Divers]\r\nSimple Click=0\r\n");
+    TConfigVossik& form = Start();
+    ASSERT_TRUE(Save(form));
+    ASSERT_TRUE(Save(form));
+    EXPECT_TRUE(system.boxes.empty());
+
+    const std::string edited = Saved() + "[Autre]\r\nCle=valeur\r\n";
+    system.fileContents[SettingsFile] = edited;
+    EXPECT_EQ(SaveSettings(system, form.Settings, "Vossik'",
+                           StoredOptions(form.Pages, form.Watcher.Delay()), form.Icons, false),
+              SaveResult::Kept);
+    EXPECT_TRUE(system.boxes.empty());
+    system.boxAnswers = {mb::IdNo};
+    form.AppliquerBtn.Click();
+    EXPECT_EQ(Saved(), edited);
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Text,
+              "Le fichier de paramètres a été modifié par un autre programme depuis que Vossik' "
+              "l'a lu ou enregistré :\r\nC:\\Vossik\\Vossik'.ini\r\n\nLe remplacer par les "
+              "réglages de cette fenêtre ?\r\n(Non : le fichier reste tel qu'il est, et les "
+              "réglages de la fenêtre ne sont pas enregistrés.)");
+    EXPECT_EQ(system.boxes[0].Flags, mb::IconQuestion | mb::YesNo | mb::DefaultButton2);
+
+    system.boxAnswers = {mb::IdYes};
+    form.Pages.PageAPropos.RBSimpleClick.SetChecked(true);
+    form.AppliquerBtn.Click();
+    EXPECT_TRUE(SavedHas("Simple Click=1"));
+    EXPECT_TRUE(SavedHas("[Autre]\r\nCle=valeur"));
+
+    system.boxes.clear();
+    system.files.erase(SettingsFile);
+    system.fileContents.erase(SettingsFile);
+    form.AppliquerBtn.Click();
+    EXPECT_TRUE(SavedHas("Simple Click=1"));
+    EXPECT_TRUE(system.boxes.empty());
 }

@@ -83,6 +83,12 @@ TEST_F(ShutdownTest, TheTipFollowsTheCheckedActionEvenHiddenAndAMenuActionChange
     form.Icons.RefreshTrayIcons();
     EXPECT_EQ(system.trayTips[10000], "Terminer la session");
 
+    // Restarting Windows alone cannot be chosen: nothing acts on its button or its item.
+    page.RBRedWin.SetChecked(true);
+    form.Menu.MCRedemarrerWin.Click();
+    EXPECT_EQ(system.trayTips[10000], "Terminer la session");
+    EXPECT_TRUE(ExitCalls().empty());
+
     // A one-off restart from the icon menu, confirmed: the configured action stays.
     page.RBEteindre.SetChecked(true);
     Seen seen;

@@ -1,4 +1,7 @@
+#include "app/Vossik.h"
+#include "settings/SettingsPath.h"
 #include "support/MainFormFixture.h"
+#include "types/Cp1252.h"
 
 using StartTest = MainFormFixture;
 
@@ -99,4 +102,69 @@ TEST_F(StartTest, TeardownRemovesEveryIconUnhooksAndDestroysEveryIconHandle) {
     EXPECT_TRUE(system.liveIcons.empty()) << "the records take their icons along";
     EXPECT_EQ(system.faultyDestroys, 0);
     EXPECT_EQ(NotifyCalls().size(), 2u) << "a second teardown removes nothing twice";
+}
+
+// Beside the program unless no file is there and its folder cannot be written; there, the
+// application-data folder takes it, made at the first save, and the next start reads it back.
+TEST_F(StartTest, TheSettingsFileStaysBesideTheProgramUnlessItsFolderCannotBeWritten) {
+    const std::string roaming = RoamingSettingsFile;
+    for (int besideExists = 0; besideExists < 2; ++besideExists) {
+        for (int writable = 0; writable < 2; ++writable) {
+            for (int hasRoaming = 0; hasRoaming < 2; ++hasRoaming) {
+                system = FakeSystem();
+                if (besideExists) system.files.insert(SettingsFile);
+                if (!writable) system.readOnlyFolders.insert("C:\\Vossik\\");
+                if (!hasRoaming) system.applicationData.clear();
+                bool elsewhere = !besideExists && !writable && hasRoaming;
+                EXPECT_EQ(Narrow(SettingsPath(system, "Vossik'")),
+                          elsewhere ? roaming : SettingsFile)
+                    << besideExists << writable << hasRoaming;
+            }
+        }
+    }
+
+    system = FakeSystem();
+    system.modules["Shell32"] = {16, 22, 23, 28};
+    system.readOnlyFolders.insert("C:\\Vossik\\");
+    TConfigVossik& first = Start();
+    EXPECT_FALSE(first.StartsInTray());
+    first.Pages.PageEteindre.RBEteindre.SetChecked(true);
+    first.AppliquerBtnClick();
+    EXPECT_TRUE(system.boxes.empty()) << system.boxes[0].Text;
+    EXPECT_TRUE(system.fileContents.contains(roaming));
+    EXPECT_FALSE(system.files.contains(SettingsFile));
+
+    TConfigVossik& second = Start();
+    EXPECT_TRUE(second.StartsInTray());
+    EXPECT_TRUE(second.Pages.PageEteindre.RBEteindre.Checked());
+}
+
+// A start on a settings file that a running copy holds hands its command line over and does
+// nothing else; the copy that runs shows its window once back in its loop, whatever it was
+// doing, and takes no other program's data for a hand-over.
+TEST_F(StartTest, ASecondStartOnTheSameFileHandsOverAndTheFirstCopyShowsItsWindow) {
+    system.claimedElsewhere.insert(SettingsFile);
+    application = std::make_unique<ui::Application>();
+    EXPECT_EQ(StartVossik(system, *application), nullptr);
+    EXPECT_EQ(system.calls, (std::vector<std::string>{"folderwritable C:\\Vossik\\",
+                                                      "claim " + std::string(SettingsFile)}));
+
+    system.claimedElsewhere.clear();
+    WithSettingsFile();
+    TConfigVossik& form = Start();
+    ASSERT_TRUE(form.StartsInTray());
+    EXPECT_EQ(system.handOverWindow, form.Handle());
+    auto deliver = [&form](WindowMessage message) {
+        return form.OnMessage(message, [] { return std::intptr_t{0}; });
+    };
+    EXPECT_EQ(deliver({msg::CopyData, 0, FakeSystem::HandOverData}), 1) << "well formed";
+    EXPECT_FALSE(form.Showing()) << "the hand-over only posts";
+    ASSERT_EQ(system.posted.size(), 1u);
+    EXPECT_EQ(deliver(system.posted.front()), 0);
+    EXPECT_TRUE(form.Showing());
+
+    system.posted.clear();
+    form.Hide();
+    EXPECT_EQ(deliver({msg::CopyData, 0, 1}), std::nullopt) << "left to the toolkit";
+    EXPECT_TRUE(system.posted.empty());
 }

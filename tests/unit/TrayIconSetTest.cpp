@@ -17,7 +17,7 @@ protected:
         auto item = std::make_unique<TrayItem>();
         item->Name = name;
         item->Missing = missing;
-        return icons.Append(list, std::move(item), name, {system, system.NewIcon()});
+        return icons.Append(list, std::move(item), name, OwnPicture(icons.Pictures, system));
     }
 
     std::vector<std::string> Names(const TrayItemList& list) const {

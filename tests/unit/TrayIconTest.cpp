@@ -10,9 +10,10 @@ namespace {
 
 const auto Window = reinterpret_cast<WindowHandle>(0x1234);
 
-TrayItem MakeItem(FakeSystem& system, const std::string& tip, std::uint32_t id = 100) {
+TrayItem MakeItem(FakeSystem& system, IconCache& pictures, const std::string& tip,
+                  std::uint32_t id = 100) {
     TrayItem item;
-    FillIconData(item, Window, id, tip, {system, system.NewIcon()});
+    FillIconData(item, Window, id, tip, OwnPicture(pictures, system));
     return item;
 }
 
@@ -20,18 +21,20 @@ TrayItem MakeItem(FakeSystem& system, const std::string& tip, std::uint32_t id =
 
 TEST(FillIconData, FillsEveryMemberAndCutsTheTipTo63Characters) {
     FakeSystem system;
+    IconCache pictures(system);
     TrayItem item;
     NotifyIconData& data = item.IconData;
     std::memset(data.szTip, 'x', sizeof data.szTip);
-    IconHandle icon = system.NewIcon();
-    FillIconData(item, Window, 1005, std::string(70, 'a'), {system, icon});
+    SharedIcon picture = OwnPicture(pictures, system);
+    IconHandle icon = picture.Get();
+    FillIconData(item, Window, 1005, std::string(70, 'a'), std::move(picture));
     EXPECT_EQ(data.cbSize, sizeof(NotifyIconData));
     EXPECT_EQ(data.hWnd, Window);
     EXPECT_EQ(data.uID, 1005u);
     EXPECT_EQ(data.uFlags, 7u);
     EXPECT_EQ(data.uCallbackMessage, 0xFFEu);
     EXPECT_EQ(data.hIcon, icon);
-    EXPECT_EQ(item.Icon.Get(), icon) << "the record owns it";
+    EXPECT_EQ(item.Icon.Get(), icon) << "the record holds it";
     EXPECT_EQ(std::string(data.szTip), std::string(63, 'a'));
 
     FillIconData(item, Window, 1, "C:\\", {});
@@ -59,16 +62,18 @@ TEST(PrepareIconChange, ChangesTheTipOnlyWhenAsked) {
 
 TEST(TrayIcon, AddShowsOnceAndRefusesMissingEntries) {
     FakeSystem system;
-    TrayItem item = MakeItem(system, "Dossier");
-    AddTrayIcon(system, item);
-    AddTrayIcon(system, item);
+    NotificationArea area(system);
+    IconCache pictures(system);
+    TrayItem item = MakeItem(system, pictures, "Dossier");
+    AddTrayIcon(area, item);
+    AddTrayIcon(area, item);
     EXPECT_TRUE(item.Shown);
     ASSERT_EQ(system.notifications.size(), 1u);
     EXPECT_EQ(system.notifications[0].Command, NotifyCommand::Add);
 
-    TrayItem missing = MakeItem(system, "Absent");
+    TrayItem missing = MakeItem(system, pictures, "Absent");
     missing.Missing = true;
-    AddTrayIcon(system, missing);
+    AddTrayIcon(area, missing);
     EXPECT_FALSE(missing.Shown);
     EXPECT_EQ(system.notifications.size(), 1u);
     EXPECT_TRUE(system.boxes.empty());
@@ -76,9 +81,11 @@ TEST(TrayIcon, AddShowsOnceAndRefusesMissingEntries) {
 
 TEST(TrayIcon, RefusedAddReportsTheStoredTipAndStaysHidden) {
     FakeSystem system;
+    NotificationArea area(system);
+    IconCache pictures(system);
     system.notifyResult = [](NotifyCommand, const NotifyIconData&) { return false; };
-    TrayItem item = MakeItem(system, std::string(63, 'n') + "CUT");
-    AddTrayIcon(system, item);
+    TrayItem item = MakeItem(system, pictures, std::string(63, 'n') + "CUT");
+    AddTrayIcon(area, item);
     EXPECT_FALSE(item.Shown);
     ASSERT_EQ(system.boxes.size(), 1u);
     EXPECT_EQ(system.boxes[0].Title, "Erreur");
@@ -90,14 +97,17 @@ TEST(TrayIcon, RefusedAddReportsTheStoredTipAndStaysHidden) {
 
 TEST(TrayIcon, ChangeWhileHiddenTakesEffectAtTheNextAddWithAllFlags) {
     FakeSystem system;
-    TrayItem item = MakeItem(system, "Lecteur");
+    NotificationArea area(system);
+    IconCache pictures(system);
+    TrayItem item = MakeItem(system, pictures, "Lecteur");
     IconHandle first = item.IconData.hIcon;
-    IconHandle second = system.NewIcon();
-    ChangeTrayIcon(system, item, {system, second}, "", false);
+    SharedIcon picture = OwnPicture(pictures, system);
+    IconHandle second = picture.Get();
+    ChangeTrayIcon(area, item, std::move(picture), "", false);
     EXPECT_TRUE(system.notifications.empty()) << "a hidden icon is not sent";
     EXPECT_FALSE(system.liveIcons.contains(first)) << "the replaced icon is destroyed";
 
-    AddTrayIcon(system, item);
+    AddTrayIcon(area, item);
     ASSERT_EQ(system.notifications.size(), 1u);
     const NotifyIconData& sent = system.notifications[0].Data;
     EXPECT_EQ(sent.uFlags, 7u) << "picture, tip and callback come back together";
@@ -108,12 +118,14 @@ TEST(TrayIcon, ChangeWhileHiddenTakesEffectAtTheNextAddWithAllFlags) {
 
 TEST(TrayIcon, ModifyReportsFailureAndKeepsShown) {
     FakeSystem system;
-    TrayItem item = MakeItem(system, "Lanceur");
-    AddTrayIcon(system, item);
+    NotificationArea area(system);
+    IconCache pictures(system);
+    TrayItem item = MakeItem(system, pictures, "Lanceur");
+    AddTrayIcon(area, item);
     system.notifyResult = [](NotifyCommand command, const NotifyIconData&) {
         return command != NotifyCommand::Modify;
     };
-    ChangeTrayIcon(system, item, {system, system.NewIcon()}, "Nouveau", true);
+    ChangeTrayIcon(area, item, OwnPicture(pictures, system), "Nouveau", true);
     EXPECT_TRUE(item.Shown);
     ASSERT_EQ(system.boxes.size(), 1u);
     EXPECT_EQ(system.boxes[0].Text,
@@ -122,14 +134,16 @@ TEST(TrayIcon, ModifyReportsFailureAndKeepsShown) {
 
 TEST(TrayIcon, RemoveSendsOnlyForShownIconsAndAlwaysClearsShown) {
     FakeSystem system;
-    TrayItem item = MakeItem(system, "x");
-    RemoveTrayIcon(system, item);
+    NotificationArea area(system);
+    IconCache pictures(system);
+    TrayItem item = MakeItem(system, pictures, "x");
+    RemoveTrayIcon(area, item);
     EXPECT_TRUE(system.notifications.empty());
 
-    AddTrayIcon(system, item);
+    AddTrayIcon(area, item);
     // The shell may have lost the icon already (taskbar restarted): no message, still cleared.
     system.notifyResult = [](NotifyCommand, const NotifyIconData&) { return false; };
-    RemoveTrayIcon(system, item);
+    RemoveTrayIcon(area, item);
     EXPECT_FALSE(item.Shown);
     EXPECT_EQ(system.notifications.back().Command, NotifyCommand::Delete);
     EXPECT_TRUE(system.boxes.empty());

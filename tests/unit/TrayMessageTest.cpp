@@ -9,7 +9,7 @@ protected:
     TConfigVossik& StartWithEntries() {
         system.driveMask = 0b100;  // C:
         system.driveTypes = {{"C:\\", 3}};
-        system.shellFiles["C:\\"] = {nullptr, "Disque local (C:)"};
+        system.shellFiles["C:\\"] = {.DisplayName = "Disque local (C:)"};
         TConfigVossik& form = Start();
         AddEntry(form.Icons.Folders, TrayItemKind::Folder, "Docs").Path = "C:\\Docs";
         form.Pages.PageRep.ListeRep.AddItem("C:\\Docs");
@@ -35,16 +35,21 @@ protected:
 
 }  // namespace
 
+// The file manager of the Windows folder, never one found by name beside the program.
 TEST_F(TrayMessageTest, TheFourExplorerCommandLines) {
     FakeSystem fake;
     OpenInExplorer(fake, "C:\\", false, false);
     OpenInExplorer(fake, "C:\\", true, false);
     OpenInExplorer(fake, "D:\\Photos", false, true);
+    fake.windowsFolder = "D:\\";
     OpenInExplorer(fake, "D:\\Photos", true, true);
-    EXPECT_EQ(fake.calls, (std::vector<std::string>{"winexec EXPLORER.EXE C:\\ 1",
-                                                    "winexec EXPLORER.EXE /e,C:\\ 1",
-                                                    "winexec EXPLORER.EXE /root,D:\\Photos 1",
-                                                    "winexec EXPLORER.EXE /e,/root,D:\\Photos 1"}));
+    fake.windowsFolder = "";
+    OpenInExplorer(fake, "C:\\", false, false);
+    EXPECT_EQ(fake.calls,
+              (std::vector<std::string>{"winexec \"C:\\Windows\\EXPLORER.EXE\" C:\\ 1",
+                                        "winexec \"C:\\Windows\\EXPLORER.EXE\" /e,C:\\ 1",
+                                        "winexec \"C:\\Windows\\EXPLORER.EXE\" /root,D:\\Photos 1",
+                                        "winexec \"D:\\EXPLORER.EXE\" /e,/root,D:\\Photos 1"}));
 }
 
 TEST_F(TrayMessageTest, SingleClickModeOpensOnThePressAndDoubleClickModeOnlyOnTheDoubleClick) {
@@ -52,7 +57,8 @@ TEST_F(TrayMessageTest, SingleClickModeOpensOnThePressAndDoubleClickModeOnlyOnTh
     Send(0, msg::LButtonDown);
     Send(0, msg::LButtonUp);
     Send(0, msg::LButtonDblClk);
-    EXPECT_EQ(Starts(), (std::vector<std::string>{"winexec EXPLORER.EXE /e,C:\\ 1"}))
+    EXPECT_EQ(Starts(),
+              (std::vector<std::string>{"winexec \"C:\\Windows\\EXPLORER.EXE\" /e,C:\\ 1"}))
         << "a double click opens once, on its first press";
 
     system.calls.clear();
@@ -62,8 +68,9 @@ TEST_F(TrayMessageTest, SingleClickModeOpensOnThePressAndDoubleClickModeOnlyOnTh
     EXPECT_TRUE(Starts().empty());
     Send(100, msg::LButtonDblClk);
     Send(1000, msg::LButtonDblClk);
-    EXPECT_EQ(Starts(), (std::vector<std::string>{"winexec EXPLORER.EXE /e,/root,C:\\Docs 1",
-                                                  "shellexecute open [C:\\notes.txt] [] [] 1"}))
+    EXPECT_EQ(Starts(),
+              (std::vector<std::string>{"winexec \"C:\\Windows\\EXPLORER.EXE\" /e,/root,C:\\Docs 1",
+                                        "shellexecute open [C:\\notes.txt] [] [] 1"}))
         << "folders open with their own page's options; empty parameters stay a string";
 }
 
@@ -93,9 +100,19 @@ TEST_F(TrayMessageTest, RightPressShowsTheMenuOnlyWhileHidden) {
     Send(10000, msg::RButtonDown);
     EXPECT_EQ(form.Menu.Clicked(), (IconPosition{TrayGroup::GroupShutdown, 10000}));
 
+    // Presses that come while the menu is open (its loop serves the queue) open no other.
+    backend.onPopup = [this](ui::PopupMenu&) {
+        for (int i = 0; i < 2000; ++i) Send(100 + i % 2, msg::RButtonDown);
+    };
+    Send(1000, msg::RButtonDown);
+    EXPECT_EQ(backend.popupsShown.size(), 3u);
+    EXPECT_EQ(backend.MostNestedOfOneKind(), 1);
+    EXPECT_EQ(form.Menu.Clicked(), (IconPosition{TrayGroup::GroupLaunch, 0}));
+    backend.onPopup = nullptr;
+
     form.Show();
     Send(100, msg::RButtonDown);
-    EXPECT_EQ(backend.popupsShown.size(), 2u) << "no menu over the open window";
+    EXPECT_EQ(backend.popupsShown.size(), 3u) << "no menu over the open window";
 }
 
 // Shell_NotifyIcon lets messages sent to us in while the shell works: a menu opened there would
@@ -113,8 +130,8 @@ TEST_F(TrayMessageTest, APressThatArrivesDuringTheShellsCallIsHandledAfterIt) {
         return true;
     };
     TrayItem& folder = *form.Icons.Folders[0];
-    RemoveTrayIcon(system, folder);
-    AddTrayIcon(system, folder);
+    RemoveTrayIcon(form.Icons.Area(), folder);
+    AddTrayIcon(form.Icons.Area(), folder);
     system.notifyResult = nullptr;
     ASSERT_TRUE(pressed);
     EXPECT_EQ(menusDuringCall, 0u);

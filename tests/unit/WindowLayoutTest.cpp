@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "config/BoiteExe.h"
-#include "config/BoiteRepertoire.h"
+#include "listediting/BoiteExe.h"
+#include "listediting/BoiteRepertoire.h"
 #include "shutdown/BoiteConfirmation.h"
 #include "support/MainFormFixture.h"
 

@@ -15,4 +15,13 @@ void KeepSearchToSystemFolder();
 // manager lives on 32-bit systems), by its full path; null when neither has it.
 HMODULE Load(const wchar_t* name, DWORD flags = 0);
 
+// A function of user32 that only later systems have, looked up so that the program still starts
+// on the others; null there, and before user32 is loaded (at its first call).
+template <typename Function>
+Function User32Function(const char* name) {
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    FARPROC found = user32 ? GetProcAddress(user32, name) : nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
 }  // namespace system_libraries

@@ -11,7 +11,6 @@
 #undef LoadLibrary
 #undef MessageBox
 #undef RegisterWindowMessage
-#undef ReplaceFile
 #undef PostMessage
 #undef SendMessage
 #undef ShellExecute

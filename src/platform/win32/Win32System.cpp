@@ -67,12 +67,24 @@ int Win32System::MessageBox(WindowHandle owner, const std::string& text, const s
     return MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), flags);
 }
 
+// At the scale of the taskbar's monitor: a process aware of each monitor's scale keeps the
+// system metrics it started with when the user changes the scale, while the taskbar follows.
+int Win32System::SmallIconMetric(int index) {
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    using MetricForDpi = int(WINAPI*)(int, UINT);
+    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    auto dpiForWindow = system_libraries::User32Function<DpiForWindow>("GetDpiForWindow");
+    auto metricForDpi = system_libraries::User32Function<MetricForDpi>("GetSystemMetricsForDpi");
+    const UINT dpi = taskbar && dpiForWindow && metricForDpi ? dpiForWindow(taskbar) : 0;
+    return dpi ? metricForDpi(index, dpi) : GetSystemMetrics(index);
+}
+
 int Win32System::SmallIconWidth() {
-    return GetSystemMetrics(SM_CXSMICON);
+    return SmallIconMetric(SM_CXSMICON);
 }
 
 int Win32System::SmallIconHeight() {
-    return GetSystemMetrics(SM_CYSMICON);
+    return SmallIconMetric(SM_CYSMICON);
 }
 
 // Only the module's icons are wanted: it is mapped for its resources, and none of its code, nor
@@ -144,6 +156,12 @@ std::wstring Win32System::ExecutablePath() {
     }
 }
 
+std::wstring Win32System::WindowsDirectory() {
+    wchar_t path[MAX_PATH];
+    const UINT length = GetWindowsDirectoryW(path, MAX_PATH);
+    return length < MAX_PATH ? std::wstring(path, length) : std::wstring();
+}
+
 std::vector<std::string> Win32System::CommandLineArguments() {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
@@ -166,6 +184,11 @@ IconHandle Win32System::LoadOwnIcon(const std::string& resourceName) {
     return LoadIconW(instance_, Widen(resourceName).c_str());
 }
 
+IconHandle Win32System::LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) {
+    return static_cast<HICON>(
+        LoadImageW(instance_, Widen(resourceName).c_str(), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR));
+}
+
 std::uint32_t Win32System::SysColor(int index) {
     return GetSysColor(index);
 }
@@ -185,11 +208,6 @@ std::uint32_t Win32System::TickCount() {
 
 bool Win32System::TaskbarPresent() {
     return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr;
-}
-
-// Messages already in the queue count too, not only those that came since the last look.
-void Win32System::WaitForMessages(unsigned milliseconds) {
-    MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 IconHandle Win32System::LoadSystemIcon(int id) {

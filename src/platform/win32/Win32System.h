@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/System.h"
+#include "platform/win32/KernelHandle.h"
 #include "platform/win32/Win32.h"
 
 // The system as it is: each call passes its values through and reports the result.
@@ -10,6 +11,7 @@ public:
 
     bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) override;
     std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path, unsigned flags) override;
+    IconHandle ExtractFileIcon(const std::wstring& file, int index, int cx, int cy) override;
     void DestroyIcon(IconHandle icon) override;
     void MessageBeep(unsigned type) override;
     int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
@@ -26,12 +28,27 @@ public:
     std::string ErrorText(unsigned long error) override;
     SystemVersion Version() override;
     std::wstring ExecutablePath() override;
+    std::wstring WindowsDirectory() override;
     std::vector<std::string> CommandLineArguments() override;
     bool FileExists(const std::wstring& path) override;
     std::optional<std::string> ReadFile(const std::wstring& path) override;
-    bool ReplaceFile(const std::wstring& path, const std::string& content) override;
+    std::wstring FinalPath(const std::wstring& path) override;
+    bool IsReadOnly(const std::wstring& path) override;
+    bool WriteNewFile(const std::wstring& path, const std::string& content) override;
+    bool ReplaceKeepingIdentity(const std::wstring& replaced,
+                                const std::wstring& replacement) override;
+    bool RenameOver(const std::wstring& from, const std::wstring& to) override;
+    void RemoveFile(const std::wstring& path) override;
+    void Sleep(unsigned milliseconds) override;
+    bool FolderWritable(const std::wstring& folder) override;
+    std::wstring ApplicationDataFolder() override;
+    bool CreateFolder(const std::wstring& folder) override;
+    bool ClaimSettingsFile(const std::wstring& key) override;
+    void ReceiveHandOversAt(WindowHandle window) override;
+    bool IsHandOver(const WindowMessage& message) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
+    IconHandle LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) override;
     std::uint32_t SysColor(int index) override;
     std::uint32_t LogicalDrives() override;
     unsigned DriveType(const std::string& root) override;
@@ -43,8 +60,11 @@ public:
                       int show) override;
     void ShellExecuteEx(WindowHandle owner, const std::string& verb, const std::string& file,
                         unsigned mask) override;
-    ItemMenuResult ShowItemContextMenu(const std::string& path, WindowHandle owner, int x,
-                                       int y) override;
+    std::unique_ptr<ShellItemMenu> ItemMenu(const std::wstring& path, WindowHandle owner) override;
+    std::unique_ptr<ShellItemMenu> ItemsMenu(const std::wstring& folder,
+                                             const std::vector<std::wstring>& names,
+                                             WindowHandle owner) override;
+    std::vector<std::wstring> MatchingNames(const std::wstring& pattern) override;
     std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) override;
     void CursorPos(int& x, int& y) override;
@@ -52,7 +72,6 @@ public:
                      std::intptr_t lParam) override;
     bool KeyDown(int virtualKey) override;
     std::uint32_t TickCount() override;
-    void WaitForMessages(unsigned milliseconds) override;
     bool TaskbarPresent() override;
     IconHandle LoadSystemIcon(int id) override;
     TimeOfDay LocalTime() override;
@@ -63,5 +82,9 @@ public:
     bool ExitWindowsEx(unsigned action) override;
 
 private:
+    int SmallIconMetric(int index);
+
     HINSTANCE instance_;
+    // This copy's claim on its settings file, held until it ends.
+    KernelHandle claim_;
 };

@@ -190,8 +190,8 @@ def png_image(rows):
             chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
 
 
-# Below this size an image stays a bitmap: the smallest sizes gain little from compression.
-PNG_FROM = 32
+# Below this size an image stays a bitmap, as the oldest code paths read the 16-pixel ones.
+PNG_FROM = 20
 
 
 def write_ico(path, images):
@@ -330,13 +330,15 @@ GLYPHS = [
 GLYPH_SIZE = 18
 
 
+# Each small icon also at the small-icon sizes of 125 %, 150 % and 200 % (20, 24 and 32), so
+# that no scale shows one stretched.
 ICONS = [
     # file name,     picture,      sizes
-    ('vossik.ico',   logo,         (16, 32, 48)),
-    ('zconfig.ico',  logo,         (16, 32)),
-    ('zrepeter.ico', repeat_arrow, (16, 32)),
-    ('zquitter.ico', cross,        (16, 32)),
-    ('zcoche.ico',   check,        (16, 32)),
+    ('vossik.ico',   logo,         (16, 20, 24, 32, 48)),
+    ('zconfig.ico',  logo,         (16, 20, 24, 32)),
+    ('zrepeter.ico', repeat_arrow, (16, 20, 24, 32)),
+    ('zquitter.ico', cross,        (16, 20, 24, 32)),
+    ('zcoche.ico',   check,        (16, 20, 24, 32)),
 ]
 
 

@@ -5,8 +5,33 @@
 
 namespace ui {
 
+namespace {
+
+// Open while it lives, as the loop of that object.
+class InLoop {
+public:
+    InLoop(std::map<const void*, LoopDepth>& loops, const void* object) : depth_(loops[object]) {
+        depth_.Enter();
+    }
+    ~InLoop() { depth_.Leave(); }
+    InLoop(const InLoop&) = delete;
+    InLoop& operator=(const InLoop&) = delete;
+
+private:
+    LoopDepth& depth_;
+};
+
+}  // namespace
+
+int HeadlessBackend::MostNestedOfOneKind() const {
+    int most = 0;
+    for (const auto& [object, depth] : loops) most = std::max(most, depth.Most);
+    return most;
+}
+
 // The form shows and hides around its answer, as a real modal loop would.
 ModalResult HeadlessBackend::RunModal(Form& form) {
+    InLoop loop(loops, &form);
     modalShown.push_back(&form);
     form.Show();
     ModalResult result = ModalResult::Cancel;
@@ -22,11 +47,13 @@ ModalResult HeadlessBackend::RunModal(Form& form) {
 }
 
 void HeadlessBackend::TrackPopup(PopupMenu& menu, Point at) {
+    InLoop loop(loops, &menu);
     popupsShown.push_back({&menu, at});
     if (onPopup) onPopup(menu);
 }
 
 bool HeadlessBackend::RunOpenDialog(OpenDialog& dialog) {
+    InLoop loop(loops, &dialog);
     openDialogsShown.push_back(dialog.FileName);
     if (openDialogAnswers.empty()) return false;
     std::optional<std::wstring> chosen = std::move(openDialogAnswers.front());

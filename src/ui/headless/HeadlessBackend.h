@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "ui/Form.h"
 #include "ui/ImageList.h"
 #include "ui/Timer.h"
+#include "ui/headless/LoopDepth.h"
 
 namespace ui {
 
@@ -49,6 +51,9 @@ public:
     std::deque<std::optional<std::wstring>> openDialogAnswers;
     std::vector<std::wstring> openDialogsShown;
     bool quitRequested = false;
+    // The loops of each modal form, menu and file dialog.
+    std::map<const void*, LoopDepth> loops;
+    int MostNestedOfOneKind() const;
 };
 
 }  // namespace ui

@@ -64,18 +64,6 @@ void ApplicationWindow::SyncHook() {
     }
 }
 
-void ApplicationWindow::ProcessMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            // For the loop that runs the program to see.
-            backend_.QuitSeen(static_cast<int>(message.wParam));
-            return;
-        }
-        backend_.DispatchOne(message);
-    }
-}
-
 void ApplicationWindow::BringToFront() {
     HWND last = backend_.LastActiveForm();
     SetForegroundWindow(last && CanActivate(last) ? last : hwnd_);

@@ -22,7 +22,6 @@ public:
     void SyncTitle() override;
     void SyncTaskbarButton() override;
     void SyncHook() override;
-    void ProcessMessages() override;
     void BringToFront() override;
     int Run() override;
 

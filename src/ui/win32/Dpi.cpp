@@ -1,19 +1,10 @@
 #include "ui/win32/Dpi.h"
 
+#include "platform/win32/SystemLibraries.h"
+
 namespace ui::win32 {
 
-namespace {
-
-// These exist from Windows 10 on only: looked up, so that the program still starts on older
-// systems.
-template <typename Function>
-Function User32Function(const char* name) {
-    static HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    FARPROC found = user32 ? GetProcAddress(user32, name) : nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
-
-}  // namespace
+using system_libraries::User32Function;
 
 int DpiOf(HWND hwnd) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);

@@ -4,8 +4,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/win32/ShellOwners.h"
 #include "ui/FolderTree.h"
-#include "ui/win32/ShellOwners.h"
 #include "ui/win32/WindowPeer.h"
 
 namespace ui::win32 {

@@ -4,8 +4,8 @@
 
 #include "commands.h"
 #include "controls.h"
-#include "remote_memory.h"
 #include "events.h"
+#include "remote_memory.h"
 #include "win32.h"
 #include "window_util.h"
 
@@ -130,6 +130,8 @@ bool send_volume_change(HWND form, WPARAM event, DWORD unit_mask, WORD flags) {
     return send_briefly(form, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume));
 }
 
+// A count above one is a stream, as a flapping contact gives: the given event first, then the
+// other one, in turn, `interval_ms` apart (0: back to back).
 void cmd_device(const Args& args, Json& out) {
     WPARAM event = 0;
     if (args[0] == L"arrival") {
@@ -148,13 +150,39 @@ void cmd_device(const Args& args, Json& out) {
     // A medium by default; "net" for a network volume, "plain" for a volume that is neither.
     std::wstring kind = args.size() > 2 ? args[2] : L"media";
     WORD flags = kind == L"net" ? DBTF_NET : kind == L"plain" ? 0 : DBTF_MEDIA;
-    bool returned = send_volume_change(existing_top_level(kMainForm), event, mask, flags);
+    const unsigned long count = args.size() > 3 ? parse_number(args[3]) : 1;
+    const DWORD interval = args.size() > 4 ? parse_number(args[4]) : 0;
+    HWND form = existing_top_level(kMainForm);
+    unsigned long returned = 0;
+    const DWORD started = GetTickCount();
+    for (unsigned long i = 0; i < count; ++i) {
+        if (i > 0 && interval > 0) Sleep(interval);
+        const WPARAM sent = i % 2 == 0                   ? event
+                            : event == DBT_DEVICEARRIVAL ? DBT_DEVICEREMOVECOMPLETE
+                                                         : DBT_DEVICEARRIVAL;
+        returned += send_volume_change(form, sent, mask, flags);
+    }
     out.begin_object();
     out.key("event").value(static_cast<unsigned long>(event));
     out.key("unitmask").value(static_cast<unsigned long>(mask));
     out.key("flags").value(static_cast<unsigned long>(flags));
-    out.key("returned").value(returned);
+    out.key("returned").value(returned == count);
+    out.key("sent").value(count);
+    out.key("ms").value(static_cast<unsigned long>(GetTickCount() - started));
     out.end_object();
+}
+
+// As another program may: any message posted to the main form, that many times.
+void cmd_post(const Args& args, Json& out) {
+    HWND form = existing_top_level(kMainForm);
+    const UINT message = parse_number(args[0]);
+    const WPARAM wparam = parse_number(args[1]);
+    const LPARAM lparam = static_cast<LPARAM>(parse_number(args[2]));
+    const unsigned long count = args.size() > 3 ? parse_number(args[3]) : 1;
+    unsigned long posted = 0;
+    for (unsigned long i = 0; i < count; ++i)
+        if (PostMessageW(form, message, wparam, lparam)) ++posted;
+    out.begin_object().key("posted").value(posted).end_object();
 }
 
 // What dragging the border ends with: the window's new outer size.

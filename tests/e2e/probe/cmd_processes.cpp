@@ -84,12 +84,14 @@ void cmd_processes(const Args&, Json& out) {
 }
 
 // Opens the file for reading and shares it for reading only, as an editor or a backup program
-// may: nobody can write, replace or delete it meanwhile. Prints {"held": ...} as soon as it is
-// open, then keeps it until its standard input ends (or the time given has passed).
+// may: nobody can write, replace or delete it meanwhile; "unshared", not even read it, as a
+// scanner may. Prints {"held": ...} as soon as it is open, then keeps it until its standard
+// input ends (or the time given has passed).
 void cmd_hold_file(const Args& args, Json& out) {
     DWORD timeout = args.size() > 1 ? parse_number(args[1]) : 60000;
-    HANDLE file = CreateFileW(args[0].c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD sharing = args.size() > 2 && args[2] == L"unshared" ? 0 : FILE_SHARE_READ;
+    HANDLE file = CreateFileW(args[0].c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) fail(L"cannot open " + args[0]);
     Json held;
     held.begin_object().key("held").value(args[0]).end_object();

@@ -8,13 +8,15 @@ RemoteMemory::RemoteMemory(HWND owner_window, size_t size) {
         PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
         FALSE, pid);
     if (!process_) fail(L"cannot open process " + std::to_wstring(pid));
-    // Our structures use 32-bit pointers: the other process must be 32-bit too (win32 prefix).
+    // The structures written there hold pointers of our size: the other process must have the
+    // same (the 32-bit probe in the 32-bit prefix, the 64-bit one in the 64-bit prefix).
     BOOL ours = FALSE, theirs = FALSE;
     IsWow64Process(GetCurrentProcess(), &ours);
     IsWow64Process(process_, &theirs);
     if (ours != theirs) {
         CloseHandle(process_);
-        fail(L"process " + std::to_wstring(pid) + L" is 64-bit; the probe needs a win32 prefix");
+        fail(L"process " + std::to_wstring(pid) +
+             L" is of another architecture; run the probe built for it");
     }
     base_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     if (!base_) {

@@ -4,6 +4,7 @@
 // into profile_diff_files beside the current directory.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -127,6 +128,11 @@ int main() {
     }
 
     CompareSaves("save", WriteTemplate(), writeBack, writers);
+    // The template with every line ended by CR alone, as an old Mac editor saves it.
+    std::string crOnly = WriteTemplate();
+    for (std::size_t at; (at = crOnly.find("\r\n")) != std::string::npos;) crOnly.erase(at + 1, 1);
+    std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
+    CompareSaves("save_cr_only", crOnly, writeBack, writers);
     for (FileEncoding encoding :
          {FileEncoding::Utf8Marked, FileEncoding::Utf16Le, FileEncoding::Utf16Be})
         CompareSaves(std::string("save_") + EncodingName(encoding),

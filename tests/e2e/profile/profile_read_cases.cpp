@@ -274,5 +274,14 @@ std::vector<ProfileCase> MakeReadCases() {
                       {"Lancement Rapide", "Rac1"},
                       {"Lancement Rapide", "Opt1"}}});
     AddEncodedCases(cases);
+    // Lines ended by CR alone (an old Mac editor), and UTF-16 saved without its mark.
+    cases.push_back({"cr_only",
+                     "; réglages\r[Divers]\rA=1\rB = two \r[Arrêter]\rType d'arrêt=3",
+                     {{"Divers", "A"}, {"Divers", "B"}, {"Arrêter", "Type d'arrêt"}}});
+    cases.push_back(
+        {"utf16le_no_mark",
+         Encoded(L"[Divers]\r\nA=1\r\n[Arrêter]\r\nType d'arrêt=3\r\n", FileEncoding::Utf16Le)
+             .substr(2),
+         {{"Divers", "A"}, {"Arrêter", "Type d'arrêt"}}});
     return cases;
 }

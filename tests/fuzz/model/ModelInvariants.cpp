@@ -1,8 +1,11 @@
 #include "model/ModelInvariants.h"
 
 #include <map>
+#include <set>
+#include <vector>
 
 #include "model/ModelWorld.h"
+#include "types/RefreshDelay.h"
 
 namespace {
 
@@ -40,28 +43,57 @@ std::string CheckIds(const TConfigVossik& form) {
     return {};
 }
 
-// The area holds an icon exactly for each shown record, showing that record's tip.
-std::string CheckTray(const ModelWorld& world) {
-    const TConfigVossik& form = *world.Rig().form;
-    std::map<std::uint32_t, std::string> shown;
+// Every record of the icon set, the shutdown icon's last.
+std::vector<const TrayItem*> Records(const TConfigVossik& form) {
+    std::vector<const TrayItem*> records;
     for (const TrayItemList* list : {&form.Icons.Drives, &form.Icons.Folders, &form.Icons.Launches})
-        for (const auto& item : *list)
-            if (item->Shown) shown[item->IconData.uID] = item->Tip();
-    if (form.Icons.ShutdownItem.Shown) shown[iconid::Shutdown] = form.Icons.ShutdownItem.Tip();
-    const std::map<std::uint32_t, std::string>& tray = world.Rig().system.trayTips;
-    for (const auto& [id, tip] : tray) {
+        for (const auto& item : *list) records.push_back(item.get());
+    records.push_back(&form.Icons.ShutdownItem);
+    return records;
+}
+
+// The area holds an icon exactly for each shown record, showing that record's tip and picture.
+std::string CheckTray(const ModelWorld& world) {
+    std::map<std::uint32_t, const TrayItem*> shown;
+    for (const TrayItem* item : Records(*world.Rig().form))
+        if (item->Shown) shown[item->IconData.uID] = item;
+    const FakeSystem& system = world.Rig().system;
+    for (const auto& [id, tip] : system.trayTips) {
         auto record = shown.find(id);
         if (record == shown.end())
             return "the notification area holds icon " + Id(id) + " (\"" + tip +
                    "\") that no shown record has";
-        if (record->second != tip && !world.StaleTips().contains(id))
+        if (world.StaleTips().contains(id)) continue;
+        if (record->second->Tip() != tip)
             return Describe("icon " + Id(id) + " shows another record's tip",
-                            "\"" + record->second + "\"", "\"" + tip + "\"");
+                            "\"" + record->second->Tip() + "\"", "\"" + tip + "\"");
+        if (system.trayPictures.at(id) != record->second->Icon.Get())
+            return "icon " + Id(id) + " shows another picture than its record's";
     }
-    for (const auto& [id, tip] : shown)
-        if (!tray.contains(id))
-            return "record " + Id(id) + " (\"" + tip +
+    for (const auto& [id, item] : shown)
+        if (!system.trayTips.contains(id))
+            return "record " + Id(id) + " (\"" + item->Tip() +
                    "\") counts as shown but the area has no such icon";
+    return {};
+}
+
+// One icon per picture the records show, none kept for nothing; each at the system's size once
+// no change of scale waits.
+std::string CheckPictures(const ModelWorld& world) {
+    const FakeSystem& system = world.Rig().system;
+    std::set<IconHandle> pictures;
+    for (const TrayItem* item : Records(*world.Rig().form)) {
+        if (!item->Icon) continue;
+        pictures.insert(item->Icon.Get());
+        const int width = system.iconWidths.at(item->Icon.Get());
+        if (!world.IconSizeAwaited() && width != system.smallIconSize)
+            return Describe("the picture of record " + Id(item->IconData.uID) + " has a width",
+                            std::to_string(system.smallIconSize), std::to_string(width));
+    }
+    if (pictures != system.liveIcons)
+        return Describe("the live icons",
+                        std::to_string(pictures.size()) + ", the records' pictures",
+                        std::to_string(system.liveIcons.size()));
     return {};
 }
 
@@ -92,10 +124,18 @@ std::string CheckLines(const TConfigVossik& form) {
 
 // A letter is known exactly while it has an entry or waits for one.
 std::string CheckDriveMask(const TConfigVossik& form) {
-    std::uint32_t letters = form.Watcher.CreationsDue;
+    std::uint32_t letters = form.Watcher.CreationsDue();
     for (const auto& drive : form.Icons.Drives) letters |= 1u << (drive->Path.front() - 'A');
     if (letters != form.Watcher.DriveMask)
         return Describe("the drive mask", Id(letters), Id(form.Watcher.DriveMask));
+    return {};
+}
+
+// No loop is entered inside itself: one box, one item menu, and each dialog and menu once.
+std::string CheckNesting(const MainFormRig& rig) {
+    if (rig.system.boxLoops.Most > 1) return "a box opened while another showed";
+    if (rig.system.itemMenuLoops.Most > 1) return "an item menu opened inside another";
+    if (rig.backend.MostNestedOfOneKind() > 1) return "a dialog or menu opened inside itself";
     return {};
 }
 
@@ -146,10 +186,10 @@ std::string CheckInvariants(const ModelWorld& world) {
     const TConfigVossik& form = *world.Rig().form;
     for (const std::string& breach :
          {CheckIds(form), world.AwaitingTaskbar() ? std::string() : CheckTray(world),
-          CheckLines(form), CheckDriveMask(form)})
+          CheckLines(form), CheckDriveMask(form), CheckPictures(world)})
         if (!breach.empty()) return breach;
     if (world.Rig().system.faultyDestroys) return "an icon was destroyed twice, or one never made";
-    return {};
+    return CheckNesting(world.Rig());
 }
 
 std::string CheckLoadsBack(MainFormRig& rig) {
@@ -165,6 +205,8 @@ std::string CheckLoadsBack(MainFormRig& rig) {
             for (const auto& item : *list) fresh.system.shellFiles[item->Path].DisplayName = "x";
         fresh.system.files = rig.system.files;
         fresh.system.fileContents = rig.system.fileContents;
+        fresh.system.readOnlyFolders = rig.system.readOnlyFolders;
+        fresh.system.folders = rig.system.folders;
         fresh.system.version = rig.system.version;
         const TConfigVossik& loaded = fresh.Start();
 
@@ -189,10 +231,14 @@ std::string CheckLoadsBack(MainFormRig& rig) {
             breach = CompareList("folder", saved.Icons.Folders, loaded.Icons.Folders);
         if (breach.empty())
             breach = CompareList("quick-launch entry", saved.Icons.Launches, loaded.Icons.Launches);
-        if (breach.empty() && saved.Watcher.RefreshDelay != loaded.Watcher.RefreshDelay)
-            breach =
-                Describe("the reloaded refresh delay", std::to_string(saved.Watcher.RefreshDelay),
-                         std::to_string(loaded.Watcher.RefreshDelay));
+        // The default delay is not written: a value the file held, unread at start or written
+        // by another program, stays.
+        const int savedDelay = saved.Watcher.Delay().Seconds();
+        const int loadedDelay = loaded.Watcher.Delay().Seconds();
+        if (breach.empty() && savedDelay != loadedDelay &&
+            savedDelay != RefreshDelay::DefaultSeconds)
+            breach = Describe("the reloaded refresh delay", std::to_string(savedDelay),
+                              std::to_string(loadedDelay));
     }
     ui::SetBackend(rig.backend);
     return breach;

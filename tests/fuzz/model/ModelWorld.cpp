@@ -7,6 +7,7 @@
 
 #include "model/ModelInvariants.h"
 #include "types/Cp1252.h"
+#include "types/PathParts.h"
 
 namespace {
 
@@ -32,6 +33,12 @@ const std::vector<std::string> Names = {"", "Docs", "A&B",
 const std::string QuitQuestion =
     "Les param\xE8tres n'ont pas pu \xEAtre enregistr\xE9s.\r\n"
     "Quitter Vossik' sans les enregistrer ?";
+
+// What the questions about replacing the settings file begin with.
+const std::string FileQuestion = "Le fichier de param\xE8tres ";
+
+// Reads of the settings file that fail: all of them.
+constexpr int UnreadableForGood = 1 << 30;
 
 const unsigned MouseMessages[] = {msg::MouseMove,     msg::LButtonDown, msg::LButtonUp,
                                   msg::LButtonDblClk, msg::RButtonDown, msg::RButtonUp,
@@ -62,18 +69,15 @@ std::uint32_t FuzzInput::Word() {
 ModelWorld::ModelWorld(const std::uint8_t* data, std::size_t size) : in_(data, size) {
     FakeSystem& system = rig_.system;
     system.whileBoxShown = [this] { OnBox(); };
-    // Only a wait serves the queue, and anything may arrive then; a look at the clock does not.
-    system.onWait = [this] {
-        DeliverPosted(true);
-        MaybeNested(true);
-    };
+    // The shell's item menu holds the input, and its loop serves the queue.
+    system.whileItemMenuShown = [this] { MaybeNested(false); };
     // Checked as it is written, against the program as it stands then.
     system.onWrite = [this] { CheckSaved(); };
     system.refuse = [this](NotifyCommand command, const NotifyIconData& data) {
         return Refuse(command, data);
     };
     system.onExit = [this](unsigned) { OnExitCall(); };
-    // Time moves on at each look at the clock too, so that a refresh wait ends after a few.
+    // Time moves on a little at each look at the clock.
     system.tickPerRead = 100;
     rig_.backend.answerModal = [this](ui::Form& form) { return AnswerModal(form); };
     rig_.backend.onPopup = [this](ui::PopupMenu& menu) {
@@ -97,33 +101,51 @@ void ModelWorld::SetUp() {
         unsigned kind = DriveKinds[in_.Below(std::size(DriveKinds))];
         system.driveTypes[root] = kind;
         // An empty CD drive has the bare designation as its name.
-        system.shellFiles[root] = {nullptr, kind == 5 && in_.Chance()
-                                                ? " (" + root.substr(0, 2) + ")"
-                                                : "Disque (" + root.substr(0, 2) + ")"};
+        system.shellFiles[root] = {.DisplayName = kind == 5 && in_.Chance()
+                                                      ? " (" + root.substr(0, 2) + ")"
+                                                      : "Disque (" + root.substr(0, 2) + ")"};
         if (in_.Chance()) system.readableDisks.insert(root);
     }
     for (std::size_t i = 0; i + 1 < FolderPaths.size(); ++i)
-        system.shellFiles[FolderPaths[i]] = {nullptr, "Dossier " + std::to_string(i)};
+        system.shellFiles[FolderPaths[i]] = {.DisplayName = "Dossier " + std::to_string(i)};
     for (std::size_t i = 0; i + 1 < LaunchPaths.size(); ++i) {
-        system.shellFiles[LaunchPaths[i]] = {nullptr, "Fichier " + std::to_string(i)};
+        system.shellFiles[LaunchPaths[i]] = {.DisplayName = "Fichier " + std::to_string(i)};
         system.files.insert(LaunchPaths[i]);
     }
     if (in_.Below(8) == 0) system.version = {5, 1};
     if (in_.Below(4) == 0) system.arguments = {"/config"};
     system.clock = {in_.Below(24), in_.Below(60)};
-    if (in_.Below(4) != 0) rig_.WithSettingsFile(SettingsText());
+    // Every other start is of a copy installed where the user cannot write, its settings in the
+    // application-data folder. The start's minute says which, so that the corpus keeps its
+    // meaning.
+    const bool installed = system.clock.Minute % 2 != 0;
+    if (installed) {
+        system.readOnlyFolders.insert(FolderPart(MainFormRig::SettingsFile));
+        system.folders.insert(FolderPart(MainFormRig::RoamingSettingsFile));
+    }
+    settingsPlace_ = installed ? MainFormRig::RoamingSettingsFile : MainFormRig::SettingsFile;
+    const std::string& place = settingsPlace_;
+    // The higher bits of the byte that chooses a settings file say whether another program
+    // holds it at start, for a moment or all along.
+    const std::uint8_t settingsChoice = in_.Byte();
+    if (settingsChoice % 4 != 0) {
+        system.files.insert(place);
+        system.fileContents[place] = SettingsText();
+        const int lock = settingsChoice / 4 % 8;
+        if (lock >= 6) system.failingReads = lock == 6 ? 3 : UnreadableForGood;
+    }
     // A start at logon, before the taskbar is there.
     system.taskbarPresent = in_.Below(8) != 0;
-    std::string settings = system.files.contains(MainFormRig::SettingsFile)
-                               ? system.fileContents[MainFormRig::SettingsFile]
-                               : "none";
+    std::string settings = system.files.contains(place) ? system.fileContents[place] : "none";
     for (std::size_t end; (end = settings.find("\r\n")) != std::string::npos;)
         settings.replace(end, 2, " ");
     Log("start: drives " + std::to_string(system.driveMask) + ", taskbar " +
         Bit(system.taskbarPresent) + ", XP " + Bit(system.version.Minor == 1) + ", " +
         std::to_string(system.clock.Hour) + ":" + std::to_string(system.clock.Minute) +
-        ", settings: " + settings);
+        (installed ? ", installed" : "") + ", settings held for " +
+        std::to_string(system.failingReads) + " reads: " + settings);
     rig_.Start();
+    unreadFile_ = system.failingReads > 0;
     announcedDrives_ = system.driveMask;
     if (!rig_.form->StartsInTray()) rig_.form->Show();
 }
@@ -193,11 +215,19 @@ int ModelWorld::Run() {
     Check("start");
     while (!in_.Empty() && !Ended() && events_ < MaxEvents && delivered_ < MaxDelivered) {
         ++events_;
-        userSaidYes_ = userAskedShutdown_ = scheduleDue_ = false;
+        userSaidYes_ = userAskedShutdown_ = scheduleDue_ = userAgreedToReplace_ = false;
         Play(0);
         if (Ended()) break;
         Check("event " + std::to_string(events_));
-        if (rig_.system.posted.empty()) CheckDrivesFollowed();
+        if (Settled()) CheckDrivesFollowed();
+    }
+    // The program goes on after the last event: once everything queued and due is done, each
+    // drive is as its last notice said.
+    if (!Ended()) {
+        Log("the loop runs until nothing is queued or due");
+        DeliverPosted(true);
+        if (!Ended()) Check("the end");
+        if (Settled()) CheckDrivesFollowed();
     }
     // To follow one input's run: MODEL_LOG=1 fuzz_model input.
     if (std::getenv("MODEL_LOG")) PrintLog();
@@ -208,6 +238,10 @@ bool ModelWorld::Ended() const {
     return rig_.backend.quitRequested;
 }
 
+bool ModelWorld::Settled() const {
+    return rig_.system.posted.empty() && rig_.form->Watcher.NothingDue();
+}
+
 void ModelWorld::Play(int depth) {
     if (Ended() || in_.Empty()) return;
     const int outer = depth_;
@@ -215,8 +249,10 @@ void ModelWorld::Play(int depth) {
     switch (in_.Below(16)) {
         case 0:
         case 1:
-        case 2:
             TrayCallback();
+            break;
+        case 2:
+            Flood();
             break;
         case 3:
         case 4:
@@ -245,8 +281,11 @@ void ModelWorld::Play(int depth) {
         case 13:
             PressButton();
             break;
-        default:
+        case 14:
             InjectFailure();
+            break;
+        default:
+            ChangeScale();
             break;
     }
     depth_ = outer;
@@ -289,9 +328,14 @@ void ModelWorld::Check(const std::string& what) {
 }
 
 void ModelWorld::CheckSaved() {
+    const std::string what = "the settings file written in event " + std::to_string(events_);
+    if (unreadFile_ && !userAgreedToReplace_)
+        Fail(what, "it replaced the file the program could not read at start, unasked");
+    if (changedBehind_ && !userAgreedToReplace_)
+        Fail(what, "it replaced the file another program had changed, unasked");
+    unreadFile_ = changedBehind_ = userAgreedToReplace_ = false;
     std::string breach = CheckLoadsBack(rig_);
-    if (!breach.empty())
-        Fail("the settings file written in event " + std::to_string(events_), breach);
+    if (!breach.empty()) Fail(what, breach);
 }
 
 // The program's texts are Windows-1252; terminals and logs read UTF-8.
@@ -362,29 +406,36 @@ void ModelWorld::TrayCallback() {
     rig_.form->OnMessage({msg::TrayCallback, id, static_cast<std::intptr_t>(mouse)}, NoDefault);
 }
 
+void ModelWorld::DeviceBroadcast(bool arrival) {
+    const std::uint32_t mask = PickUnitMask();
+    const std::uint16_t flags = PickVolumeFlags();
+    Log(std::string(arrival ? "arrival" : "removal") + ": mask " + std::to_string(mask) +
+        ", flags " + std::to_string(flags));
+    Announce(arrival, mask, flags);
+}
+
 // The system's view follows what it announces: a drive that comes is found by the shell, one
 // that goes is not, and a drive without its disc or its network has the bare designation as
-// its name.
-void ModelWorld::DeviceBroadcast(bool arrival) {
+// its name. Bits past Z name no drive.
+void ModelWorld::Announce(bool arrival, std::uint32_t mask, std::uint16_t flags) {
     VolumeBroadcast broadcast;
-    broadcast.UnitMask = PickUnitMask();
-    const std::uint16_t flags[] = {0, 1, 2, 4};
-    broadcast.Flags = flags[in_.Below(4)];
+    broadcast.UnitMask = mask;
+    broadcast.Flags = flags;
     FakeSystem& system = rig_.system;
     const AboutPage& options = rig_.form->Pages.PageAPropos;
-    const bool kept = (options.CBGarderCD.Checked() && broadcast.Flags == 1) ||
-                      (options.CBGarderNet.Checked() && broadcast.Flags == 2);
-    for (int i = 0; i < 32; ++i) {
+    const bool kept = (options.CBGarderCD.Checked() && flags == 1) ||
+                      (options.CBGarderNet.Checked() && flags == 2);
+    for (int i = 0; i < DriveLetters; ++i) {
         const std::uint32_t bit = 1u << i;
-        if (!(broadcast.UnitMask & bit)) continue;
+        if (!(mask & bit)) continue;
         const std::string root = std::string(1, static_cast<char>('A' + i)) + ":\\";
         if (arrival) {
             system.driveMask |= bit;
-            system.shellFiles[root] = {nullptr, "Disque (" + root.substr(0, 2) + ")"};
+            system.shellFiles[root] = {.DisplayName = "Disque (" + root.substr(0, 2) + ")"};
             uncertainDrives_ &= ~bit;
-        } else if (broadcast.Flags == 1 || broadcast.Flags == 2) {
+        } else if (flags == 1 || flags == 2) {
             // A disc out, a network drive lost: the drive itself is still there.
-            system.shellFiles[root] = {nullptr, " (" + root.substr(0, 2) + ")"};
+            system.shellFiles[root] = {.DisplayName = " (" + root.substr(0, 2) + ")"};
         } else {
             system.driveMask &= ~bit;
             system.shellFiles.erase(root);
@@ -400,22 +451,80 @@ void ModelWorld::DeviceBroadcast(bool arrival) {
             announcedDrives_ &= ~bit;
         }
     }
-    Log(std::string(arrival ? "arrival" : "removal") + ": mask " +
-        std::to_string(broadcast.UnitMask) + ", flags " + std::to_string(broadcast.Flags));
     std::uintptr_t event = arrival ? 0x8000 : 0x8004;
     rig_.form->OnMessage({msg::DeviceChange, event, reinterpret_cast<std::intptr_t>(&broadcast)},
                          NoDefault);
 }
 
+// Thousands of events within one delay: the notices of a flapping contact, ticks of the refresh
+// timer that come with nothing due yet, or right presses that come while the icon menu is open.
+void ModelWorld::Flood() {
+    const int count = 500 * (1 + in_.Below(4));
+    switch (in_.Below(3)) {
+        case 0: {
+            const std::uint32_t mask = PickUnitMask();
+            const std::uint16_t flags = PickVolumeFlags();
+            const bool firstArrives = in_.Chance();
+            const int step = in_.Below(4);
+            Log("flood: " + std::to_string(count) + " notices " + std::to_string(step) +
+                " ms apart, mask " + std::to_string(mask) + ", flags " + std::to_string(flags) +
+                ", first " + (firstArrives ? "arrival" : "removal"));
+            for (int i = 0; i < count && !Ended(); ++i) {
+                rig_.system.tick += step;
+                Announce(firstArrives == (i % 2 == 0), mask, flags);
+            }
+            break;
+        }
+        case 1: {
+            Log("flood: " + std::to_string(count) + " early ticks of the refresh timer");
+            ui::Timer& timer = rig_.form->Watcher.RefreshTimer;
+            for (int i = 0; i < count && !Ended(); ++i) timer.Tick();
+            break;
+        }
+        default: {
+            rightPressId_ = PickIconId();
+            rightPressesLeft_ = count;
+            Log("flood: " + std::to_string(count) + " right presses on icon " +
+                std::to_string(rightPressId_));
+            PressRight();
+            break;
+        }
+    }
+}
+
+// The first press may open the menu: the others then come while it is open.
+void ModelWorld::PressRight() {
+    while (rightPressesLeft_ > 0 && !Ended()) {
+        --rightPressesLeft_;
+        rig_.form->OnMessage({msg::TrayCallback, rightPressId_, msg::RButtonDown}, NoDefault);
+    }
+}
+
+std::uint16_t ModelWorld::PickVolumeFlags() {
+    const std::uint16_t flags[] = {0, 1, 2, 4};
+    return flags[in_.Below(4)];
+}
+
+// The message loop: the queued messages in turn, and the refresh timer's ticks as time passes.
+// All of it until nothing is queued or due, or one message (one tick when none is queued).
 void ModelWorld::DeliverPosted(bool all) {
     std::deque<WindowMessage>& queue = rig_.system.posted;
-    while (!queue.empty() && !Ended() && delivered_ < MaxDelivered) {
-        WindowMessage message = queue.front();
-        queue.pop_front();
+    ui::Timer& refresh = rig_.form->Watcher.RefreshTimer;
+    while (!Ended() && delivered_ < MaxDelivered) {
         ++delivered_;
-        Log("posted message " + std::to_string(message.Msg) + " " + std::to_string(message.WParam) +
-            " " + std::to_string(message.LParam));
-        rig_.form->OnMessage(message, NoDefault);
+        if (!queue.empty()) {
+            WindowMessage message = queue.front();
+            queue.pop_front();
+            Log("posted message " + std::to_string(message.Msg) + " " +
+                std::to_string(message.WParam) + " " + std::to_string(message.LParam));
+            rig_.form->OnMessage(message, NoDefault);
+        } else if (refresh.Enabled()) {
+            Log("the refresh timer ticks after " + std::to_string(refresh.Interval()) + " ms");
+            rig_.system.tick += refresh.Interval();
+            refresh.Tick();
+        } else {
+            break;
+        }
         if (!all) break;
     }
 }
@@ -427,6 +536,31 @@ void ModelWorld::TaskbarRestart() {
     rig_.system.trayTips.clear();
     staleTips_.clear();
     rig_.application->Dispatch({rig_.form->Tray.TaskbarCreatedMessage, 0, 0}, NoDefault);
+}
+
+// Another scale: small icons of another size, told by new icon metrics, a new display or a new
+// taskbar.
+void ModelWorld::ChangeScale() {
+    constexpr int Sizes[] = {16, 20, 24, 32};
+    rig_.system.smallIconSize = Sizes[in_.Below(4)];
+    Log("small icons of " + std::to_string(rig_.system.smallIconSize));
+    switch (in_.Below(3)) {
+        case 0:
+            rig_.application->Dispatch({msg::SettingChange, msg::IconMetricsSetting, 0}, NoDefault);
+            break;
+        case 1:
+            rig_.application->Dispatch({msg::DisplayChange, 0, 0}, NoDefault);
+            break;
+        default:
+            TaskbarRestart();
+            break;
+    }
+}
+
+bool ModelWorld::IconSizeAwaited() const {
+    const std::deque<WindowMessage>& queue = rig_.system.posted;
+    return std::any_of(queue.begin(), queue.end(),
+                       [](const WindowMessage& m) { return m.Msg == msg::IconSizeCheck; });
 }
 
 bool ModelWorld::AwaitingTaskbar() const {
@@ -602,7 +736,8 @@ void ModelWorld::PressButton() {
 
 void ModelWorld::InjectFailure() {
     FakeSystem& system = rig_.system;
-    switch (in_.Below(10)) {
+    const std::uint8_t what = in_.Byte();
+    switch (what % 10) {
         case 0:
             Log("the shell will refuse the next add");
             ++refuseAdds_;
@@ -627,7 +762,7 @@ void ModelWorld::InjectFailure() {
                 system.shellFiles.erase(found);
                 Log("the shell loses " + path);
             } else {
-                system.shellFiles[path] = {nullptr, "Revenu " + path};
+                system.shellFiles[path] = {.DisplayName = "Revenu " + path};
                 Log("the shell finds " + path);
             }
             break;
@@ -655,9 +790,29 @@ void ModelWorld::InjectFailure() {
             restartInShellCall_ = true;
             break;
         default:
+            ChangeSettingsFile(what / 10 % 3);
+            break;
+    }
+}
+
+void ModelWorld::ChangeSettingsFile(int how) {
+    FakeSystem& system = rig_.system;
+    switch (how) {
+        case 0:
             system.refuseWrites = !system.refuseWrites;
             Log(std::string("the settings file ") + (system.refuseWrites ? "cannot" : "can") +
                 " be written");
+            break;
+        case 1:
+            system.failingReads = system.failingReads ? 0 : UnreadableForGood;
+            Log(std::string("the settings file ") + (system.failingReads ? "cannot" : "can") +
+                " be read");
+            break;
+        default:
+            Log("another program edits the settings file");
+            system.files.insert(settingsPlace_);
+            system.fileContents[settingsPlace_] += "; modifi\xE9 ailleurs\r\n";
+            changedBehind_ = true;
             break;
     }
 }
@@ -673,6 +828,7 @@ void ModelWorld::OnBox() {
     if (box.Flags & mb::YesNo) {
         const int answer = in_.Chance() ? mb::IdYes : mb::IdNo;
         if (box.Text == QuitQuestion) ++(answer == mb::IdYes ? quitYes_ : quitNo_);
+        if (box.Text.starts_with(FileQuestion) && answer == mb::IdYes) userAgreedToReplace_ = true;
         rig_.system.boxAnswers.push_front(answer);
     }
 }
@@ -686,7 +842,8 @@ void ModelWorld::Quit(Command& command) {
     if (Ended()) return;
     if (quitYes_ > yes)
         Fail("event " + std::to_string(events_), "a yes to quitting unsaved ended nothing");
-    if (quitNo_ == no)
+    // A question asked while a box shows gets "no" unseen.
+    if (quitNo_ == no && !rig_.system.MessageBoxes.Showing())
         Fail("event " + std::to_string(events_),
              "Quitter left the program open without a question");
 }
@@ -732,6 +889,11 @@ ui::ModalResult ModelWorld::AnswerModal(ui::Form& shown) {
 
 void ModelWorld::ChooseMenuItem() {
     ContextMenu& menu = rig_.form->Menu;
+    if (rightPressesLeft_ > 0) {
+        PressRight();
+        Log("menu closed after the flood");
+        return;
+    }
     ui::MenuItem* items[] = {
         &menu.MCNom,        &menu.MCOuvrir,      &menu.MCExplorer,      &menu.MCRechercher,
         &menu.MCProprietes, &menu.MCChangerNom,  &menu.MCRedemarrerWin, &menu.MCRedemarrerPC,

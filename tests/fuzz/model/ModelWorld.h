@@ -26,11 +26,12 @@ private:
 };
 
 // The whole program on the fake system, driven by the events an input spells: tray callbacks,
-// device broadcasts and the messages they post, taskbar restarts, the clock and the timer, list
-// editing and options on the pages, the buttons and the icons' menu, and failures of the system
-// injected on the way. Boxes, dialogs, menus and the refresh wait run nested events as their
-// message loops would. After every event, what must always hold is checked; the first breach
-// ends the run with the events that led to it.
+// device broadcasts, the messages posted and the refresh timer's ticks, floods of thousands of
+// notices, ticks or right presses, taskbar restarts, changes of scale, the clock and the timer,
+// list editing and options on the pages, the buttons and the icons' menu, and failures of the
+// system injected on the way. Boxes, dialogs and menus run nested events as their message loops
+// would. After every event, what must always hold is checked; the first breach ends the run with
+// the events that led to it.
 class ModelWorld {
 public:
     ModelWorld(const std::uint8_t* data, std::size_t size);
@@ -40,10 +41,12 @@ public:
 
     // The program's state, for the invariants.
     const MainFormRig& Rig() const { return rig_; }
-    // Icons whose tip the shell may show out of date: a change of theirs was refused.
+    // Icons whose tip and picture the shell may show out of date: a change of theirs was refused.
     const std::set<std::uint32_t>& StaleTips() const { return staleTips_; }
     // The taskbar is gone, or its restart waits to be answered: the area lags behind.
     bool AwaitingTaskbar() const;
+    // A change of scale waits in the queue: the pictures are still of the former size.
+    bool IconSizeAwaited() const;
 
 private:
     void SetUp();
@@ -59,12 +62,18 @@ private:
     void Log(const std::string& line);
     void PrintLog() const;
     bool Ended() const;
+    // Nothing queued and nothing due: the drives are as their last notices said.
+    bool Settled() const;
 
     // Events.
     void TrayCallback();
     void DeviceBroadcast(bool arrival);
+    void Announce(bool arrival, std::uint32_t mask, std::uint16_t flags);
+    void Flood();
+    void PressRight();
     void DeliverPosted(bool all);
     void TaskbarRestart();
+    void ChangeScale();
     void ClockAndTimer();
     void EditLists();
     void ToggleOption();
@@ -73,6 +82,8 @@ private:
     template <typename Command>
     void Quit(Command& command);
     void InjectFailure();
+    // The settings file cannot be written or read, or can again, or another program edits it.
+    void ChangeSettingsFile(int how);
 
     // Answers from inside the loops.
     void OnBox();
@@ -83,6 +94,7 @@ private:
 
     std::uint32_t PickIconId();
     std::uint32_t PickUnitMask();
+    std::uint16_t PickVolumeFlags();
     const std::string& PickFolder();
     const std::string& PickLaunch();
     const std::string& PickName();
@@ -98,6 +110,9 @@ private:
     int events_ = 0;
     int delivered_ = 0;
     int refuseAdds_ = 0, refuseModifies_ = 0, refuseDeletes_ = 0;
+    // The right presses of a flood still to come, and their icon.
+    int rightPressesLeft_ = 0;
+    std::uint32_t rightPressId_ = 0;
     bool pumpInBoxes_ = false;
     bool nestInNextLoop_ = false;
     bool restartInShellCall_ = false;
@@ -111,4 +126,12 @@ private:
     bool scheduleDue_ = false;
     // Answers to the question Quitter asks when the settings could not be saved.
     int quitYes_ = 0, quitNo_ = 0;
+    // The settings file holds what the program could not read at start, or what another
+    // program wrote since; a save may replace it only once the user said yes to a question
+    // about it.
+    bool unreadFile_ = false;
+    // Where the settings file of this start lives.
+    std::string settingsPlace_;
+    bool changedBehind_ = false;
+    bool userAgreedToReplace_ = false;
 };

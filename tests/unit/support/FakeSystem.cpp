@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "types/PathParts.h"
+
 namespace {
 
 template <typename Handle>
@@ -37,9 +39,10 @@ std::string FakeSystem::Notification::Tip() const {
     return std::string(Data.szTip, strnlen(Data.szTip, sizeof Data.szTip));
 }
 
-IconHandle FakeSystem::NewIcon() {
+IconHandle FakeSystem::NewIcon(int width) {
     IconHandle icon = MakeHandle<IconHandle>(++nextHandle_);
     liveIcons.insert(icon);
+    iconWidths[icon] = width;
     return icon;
 }
 
@@ -57,6 +60,8 @@ bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
     } else if (command == NotifyCommand::Add || data.uFlags & nif::Tip) {
         trayTips[data.uID] = Notification{command, data}.Tip();
     }
+    if (command != NotifyCommand::Delete && data.uFlags & nif::Icon)
+        trayPictures[data.uID] = data.hIcon;
     return true;
 }
 
@@ -66,8 +71,15 @@ std::optional<ShellFileInfo> FakeSystem::GetFileInfo(const std::wstring& widePat
     auto it = shellFiles.find(path);
     if (it == shellFiles.end()) return std::nullopt;
     ShellFileInfo info = it->second;
-    info.Icon = NewIcon();
+    if (info.IconFile.empty()) info.IconFile = widePath;
+    if (flags & shgfi::Icon) info.Icon = NewIcon(smallIconSize);
     return info;
+}
+
+IconHandle FakeSystem::ExtractFileIcon(const std::wstring& file, int index, int cx, int cy) {
+    calls.push_back("extracticon " + Narrow(file) + "," + std::to_string(index) + " " +
+                    std::to_string(cx) + "x" + std::to_string(cy));
+    return filesWithoutIcons.contains(file) ? nullptr : NewIcon(cx);
 }
 
 void FakeSystem::DestroyIcon(IconHandle icon) {
@@ -84,7 +96,9 @@ int FakeSystem::MessageBox(WindowHandle, const std::string& text, const std::str
                            unsigned flags) {
     boxes.push_back({text, title, flags});
     calls.push_back("box " + title + ": " + text);
+    boxLoops.Enter();
     if (whileBoxShown) whileBoxShown();
+    boxLoops.Leave();
     if (boxAnswers.empty()) return mb::IdOk;
     int answer = boxAnswers.front();
     boxAnswers.pop_front();
@@ -138,7 +152,7 @@ int FakeSystem::LookupIconIdFromDirectory(const void* directory, int, int) {
 IconHandle FakeSystem::CreateIconFromResource(const void* bits, unsigned size, int cx, int cy) {
     calls.push_back("createicon " + std::to_string(size) + " " + std::to_string(cx) + "x" +
                     std::to_string(cy));
-    return bits ? NewIcon() : nullptr;
+    return bits ? NewIcon(cx) : nullptr;
 }
 
 unsigned FakeSystem::RegisterWindowMessage(const std::string& name) {
@@ -155,15 +169,80 @@ IconHandle FakeSystem::LoadOwnIcon(const std::string& resourceName) {
     return it->second;
 }
 
+IconHandle FakeSystem::LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) {
+    calls.push_back("loadicon " + resourceName + " " + std::to_string(cx) + "x" +
+                    std::to_string(cy));
+    return ownIcons.contains(resourceName) ? NewIcon(cx) : nullptr;
+}
+
 std::optional<std::string> FakeSystem::ReadFile(const std::wstring& widePath) {
-    std::string path = Narrow(widePath);
+    std::string path = Narrow(FinalPath(widePath));
     calls.push_back("readfile " + path);
     auto it = fileContents.find(path);
-    if (it == fileContents.end()) {
+    if (it == fileContents.end() || (failingReads > 0 && failingReads--)) {
         lastError = files.contains(path) ? 32 : 2;
         return std::nullopt;
     }
     return it->second;
+}
+
+std::wstring FakeSystem::FinalPath(const std::wstring& path) {
+    auto link = links.find(Narrow(path));
+    return link == links.end() ? path : Widen(link->second);
+}
+
+bool FakeSystem::WriteNewFile(const std::wstring& widePath, const std::string& content) {
+    std::string path = Narrow(widePath);
+    calls.push_back("writefile " + path);
+    if (refuseWrites || readOnlyFolders.contains(FolderPart(path))) {
+        lastError = writeError;
+        return false;
+    }
+    // Of the folders in the application-data folder, only those made exist.
+    if (path.starts_with(applicationData) && !folders.contains(FolderPart(path))) {
+        lastError = 3;
+        return false;
+    }
+    fileContents[path] = content;
+    files.insert(path);
+    return true;
+}
+
+void FakeSystem::MoveFile(const std::string& from, const std::string& to) {
+    fileContents[to] = fileContents[from];
+    files.insert(to);
+    fileContents.erase(from);
+    files.erase(from);
+    if (onWrite) onWrite();
+}
+
+bool FakeSystem::ReplaceKeepingIdentity(const std::wstring& replaced,
+                                        const std::wstring& replacement) {
+    calls.push_back("replace " + Narrow(replaced));
+    if (replaceError) {
+        lastError = replaceError;
+        return false;
+    }
+    MoveFile(Narrow(replacement), Narrow(replaced));
+    return true;
+}
+
+bool FakeSystem::RenameOver(const std::wstring& from, const std::wstring& to) {
+    calls.push_back("rename " + Narrow(to));
+    MoveFile(Narrow(from), Narrow(to));
+    return true;
+}
+
+void FakeSystem::RemoveFile(const std::wstring& widePath) {
+    std::string path = Narrow(widePath);
+    calls.push_back("remove " + path);
+    fileContents.erase(path);
+    files.erase(path);
+}
+
+void FakeSystem::Sleep(unsigned milliseconds) {
+    calls.push_back("sleep " + std::to_string(milliseconds));
+    tick += milliseconds;
 }
 
 std::string FakeSystem::ErrorText(unsigned long error) {
@@ -171,17 +250,27 @@ std::string FakeSystem::ErrorText(unsigned long error) {
     return found == errorTexts.end() ? "" : found->second;
 }
 
-bool FakeSystem::ReplaceFile(const std::wstring& widePath, const std::string& content) {
-    std::string path = Narrow(widePath);
-    calls.push_back("replacefile " + path);
-    if (refuseWrites) {
-        lastError = writeError;
-        return false;
-    }
-    fileContents[path] = content;
-    files.insert(path);
-    if (onWrite) onWrite();
+bool FakeSystem::FolderWritable(const std::wstring& folder) {
+    calls.push_back("folderwritable " + Narrow(folder));
+    return !readOnlyFolders.contains(Narrow(folder));
+}
+
+bool FakeSystem::CreateFolder(const std::wstring& folder) {
+    folders.insert(Narrow(folder));
     return true;
+}
+
+bool FakeSystem::ClaimSettingsFile(const std::wstring& key) {
+    calls.push_back("claim " + Narrow(key));
+    return !claimedElsewhere.contains(Narrow(key));
+}
+
+void FakeSystem::ReceiveHandOversAt(WindowHandle window) {
+    handOverWindow = window;
+}
+
+bool FakeSystem::IsHandOver(const WindowMessage& message) {
+    return message.Msg == msg::CopyData && message.LParam == HandOverData;
 }
 
 unsigned FakeSystem::DriveType(const std::string& root) {
@@ -221,10 +310,55 @@ void FakeSystem::ShellExecuteEx(WindowHandle, const std::string& verb, const std
     calls.push_back("shellexecuteex " + verb + " [" + file + "] " + hex);
 }
 
-ItemMenuResult FakeSystem::ShowItemContextMenu(const std::string& path, WindowHandle, int x,
-                                               int y) {
-    calls.push_back("itemmenu [" + path + "] " + std::to_string(x) + " " + std::to_string(y));
-    return {true, false};
+namespace {
+
+// The shell finds every item; the menu is recorded as it shows, with what it stands for.
+class FakeItemMenu : public ShellItemMenu {
+public:
+    FakeItemMenu(FakeSystem& system, std::string items)
+        : system_(system), items_(std::move(items)) {}
+    unsigned Track(int x, int y) override {
+        system_.calls.push_back("itemmenu " + items_ + " " + std::to_string(x) + " " +
+                                std::to_string(y));
+        system_.itemMenuLoops.Enter();
+        if (system_.whileItemMenuShown) system_.whileItemMenuShown();
+        system_.itemMenuLoops.Leave();
+        return system_.itemMenuChoice;
+    }
+    bool Invoke(unsigned command) override {
+        system_.calls.push_back("iteminvoke " + std::to_string(command));
+        return true;
+    }
+
+private:
+    FakeSystem& system_;
+    std::string items_;
+};
+
+}  // namespace
+
+std::unique_ptr<ShellItemMenu> FakeSystem::ItemMenu(const std::wstring& path, WindowHandle) {
+    std::string items = "[";
+    items += Narrow(path);
+    items += ']';
+    return std::make_unique<FakeItemMenu>(*this, items);
+}
+
+std::unique_ptr<ShellItemMenu> FakeSystem::ItemsMenu(const std::wstring& folder,
+                                                     const std::vector<std::wstring>& names,
+                                                     WindowHandle owner) {
+    if (names.empty()) return nullptr;
+    std::string items = Narrow(folder);
+    for (const std::wstring& name : names) items.append(" ").append(Narrow(name));
+    return ItemMenu(Widen(items), owner);
+}
+
+std::vector<std::wstring> FakeSystem::MatchingNames(const std::wstring& pattern) {
+    std::vector<std::wstring> names;
+    auto found = matchingNames.find(Narrow(pattern));
+    if (found != matchingNames.end())
+        for (const std::string& name : found->second) names.push_back(Widen(name));
+    return names;
 }
 
 std::intptr_t FakeSystem::SendMessage(WindowHandle, unsigned message, std::uintptr_t wParam,
@@ -248,14 +382,7 @@ void FakeSystem::PostMessage(WindowHandle, unsigned message, std::uintptr_t wPar
 
 std::uint32_t FakeSystem::TickCount() {
     tick += tickPerRead;
-    if (onTick) onTick();
     return tick;
-}
-
-void FakeSystem::WaitForMessages(unsigned milliseconds) {
-    calls.push_back("wait " + std::to_string(milliseconds));
-    tick += milliseconds;
-    if (onWait) onWait();
 }
 
 IconHandle FakeSystem::LoadSystemIcon(int id) {
@@ -289,4 +416,9 @@ bool FakeSystem::ExitWindowsEx(unsigned action) {
     calls.push_back("exitwindows " + std::to_string(action));
     if (onExit) onExit(action);
     return exitAccepted;
+}
+
+SharedIcon OwnPicture(IconCache& pictures, FakeSystem& system) {
+    IconHandle icon = system.NewIcon();
+    return pictures.Keep({IconSource::From::File, L"own", HandleValue(icon)}, icon);
 }

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "platform/System.h"
+#include "tray/IconCache.h"
 #include "types/Cp1252.h"
 #include "types/Messages.h"
+#include "ui/headless/LoopDepth.h"
 
 // Records every call in order and answers from a script.
 class FakeSystem : public System {
@@ -25,18 +27,19 @@ public:
         unsigned Flags;
     };
 
-    // Makes an icon handle that the fake tracks until it is destroyed.
-    IconHandle NewIcon();
+    // Makes an icon handle of that width that the fake tracks until it is destroyed.
+    IconHandle NewIcon(int width = 16);
 
     bool NotifyIcon(NotifyCommand command, const NotifyIconData& data) override;
     bool TaskbarPresent() override { return taskbarPresent; }
     std::optional<ShellFileInfo> GetFileInfo(const std::wstring& path, unsigned flags) override;
+    IconHandle ExtractFileIcon(const std::wstring& file, int index, int cx, int cy) override;
     void DestroyIcon(IconHandle icon) override;
     void MessageBeep(unsigned type) override;
     int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
                    unsigned flags) override;
-    int SmallIconWidth() override { return 16; }
-    int SmallIconHeight() override { return 16; }
+    int SmallIconWidth() override { return smallIconSize; }
+    int SmallIconHeight() override { return smallIconSize; }
     ModuleHandle LoadLibrary(const std::string& name) override;
     ResourceHandle FindResource(ModuleHandle module, int id, ResourceType type) override;
     const void* LoadResource(ModuleHandle module, ResourceHandle resource) override;
@@ -47,12 +50,27 @@ public:
     std::string ErrorText(unsigned long error) override;
     SystemVersion Version() override { return version; }
     std::wstring ExecutablePath() override { return Widen(exePath); }
+    std::wstring WindowsDirectory() override { return Widen(windowsFolder); }
     std::vector<std::string> CommandLineArguments() override { return arguments; }
     bool FileExists(const std::wstring& path) override { return files.contains(Narrow(path)); }
     std::optional<std::string> ReadFile(const std::wstring& path) override;
-    bool ReplaceFile(const std::wstring& path, const std::string& content) override;
+    std::wstring FinalPath(const std::wstring& path) override;
+    bool IsReadOnly(const std::wstring& path) override { return readOnly.contains(Narrow(path)); }
+    bool WriteNewFile(const std::wstring& path, const std::string& content) override;
+    bool ReplaceKeepingIdentity(const std::wstring& replaced,
+                                const std::wstring& replacement) override;
+    bool RenameOver(const std::wstring& from, const std::wstring& to) override;
+    void RemoveFile(const std::wstring& path) override;
+    void Sleep(unsigned milliseconds) override;
+    bool FolderWritable(const std::wstring& folder) override;
+    std::wstring ApplicationDataFolder() override { return Widen(applicationData); }
+    bool CreateFolder(const std::wstring& folder) override;
+    bool ClaimSettingsFile(const std::wstring& key) override;
+    void ReceiveHandOversAt(WindowHandle window) override;
+    bool IsHandOver(const WindowMessage& message) override;
     unsigned RegisterWindowMessage(const std::string& name) override;
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
+    IconHandle LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) override;
     std::uint32_t SysColor(int index) override { return sysColors.at(index); }
     std::uint32_t LogicalDrives() override { return driveMask; }
     unsigned DriveType(const std::string& root) override;
@@ -64,17 +82,19 @@ public:
                       int show) override;
     void ShellExecuteEx(WindowHandle owner, const std::string& verb, const std::string& file,
                         unsigned mask) override;
-    ItemMenuResult ShowItemContextMenu(const std::string& path, WindowHandle owner, int x,
-                                       int y) override;
+    std::unique_ptr<ShellItemMenu> ItemMenu(const std::wstring& path, WindowHandle owner) override;
+    std::unique_ptr<ShellItemMenu> ItemsMenu(const std::wstring& folder,
+                                             const std::vector<std::wstring>& names,
+                                             WindowHandle owner) override;
+    std::vector<std::wstring> MatchingNames(const std::wstring& pattern) override;
     std::intptr_t SendMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) override;
     void CursorPos(int& x, int& y) override;
     void PostMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
     bool KeyDown(int virtualKey) override { return keysDown.contains(virtualKey); }
-    // Every reading moves the clock on a little; a wait, which no message ends, by its length.
+    // Every reading moves the clock on a little.
     std::uint32_t TickCount() override;
-    void WaitForMessages(unsigned milliseconds) override;
     IconHandle LoadSystemIcon(int id) override;
     TimeOfDay LocalTime() override { return clock; }
     TokenHandle OpenProcessToken() override;
@@ -94,20 +114,30 @@ public:
     std::function<bool(NotifyCommand, const NotifyIconData&)> notifyResult;
     // A request for which it says true is refused: nothing changes and the call fails.
     std::function<bool(NotifyCommand, const NotifyIconData&)> refuse;
-    std::map<std::uint32_t, std::string> trayTips;  // the icons the shell shows, by id
+    std::map<std::uint32_t, std::string> trayTips;     // the icons the shell shows, by id
+    std::map<std::uint32_t, IconHandle> trayPictures;  // their pictures, as last sent
     // Without a taskbar every request fails.
     bool taskbarPresent = true;
     // Runs inside every box, as the user could act while it waits.
     std::function<void()> whileBoxShown;
+    // Runs inside the shell's item menu, whose loop serves the queue too.
+    std::function<void()> whileItemMenuShown;
+    // The command chosen in the shell's item menus (0: closed without a choice), and the names
+    // patterns match.
+    unsigned itemMenuChoice = 0;
+    std::map<std::string, std::vector<std::string>> matchingNames;
+    // The boxes and the shell's item menus open at a time.
+    LoopDepth boxLoops, itemMenuLoops;
     std::deque<WindowMessage> posted;
     std::set<int> keysDown;
     std::uint32_t tick = 1000;
     std::uint32_t tickPerRead = 10;
-    // Runs at every reading of the clock: what the message queue brings meanwhile.
-    std::function<void()> onTick;
-    // Runs in each wait for messages, once the time has passed: what the queue brings meanwhile.
-    std::function<void()> onWait;
+    // Paths the shell knows; one without an icon file takes its icon from itself, at index 0.
     std::map<std::string, ShellFileInfo> shellFiles;
+    // Files the shell names whose icons cannot be extracted: the shell draws those itself.
+    std::set<std::wstring> filesWithoutIcons;
+    // The system's small-icon size, which a change of scale changes.
+    int smallIconSize = 16;
     std::deque<int> boxAnswers;
     // Modules that load, with the group-icon numbers they hold.
     std::map<std::string, std::set<int>> modules;
@@ -118,16 +148,34 @@ public:
         {5, "Accès refusé."}, {32, "Violation de partage."}, {112, "Disque plein."}};
     SystemVersion version{10, 0};
     std::string exePath = "C:\\Vossik\\Vossik.exe";
+    std::string windowsFolder = "C:\\Windows";
     std::vector<std::string> arguments;
     std::set<std::string> files;
     // Readable files (also listed in `files`); a listed file without contents cannot be read
     // (another program holds it).
     std::map<std::string, std::string> fileContents;
+    // Reads of a listed file that fail before they pass again (a lock that lasts a moment).
+    int failingReads = 0;
+    // Symbolic links, to the path they lead to.
+    std::map<std::string, std::string> links;
+    std::set<std::string> readOnly;
     // Refused writes fail with this error.
     bool refuseWrites = false;
     unsigned long writeError = 5;
-    // Runs once a file was written.
+    // A file system that cannot replace a file keeping its identity fails so (0: it can).
+    unsigned long replaceError = 0;
+    // Runs once a file was put in place.
     std::function<void()> onWrite;
+    // Folders where no file can be made (a program installed for all users), and the folders
+    // made.
+    std::set<std::string> readOnlyFolders;
+    std::set<std::string> folders;
+    std::string applicationData = "C:\\Users\\Ann\\AppData\\Roaming";
+    // Settings files that a copy already running holds, and the window that takes the
+    // hand-overs: WM_COPYDATA messages whose lParam is HandOverData.
+    std::set<std::string> claimedElsewhere;
+    WindowHandle handOverWindow = nullptr;
+    static constexpr std::intptr_t HandOverData = 0x564B;
     std::uint32_t driveMask = 0;
     std::map<std::string, unsigned> driveTypes;  // by root; missing: 1 (no root dir)
     std::set<std::string> readableDisks;         // roots whose size can be read
@@ -144,11 +192,17 @@ public:
 
     // Icons made and not yet destroyed; destroying one twice or an unknown one is a fault.
     std::set<IconHandle> liveIcons;
+    std::map<IconHandle, int> iconWidths;
     std::set<IconHandle> sharedIcons;  // resources of our own: never destroyed
     int faultyDestroys = 0;
 
 private:
+    void MoveFile(const std::string& from, const std::string& to);
+
     int nextHandle_ = 0x100;
     std::map<int, std::string> moduleNames_;
     std::map<std::string, IconHandle> ownIconHandles_;
 };
+
+// A new picture of its own, as from a file that no other record shows.
+SharedIcon OwnPicture(IconCache& pictures, FakeSystem& system);

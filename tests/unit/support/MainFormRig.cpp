@@ -1,5 +1,7 @@
 #include "support/MainFormRig.h"
 
+#include "app/Vossik.h"
+
 MainFormRig::MainFormRig() {
     ui::SetBackend(backend);
     system.modules["Shell32"] = {16, 22, 23, 28};
@@ -15,12 +17,7 @@ TConfigVossik& MainFormRig::Start() {
     // A second start in one test: the old form lets go of the old application first.
     form.reset();
     application = std::make_unique<ui::Application>();
-    application->HideTaskbarButton();
-    application->SetTitle("Vossik'");
-    form = std::make_unique<TConfigVossik>(system, *application);
-    application->CreateForm(*form);
-    form->CreationFiche();
-    application->ShowMainFormOnRun(!form->StartsInTray());
+    form = StartVossik(system, *application);
     return *form;
 }
 
@@ -28,7 +25,8 @@ TrayItem& MainFormRig::AddEntry(TrayItemList& list, TrayItemKind kind, const std
     auto item = std::make_unique<TrayItem>();
     item->Kind = kind;
     item->Name = name;
-    return form->Icons.Append(list, std::move(item), name, {system, system.NewIcon()});
+    return form->Icons.Append(list, std::move(item), name,
+                              OwnPicture(form->Icons.Pictures, system));
 }
 
 std::vector<std::string> MainFormRig::NotifyCalls() const {

@@ -16,13 +16,17 @@ struct MainFormRig {
     MainFormRig& operator=(const MainFormRig&) = delete;
 
     static constexpr const char* SettingsFile = "C:\\Vossik\\Vossik'.ini";
+    // Where a copy installed in a folder it cannot write keeps them.
+    static constexpr const char* RoamingSettingsFile =
+        "C:\\Users\\Ann\\AppData\\Roaming\\Vossik'\\Vossik'.ini";
 
     // The settings file beside the executable exists, with that content.
     void WithSettingsFile(const std::string& content = "");
 
+    // As the program entry starts it; the fake lets every start claim the settings file.
     TConfigVossik& Start();
 
-    // A record at the end of a list of the icon set, with its own icon.
+    // A record at the end of a list of the icon set, with a picture of its own.
     TrayItem& AddEntry(TrayItemList& list, TrayItemKind kind, const std::string& name);
 
     std::vector<std::string> NotifyCalls() const;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+#include "platform/System.h"
+
+// A file that is not there, as the system says it when a read fails.
+bool IsAbsence(unsigned long error);
+
+// Why a file could not be read or written, in the system's words; its number where it has none.
+std::string FailureReason(System& system, unsigned long error);

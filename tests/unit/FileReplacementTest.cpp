@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "settings/FileReplacement.h"
+#include "support/FakeSystem.h"
+
+// Under Wine a replaced file keeps no attribute or permission either way: here the replace that
+// keeps them is seen to be asked for, through a link to its target, with a rename only where the
+// file system cannot replace, and nothing put over a file another program holds.
+TEST(FileReplacement, TheFileKeepsItsIdentityAndALinkStaysALink) {
+    FakeSystem system;
+    const std::wstring path = L"C:\\Vossik\\Vossik'.ini";
+    const std::string target = "D:\\Réglages\\vossik.ini";
+    auto steps = [&](const std::string& content) {
+        system.calls.clear();
+        const unsigned long error = ReplaceSettingsFile(system, path, content);
+        return std::make_pair(error, system.calls);
+    };
+    using Steps = std::pair<unsigned long, std::vector<std::string>>;
+
+    // A first save has nothing to replace.
+    EXPECT_EQ(
+        steps("a"),
+        (Steps{0, {"writefile C:\\Vossik\\Vossik'.ini.tmp", "rename C:\\Vossik\\Vossik'.ini"}}));
+
+    system.links[Narrow(path)] = target;
+    system.files.insert(target);
+    EXPECT_EQ(steps("b"), (Steps{0, {"writefile " + target + ".tmp", "replace " + target}}));
+    EXPECT_EQ(system.fileContents[target], "b");
+    EXPECT_FALSE(system.files.contains(target + ".tmp"));
+
+    system.replaceError = errorcode::NotSupported;
+    EXPECT_EQ(
+        steps("c"),
+        (Steps{0, {"writefile " + target + ".tmp", "replace " + target, "rename " + target}}));
+    EXPECT_EQ(system.fileContents[target], "c");
+
+    system.replaceError = errorcode::SharingViolation;
+    EXPECT_EQ(steps("d"), (Steps{errorcode::SharingViolation,
+                                 {"writefile " + target + ".tmp", "replace " + target,
+                                  "remove " + target + ".tmp"}}));
+    EXPECT_EQ(system.fileContents[target], "c");
+    EXPECT_FALSE(system.files.contains(target + ".tmp"));
+
+    system.readOnly.insert(target);
+    EXPECT_EQ(steps("e"), (Steps{errorcode::FileReadOnly, {}}));
+    EXPECT_EQ(system.fileContents[target], "c");
+}
