@@ -10,14 +10,9 @@ fails.
 
 import argparse
 import sys
-import time
-from pathlib import Path
 
-ROOT = Path(__file__).resolve().parents[1]
-sys.path.insert(0, str(ROOT / "tests/e2e"))
-
-import harness  # noqa: E402
-import test_soak  # noqa: E402
+import long_run
+import test_soak
 
 FULL = dict(callbacks=5000, devices=1000, broadcasts=100, menus=200, applies=100)
 
@@ -26,17 +21,8 @@ def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--seed", type=int, default=1)
     args = parser.parse_args()
-    exe = ROOT / "build/i686/Vossik.exe"
-    probe = ROOT / "build/i686/tests/e2e/probe/probe.exe"
-    started = time.monotonic()
-    with harness.Prefix().using() as prefix, harness.vossik("soak", prefix, exe, probe) as vossik:
-        try:
-            test_soak.soak(vossik, args.seed, FULL, timeout_s=3600)
-        except (AssertionError, harness.HarnessError) as error:
-            print(f"soak failed: {error}; on screen: {vossik.describe_screen()}")
-            return 1
-    print(f"soak took {time.monotonic() - started:.0f} s")
-    return 0
+    return long_run.run("soak", lambda vossik: test_soak.soak(vossik, args.seed, FULL,
+                                                              timeout_s=3600))
 
 
 if __name__ == "__main__":
