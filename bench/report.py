@@ -1,6 +1,6 @@
 """Figures, never verdicts: each a ratio measured in one run, under Wine for the run-time ones.
 
-    python3 bench/report.py [--large]     (after scripts/build; ~4 minutes, ~7 with --large)
+    python3 bench/report.py [--large]     (after scripts/build; ~3 minutes, ~7 with --large)
 
 - exe size: Vossik.exe in both Windows builds against a bare notification-icon program
   (bench/win32/bare_tray.cpp) built with the same flags;

@@ -13,7 +13,7 @@ counted_stage() {  # title usual-duration log-name command...
 }
 
 run_stage() {
-  local counted=$1 title=$2 usual=$3 log=build/logs/$4.log status=0
+  local counted=$1 title=$2 usual=$3 log=build/logs/$4.log status=0 started=$SECONDS
   shift 4
   mkdir -p build/logs
   echo "$title, $usual (log: $log)"
@@ -26,6 +26,17 @@ run_stage() {
     echo "$title: failed; the end of $log:" >&2
     tail -n 25 "$log" >&2
     return 1
+  fi
+  echo "  took $(took_since "$started")"
+}
+
+# "42 s", or "3 min 5 s", since the given value of $SECONDS.
+took_since() {  # started
+  local seconds=$((SECONDS - $1))
+  if [ "$seconds" -lt 60 ]; then
+    echo "$seconds s"
+  else
+    echo "$((seconds / 60)) min $((seconds % 60)) s"
   fi
 }
 
