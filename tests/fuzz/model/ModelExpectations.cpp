@@ -143,6 +143,9 @@ void ModelWorld::EditAndCheck(bool onFolders, int action) {
     const TrayItemList& records = onFolders ? form.Icons.Folders : form.Icons.Launches;
     const std::vector<std::string> before = list.Items();
     const int selected = list.ItemIndex();
+    const bool hasRecord = selected >= 0 && selected < static_cast<int>(records.size());
+    const std::string oldName = hasRecord ? records[selected]->Name : "";
+    const std::string oldTip = hasRecord ? records[selected]->Tip() : "";
     const int nested = nestedPlays_;
     constexpr int Add = 0, Change = 1, Remove = 2;
     picked_ = {};
@@ -161,9 +164,20 @@ void ModelWorld::EditAndCheck(bool onFolders, int action) {
         fail("the folder " + picked_.Path +
              " was taken without asking, though another line "
              "holds it");
+    // The tip is the name; without one, a quick-launch entry's and a new folder's is the
+    // shell's name for it, a changed folder's the last part of its path.
+    auto tipOf = [&](bool changed) {
+        // A folder changed to its own path and name is left as it was.
+        if (onFolders && changed && picked_.Path == before[selected] && picked_.Name == oldName)
+            return oldTip;
+        if (!picked_.Name.empty()) return picked_.Name.substr(0, nif::MaxTipLength);
+        if (onFolders && changed) return picked_.Path.substr(picked_.Path.find_last_of("\\:") + 1);
+        auto shell = rig_.system.shellFiles.find(picked_.Path);
+        return shell == rig_.system.shellFiles.end() ? std::string() : shell->second.DisplayName;
+    };
     auto holdsPicked = [&](int line) {
         const TrayItem& record = *records[line];
-        return record.Name == picked_.Name &&
+        return record.Name == picked_.Name && record.Tip() == tipOf(action == Change) &&
                (onFolders ? after[line] == picked_.Path
                           : record.Path == picked_.Path && record.Options == picked_.Options);
     };
