@@ -37,7 +37,7 @@ TEST_F(LifecycleTest, ATaskbarRestartHeardInsideAShellCallWaitsAndReaddsOnce) {
     int broadcasts = 0;
     system.refuse = [&](NotifyCommand, const NotifyIconData&) {
         if (broadcasts++ < 2) {
-            system.trayTips.clear();
+            system.EmptyTray();
             application->Dispatch({form.Tray.TaskbarCreatedMessage, 0, 0},
                                   [] { return std::intptr_t{0}; });
         }

@@ -122,13 +122,49 @@ std::string CheckLines(const TConfigVossik& form) {
     return {};
 }
 
-// A letter is known exactly while it has an entry or waits for one.
+// A letter is known exactly while it has an entry or waits for one; it has one entry at most.
 std::string CheckDriveMask(const TConfigVossik& form) {
-    std::uint32_t letters = form.Watcher.CreationsDue();
-    for (const auto& drive : form.Icons.Drives) letters |= 1u << (drive->Path.front() - 'A');
+    std::uint32_t entries = 0;
+    for (const auto& drive : form.Icons.Drives) {
+        const std::uint32_t bit = 1u << (drive->Path.front() - 'A');
+        if (entries & bit) return "drive " + drive->Path + " has two entries";
+        entries |= bit;
+    }
+    const std::uint32_t letters = entries | form.Watcher.CreationsDue();
     if (letters != form.Watcher.DriveMask)
         return Describe("the drive mask", Id(letters), Id(form.Watcher.DriveMask));
     return {};
+}
+
+// A list's selection is a line of it or none; its buttons act exactly when a line is selected
+// and the list is switched on, and the folders' name field shows the selected folder's name.
+std::string CheckSelection(const char* what, const ui::ListBox& list, const ui::CheckBox& on,
+                           const ui::Button& change, const ui::Button& remove) {
+    const int selected = list.ItemIndex();
+    if (selected < -1 || selected >= list.Count())
+        return std::string("the ") + what + " list selects line " + std::to_string(selected) +
+               " of " + std::to_string(list.Count());
+    const bool counts = selected >= 0 && on.Checked();
+    if (change.Enabled() != counts || remove.Enabled() != counts)
+        return std::string("the ") + what + " list's buttons are " +
+               (change.Enabled() ? "on" : "off") + " with line " + std::to_string(selected) +
+               " selected";
+    return {};
+}
+
+std::string CheckSelections(const TConfigVossik& form) {
+    const FoldersPage& folders = form.Pages.PageRep;
+    const LaunchPage& launches = form.Pages.PageApp;
+    std::string breach = CheckSelection("folder", folders.ListeRep, folders.ActiverRep,
+                                        folders.ModifierRepBtn, folders.EnleverRepBtn);
+    if (!breach.empty()) return breach;
+    const int line = folders.ListeRep.ItemIndex();
+    const std::string name =
+        line >= 0 && folders.ActiverRep.Checked() ? form.Icons.Folders[line]->Name : "";
+    if (folders.NomRep.Caption() != name)
+        return Describe("the shortcut name shown", name, folders.NomRep.Caption());
+    return CheckSelection("quick-launch", launches.ListeFich, launches.ActiverExe,
+                          launches.ModifierExeBtn, launches.EnleverExeBtn);
 }
 
 // No loop is entered inside itself: one box, one item menu, and each dialog and menu once.
@@ -186,7 +222,7 @@ std::string CheckInvariants(const ModelWorld& world) {
     const TConfigVossik& form = *world.Rig().form;
     for (const std::string& breach :
          {CheckIds(form), world.AwaitingTaskbar() ? std::string() : CheckTray(world),
-          CheckLines(form), CheckDriveMask(form), CheckPictures(world)})
+          CheckLines(form), CheckSelections(form), CheckDriveMask(form), CheckPictures(world)})
         if (!breach.empty()) return breach;
     if (world.Rig().system.faultyDestroys) return "an icon was destroyed twice, or one never made";
     return CheckNesting(world.Rig());

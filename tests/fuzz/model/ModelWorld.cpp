@@ -1,6 +1,7 @@
 #include "model/ModelWorld.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -21,9 +22,11 @@ constexpr int MaxDelivered = 4000;
 constexpr int Letters = 8;
 constexpr unsigned DriveKinds[] = {3, 2, 4, 5, 6, 0, 1};
 
-// Paths the lists can hold; the shell knows all but the last of each.
+// Paths the lists can hold; the shell knows all but the last of each, in any letter case.
 const std::vector<std::string> FolderPaths = {"C:\\Docs", "C:\\Photos", "D:\\Music", "C:\\",
                                               "C:\\Gone"};
+const std::vector<std::string> FolderPathsInLowerCase = {"c:\\docs", "c:\\photos", "d:\\music",
+                                                         "c:\\", "c:\\gone"};
 const std::vector<std::string> LaunchPaths = {"C:\\notes.txt", "C:\\app.exe", "C:\\Gone.exe"};
 const std::vector<std::string> Names = {"", "Docs", "A&B",
                                         "A name longer than the sixty-three characters of a tip, "
@@ -33,6 +36,12 @@ const std::vector<std::string> Names = {"", "Docs", "A&B",
 const std::string QuitQuestion =
     "Les param\xE8tres n'ont pas pu \xEAtre enregistr\xE9s.\r\n"
     "Quitter Vossik' sans les enregistrer ?";
+
+// What the schedule's confirmation names.
+const std::string ScheduledActionText = "\xE9teindre cet ordinateur";
+
+// The question about a folder already in the list.
+const std::string DuplicateQuestion = "Ce dossier existe d\xE9j\xE0 dans la liste.";
 
 // What the questions about replacing the settings file begin with.
 const std::string FileQuestion = "Le fichier de param\xE8tres ";
@@ -76,7 +85,7 @@ ModelWorld::ModelWorld(const std::uint8_t* data, std::size_t size) : in_(data, s
     system.refuse = [this](NotifyCommand command, const NotifyIconData& data) {
         return Refuse(command, data);
     };
-    system.onExit = [this](unsigned) { OnExitCall(); };
+    system.onExit = [this](unsigned code) { OnExitCall(code); };
     // Time moves on a little at each look at the clock.
     system.tickPerRead = 100;
     rig_.backend.answerModal = [this](ui::Form& form) { return AnswerModal(form); };
@@ -106,8 +115,10 @@ void ModelWorld::SetUp() {
                                                       : "Disque (" + root.substr(0, 2) + ")"};
         if (in_.Chance()) system.readableDisks.insert(root);
     }
-    for (std::size_t i = 0; i + 1 < FolderPaths.size(); ++i)
+    for (std::size_t i = 0; i + 1 < FolderPaths.size(); ++i) {
         system.shellFiles[FolderPaths[i]] = {.DisplayName = "Dossier " + std::to_string(i)};
+        system.shellFiles[FolderPathsInLowerCase[i]] = system.shellFiles[FolderPaths[i]];
+    }
     for (std::size_t i = 0; i + 1 < LaunchPaths.size(); ++i) {
         system.shellFiles[LaunchPaths[i]] = {.DisplayName = "Fichier " + std::to_string(i)};
         system.files.insert(LaunchPaths[i]);
@@ -148,6 +159,10 @@ void ModelWorld::SetUp() {
     unreadFile_ = system.failingReads > 0;
     announcedDrives_ = system.driveMask;
     if (!rig_.form->StartsInTray()) rig_.form->Show();
+    // The area was empty: whatever the start added is in group order; a start from a settings
+    // file without "/CONFIG" shows what the options want.
+    CheckTrayOrder("start");
+    if (rig_.form->Settings.FoundAtStart() && system.arguments.empty()) CheckShownAsWanted("start");
 }
 
 // A settings file as the program or a user would write it. Each value is read from the input
@@ -215,10 +230,15 @@ int ModelWorld::Run() {
     Check("start");
     while (!in_.Empty() && !Ended() && events_ < MaxEvents && delivered_ < MaxDelivered) {
         ++events_;
-        userSaidYes_ = userAskedShutdown_ = scheduleDue_ = userAgreedToReplace_ = false;
+        asked_ = {};
+        userAgreedToReplace_ = false;
+        std::vector<std::string> drives;
+        for (const auto& drive : rig_.form->Icons.Drives) drives.push_back(drive->Path);
+        const int nested = eventNested_ = nestedPlays_, refusals = eventRefusals_ = refusals_;
         Play(0);
         if (Ended()) break;
         Check("event " + std::to_string(events_));
+        if (Undisturbed(nested, refusals)) CheckNewDrives(drives);
         if (Settled()) CheckDrivesFollowed();
     }
     // The program goes on after the last event: once everything queued and due is done, each
@@ -265,9 +285,12 @@ void ModelWorld::Play(int depth) {
         case 7:
             DeliverPosted(in_.Chance());
             break;
-        case 8:
+        case 8: {
+            const int nested = nestedPlays_;
             TaskbarRestart();
+            if (nestedPlays_ == nested) CheckTrayOrder("a restart of the taskbar");
             break;
+        }
         case 9:
             ClockAndTimer();
             break;
@@ -296,6 +319,8 @@ void ModelWorld::MaybeNested(bool windowUsable) {
     nestInNextLoop_ = false;
     const bool outer = windowBlocked_;
     windowBlocked_ = outer || !windowUsable;
+    ++nestedPlays_;
+    scheduleWrites_ = -1;
     Play(depth_ + 1);
     windowBlocked_ = outer;
 }
@@ -316,6 +341,17 @@ void ModelWorld::CheckDrivesFollowed() {
                                                      std::to_string(entries) +
                                                      ") are not those last announced present (" +
                                                      std::to_string(announcedDrives_) + ")");
+    // And each tip names the drive as the shell last did.
+    for (const auto& drive : rig_.form->Icons.Drives) {
+        auto shell = rig_.system.shellFiles.find(drive->Path);
+        if (uncertainDrives_ >> (drive->Path.front() - 'A') & 1 ||
+            shell == rig_.system.shellFiles.end())
+            continue;
+        const std::string name = shell->second.DisplayName.substr(0, nif::MaxTipLength);
+        if (drive->Tip() != name)
+            Fail("event " + std::to_string(events_), "drive " + drive->Path + " is named \"" +
+                                                         drive->Tip() + "\", not \"" + name + "\"");
+    }
 }
 
 void ModelWorld::Log(const std::string& line) {
@@ -328,6 +364,7 @@ void ModelWorld::Check(const std::string& what) {
 }
 
 void ModelWorld::CheckSaved() {
+    ++writes_;
     const std::string what = "the settings file written in event " + std::to_string(events_);
     if (unreadFile_ && !userAgreedToReplace_)
         Fail(what, "it replaced the file the program could not read at start, unasked");
@@ -384,8 +421,11 @@ std::uint32_t ModelWorld::PickUnitMask() {
     }
 }
 
+// One byte: which path, and now and then in lower case.
 const std::string& ModelWorld::PickFolder() {
-    return FolderPaths[in_.Below(static_cast<int>(FolderPaths.size()))];
+    const int size = static_cast<int>(FolderPaths.size());
+    const std::uint8_t byte = in_.Byte();
+    return (byte / size % 4 == 3 ? FolderPathsInLowerCase : FolderPaths)[byte % size];
 }
 
 const std::string& ModelWorld::PickLaunch() {
@@ -402,7 +442,7 @@ void ModelWorld::TrayCallback() {
     Log("tray callback: id " + std::to_string(id) + ", mouse " + std::to_string(mouse));
     const bool simple = rig_.form->Pages.PageAPropos.RBSimpleClick.Checked();
     if (id == iconid::Shutdown && mouse == (simple ? msg::LButtonDown : msg::LButtonDblClk))
-        userAskedShutdown_ = true;
+        asked_.Icon = true;
     rig_.form->OnMessage({msg::TrayCallback, id, static_cast<std::intptr_t>(mouse)}, NoDefault);
 }
 
@@ -517,7 +557,10 @@ void ModelWorld::DeliverPosted(bool all) {
             queue.pop_front();
             Log("posted message " + std::to_string(message.Msg) + " " +
                 std::to_string(message.WParam) + " " + std::to_string(message.LParam));
+            const int nested = nestedPlays_;
             rig_.form->OnMessage(message, NoDefault);
+            if (message.Msg == msg::TaskbarReadd && nestedPlays_ == nested)
+                CheckTrayOrder("the icons added again");
         } else if (refresh.Enabled()) {
             Log("the refresh timer ticks after " + std::to_string(refresh.Interval()) + " ms");
             rig_.system.tick += refresh.Interval();
@@ -533,7 +576,7 @@ void ModelWorld::DeliverPosted(bool all) {
 void ModelWorld::TaskbarRestart() {
     Log("taskbar restarted");
     rig_.system.taskbarPresent = true;
-    rig_.system.trayTips.clear();
+    rig_.system.EmptyTray();
     staleTips_.clear();
     rig_.application->Dispatch({rig_.form->Tray.TaskbarCreatedMessage, 0, 0}, NoDefault);
 }
@@ -596,14 +639,63 @@ void ModelWorld::ClockAndTimer() {
     minute = ((minute % 1440) + 1440) % 1440;
     clock = {minute / 60, minute % 60};
     rig_.system.tick += 600;
+    ShutdownControl& shutdown = rig_.form->Shutdown;
+    const bool running = shutdown.EteindreTimer.Enabled();
     Log("clock " + std::to_string(clock.Hour) + ":" + std::to_string(clock.Minute) + ", timer " +
-        (rig_.form->Shutdown.EteindreTimer.Enabled() ? "ticks" : "stopped"));
+        (running ? "ticks" : "stopped"));
     // A nested tick at another time does not take back the leave of the one it interrupts.
-    const bool due = page.CBEteindreAuto.Checked() && !page.CBConfirmationAuto.Checked() &&
-                     clock.Hour == page.Heure.ItemIndex() &&
-                     clock.Minute == page.Minutes.ItemIndex() * 5;
-    scheduleDue_ = scheduleDue_ || due;
-    rig_.form->Shutdown.EteindreTimer.Tick();
+    const int chosen = page.Heure.ItemIndex() * 60 + page.Minutes.ItemIndex() * 5;
+    const bool atMinute = page.Heure.ItemIndex() >= 0 && page.Minutes.ItemIndex() >= 0 &&
+                          clock.Hour * 60 + clock.Minute == chosen;
+    asked_.Schedule =
+        asked_.Schedule || (running && atMinute && !page.CBConfirmationAuto.Checked());
+    const bool reminding = shutdown.BoiteConfirmation.Showing();
+    const bool oneOff = page.GroupePeriode.ItemIndex() != 1;
+    const int nested = nestedPlays_, writes = writes_;
+    const bool mayWrite = SaveExpected(false);
+    scheduleRefused_ = false;
+    scheduleWrites_ = mayWrite ? writes_ : -1;
+    shutdown.EteindreTimer.Tick();
+    scheduleWrites_ = -1;
+    if (Ended() || nestedPlays_ != nested) return;
+    const TBoiteConfirmation& box = shutdown.BoiteConfirmation;
+    if (!reminding && box.Showing() && box.Mode == TBoiteConfirmation::ModeReminder) {
+        const bool minuteBefore = (clock.Hour * 60 + clock.Minute + 1) % 1440 == chosen;
+        if (!running || !minuteBefore || !page.CBRappel1min.Checked())
+            Fail("event " + std::to_string(events_),
+                 "a reminder showed without a schedule a minute away or without its option");
+    }
+    // A one-time schedule refused is over, and saved so; a daily one waits for the next day.
+    if (scheduleRefused_) {
+        if (page.CBEteindreAuto.Checked() == oneOff)
+            Fail("event " + std::to_string(events_),
+                 "the refused schedule is still on though for today only, or off though daily");
+        if (oneOff && mayWrite && writes_ == writes)
+            Fail("event " + std::to_string(events_),
+                 "the refused one-time schedule was not saved as off");
+    }
+    AnswerReminder();
+}
+
+void ModelWorld::AnswerReminder() {
+    TBoiteConfirmation& box = rig_.form->Shutdown.BoiteConfirmation;
+    if (!box.Showing() || box.Mode != TBoiteConfirmation::ModeReminder) return;
+    switch (in_.Below(3)) {
+        case 0:
+            Log("reminder: continue the countdown");
+            box.OkBtn.Click();
+            break;
+        case 1:
+            Log("reminder: cancel the countdown");
+            box.AnnulerBtn.Click();
+            if (rig_.form->Shutdown.EteindreTimer.Enabled())
+                Fail("event " + std::to_string(events_),
+                     "the countdown goes on after its cancel button");
+            break;
+        default:
+            return;
+    }
+    if (box.Showing()) Fail("event " + std::to_string(events_), "the reminder stayed open");
 }
 
 void ModelWorld::EditLists() {
@@ -614,12 +706,37 @@ void ModelWorld::EditLists() {
     const bool onFolders = in_.Chance();
     form.Pages.Onglets.SetActivePage(onFolders ? static_cast<ui::Page&>(folders) : launches);
     ui::ListBox& list = onFolders ? folders.ListeRep : launches.ListeFich;
+    const int action = in_.Below(6);
+    switch (action) {
+        case 0:
+        case 1:
+        case 2:
+        case 4:
+        case 5:
+            EditAndCheck(onFolders, action);
+            break;
+        default: {
+            int line = in_.Below(list.Count() + 1) - 1;
+            Log("select line " + std::to_string(line));
+            list.SetItemIndex(line);
+            if (list.OnClick) list.OnClick();
+            break;
+        }
+    }
+}
+
+// Each of the page's commands, as a user gives it.
+void ModelWorld::Edit(bool onFolders, int action) {
+    TConfigVossik& form = *rig_.form;
+    FoldersPage& folders = form.Pages.PageRep;
+    LaunchPage& launches = form.Pages.PageApp;
+    ui::ListBox& list = onFolders ? folders.ListeRep : launches.ListeFich;
     auto press = [this](ui::Button& button, const char* what) {
         if (!button.Enabled()) return;
         Log(what);
         button.Click();
     };
-    switch (in_.Below(6)) {
+    switch (action) {
         case 0:
             press(onFolders ? folders.AjouterRepBtn : launches.AjouterExeBtn, "add");
             break;
@@ -629,13 +746,6 @@ void ModelWorld::EditLists() {
         case 2:
             press(onFolders ? folders.EnleverRepBtn : launches.EnleverExeBtn, "remove");
             break;
-        case 3: {
-            int line = in_.Below(list.Count() + 1) - 1;
-            Log("select line " + std::to_string(line));
-            list.SetItemIndex(line);
-            if (list.OnClick) list.OnClick();
-            break;
-        }
         case 4: {
             // The list's small menu: it opens, anything may happen while it shows, then its
             // command runs.
@@ -713,16 +823,23 @@ void ModelWorld::PressButton() {
     switch (in_.Below(5)) {
         case 0:
             Log("Appliquer");
-            form.AppliquerBtn.Click();
+            SaveAndCheck("Appliquer", [&form] { form.AppliquerBtn.Click(); });
+            CheckShownAsWanted("Appliquer");
             break;
         case 1:
             Log("Reduire");
-            form.OkBtn.Click();
+            SaveAndCheck("Reduire", [&form] { form.OkBtn.Click(); });
+            CheckShownAsWanted("Reduire");
             break;
-        case 2:
+        case 2: {
             Log("Reorganiser");
+            const int nested = nestedPlays_;
             form.Pages.PageAPropos.ReorganiserBtn.Click();
+            if (nestedPlays_ != nested) break;
+            CheckShownAsWanted("Reorganiser les icones");
+            CheckTrayOrder("Reorganiser les icones");
             break;
+        }
         case 3:
             Log("Quitter");
             Quit(form.QuitterBtn);
@@ -756,7 +873,8 @@ void ModelWorld::InjectFailure() {
             std::string path = PickFolder();
             if (in_.Chance())
                 path = std::string(1, static_cast<char>('A' + in_.Below(Letters))) + ":\\";
-            if (path.size() == 3) uncertainDrives_ |= 1u << (path.front() - 'A');
+            if (path.size() == 3 && std::isupper(static_cast<unsigned char>(path.front())))
+                uncertainDrives_ |= 1u << (path.front() - 'A');
             auto found = system.shellFiles.find(path);
             if (found != system.shellFiles.end()) {
                 system.shellFiles.erase(found);
@@ -783,7 +901,7 @@ void ModelWorld::InjectFailure() {
         case 7:
             Log("the taskbar goes away");
             system.taskbarPresent = false;
-            system.trayTips.clear();
+            system.EmptyTray();
             break;
         case 8:
             Log("the taskbar will restart during the next shell call");
@@ -822,11 +940,16 @@ void ModelWorld::OnBox() {
     const FakeSystem::Box box = rig_.system.boxes.back();
     rig_.system.boxes.clear();
     Log("box: " + box.Text.substr(0, 60));
-    if (pumpInBoxes_) DeliverPosted(true);
+    if (box.Text.starts_with(DuplicateQuestion)) CheckDuplicateQuestion();
+    if (pumpInBoxes_) {
+        ++nestedPlays_;
+        DeliverPosted(true);
+    }
     // A box has no owner: the configuration window stays usable while it shows.
     MaybeNested(true);
     if (box.Flags & mb::YesNo) {
         const int answer = in_.Chance() ? mb::IdYes : mb::IdNo;
+        if (answer == mb::IdNo) picked_.Refused = true;
         if (box.Text == QuitQuestion) ++(answer == mb::IdYes ? quitYes_ : quitNo_);
         if (box.Text.starts_with(FileQuestion) && answer == mb::IdYes) userAgreedToReplace_ = true;
         rig_.system.boxAnswers.push_front(answer);
@@ -856,6 +979,9 @@ ui::ModalResult ModelWorld::AnswerModal(ui::Form& shown) {
         form.BoiteRepertoire.Tree.SetSelectedPath(in_.Below(8) ? Widen(PickFolder()) : L"");
         form.BoiteRepertoire.Raccourci.SetCaption(PickName());
         Log("picker: " + Narrow(form.BoiteRepertoire.Tree.SelectedPath()));
+        picked_.Ok = true;
+        picked_.Path = Narrow(form.BoiteRepertoire.Tree.SelectedPath());
+        picked_.Name = form.BoiteRepertoire.Raccourci.Caption();
         return ui::ModalResult::Ok;
     }
     if (&shown == &form.BoiteExe) {
@@ -865,26 +991,36 @@ ui::ModalResult ModelWorld::AnswerModal(ui::Form& shown) {
         form.BoiteExe.OptionsExe.SetCaption(in_.Chance() ? "/p" : "");
         Log("launch dialog: " + form.BoiteExe.LigneCommande.Caption());
         form.BoiteExe.OkBtn.Click();
+        picked_.Ok = form.BoiteExe.Result() == ui::ModalResult::Ok;
+        picked_.Path = form.BoiteExe.LigneCommande.Caption();
+        picked_.Name = form.BoiteExe.Nom.Caption();
+        picked_.Options = form.BoiteExe.OptionsExe.Caption();
         return form.BoiteExe.Result();
     }
-    if (&shown == &form.Shutdown.BoiteConfirmation) {
-        TBoiteConfirmation& box = form.Shutdown.BoiteConfirmation;
-        switch (in_.Below(3)) {
-            case 0:
-                Log("confirmation: yes");
-                userSaidYes_ = true;
-                box.OkBtn.Click();
-                break;
-            case 1:
-                Log("confirmation: no");
-                box.AnnulerBtn.Click();
-                break;
-            default:
-                Log("confirmation: closed");
-                break;
-        }
-    }
+    if (&shown == &form.Shutdown.BoiteConfirmation) AnswerConfirmation();
     return ui::ModalResult::None;
+}
+
+// Yes, no, or the window closed. The question names what it is about: the schedule's always
+// powers the computer off.
+void ModelWorld::AnswerConfirmation() {
+    TBoiteConfirmation& box = rig_.form->Shutdown.BoiteConfirmation;
+    const bool scheduled = box.ActionText == ScheduledActionText;
+    switch (in_.Below(3)) {
+        case 0:
+            Log("confirmation: yes");
+            (scheduled ? asked_.YesToSchedule : asked_.YesToUser) = true;
+            box.OkBtn.Click();
+            return;
+        case 1:
+            Log("confirmation: no");
+            box.AnnulerBtn.Click();
+            break;
+        default:
+            Log("confirmation: closed");
+            break;
+    }
+    scheduleRefused_ = scheduleRefused_ || scheduled;
 }
 
 void ModelWorld::ChooseMenuItem() {
@@ -908,14 +1044,30 @@ void ModelWorld::ChooseMenuItem() {
     ui::MenuItem& item = *items[choice];
     if (!item.Visible || !item.Enabled) return;
     Log("menu: " + item.Name());
-    for (const ui::MenuItem* action :
-         {&menu.MCChangerNom, &menu.MCRedemarrerWin, &menu.MCRedemarrerPC, &menu.MCEteindre})
-        userAskedShutdown_ = userAskedShutdown_ || &item == action;
+    // The codes of the system's exit call, as the items' captions name them.
+    const std::pair<const ui::MenuItem*, unsigned> actions[] = {{&menu.MCChangerNom, 0},
+                                                                {&menu.MCRedemarrerWin, 66},
+                                                                {&menu.MCRedemarrerPC, 2},
+                                                                {&menu.MCEteindre, 8}};
+    for (const auto& [action, code] : actions)
+        if (&item == action) asked_.Menu.push_back(code);
     if (&item == &menu.MCQuitter) {
         Quit(item);
         return;
     }
-    item.Click();
+    const int nested = nestedPlays_;
+    if (&item == &menu.MCMAJIcones || &item == &menu.MCLecteurs || &item == &menu.MCDossiers ||
+        &item == &menu.MCLancements) {
+        SaveAndCheck(item.Name(), [&item] { item.Click(); });
+    } else {
+        item.Click();
+    }
+    if (&item == &menu.MCReorganiser && nestedPlays_ == nested) {
+        CheckShownAsWanted("Reorganiser");
+        CheckTrayOrder("Reorganiser");
+    }
+    if (&item == &menu.MCLecteurs || &item == &menu.MCDossiers || &item == &menu.MCLancements)
+        CheckShownAsWanted(item.Name());
 }
 
 // The shell refuses as the fuzzer asked; a delete it refuses is of an icon it has lost.
@@ -936,16 +1088,34 @@ bool ModelWorld::Refuse(NotifyCommand command, const NotifyIconData& data) {
                     : command == NotifyCommand::Modify ? "change"
                                                        : "delete") +
         " icon " + std::to_string(data.uID));
+    ++refusals_;
     if (command == NotifyCommand::Modify) staleTips_.insert(data.uID);
-    if (command == NotifyCommand::Delete) rig_.system.trayTips.erase(data.uID);
+    if (command == NotifyCommand::Delete) rig_.system.LoseTrayIcon(data.uID);
     return true;
 }
 
 // The session ends only when a user said yes, asked without confirmation, or at the scheduled
-// minute without confirmation.
-void ModelWorld::OnExitCall() {
+// minute without confirmation; with the code of what was asked: the schedule always powers off
+// with force, the icon and the menu do their action, with force when "Forcer" is ticked.
+void ModelWorld::OnExitCall(unsigned code) {
     const ShutdownPage& page = rig_.form->Pages.PageEteindre;
-    Log("exit call");
-    if (userSaidYes_ || (userAskedShutdown_ && !page.CBConfirmer.Checked()) || scheduleDue_) return;
-    Fail("event " + std::to_string(events_), "the session was ended though nobody asked for it");
+    Log("exit call " + std::to_string(code));
+    std::set<unsigned> wanted;
+    if (asked_.YesToSchedule || asked_.Schedule) wanted.insert(5);
+    const bool manual = asked_.Icon || !asked_.Menu.empty();
+    if (asked_.YesToUser || (manual && !page.CBConfirmer.Checked())) {
+        if (asked_.Icon) wanted.insert(IconAction() | ForceBit());
+        for (unsigned menuCode : asked_.Menu) wanted.insert(menuCode | ForceBit());
+    }
+    if (wanted.empty())
+        Fail("event " + std::to_string(events_),
+             "the session was ended though nobody asked for it");
+    if (!wanted.contains(code))
+        Fail("event " + std::to_string(events_), "the exit call asked for " + std::to_string(code) +
+                                                     ", not what the user or the "
+                                                     "schedule asked for (" +
+                                                     std::to_string(*wanted.begin()) + ")");
+    // A scheduled shutdown saves first, so that a one-time schedule is off at the next start.
+    if (code == 5 && scheduleWrites_ >= 0 && writes_ == scheduleWrites_)
+        Fail("event " + std::to_string(events_), "the scheduled shutdown did not save first");
 }

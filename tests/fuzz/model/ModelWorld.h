@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -76,6 +77,7 @@ private:
     void ChangeScale();
     void ClockAndTimer();
     void EditLists();
+    void Edit(bool onFolders, int action);
     void ToggleOption();
     void PressButton();
     // "Quitter", the button or the menu's item.
@@ -88,9 +90,33 @@ private:
     // Answers from inside the loops.
     void OnBox();
     ui::ModalResult AnswerModal(ui::Form& form);
+    void AnswerConfirmation();
+    // The reminder's buttons, or neither.
+    void AnswerReminder();
     void ChooseMenuItem();
     bool Refuse(NotifyCommand command, const NotifyIconData& data);
-    void OnExitCall();
+    void OnExitCall(unsigned code);
+
+    // What the user sees, checked against what was asked (model/ModelExpectations.cpp).
+    // An edit of a list leaves its lines and selection where the page's rules put them.
+    void EditAndCheck(bool onFolders, int action);
+    void CheckDuplicateQuestion();
+    // A command that saves: once it ran, the file holds what the window shows.
+    void SaveAndCheck(const std::string& what, const std::function<void()>& command);
+    // A save now would write the file: it can be written, and it is not one the user must
+    // agree to replace first (`mayAsk`: unless the user is asked and agrees).
+    bool SaveExpected(bool mayAsk) const;
+    // Every icon is shown exactly when the options want it; after a regrouping, in group order.
+    void CheckShownAsWanted(const std::string& what);
+    void CheckTrayOrder(const std::string& what);
+    // A drive that came during the event shows exactly when its kind is shown.
+    void CheckNewDrives(const std::vector<std::string>& before);
+    bool DriveWanted(const TrayItem& drive) const;
+    // The code the shutdown icon asks for now, and the force bit.
+    unsigned IconAction() const;
+    unsigned ForceBit() const;
+    // Nothing but the event itself ran: no nested event, no refusal of the shell.
+    bool Undisturbed(int nestedBefore, int refusalsBefore) const;
 
     std::uint32_t PickIconId();
     std::uint32_t PickUnitMask();
@@ -120,10 +146,35 @@ private:
     // Letters whose last notice said present, and those whose entry may have been given up.
     std::uint32_t announcedDrives_ = 0;
     std::uint32_t uncertainDrives_ = 0;
-    // Why an exit call may come during the event being played.
-    bool userSaidYes_ = false;
-    bool userAskedShutdown_ = false;
-    bool scheduleDue_ = false;
+    // Why an exit call may come during the event being played, and which code it must have.
+    struct ExitRequests {
+        bool Icon = false;
+        // The codes of the menu's items chosen.
+        std::vector<unsigned> Menu;
+        // The scheduled minute came, its timer running, without a question.
+        bool Schedule = false;
+        bool YesToUser = false, YesToSchedule = false;
+    };
+    ExitRequests asked_;
+    // Events played inside others, refusals of the shell and writes of the settings file, so
+    // far: what an expectation must not have seen meanwhile.
+    int nestedPlays_ = 0;
+    int refusals_ = 0;
+    int writes_ = 0;
+    // The same at the start of the event being played.
+    int eventNested_ = 0, eventRefusals_ = 0;
+    // The writes before a scheduled shutdown's tick, when it must save (-1: it need not).
+    int scheduleWrites_ = -1;
+    // The schedule's question was answered anything but yes.
+    bool scheduleRefused_ = false;
+    // What the folder picker or the launch dialog gave the edit under way, and the questions.
+    struct Picked {
+        bool Ok = false;
+        std::string Path, Name, Options;
+        int ExcludedLine = -1;
+        bool DuplicateAsked = false, Refused = false;
+    };
+    Picked picked_;
     // Answers to the question Quitter asks when the settings could not be saved.
     int quitYes_ = 0, quitNo_ = 0;
     // The settings file holds what the program could not read at start, or what another

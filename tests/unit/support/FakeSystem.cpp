@@ -56,13 +56,25 @@ bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
     bool present = trayTips.contains(data.uID);
     if ((command == NotifyCommand::Add) == present) return false;
     if (command == NotifyCommand::Delete) {
-        trayTips.erase(data.uID);
-    } else if (command == NotifyCommand::Add || data.uFlags & nif::Tip) {
+        LoseTrayIcon(data.uID);
+        return true;
+    }
+    if (command == NotifyCommand::Add) trayOrder.push_back(data.uID);
+    if (command == NotifyCommand::Add || data.uFlags & nif::Tip) {
         trayTips[data.uID] = Notification{command, data}.Tip();
     }
-    if (command != NotifyCommand::Delete && data.uFlags & nif::Icon)
-        trayPictures[data.uID] = data.hIcon;
+    if (data.uFlags & nif::Icon) trayPictures[data.uID] = data.hIcon;
     return true;
+}
+
+void FakeSystem::EmptyTray() {
+    trayTips.clear();
+    trayOrder.clear();
+}
+
+void FakeSystem::LoseTrayIcon(std::uint32_t id) {
+    trayTips.erase(id);
+    std::erase(trayOrder, id);
 }
 
 std::optional<ShellFileInfo> FakeSystem::GetFileInfo(const std::wstring& widePath, unsigned flags) {

@@ -116,6 +116,12 @@ public:
     std::function<bool(NotifyCommand, const NotifyIconData&)> refuse;
     std::map<std::uint32_t, std::string> trayTips;     // the icons the shell shows, by id
     std::map<std::uint32_t, IconHandle> trayPictures;  // their pictures, as last sent
+    // Their ids in the order they were added: the order the shell shows them in, reversed on XP.
+    std::vector<std::uint32_t> trayOrder;
+    // The icons are gone: the taskbar went away or a new one knows none of them.
+    void EmptyTray();
+    // The shell lost one icon.
+    void LoseTrayIcon(std::uint32_t id);
     // Without a taskbar every request fails.
     bool taskbarPresent = true;
     // Runs inside every box, as the user could act while it waits.
