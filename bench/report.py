@@ -1,6 +1,6 @@
 """Figures, never verdicts: each a ratio measured in one run, under Wine for the run-time ones.
 
-    python3 bench/report.py [--large]     (after scripts/build; ~4 minutes, ~7 with --large)
+    python3 bench/report.py [--large]     (after scripts/build; ~3 minutes, ~7 with --large)
 
 - exe size: Vossik.exe in both Windows builds against a bare notification-icon program
   (bench/win32/bare_tray.cpp) built with the same flags;
@@ -53,6 +53,22 @@ IDLE_S = 60
 WAKE_SAMPLE_S = 0.05
 ICONS_TIMEOUT_S = 900  # a guard, not an expectation
 SETTLE_TIMEOUT_S = 30
+
+
+class Steps:
+    """A line before each start under Wine, counted as scripts count their steps ("[3/14] ..."),
+    so that a long run says how far it has come."""
+
+    def __init__(self, total: int):
+        self.done, self.total = 0, total
+
+    def next(self, what: str) -> None:
+        self.done += 1
+        print(f"[{self.done}/{self.total}] {what}", flush=True)
+
+
+# Three single starts, four for each of two scales, two idle runs, and the settings load.
+STEPS = 3 + 2 * 4 + 2 + 1
 
 
 def sizes() -> None:
@@ -219,16 +235,19 @@ def start_cpu_and_memory(prefix: harness.Prefix, name: str, ini: str | None, ico
         run.close()
 
 
-def many_icons(prefix: harness.Prefix, folders: int, launches: int) -> tuple[Start, Start]:
+def many_icons(prefix: harness.Prefix, steps: Steps, folders: int,
+               launches: int) -> tuple[Start, Start]:
     """Vossik's start with that many folders and entries and the bare program's with as many
     icons: the quicker of two each."""
     icons = folders + launches
 
     def vossik() -> Start:
+        steps.next(f"Vossik with {folders} folders and {launches} entries")
         return start_cpu_and_memory(prefix, f"many-{icons}", scaled_ini(folders, launches),
                                     icons)
 
     def bare() -> Start:
+        steps.next(f"the bare program with {icons} icons")
         return start_cpu_and_memory(prefix, f"bare-{icons}", None, icons, BARE_ICONS,
                                     bare_icons_args(folders, launches))
 
@@ -252,14 +271,17 @@ def idle(prefix: harness.Prefix, name: str, ini: str, icons: int) -> tuple[float
         run.close()
 
 
-def under_wine(large: bool) -> None:
+def under_wine(steps: Steps, large: bool) -> None:
     prefix = harness.Prefix(ROOT / "build/e2e/prefix-bench")
     prefix.ensure()
     every_group = every_group_ini(simple_click=0)
     icons = 7  # C:, D:, Z:, two folders, one entry, the shutdown icon
 
+    steps.next("the bare program")
     bare_s, bare_kib = timed_start(prefix, "bare", None, 1, bare=BARE)
+    steps.next("the bare program with the common controls and the component layer")
     _, floor_kib = timed_start(prefix, "floor", None, 1, bare=BARE, args=("/libraries",))
+    steps.next("Vossik with every kind of icon")
     vossik_s, vossik_kib = timed_start(prefix, "icons", every_group, icons)
     print(f"start to last tray icon ({icons} icons; desktop start included): Vossik"
           f" {vossik_s:.2f} s, bare program {bare_s:.2f} s, ratio {vossik_s / bare_s:.2f}")
@@ -273,7 +295,7 @@ def under_wine(large: bool) -> None:
     times = []
     for folders, launches in scales:
         (vossik_s, vossik_cpu, vossik_kib), (bare_s, bare_cpu, bare_kib) = many_icons(
-            prefix, folders, launches)
+            prefix, steps, folders, launches)
         times.append((vossik_s, bare_s))
         print(f"start to last icon, {folders} folders + {launches} entries (best of two):"
               f" Vossik {vossik_s:.1f} s (its CPU {vossik_cpu:.1f} s), bare program with as many"
@@ -284,7 +306,9 @@ def under_wine(large: bool) -> None:
     print(f"growth for 10 times the icons: Vossik {large_vossik / small_vossik:.1f}, bare"
           f" program {large_bare / small_bare:.1f}")
 
+    steps.next(f"Vossik idle for {IDLE_S} s")
     plain = idle(prefix, "idle", every_group, icons)
+    steps.next(f"Vossik idle for {IDLE_S} s with a shutdown schedule")
     scheduled = idle(prefix, "schedule", schedule_ini(), icons)
     print(f"{IDLE_S} idle seconds: CPU {plain[0]:.2f} s and {plain[1]} context switches without"
           f" a schedule; {scheduled[0]:.2f} s and {scheduled[1]} with one; ratios"
@@ -293,9 +317,11 @@ def under_wine(large: bool) -> None:
           f" ms windows in which it ran): {plain[2]} without a schedule, {scheduled[2]} with one")
 
 
-def profile() -> None:
+def profile(steps: Steps) -> None:
     bench = ROOT / "build/i686/bench/profile/profile_bench.exe"
+    steps.next("the settings load against the system's profile functions")
     if not bench.exists():
+        print(f"  no {bench.relative_to(ROOT)}: build it with scripts/build i686")
         return
     prefix = harness.Prefix(ROOT / "build/e2e/prefix-bench")
     result = subprocess.run(["wine", str(bench)], env=prefix.env(), capture_output=True,
@@ -315,5 +341,6 @@ def one_core() -> None:
 if __name__ == "__main__":
     one_core()
     sizes()
-    under_wine("--large" in sys.argv[1:])
-    profile()
+    steps = Steps(STEPS)
+    under_wine(steps, "--large" in sys.argv[1:])
+    profile(steps)

@@ -2,10 +2,11 @@
 
 Starts Vossik.exe afresh in the Wine prefix of the tests, with settings that show every kind of
 icon, and saves each thing a user meets, cropped to its window or menu, as a PNG in OUT_DIR
-(docs/ by default): the notification area, the menus, the five pages, the dialogs, the
-confirmation; then, in a second start whose clock stands a minute before a scheduled shutdown,
-the reminder; and in a third, on a screen at 150 % (144 dpi), the notification area and a
-drive's menu. Nothing is confirmed: the program never asks the system to shut down.
+(docs/ by default): the notification area (and a copy four times larger), the menus, the five
+pages, the dialogs, the confirmation; then, in a second start whose clock stands a minute before
+a scheduled shutdown, the reminder; and in a third, on a screen at 150 % (144 dpi), the
+notification area and a drive's menu. Nothing is confirmed: the program never asks the system to
+shut down.
 """
 
 from __future__ import annotations
@@ -29,6 +30,9 @@ PAGES = {"configuration": " Lecteurs ", "page-folders": " Dossiers fréquents ",
          "page-about": "A propos / Divers"}
 # Left of the first icon: the notification area's own margin.
 TRAY_MARGIN = 6
+# The notification area's picture again, this many times larger, pixel for pixel: at its own
+# size its icons are too small to make out.
+ENLARGED = 4
 
 
 class Gallery:
@@ -36,8 +40,9 @@ class Gallery:
         self.vossik = vossik
         self.out = out
 
-    def save(self, name: str, rect: dict) -> None:
-        """Saves that part of the screen once it has stopped changing (the last paint)."""
+    def save(self, name: str, rect: dict, enlarged: bool = False) -> None:
+        """Saves that part of the screen once it has stopped changing (the last paint), and with
+        `enlarged` a larger copy as NAME-enlarged.png."""
         geometry = (f"{rect['right'] - rect['left']}x{rect['bottom'] - rect['top']}"
                     f"+{rect['left']}+{rect['top']}")
 
@@ -48,8 +53,16 @@ class Gallery:
                  "+repage", "-strip", "-define", "png:exclude-chunks=date,time", "png:-"],
                 capture_output=True, timeout=60, check=True).stdout
 
-        (self.out / f"{name}.png").write_bytes(self.vossik.wait_stable(picture, name))
+        shot = self.vossik.wait_stable(picture, name)
+        (self.out / f"{name}.png").write_bytes(shot)
         print(f"{name}.png", flush=True)
+        if enlarged:
+            larger = subprocess.run(
+                ["convert", "png:-", "-scale", f"{ENLARGED * 100}%", "-strip", "-define",
+                 "png:exclude-chunks=date,time", "png:-"],
+                input=shot, capture_output=True, timeout=60, check=True).stdout
+            (self.out / f"{name}-enlarged.png").write_bytes(larger)
+            print(f"{name}-enlarged.png", flush=True)
 
     def save_window(self, name: str, caption: str) -> None:
         window = self.vossik.wait_until(lambda: shown(self.vossik, caption), caption)
@@ -71,11 +84,12 @@ class Gallery:
         self.confirmation()
         self.pages_and_dialogs()
 
-    def save_tray(self, name: str) -> None:
+    def save_tray(self, name: str, enlarged: bool = False) -> None:
         vossik = self.vossik
         icons = vossik.wait_stable(vossik.tray_icons, "the tray icons")
         taskbar = next(w for w in vossik.windows() if w["class"] == "Shell_TrayWnd")["rect"]
-        self.save(name, {**taskbar, "left": min(i["rect"]["left"] for i in icons) - TRAY_MARGIN})
+        self.save(name, {**taskbar, "left": min(i["rect"]["left"] for i in icons) - TRAY_MARGIN},
+                  enlarged)
 
     def save_menu(self, name: str, icon_id: int) -> None:
         self.vossik.tray("WM_RBUTTONDOWN", icon_id)
@@ -84,7 +98,7 @@ class Gallery:
 
     def tray_and_menus(self) -> None:
         vossik = self.vossik
-        self.save_tray("tray")
+        self.save_tray("tray", enlarged=True)
         for name, icon_id in (("menu-drive", C), ("menu-shutdown", SHUTDOWN)):
             self.save_menu(name, icon_id)
         vossik.tray("WM_RBUTTONDOWN", C)

@@ -4,8 +4,8 @@
 Each test gets a fresh display, Wine desktop and exe folder (harness.vossik). The 32-bit exe runs
 every test in build/wine; with `--arch all` (scripts/test) or `--arch x86_64`, the 64-bit exe
 runs the tests marked @harness.both_architectures in build/wine64, with a probe built for it.
-Prints one line per test, a line per architecture, then `e2e: N passed, M failed` over all;
-exits non-zero if any test failed.
+Prints one line per test, counted as ninja counts its steps ("[3/95] PASS ..."), a line per
+architecture, then `e2e: N passed, M failed` over all; exits non-zero if any test failed.
 """
 
 from __future__ import annotations
@@ -183,17 +183,18 @@ def run_architecture(arch: Architecture, tests: list[tuple[str, object]], args) 
         print(f"e2e: prefix ready in {time.monotonic() - started:.1f} s ({prefix.path.name})",
               flush=True)
         held.callback(prefix.kill_server)
-        for name, function in tests:
+        for number, (name, function) in enumerate(tests, 1):
+            count = f"[{number}/{len(tests)}]"
             begun = time.monotonic()
             problem = run_one(name, function, prefix, arch, args, probe)
             took = time.monotonic() - begun
             if problem is None:
                 passed += 1
-                print(f"PASS {name}{label} ({took:.1f} s)", flush=True)
+                print(f"{count} PASS {name}{label} ({took:.1f} s)", flush=True)
             else:
                 failed += 1
                 headline, _, detail = problem.partition("\n")
-                print(f"FAIL {name}{label} ({took:.1f} s): {headline}", flush=True)
+                print(f"{count} FAIL {name}{label} ({took:.1f} s): {headline}", flush=True)
                 print("    " + detail.rstrip().replace("\n", "\n    "), flush=True)
     return passed, failed
 

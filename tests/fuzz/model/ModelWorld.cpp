@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "model/ModelInvariants.h"
+#include "types/Cp1252.h"
 #include "types/PathParts.h"
 
 namespace {
@@ -374,8 +375,10 @@ void ModelWorld::CheckSaved() {
     if (!breach.empty()) Fail(what, breach);
 }
 
+// The program's texts are Windows-1252; terminals and logs read UTF-8.
 void ModelWorld::Fail(const std::string& what, const std::string& breach) {
-    std::fprintf(stderr, "\nmodel: after %s: %s\n", what.c_str(), breach.c_str());
+    std::fprintf(stderr, "\nmodel: after %s: %s\n", Utf8FromCp1252(what).c_str(),
+                 Utf8FromCp1252(breach).c_str());
     PrintLog();
     std::abort();
 }
@@ -383,7 +386,7 @@ void ModelWorld::Fail(const std::string& what, const std::string& breach) {
 void ModelWorld::PrintLog() const {
     std::fprintf(stderr, "events:\n");
     for (std::size_t i = 0; i < log_.size(); ++i)
-        std::fprintf(stderr, "%4zu  %s\n", i, log_[i].c_str());
+        std::fprintf(stderr, "%4zu  %s\n", i, Utf8FromCp1252(log_[i]).c_str());
 }
 
 std::uint32_t ModelWorld::PickIconId() {
