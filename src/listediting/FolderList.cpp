@@ -7,16 +7,7 @@
 #include "tray/ShellInfo.h"
 #include "tray/TrayIcon.h"
 #include "types/Cp1252.h"
-
-namespace {
-
-// The last component of a path, the tip of a folder without a name; empty for a drive's root.
-std::string LastComponent(const std::string& path) {
-    std::size_t separator = path.find_last_of("\\:");
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
-}  // namespace
+#include "types/PathParts.h"
 
 FolderList::FolderList(System& system, FoldersPage& page, TrayIconSet& icons,
                        TBoiteRepertoire& picker)
@@ -86,7 +77,7 @@ void FolderList::ModifierRepBtnClick() {
     item.Name = name;
     page_.NomRep.SetCaption(name);
     item.Path = *path;
-    std::string tip = name.empty() ? LastComponent(*path) : name;
+    std::string tip = name.empty() ? NamePart(*path) : name;
     ChangeTrayIcon(icons_.Area(), item, GetSmallIcon(system_, icons_.Pictures, Widen(*path)), tip,
                    tip != item.Tip());
     page_.ListeRep.SetItemIndex(k);
