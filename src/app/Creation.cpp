@@ -29,6 +29,8 @@ void TConfigVossik::CreationFiche() {
     Menu.BuildMenuImages();
     application_.OnDeactivate = [this] { DesactiverFiche(); };
     application_.CommandsWait = [this] { return Icons.Area().InShellCall(); };
+    // The program ends without a word: what the user set is saved, but no question is asked.
+    application_.OnQueueLost = [this] { Save(false); };
 }
 
 // Tray mode needs a settings file (one that could not be read counts), no "/CONFIG" first, and
