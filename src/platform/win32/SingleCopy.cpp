@@ -1,6 +1,6 @@
 // One running copy per settings file. The first copy makes a small shared memory block named
-// after the file, marks it as ours with its process, and writes its window's handle there; a copy
-// started later finds the block, hands that window its command line with WM_COPYDATA, and ends.
+// after the file, marks it as ours, and writes its window's handle there; a copy started later
+// finds the block, hands that window its command line with WM_COPYDATA, and ends.
 // A block of that name that another program made holds no copy of ours: the name after it is
 // taken instead.
 
@@ -25,11 +25,10 @@ constexpr DWORD RetryMs = 100;
 // Names tried after the first, when other programs hold it.
 constexpr int MoreNames = 7;
 
-// The block's content. Handles and numbers keep to 32 bits, so that a 32-bit and a 64-bit copy
-// read each other's.
+// The block's content. Handles keep to 32 bits, so that a 32-bit and a 64-bit copy read each
+// other's.
 struct Published {
     std::uint32_t Mark;
-    std::uint32_t Process;
     std::int32_t Window;
 };
 constexpr std::uint32_t OurMark = 0x5653'4B02;
@@ -75,11 +74,6 @@ std::optional<Published> Read(HANDLE block) {
     return published;
 }
 
-bool Running(DWORD processId) {
-    KernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
-    return process.Valid() && WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT;
-}
-
 bool HandOver(HWND window) {
     DWORD process = 0;
     if (!GetWindowThreadProcessId(window, &process)) return false;
@@ -97,17 +91,16 @@ bool HandOver(HWND window) {
 enum class Holder { Ours, Taken, Other };
 
 // What holds a block found under our name: a copy of ours that took the hand-over, one that may
-// still answer (its window being made, or a moment busy), or something else. A mark is written
-// the moment the block is made: a block left unmarked past a retry is not ours, nor one whose
-// process is gone.
+// yet answer (its window being made, a moment busy, or the copy ending, its block going with it),
+// or something else. Our mark is written the moment the block is made: a block left unmarked
+// past a retry is not ours.
 Holder HolderOf(HANDLE block) {
     std::optional<Published> published = Read(block);
     if (published && published->Mark != OurMark) {
         Sleep(RetryMs);
         published = Read(block);
     }
-    if (!published || published->Mark != OurMark || !Running(published->Process))
-        return Holder::Other;
+    if (!published || published->Mark != OurMark) return Holder::Other;
     HWND window = reinterpret_cast<HWND>(static_cast<std::intptr_t>(published->Window));
     return window && HandOver(window) ? Holder::Taken : Holder::Ours;
 }
@@ -140,7 +133,7 @@ bool Win32System::ClaimSettingsFile(const std::wstring& key) {
         if (made) {
             BlockView view(block.Get(), FILE_MAP_WRITE);
             if (view.Get()) {
-                const Published ours{OurMark, GetCurrentProcessId(), 0};
+                const Published ours{OurMark, 0};
                 std::memcpy(view.Get(), &ours, sizeof ours);
             }
             claim_ = std::move(block);

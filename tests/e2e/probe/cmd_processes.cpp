@@ -90,7 +90,7 @@ HANDLE claim_block(const std::wstring& settings) {
     wchar_t name[48];
     wsprintfW(name, L"Local\\Vossik'.%08lX%08lX", static_cast<unsigned long>(digest >> 32),
               static_cast<unsigned long>(digest & 0xFFFFFFFF));
-    return CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 12, name);
+    return CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 8, name);
 }
 
 }  // namespace
