@@ -563,8 +563,11 @@ void ModelWorld::DeliverPosted(bool all) {
             Log("posted message " + std::to_string(message.Msg) + " " +
                 std::to_string(message.WParam) + " " + std::to_string(message.LParam));
             const int nested = nestedPlays_;
+            const std::size_t notified = rig_.system.notifications.size();
             rig_.form->OnMessage(message, NoDefault);
-            if (message.Msg == msg::TaskbarReadd && nestedPlays_ == nested)
+            // Another program's, or one of a burst that goes on, adds nothing.
+            if (message.Msg == msg::TaskbarReadd && nestedPlays_ == nested &&
+                rig_.system.notifications.size() != notified)
                 CheckTrayOrder("the icons added again");
         } else if (refresh.Enabled()) {
             Log("the refresh timer ticks after " + std::to_string(refresh.Interval()) + " ms");
@@ -610,8 +613,10 @@ void ModelWorld::RestartBurst() {
                 break;
         }
     }
+    // A taskbar that restarts again while the icons are being added needs them again.
+    const bool restartArmed = restartInShellCall_;
     DeliverPosted(true);
-    if (Ended() || !Undisturbed(nested, refusals)) return;
+    if (Ended() || !Undisturbed(nested, refusals) || (restartArmed && !restartInShellCall_)) return;
     std::map<std::uint32_t, int> adds;
     const auto& notifications = rig_.system.notifications;
     for (std::size_t k = before; k < notifications.size(); ++k)
