@@ -67,6 +67,25 @@ int Win32System::MessageBox(WindowHandle owner, const std::string& text, const s
     return MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), flags);
 }
 
+// Our box is the one dialog of this thread that takes input: it disabled every other window of
+// ours as it showed.
+void Win32System::BringBoxToFront() {
+    HWND box = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            wchar_t name[8] = {};
+            GetClassNameW(window, name, 8);
+            if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window) ||
+                !IsWindowEnabled(window))
+                return TRUE;
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&box));
+    if (box) SetForegroundWindow(box);
+}
+
 // At the scale of the taskbar's monitor: a process aware of each monitor's scale keeps the
 // system metrics it started with when the user changes the scale, while the taskbar follows.
 int Win32System::SmallIconMetric(int index) {
