@@ -128,7 +128,8 @@ std::string ShutdownControl::AbandonedShutdownText() const {
     const int minute = page_.Minutes.ItemIndex() * 5;
     return "L'extinction automatique de " + std::to_string(page_.Heure.ItemIndex()) + " h " +
            (minute < 10 ? "0" : "") + std::to_string(minute) +
-           " n'a pas eu lieu : Vossik' n'a pas pu enregistrer ses paramètres avant.\r\n\n";
+           " n'a pas eu lieu : Vossik' n'a pas pu enregistrer ses paramètres avant d'éteindre "
+           "l'ordinateur.\r\n\n";
 }
 
 void ShutdownControl::KeepConfirmationOnTop() {

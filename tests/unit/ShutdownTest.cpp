@@ -259,10 +259,11 @@ TEST_F(ShutdownTest, AFailedSaveGivesUpTheScheduledShutdownHoweverLateItsBoxClos
     system.whileBoxShown = [this] { TickAt(8, 15); };
     TickAt(22, 30);
     ASSERT_EQ(system.boxes.size(), 1u);
-    EXPECT_EQ(system.boxes[0].Text,
-              "L'extinction automatique de 22 h 30 n'a pas eu lieu : Vossik' n'a pas pu "
-              "enregistrer ses paramètres avant.\r\n\nImpossible d'écrire dans "
-              "C:\\Vossik\\Vossik'.ini\r\nAccès refusé.");
+    EXPECT_EQ(
+        system.boxes[0].Text,
+        "L'extinction automatique de 22 h 30 n'a pas eu lieu : Vossik' n'a pas pu "
+        "enregistrer ses paramètres avant d'éteindre l'ordinateur.\r\n\nImpossible d'écrire dans "
+        "C:\\Vossik\\Vossik'.ini\r\nAccès refusé.");
     EXPECT_TRUE(ExitCalls().empty());
     EXPECT_FALSE(backend.quitRequested);
     EXPECT_TRUE(form.Shutdown.EteindreTimer.Enabled()) << "tomorrow's minute still counts";

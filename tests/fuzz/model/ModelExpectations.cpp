@@ -152,6 +152,7 @@ void ModelWorld::EditAndCheck(bool onFolders, int action) {
     const bool hasRecord = selected >= 0 && selected < static_cast<int>(records.size());
     const std::string oldName = hasRecord ? records[selected]->Name : "";
     const std::string oldTip = hasRecord ? records[selected]->Tip() : "";
+    const IconHandle oldPicture = hasRecord ? records[selected]->Icon.Get() : nullptr;
     const int nested = nestedPlays_;
     // A question cannot show beside a box: the edit is given up, with that box brought forward.
     const bool boxShowing = rig_.system.MessageBoxes.Showing();
@@ -209,6 +210,11 @@ void ModelWorld::EditAndCheck(bool onFolders, int action) {
                      " is not what was chosen, or no longer "
                      "selected (" +
                      std::to_string(now) + ")");
+            } else if (records[selected]->Icon.Get() == oldPicture && oldPicture &&
+                       !(onFolders && picked_.Path == before[selected] &&
+                         picked_.Name == oldName)) {
+                // The program or the folder may have a new icon since.
+                fail("line " + std::to_string(selected) + " changed, its picture was not read again");
             }
             break;
         case Remove: {

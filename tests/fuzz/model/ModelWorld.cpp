@@ -49,7 +49,7 @@ const std::string FileQuestion = "Le fichier de param\xE8tres ";
 // What the boxes that say the settings were not saved hold: the question about the file could not
 // show, or the file could not be written.
 const std::string NotSavedNotice = "Les param\xE8tres n'ont pas \xE9t\xE9 enregistr\xE9s.";
-const std::string WriteFailure = "Impossible d'\xE9crire dans ";
+const std::string WriteFailure = "Impossible d'\xE9" "crire dans ";
 
 // Reads of the settings file that fail: all of them.
 constexpr int UnreadableForGood = 1 << 30;
@@ -1073,7 +1073,8 @@ void ModelWorld::ChooseMenuItem() {
         &menu.MCProprietes, &menu.MCChangerNom,  &menu.MCRedemarrerWin, &menu.MCRedemarrerPC,
         &menu.MCEteindre,   &menu.MCReorganiser, &menu.MCMAJIcones,     &menu.MCLecteurs,
         &menu.MCDossiers,   &menu.MCLancements,  &menu.MCConfig,        &menu.MCQuitter};
-    MenuEntry opened{menu.Clicked().Group};
+    MenuEntry opened;
+    opened.Group = menu.Clicked().Group;
     opened.Edits = listEdits_;
     if (const TrayItem* record = rig_.form->Icons.ItemAt(menu.Clicked())) {
         opened.Any = true;
