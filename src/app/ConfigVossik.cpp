@@ -202,7 +202,8 @@ void TConfigVossik::ShowForLaterStart() {
     application_.BringToFront();
 }
 
-// Another program's message of that number is not ours to answer.
+// Only the look we posted: another program's message of that number is not ours to answer. A
+// menu open for an icon that went closes first.
 void TConfigVossik::ShowWhenUnreachable() {
     if (!std::exchange(reachCheckPosted_, false) || Showing() || Icons.Reachable()) return;
     Menu.MenuContext.Close();

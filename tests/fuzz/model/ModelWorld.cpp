@@ -844,11 +844,18 @@ void ModelWorld::PressButton() {
             SaveAndCheck("Appliquer", [&form] { form.AppliquerBtn.Click(); });
             CheckShownAsWanted("Appliquer");
             break;
-        case 1:
+        case 1: {
             Log("Reduire");
+            const int writes = writes_, kept = keptByUser_, nested = nestedPlays_;
             SaveAndCheck("Reduire", [&form] { form.OkBtn.Click(); });
+            // Only what is saved, or a file the user chose to keep, lets the window go.
+            if (!Ended() && nestedPlays_ == nested && !form.Showing() && writes_ == writes &&
+                keptByUser_ == kept)
+                Fail("event " + std::to_string(events_),
+                     "Reduire hid the window though the settings were not saved");
             CheckShownAsWanted("Reduire");
             break;
+        }
         case 2: {
             Log("Reorganiser");
             const int nested = nestedPlays_;
