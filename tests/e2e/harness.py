@@ -140,13 +140,22 @@ class Prefix:
             self.ensure()
             yield self
             return
-        with open(self.path.with_name(self.path.name + ".lock"), "w") as lock:
+        # Opened without emptying it: the file names its holder, for those that wait.
+        with open(self.path.with_name(self.path.name + ".lock"), "a+") as lock:
             try:
                 fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
             except BlockingIOError:
-                print(f"waiting for {self.path}: another run is using it", file=sys.stderr,
-                      flush=True)
+                lock.seek(0)
+                holder = lock.readline().strip() or "another run"
+                print(f"waiting for {self.path}, which {holder} is using; this one goes on when"
+                      " that one ends", file=sys.stderr, flush=True)
                 fcntl.flock(lock, fcntl.LOCK_EX)
+            command = Path(sys.argv[0]).resolve()
+            if command.is_relative_to(REPO):
+                command = command.relative_to(REPO)
+            lock.truncate(0)
+            lock.write(f"{command} (process {os.getpid()}, since {time.strftime('%H:%M')})\n")
+            lock.flush()
             self.ensure()
             yield self
 
