@@ -64,12 +64,6 @@ TConfigVossik::~TConfigVossik() {
 }
 
 void TConfigVossik::WireEvents() {
-    // Looked at from the loop, once the handler that changed the icons has finished: a group
-    // switched off from the menu comes back on its own when it was the last.
-    Icons.OnUnreachable = [this] {
-        if (destroyed_ || Showing() || std::exchange(reachCheckPosted_, true)) return;
-        system_.PostMessage(Handle(), msg::ReachCheck, 0, 0);
-    };
     OnShow = [this] { MontrerFiche(); };
     OnHide = [this] { CacherFiche(); };
     OnDeactivate = [this] { DesactiverFiche(); };
