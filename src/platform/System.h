@@ -115,6 +115,8 @@ public:
     virtual void MessageBeep(unsigned type) = 0;
     virtual int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
                            unsigned flags) = 0;
+    // Activates the box of ours that shows, above every other window.
+    virtual void BringBoxToFront() = 0;
     BoxQueue MessageBoxes;
 
     // The size of small icons where the notification area shows them.

@@ -14,11 +14,32 @@ TrayEvents::TrayEvents(System& system, ui::Application& application, const ui::F
       icons_(icons),
       requests_(std::move(requests)) {}
 
+namespace {
+
+bool IsPress(std::intptr_t mouse) {
+    switch (mouse) {
+        case msg::LButtonDown:
+        case msg::LButtonDblClk:
+        case msg::RButtonDown:
+        case msg::RButtonDblClk:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 void TrayEvents::TrayMessage(const WindowMessage& message) {
     // A press handled inside the shell's call would open a menu, and run the drive updates
     // waiting in the queue, halfway through moving the icons: it waits for the loop instead.
     if (icons_.Area().InShellCall()) {
         system_.PostMessage(owner_.Handle(), message.Msg, message.WParam, message.LParam);
+        return;
+    }
+    // A box waits for an answer: a press on an icon shows it again, and opens nothing behind it.
+    if (system_.MessageBoxes.Showing()) {
+        if (IsPress(message.LParam)) system_.MessageBoxes.BringForward(system_);
         return;
     }
     IconPosition icon = DecodeIconId(static_cast<std::uint32_t>(message.WParam));

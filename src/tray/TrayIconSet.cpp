@@ -23,6 +23,7 @@ std::uint32_t TrayIconSet::IdOf(const TrayItemList& list, std::size_t position) 
 TrayItem& TrayIconSet::Append(TrayItemList& list, std::unique_ptr<TrayItem> item,
                               const std::string& tip, SharedIcon icon) {
     FillIconData(*item, owner_.Handle(), IdOf(list, list.size()), tip, std::move(icon));
+    item->Entry = ++lastEntry_;
     list.push_back(std::move(item));
     return *list.back();
 }
@@ -38,25 +39,34 @@ void TrayIconSet::BuildShutdownItem(const std::string& actionCaption) {
                  LoadModuleIcon(system_, Pictures, "Shell32", 28));
 }
 
-TrayItem* TrayIconSet::ItemAt(IconPosition icon) {
-    TrayItemList* list = nullptr;
-    switch (icon.Group) {
+TrayItemList* TrayIconSet::ListOf(TrayGroup group) {
+    switch (group) {
         case TrayGroup::GroupDrive:
-            list = &Drives;
-            break;
+            return &Drives;
         case TrayGroup::GroupFolder:
-            list = &Folders;
-            break;
+            return &Folders;
         case TrayGroup::GroupLaunch:
-            list = &Launches;
-            break;
-        case TrayGroup::GroupShutdown:
-            return &ShutdownItem;
+            return &Launches;
         default:
             return nullptr;
     }
-    if (icon.Position < 0 || icon.Position >= static_cast<int>(list->size())) return nullptr;
+}
+
+TrayItem* TrayIconSet::ItemAt(IconPosition icon) {
+    if (icon.Group == TrayGroup::GroupShutdown) return &ShutdownItem;
+    TrayItemList* list = ListOf(icon.Group);
+    if (!list || icon.Position < 0 || icon.Position >= static_cast<int>(list->size()))
+        return nullptr;
     return (*list)[icon.Position].get();
+}
+
+IconPosition TrayIconSet::Locate(TrayGroup group, std::uint32_t entry) {
+    if (group == TrayGroup::GroupShutdown) return {group, iconid::ShutdownPosition};
+    if (const TrayItemList* list = ListOf(group); list && entry != 0) {
+        for (std::size_t k = 0; k < list->size(); ++k)
+            if ((*list)[k]->Entry == entry) return {group, static_cast<int>(k)};
+    }
+    return {group, -1};
 }
 
 bool TrayIconSet::AnyShown() const {
@@ -64,6 +74,16 @@ bool TrayIconSet::AnyShown() const {
         return std::any_of(list.begin(), list.end(), [](const auto& item) { return item->Shown; });
     };
     return anyShown(Drives) || anyShown(Folders) || anyShown(Launches) || ShutdownItem.Shown;
+}
+
+TrayChange TrayIconSet::Change() {
+    return TrayChange(area_.Refusals(), [this] {
+        if (OnUnreachable && !Reachable()) OnUnreachable();
+    });
+}
+
+bool TrayIconSet::Reachable() const {
+    return AnyShown() || (!system_.TaskbarPresent() && AnyWanted());
 }
 
 bool TrayIconSet::AnyWanted() const {

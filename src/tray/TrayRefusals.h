@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,14 +49,15 @@ private:
 
 // While one lives, refusals are only noted: their boxes run a message loop, which must not find
 // the records, the lines of the lists and the icons halfway through a change. The outermost
-// one tells them when it ends, all in step again.
+// one tells them when it ends, all in step again, then runs its `ended`.
 class TrayChange {
 public:
-    explicit TrayChange(TrayRefusals& refusals);
+    TrayChange(TrayRefusals& refusals, std::function<void()> ended);
     ~TrayChange();
     TrayChange(const TrayChange&) = delete;
     TrayChange& operator=(const TrayChange&) = delete;
 
 private:
     TrayRefusals& refusals_;
+    std::function<void()> ended_;
 };

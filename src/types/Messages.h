@@ -15,6 +15,8 @@ constexpr unsigned UnitMaskError = 0xFF9;
 constexpr unsigned StartedAgain = 0xFF8;
 // Posted to ourselves when the size of small icons may have changed with the scale.
 constexpr unsigned IconSizeCheck = 0xFF7;
+// Posted to ourselves when a change of the icons left none to bring the window back.
+constexpr unsigned ReachCheck = 0xFF6;
 
 constexpr unsigned Null = 0x0000;
 constexpr unsigned SettingChange = 0x001A;

@@ -639,8 +639,10 @@ class Vossik:
         """Gives the window that outer size, as dragging its border would."""
         return self.probe("resize", caption, width, height)
 
-    def tray(self, message: str | int, icon_id: int) -> dict:
-        return self.probe("tray", message, icon_id)
+    def tray(self, message: str | int, icon_id: int, taken: bool = False) -> dict:
+        """The tray callback, as the shell sends it; `taken`: returns once the program has taken
+        it in (it may have opened a menu or a box)."""
+        return self.probe("tray", message, icon_id, *(["--taken"] if taken else []))
 
     def xdotool(self, *args: Any) -> None:
         """Real input from X, as a user's mouse and keyboard give it."""

@@ -307,6 +307,28 @@ def test_refused_save_says_why_and_quitter_asks_before_ending_unsaved(vossik):
     before = vossik.read_ini_bytes()
     files = sorted(p.name for p in vossik.exe_dir.iterdir())
 
+    # A box shows (a click on an icon gone) when another program changes the file: the
+    # question about it cannot show beside the box, so "Quitter" keeps the program open, and
+    # once the box is closed another says that nothing was saved.
+    vossik.tray("WM_LBUTTONDOWN", 5)
+    vossik.wait_until(vossik.message_boxes, "the stop box")
+    changed = before + cp1252_crlf("; modifié ailleurs\n")
+    (vossik.exe_dir / INI_NAME).write_bytes(changed)
+    vossik.click(MAIN_FORM, "&Quitter")
+    assert vossik.answer_box("Vossik'", "OK")["closed"]
+    boxes = vossik.wait_until(vossik.message_boxes, "the box that says nothing was saved")
+    assert [(b["caption"], b["texts"]) for b in boxes] == [
+        ("Avertissement", ["Les paramètres n'ont pas été enregistrés.\r\nLe fichier de "
+                           "paramètres a été modifié par un autre programme depuis que Vossik' "
+                           f"l'a lu ou enregistré :\r\n{vossik.windows_ini_path}\r\n\n"
+                           "Recommencez une fois ce message fermé : Vossik' vous demandera alors "
+                           "s'il faut le remplacer."])], boxes
+    vossik.screenshot("not-saved")
+    assert vossik.answer_box("Avertissement", "OK")["closed"]
+    assert visible(vossik), "Quitter ended the program without a word"
+    assert vossik.read_ini_bytes() == changed
+    (vossik.exe_dir / INI_NAME).write_bytes(before)
+
     # Another program holds the file open and lets nobody replace it: "No" keeps the program.
     with vossik.holding_file(vossik.windows_ini_path):
         quit_refused(vossik, "Violation de partage.")

@@ -16,6 +16,7 @@ public:
     void MessageBeep(unsigned type) override;
     int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
                    unsigned flags) override;
+    void BringBoxToFront() override;
     int SmallIconWidth() override;
     int SmallIconHeight() override;
     ModuleHandle LoadLibrary(const std::string& name) override;

@@ -103,12 +103,15 @@ void cmd_select_tab(const Args& args, Json& out) {
     fail(L"no tab \"" + args[1] + L"\" in \"" + args[0] + L"\"");
 }
 
-// As the shell does: SendNotifyMessage, so the probe never waits for a menu or a box.
+// As the shell does: SendNotifyMessage, so the probe never waits for a menu or a box. With
+// --taken, an empty message sent after it comes back once the program took the click in: from
+// its loop, or from the loop of the menu or box the click opened.
 void cmd_tray(const Args& args, Json& out) {
     HWND form = existing_top_level(kMainForm);
     UINT message = mouse_message(args[0]);
     UINT id = parse_number(args[1]);
     if (!SendNotifyMessageW(form, kTrayCallback, id, message)) fail(L"SendNotifyMessage failed");
+    if (args.size() > 2 && args[2] == L"--taken") send_message(form, WM_NULL, 0, 0);
     out.begin_object();
     put_hwnd(out, "hwnd", form);
     out.key("message").value(message).key("id").value(id);

@@ -29,7 +29,7 @@ const Command kCommands[] = {
     {L"click", cmd_click, 2, "click <caption> <control text> [--mouse]"},
     {L"key", cmd_key, 2, "key <caption> <Enter|Escape>"},
     {L"select-tab", cmd_select_tab, 2, "select-tab <caption> <tab text>"},
-    {L"tray", cmd_tray, 2, "tray <mouse message> <icon id>"},
+    {L"tray", cmd_tray, 2, "tray <mouse message> <icon id> [--taken]"},
     {L"taskbar-created", cmd_taskbar_created, 0, "taskbar-created"},
     {L"device", cmd_device, 2,
      "device <arrival|removal> <letters> [media|net|plain] [count] [interval_ms]"},

@@ -38,6 +38,7 @@ public:
     void MessageBeep(unsigned type) override;
     int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
                    unsigned flags) override;
+    void BringBoxToFront() override { calls.push_back("box to front"); }
     int SmallIconWidth() override { return smallIconSize; }
     int SmallIconHeight() override { return smallIconSize; }
     ModuleHandle LoadLibrary(const std::string& name) override;
