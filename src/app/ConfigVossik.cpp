@@ -87,7 +87,7 @@ void TConfigVossik::WireEvents() {
                 Tray.TrayMessage(message);
                 return 0;
             case msg::TaskbarReadd:
-                Tray.ReaddIcons();
+                Tray.ReaddMessage(message);
                 return 0;
             case msg::ScheduleCheck:
                 Shutdown.CheckScheduleNow();

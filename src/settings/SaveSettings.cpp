@@ -2,6 +2,7 @@
 #include "settings/FailureReason.h"
 #include "settings/FileReplacement.h"
 #include "settings/ItemLists.h"
+#include "settings/ProfileEncoding.h"
 #include "settings/ProfileFile.h"
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
@@ -76,6 +77,8 @@ SaveResult SaveSettings(System& system, SettingsFile& file, const std::string& e
     if (!content) {
         const unsigned long error = system.LastError();
         if (!IsAbsence(error)) return fail(FailureReason(system, error));
+    } else if (const char* encoding = UnreadableEncoding(*content)) {
+        return fail(UnreadableEncodingText(encoding));
     }
     ProfileFile profile(content.value_or(""));
     if (const char* name = UnreadSection(profile, options))

@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "settings/FailureReason.h"
+#include "settings/ProfileEncoding.h"
 #include "types/Cp1252.h"
 
 namespace {
@@ -25,6 +26,17 @@ std::string SettingsFile::ReadAtStart(System& system) {
     for (int attempt = 1;; ++attempt) {
         if (std::optional<std::string> content = system.ReadFile(path_)) {
             foundAtStart_ = true;
+            if (const char* encoding = UnreadableEncoding(*content)) {
+                seen_ = Seen::Unread;
+                MessageWithBeep(system,
+                                "Le fichier de paramètres n'a pas pu être lu :\r\n" +
+                                    Narrow(path_) + "\r\n" + UnreadableEncodingText(encoding) +
+                                    "\r\n\nVossik' démarre avec les réglages par défaut. Pour "
+                                    "qu'il le lise, enregistrez ce fichier en ANSI, en UTF-8 ou "
+                                    "en UTF-16.",
+                                MessageKind::Warning);
+                return {};
+            }
             Written(*content);
             return std::move(*content);
         }

@@ -20,9 +20,9 @@ public:
     // Tells of a refused request about the icon with that tip, now or when the change ends.
     void Tell(Refusal refusal, const std::string& tip);
 
-    // A taskbar made anew during one of our shell calls is answered once the loop runs: until
-    // then whatever the shell refuses is its doing, and adding the icons again mends it. False
-    // when a re-adding was awaited already.
+    // A taskbar made anew is answered from the loop: until then whatever the shell refuses is
+    // its doing, and adding the icons again mends it. False when a re-adding was awaited
+    // already.
     bool AwaitReadd();
     void EndReaddWait();
 

@@ -5,7 +5,7 @@
 // Window message numbers the logic needs without <windows.h>.
 namespace msg {
 constexpr unsigned TrayCallback = 0xFFE;  // uCallbackMessage of every tray icon
-// Posted to ourselves when the taskbar was made anew during one of our calls to the shell.
+// Posted to ourselves when the taskbar was made anew: its icons are added again from the loop.
 constexpr unsigned TaskbarReadd = 0xFFB;
 // Posted to ourselves when the clock was changed or the computer woke up.
 constexpr unsigned ScheduleCheck = 0xFFA;

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <utility>
 
 #include "model/ModelInvariants.h"
@@ -294,6 +295,10 @@ void ModelWorld::Play(int depth) {
             DeliverPosted(in_.Chance());
             break;
         case 8: {
+            if (in_.Chance()) {
+                RestartBurst();
+                break;
+            }
             const int nested = nestedPlays_;
             TaskbarRestart();
             if (nestedPlays_ == nested) CheckTrayOrder("a restart of the taskbar");
@@ -566,8 +571,11 @@ void ModelWorld::DeliverPosted(bool all) {
             Log("posted message " + std::to_string(message.Msg) + " " +
                 std::to_string(message.WParam) + " " + std::to_string(message.LParam));
             const int nested = nestedPlays_;
+            const std::size_t notified = rig_.system.notifications.size();
             rig_.form->OnMessage(message, NoDefault);
-            if (message.Msg == msg::TaskbarReadd && nestedPlays_ == nested)
+            // Another program's, or one of a burst that goes on, adds nothing.
+            if (message.Msg == msg::TaskbarReadd && nestedPlays_ == nested &&
+                rig_.system.notifications.size() != notified)
                 CheckTrayOrder("the icons added again");
         } else if (refresh.Enabled()) {
             Log("the refresh timer ticks after " + std::to_string(refresh.Interval()) + " ms");
@@ -587,6 +595,42 @@ void ModelWorld::TaskbarRestart() {
     rig_.system.EmptyTray();
     staleTips_.clear();
     rig_.application->Dispatch({rig_.form->Tray.TaskbarCreatedMessage, 0, 0}, NoDefault);
+}
+
+// Restarts of the taskbar one after the other, real ones and ones other programs fake, with
+// their posts of the re-adding message among them: however many, the burst adds each icon once
+// at most. What was queued or due before it is done first, so that only the burst adds icons.
+void ModelWorld::RestartBurst() {
+    DeliverPosted(true);
+    if (Ended() || !Settled()) return;
+    const int requests = 2 + in_.Below(7);
+    Log("a burst of " + std::to_string(requests) + " restarts and re-adding messages");
+    const std::size_t before = rig_.system.notifications.size();
+    const int nested = nestedPlays_, refusals = refusals_;
+    for (int i = 0; i < requests; ++i) {
+        switch (in_.Below(3)) {
+            case 0:
+                TaskbarRestart();
+                break;
+            case 1:
+                rig_.application->Dispatch({rig_.form->Tray.TaskbarCreatedMessage, 0, 0},
+                                           NoDefault);
+                break;
+            default:
+                rig_.system.posted.push_back({msg::TaskbarReadd, in_.Word(), 0});
+                break;
+        }
+    }
+    // A taskbar that restarts again while the icons are being added needs them again.
+    const bool restartArmed = restartInShellCall_;
+    DeliverPosted(true);
+    if (Ended() || !Undisturbed(nested, refusals) || (restartArmed && !restartInShellCall_)) return;
+    std::map<std::uint32_t, int> adds;
+    const auto& notifications = rig_.system.notifications;
+    for (std::size_t k = before; k < notifications.size(); ++k)
+        if (notifications[k].Command == NotifyCommand::Add && ++adds[notifications[k].Data.uID] > 1)
+            Fail("a burst of taskbar restarts",
+                 "icon " + std::to_string(notifications[k].Data.uID) + " added again");
 }
 
 // Another scale: small icons of another size, told by new icon metrics, a new display or a new

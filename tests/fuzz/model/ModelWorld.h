@@ -28,11 +28,11 @@ private:
 
 // The whole program on the fake system, driven by the events an input spells: tray callbacks,
 // device broadcasts, the messages posted and the refresh timer's ticks, floods of thousands of
-// notices, ticks or right presses, taskbar restarts, changes of scale, the clock and the timer,
-// list editing and options on the pages, the buttons and the icons' menu, and failures of the
-// system injected on the way. Boxes, dialogs and menus run nested events as their message loops
-// would. After every event, what must always hold is checked; the first breach ends the run with
-// the events that led to it.
+// notices, ticks or right presses, taskbar restarts (in bursts too), changes of scale, the clock
+// and the timer, list editing and options on the pages, the buttons and the icons' menu, and
+// failures of the system injected on the way. Boxes, dialogs and menus run nested events as their
+// message loops would. After every event, what must always hold is checked; the first breach ends
+// the run with the events that led to it.
 class ModelWorld {
 public:
     ModelWorld(const std::uint8_t* data, std::size_t size);
@@ -76,6 +76,7 @@ private:
     void PressRight();
     void DeliverPosted(bool all);
     void TaskbarRestart();
+    void RestartBurst();
     void ChangeScale();
     void ClockAndTimer();
     void EditLists();

@@ -58,6 +58,7 @@ public:
     std::wstring FinalPath(const std::wstring& path) override;
     bool IsReadOnly(const std::wstring& path) override { return readOnly.contains(Narrow(path)); }
     bool WriteNewFile(const std::wstring& path, const std::string& content) override;
+    bool CreateFileIfAbsent(const std::wstring& path) override;
     bool ReplaceKeepingIdentity(const std::wstring& replaced,
                                 const std::wstring& replacement) override;
     bool RenameOver(const std::wstring& from, const std::wstring& to) override;
@@ -205,6 +206,8 @@ public:
 
 private:
     void MoveFile(const std::string& from, const std::string& to);
+    // Whether a file can be made there; LastError says why not.
+    bool MayMake(const std::string& path);
 
     int nextHandle_ = 0x100;
     std::map<int, std::string> moduleNames_;
