@@ -80,6 +80,18 @@ def runs_on_both_architectures(test: Callable) -> bool:
     return getattr(test, "both_architectures", False)
 
 
+def long_running(test: Callable) -> Callable:
+    """Marks a test that takes far longer than most (it waits for the clock to reach a minute,
+    or drives the program through hundreds of events): run.py starts these first, so that
+    workers side by side end together."""
+    test.long_running = True
+    return test
+
+
+def is_long_running(test: Callable) -> bool:
+    return getattr(test, "long_running", False)
+
+
 class HarnessError(Exception):
     """The harness could not do its part (no Xvfb, Wine failed, a probe command failed...)."""
 

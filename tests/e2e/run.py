@@ -175,6 +175,8 @@ def main() -> int:
     signal.signal(signal.SIGALRM, on_alarm)
     arches = {arch.name: arch for arch in architectures(args)}
     counts = {name: collections.Counter() for name in arches}
+    # The long ones first: handed out last, one could keep its worker busy long after the others.
+    tests.sort(key=lambda test: not harness.is_long_running(test[1]))
     listed = [(arch, name, function) for arch in arches.values() for name, function in tests
               if arch.wants(function)]
     runnable, probes = [], {}
