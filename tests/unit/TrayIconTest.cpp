@@ -28,7 +28,7 @@ TEST(FillIconData, FillsEveryMemberAndCutsTheTipTo63Characters) {
     SharedIcon picture = OwnPicture(pictures, system);
     IconHandle icon = picture.Get();
     FillIconData(item, Window, 1005, std::string(70, 'a'), std::move(picture));
-    EXPECT_EQ(data.cbSize, sizeof(NotifyIconData));
+    EXPECT_EQ(data.cbSize, nif::FirstLayoutSize);
     EXPECT_EQ(data.hWnd, Window);
     EXPECT_EQ(data.uID, 1005u);
     EXPECT_EQ(data.uFlags, 7u);
@@ -110,7 +110,7 @@ TEST(TrayIcon, ChangeWhileHiddenTakesEffectAtTheNextAddWithAllFlags) {
     AddTrayIcon(area, item);
     ASSERT_EQ(system.notifications.size(), 1u);
     const NotifyIconData& sent = system.notifications[0].Data;
-    EXPECT_EQ(sent.uFlags, 7u) << "picture, tip and callback come back together";
+    EXPECT_EQ(sent.uFlags, 7u | nif::GuidItem) << "picture, tip and callback come back together";
     EXPECT_EQ(sent.hIcon, second);
     EXPECT_EQ(system.notifications[0].Tip(), "Lecteur");
     EXPECT_EQ(sent.uCallbackMessage, 0xFFEu);

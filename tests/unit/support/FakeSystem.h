@@ -118,6 +118,10 @@ public:
     std::map<std::uint32_t, IconHandle> trayPictures;  // their pictures, as last sent
     // Their ids in the order they were added: the order the shell shows them in, reversed on XP.
     std::vector<std::uint32_t> trayOrder;
+    // Their identities, nil for those added without one; and the path each identity was first
+    // added from, for good.
+    std::map<std::uint32_t, Guid> trayGuids;
+    std::map<Guid, std::string> registeredGuids;
     // The icons are gone: the taskbar went away or a new one knows none of them.
     void EmptyTray();
     // The shell lost one icon.
@@ -206,6 +210,7 @@ private:
     void MoveFile(const std::string& from, const std::string& to);
 
     int nextHandle_ = 0x100;
+    std::map<Guid, std::uint32_t> guidHolders_;
     std::map<int, std::string> moduleNames_;
     std::map<std::string, IconHandle> ownIconHandles_;
 };
