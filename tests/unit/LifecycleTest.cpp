@@ -217,6 +217,12 @@ TEST_F(LifecycleTest, EachIconKeepsItsIdentityWhereverItsEntryGoes) {
     form->Icons.SwapItems(form->Icons.Launches, 0, 1);
     EXPECT_EQ(identities(), without(first, {"C:\\B", "C:\\A''"}));
     EXPECT_EQ(form->Icons.Launches[0]->IconData.uID, 1000u) << "ids stay with positions";
+    // After a regrouping, an entry edited into another path takes that path's identity, and the
+    // next one its new rank's.
+    form->Icons.Reorganise();
+    form->Icons.Folders[0]->Path = "C:\\B";
+    form->Icons.ChangeEntry(form->Icons.Folders, 0, {}, "B", true);
+    EXPECT_EQ(identities(), without(first, {"C:\\A'", "C:\\A''"}));
 
     // A start with a stick plugged in before: E: comes between C: and F: in the list.
     system.driveMask = 0b110100;

@@ -360,6 +360,7 @@ void ModelWorld::Log(const std::string& line) {
 
 void ModelWorld::Check(const std::string& what) {
     std::string breach = CheckInvariants(*this);
+    if (breach.empty()) breach = CheckIdentities(rig_, identities_);
     if (!breach.empty()) Fail(what, breach);
 }
 
@@ -1083,6 +1084,7 @@ bool ModelWorld::Refuse(NotifyCommand command, const NotifyIconData& data) {
         return false;
     }
     --pending;
+    if (command == NotifyCommand::Add && data.uFlags & nif::GuidItem) identities_.Refused = true;
     Log("the shell refuses to " +
         std::string(command == NotifyCommand::Add      ? "add"
                     : command == NotifyCommand::Modify ? "change"
