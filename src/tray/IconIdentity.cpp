@@ -1,6 +1,6 @@
 #include "tray/IconIdentity.h"
 
-#include <map>
+#include <cstdint>
 
 #include "types/Utf8.h"
 
@@ -36,10 +36,25 @@ Guid IconIdentity(const std::wstring& programPath, const TrayItem& item, int occ
     return NameBasedGuid(IconNames, name);
 }
 
+// Records of one key share a slot of an open table, found by the key's hash; keys whose hashes
+// meet would only share a count, each record still numbered apart from those of its key.
 std::vector<int> Occurrences(const TrayItemList& list) {
-    std::map<std::string, int> seen;
+    struct Slot {
+        std::uint64_t Hash = 0;  // 0: empty
+        int Count = 0;
+    };
+    std::vector<Slot> table(2 * list.size() + 1);
     std::vector<int> occurrences;
     occurrences.reserve(list.size());
-    for (const auto& item : list) occurrences.push_back(seen[GroupAndKey(*item)]++);
+    for (const auto& item : list) {
+        std::uint64_t hash = 14695981039346656037u;  // FNV-1a
+        for (char c : GroupAndKey(*item))
+            hash = (hash ^ static_cast<std::uint8_t>(c)) * 1099511628211u;
+        hash |= 1;
+        std::size_t at = hash % table.size();
+        while (table[at].Hash && table[at].Hash != hash) at = (at + 1) % table.size();
+        table[at].Hash = hash;
+        occurrences.push_back(table[at].Count++);
+    }
     return occurrences;
 }

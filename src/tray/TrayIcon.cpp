@@ -32,7 +32,7 @@ NotificationArea::NotificationArea(System& system, OccurrenceRule occurrence)
 Guid NotificationArea::DueIdentity(const TrayItem& item) const {
     if (!fullRecord_) return {};
     const Guid due = IconIdentity(programPath_, item, occurrence_ ? occurrence_(item) : 0);
-    return refused_.contains(due) ? Guid{} : due;
+    return std::find(refused_.begin(), refused_.end(), due) != refused_.end() ? Guid{} : due;
 }
 
 bool NotificationArea::Call(NotifyCommand command, const NotifyIconData& data) {
@@ -56,7 +56,7 @@ bool NotificationArea::Send(NotifyCommand command, TrayItem& item) {
     const Guid refused = std::exchange(data.guidItem, Guid{});
     data.uFlags &= ~nif::GuidItem;
     if (!Call(command, data)) return false;
-    refused_.insert(refused);
+    refused_.push_back(refused);
     return true;
 }
 

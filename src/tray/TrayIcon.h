@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <set>
 #include <string>
+#include <vector>
 
 #include "platform/System.h"
 #include "tray/TrayRefusals.h"
@@ -46,7 +46,7 @@ private:
     const bool fullRecord_;
     std::wstring programPath_;
     // Identities the shell keeps for another program's path: those icons go without one.
-    std::set<Guid> refused_;
+    std::vector<Guid> refused_;
 };
 
 // The record handed to the notification area, for an add: message, icon and tip. The item
