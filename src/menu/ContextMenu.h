@@ -55,7 +55,8 @@ public:
     void MCConfigClick();
 
     // Owner drawing: the name item bold on its pale band with the icon's picture, ticks as
-    // pictures, every item 20 pixels high, and the title strip.
+    // pictures, every item 20 pixels high, and the title strip; under high contrast, the name
+    // item and the strip in the menu's colours.
     void MenuContextGetItemParams(ui::MenuItem& item, ui::MenuItemParams& params);
     void MenuContextMeasureItem(ui::MenuItem& item, int& width, int& height);
     void MenuContextDrawMargin(ui::Canvas& canvas, const ui::Rect& strip);
@@ -108,6 +109,8 @@ private:
     TrayIconSet& icons_;
     MainFormCommands commands_;
     IconPosition clicked_;
+    // Read as the menu opens: the name item and the strip then take the menu's own colours.
+    bool highContrast_ = false;
     // Restarting Windows alone is never offered: only Windows 95, 98 and Me could, and this
     // program does not run on them. Its item stays hidden.
     const std::array<ui::MenuItem*, 3> offeredShutdowns_{&MCChangerNom, &MCRedemarrerPC,

@@ -16,15 +16,12 @@ bool IsDrive(TrayItemKind kind) {
 
 // The group and the key, NUL-separated: no path holds a NUL.
 std::string GroupAndKey(const TrayItem& item) {
-    if (IsDrive(item.Kind)) return "drive" + std::string(1, '\0') + item.Path.substr(0, 1);
-    switch (item.Kind) {
-        case TrayItemKind::Folder:
-            return "folder" + std::string(1, '\0') + item.Path;
-        case TrayItemKind::Launch:
-            return "launch" + std::string(1, '\0') + item.Path + '\0' + item.Options;
-        default:
-            return "shutdown";
-    }
+    const bool drive = IsDrive(item.Kind);
+    std::string key(1, drive ? 'd' : static_cast<char>(item.Kind));
+    key += '\0';
+    key.append(item.Path, 0, drive ? 1 : item.Path.size());
+    if (item.Kind == TrayItemKind::Launch) (key += '\0') += item.Options;
+    return key;
 }
 
 }  // namespace

@@ -199,6 +199,18 @@ std::uint32_t Win32System::SysColor(int index) {
     return GetSysColor(index);
 }
 
+bool Win32System::HighContrast() {
+    HIGHCONTRASTW contrast = {};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           contrast.dwFlags & HCF_HIGHCONTRASTON;
+}
+
+bool Win32System::FlatMenus() {
+    BOOL flat = FALSE;
+    return SystemParametersInfoW(SPI_GETFLATMENU, 0, &flat, 0) && flat;
+}
+
 void Win32System::PostMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) {
     PostMessageW(window, message, wParam, lParam);

@@ -72,6 +72,8 @@ public:
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     IconHandle LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) override;
     std::uint32_t SysColor(int index) override { return sysColors.at(index); }
+    bool HighContrast() override { return highContrast; }
+    bool FlatMenus() override { return flatMenus; }
     std::uint32_t LogicalDrives() override { return driveMask; }
     unsigned DriveType(const std::string& root) override;
     unsigned SetErrorMode(unsigned mode) override;
@@ -191,7 +193,8 @@ public:
     std::set<std::string> readableDisks;         // roots whose size can be read
     unsigned errorMode = 0;
     int cursorX = 100, cursorY = 200;
-    std::map<int, std::uint32_t> sysColors{{2, 0x00A05000}, {27, 0x00F0C8A0}};
+    std::map<int, std::uint32_t> sysColors{{2, 0x00A05000}, {4, 0x00FFFFFF}, {27, 0x00F0C8A0}};
+    bool highContrast = false, flatMenus = false;
     TimeOfDay clock{12, 0};
     // Session end: nothing here ever leaves the test.
     bool hasTokens = true;
