@@ -15,10 +15,10 @@
 struct TrayRequests {
     std::function<bool()> DoubleClickOpens;               // else a single press does
     std::function<OpeningOptions(TrayGroup)> OpeningFor;  // how a drive or a folder shows
-    std::function<void(IconPosition)> ShowMenu;           // a right press, the window hidden
-    std::function<void(TrayGroup, int)> SelectEntry;      // the icon's page and line in the window
-    std::function<void()> Configure;                      // the menu's "Configurer ...", by program
-    std::function<void()> Shutdown;                       // the shutdown icon's own action
+    std::function<void(IconPosition)> ShowMenu;       // a right press, the window hidden
+    std::function<void(TrayGroup, int)> SelectEntry;  // the icon's page and line in the window
+    std::function<void()> Configure;                  // the menu's "Configurer ...", by program
+    std::function<void()> Shutdown;                   // the shutdown icon's own action
 };
 
 // What the notification area tells the program: the icons' mouse messages, and a taskbar made

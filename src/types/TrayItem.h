@@ -47,7 +47,7 @@ constexpr std::uint32_t All = Message | Icon | Tip;
 // The icon is named by guidItem rather than by its window and id.
 constexpr std::uint32_t GuidItem = 0x20;
 constexpr std::uint32_t FirstLayoutSize = offsetof(NotifyIconData, guidItem);
-// The ANSI record of Windows Vista and later, whose members we send are those above.
+// The whole ANSI record of Windows Vista and later; of its members, those above are filled.
 constexpr std::uint32_t FullLayoutSize = sizeof(void*) == 8 ? 528 : 508;
 constexpr std::size_t MaxTipLength = sizeof(NotifyIconData::szTip) - 1;
 }  // namespace nif
