@@ -37,12 +37,16 @@ public:
 
     // The record an icon stands for, or null for a position past its list's end.
     TrayItem* ItemAt(IconPosition icon);
-    bool AnyShown() const;
-    // Whether the options want any icon at all, shown or not.
-    bool AnyWanted() const;
+    // Where an entry of the group is now (the shutdown icon's position for that group), or
+    // position -1 when it is no longer there.
+    IconPosition Locate(TrayGroup group, std::uint32_t entry);
 
     // A change of records and lines that must end before any refusal is told (TrayChange).
-    [[nodiscard]] TrayChange Change() { return TrayChange(area_.Refusals()); }
+    // Once every change has ended with no icon to bring the program back, OnUnreachable runs.
+    [[nodiscard]] TrayChange Change();
+    std::function<void()> OnUnreachable;
+    // An icon shows, or one the options want waits for the taskbar to come.
+    bool Reachable() const;
     // Where every icon of the set is added, changed and removed.
     NotificationArea& Area() { return area_; }
 
@@ -75,9 +79,14 @@ public:
     TrayItem ShutdownItem;
 
 private:
+    bool AnyShown() const;
+    // Whether the options want any icon at all, shown or not.
+    bool AnyWanted() const;
     std::uint32_t IdOf(const TrayItemList& list, std::size_t position) const;
-    int OccurrenceOf(const TrayItem& item) const;
-    std::vector<int>& OccurrencesOf(const TrayItemList& list) const;
+    // The list of a group of entries; null for the shutdown icon and anything else.
+    TrayItemList* ListOf(TrayGroup group);
+    int OccurrenceOf(const TrayItem& item);
+    std::vector<int>& OccurrencesOf(const TrayItemList& list);
     // After a change of the list's keys, order or length.
     void ForgetOccurrences(const TrayItemList& list) { OccurrencesOf(list).clear(); }
     void RefreshListIcons(TrayItemList& list, const IconWants::Rule& wanted);
@@ -97,7 +106,8 @@ private:
     const ui::Form& owner_;
     IconWants wants_;
     bool isWindowsXP_;
+    std::uint32_t lastEntry_ = 0;
     // Of the drives, folders and quick-launch entries, by position, computed when asked: a
     // walk over thousands of entries asks for each.
-    mutable std::vector<int> occurrences_[3];
+    std::vector<int> occurrences_[3];
 };

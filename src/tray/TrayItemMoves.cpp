@@ -15,6 +15,7 @@ void MoveContents(TrayItem& to, TrayItem& from) {
     to.Options = std::move(from.Options);
     to.Missing = from.Missing;
     to.Icon = std::move(from.Icon);
+    to.Entry = from.Entry;
     // The tip always goes along with the moved contents.
     to.IconData.uFlags = nif::All;
     std::memcpy(to.IconData.szTip, from.IconData.szTip, sizeof to.IconData.szTip);

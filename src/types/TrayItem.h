@@ -63,6 +63,9 @@ struct TrayItem {
     // record is sent.
     NotifyIconData IconData;
     SharedIcon Icon;
+    // The entry the record holds, unique in the program's run: it moves with the contents, so
+    // that whoever keeps it finds the entry at its position of the moment, or learns it went.
+    std::uint32_t Entry = 0;
 
     // The tip as stored in the record, up to its NUL.
     std::string Tip() const;

@@ -372,9 +372,11 @@ class Vossik:
         self._xvfb: Xvfb | None = None
         self._desktop: subprocess.Popen | None = None
         self._program: subprocess.Popen | None = None
-        # Copies started by start_again(), and the folders of copies made for them.
+        # Copies started by start_again(), the folders of copies made for them, and the other
+        # ways to the program's folder (folder_alias()).
         self._again: list[subprocess.Popen] = []
         self._copies: list[Path] = []
+        self._aliases: list[Path] = []
         self._locked = False
         self._log = None
         self.log_path: Path | None = None
@@ -493,11 +495,12 @@ class Vossik:
                 self.prefix.kill_server()
 
     def start_again(self, *args: str, copy_to: str | None = None,
-                    ini: str | bytes | None = None) -> subprocess.Popen:
+                    ini: str | bytes | None = None, folder: str | None = None) -> subprocess.Popen:
         """Starts the program once more in the running desktop, as a shortcut would: from its
-        folder, or from a copy of it in C:\\<copy_to> (gone with the test) with that settings
-        file. Returns the Wine process, which ends with the program."""
-        exe = self.windows_exe_dir + "\\" + self.exe_name
+        folder (the Windows path `folder` of it, if given), or from a copy of it in
+        C:\\<copy_to> (gone with the test) with that settings file. Returns the Wine process,
+        which ends with the program."""
+        exe = (folder or self.windows_exe_dir) + "\\" + self.exe_name
         if copy_to is not None:
             folder = self.prefix.drive_c() / copy_to
             _remove_folder(folder)
@@ -512,6 +515,20 @@ class Vossik:
                                    start_new_session=True)
         self._again.append(process)
         return process
+
+    def folder_alias(self, letter: str | None = None) -> str:
+        """Another way to the program's folder, as a shortcut may take it: a symbolic link on
+        C:, or the drive `letter`; gone with the test. Returns its Windows path."""
+        if letter is None:
+            alias = self.prefix.drive_c() / (self.exe_dir.name + "-link")
+            path = "C:\\" + alias.name
+        else:
+            alias = self.prefix.path / "dosdevices" / f"{letter.lower()}:"
+            path = f"{letter.upper()}:"
+        alias.unlink(missing_ok=True)
+        alias.symlink_to(self.exe_dir)
+        self._aliases.append(alias)
+        return path
 
     def _env(self) -> dict[str, str]:
         env = self.prefix.env(self.display)
@@ -543,6 +560,8 @@ class Vossik:
         if self.artifacts is not None and ini.exists():
             self.artifacts.mkdir(parents=True, exist_ok=True)
             shutil.copy2(ini, self.artifacts / INI_NAME)
+        for alias in self._aliases:
+            alias.unlink(missing_ok=True)
         for folder in [self.exe_dir, *self._copies]:
             _remove_folder(folder)
         shutil.rmtree(self.roaming_dir, ignore_errors=True)
@@ -678,8 +697,10 @@ class Vossik:
         """Gives the window that outer size, as dragging its border would."""
         return self.probe("resize", caption, width, height)
 
-    def tray(self, message: str | int, icon_id: int) -> dict:
-        return self.probe("tray", message, icon_id)
+    def tray(self, message: str | int, icon_id: int, taken: bool = False) -> dict:
+        """The tray callback, as the shell sends it; `taken`: returns once the program has taken
+        it in (it may have opened a menu or a box)."""
+        return self.probe("tray", message, icon_id, *(["--taken"] if taken else []))
 
     def xdotool(self, *args: Any) -> None:
         """Real input from X, as a user's mouse and keyboard give it."""
@@ -705,6 +726,17 @@ class Vossik:
         the event, then the other one, in turn, `interval_ms` apart."""
         return self.probe("device", event, letters, kind, count, interval_ms,
                           timeout_s=PROBE_TIMEOUT_S + count * (interval_ms + 5) / 1000)
+
+    def copy_data(self, size: int) -> dict:
+        """A WM_COPYDATA of that many bytes to the main form, as another program may send it:
+        {answered, answer}."""
+        return self.probe("copy-data", size)
+
+    def burst(self, count: int) -> int:
+        """`count` "TaskBarCreated" broadcasts and `count` posts of the program's re-adding
+        message, as other programs may make them, all queued before the program reads one;
+        returns how many the system took."""
+        return self.probe("burst", count)["posted"]
 
     def post(self, message: int, wparam: int, lparam: int, count: int = 1) -> int:
         """Posts a message to the main form that many times, as another program may; returns
@@ -772,13 +804,22 @@ class Vossik:
         """The program's own count of its live GDI and USER objects: {gdi, user}."""
         return self.probe("gui-objects")
 
-    @contextlib.contextmanager
-    def holding_file(self, windows_path: str, shared: bool = True) -> Iterator[None]:
+    def holding_file(self, windows_path: str,
+                     shared: bool = True) -> contextlib.AbstractContextManager[None]:
         """Keeps the file open, shared for reading only, as another program may: meanwhile
         nobody can write, replace or delete it; not `shared`, nobody can even read it."""
+        return self._holding(windows_path, "" if shared else "unshared")
+
+    def holding_claim(self) -> contextlib.AbstractContextManager[None]:
+        """Holds the block by which the program claims its settings file, as another program
+        may make it first, with no window in it."""
+        return self._holding(self.windows_ini_path, "block")
+
+    @contextlib.contextmanager
+    def _holding(self, windows_path: str, kind: str) -> Iterator[None]:
         holder = subprocess.Popen(
             [self.prefix.wine, self.probe_path, "hold-file", windows_path,
-             str(PROBE_TIMEOUT_S * 1000), *([] if shared else ["unshared"])],
+             str(PROBE_TIMEOUT_S * 1000), *([kind] if kind else [])],
             env=self.prefix.env(self.display), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE)
         try:

@@ -39,6 +39,15 @@ DWORD NotifyMessage(NotifyCommand command) {
     return NIM_DELETE;
 }
 
+BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+    wchar_t name[8] = {};
+    GetClassNameW(window, name, 8);
+    if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window) || !IsWindowEnabled(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 }  // namespace
 
 // The tip is Windows-1252 whatever the system's code page: hand the shell the wide record.
@@ -71,6 +80,14 @@ int Win32System::MessageBox(WindowHandle owner, const std::string& text, const s
     if (!owner) flags |= MB_TASKMODAL;
     FrenchYesNo french(flags);
     return MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), flags);
+}
+
+// Our box is the one dialog of this thread that takes input: it disabled every other window of
+// ours as it showed.
+void Win32System::BringBoxToFront() {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    if (box) SetForegroundWindow(box);
 }
 
 // At the scale of the taskbar's monitor: a process aware of each monitor's scale keeps the

@@ -23,6 +23,8 @@ void cmd_tray(const Args& args, Json& out);
 void cmd_taskbar_created(const Args& args, Json& out);
 void cmd_device(const Args& args, Json& out);
 void cmd_post(const Args& args, Json& out);
+void cmd_copy_data(const Args& args, Json& out);
+void cmd_burst(const Args& args, Json& out);
 void cmd_message_boxes(const Args& args, Json& out);
 void cmd_answer_box(const Args& args, Json& out);
 void cmd_tray_icons(const Args& args, Json& out);

@@ -77,6 +77,16 @@ std::string CheckTray(const ModelWorld& world) {
     return {};
 }
 
+// The window hides only while an icon shows to bring it back: whatever took the last one, the
+// window shows again, from the loop.
+std::string CheckReachable(const ModelWorld& world) {
+    const MainFormRig& rig = world.Rig();
+    if (rig.form->Showing() || !rig.system.trayTips.empty() || world.AwaitingTaskbar() ||
+        world.ReachCheckAwaited())
+        return {};
+    return "the window is hidden and no icon shows";
+}
+
 // One icon per picture the records show, none kept for nothing; each at the system's size once
 // no change of scale waits.
 std::string CheckPictures(const ModelWorld& world) {
@@ -222,7 +232,8 @@ std::string CheckInvariants(const ModelWorld& world) {
     const TConfigVossik& form = *world.Rig().form;
     for (const std::string& breach :
          {CheckIds(form), world.AwaitingTaskbar() ? std::string() : CheckTray(world),
-          CheckLines(form), CheckSelections(form), CheckDriveMask(form), CheckPictures(world)})
+          CheckLines(form), CheckSelections(form), CheckDriveMask(form), CheckPictures(world),
+          CheckReachable(world)})
         if (!breach.empty()) return breach;
     if (world.Rig().system.faultyDestroys) return "an icon was destroyed twice, or one never made";
     return CheckNesting(world.Rig());

@@ -223,9 +223,7 @@ std::wstring FakeSystem::FinalPath(const std::wstring& path) {
     return link == links.end() ? path : Widen(link->second);
 }
 
-bool FakeSystem::WriteNewFile(const std::wstring& widePath, const std::string& content) {
-    std::string path = Narrow(widePath);
-    calls.push_back("writefile " + path);
+bool FakeSystem::MayMake(const std::string& path) {
     if (refuseWrites || readOnlyFolders.contains(FolderPart(path))) {
         lastError = writeError;
         return false;
@@ -235,7 +233,28 @@ bool FakeSystem::WriteNewFile(const std::wstring& widePath, const std::string& c
         lastError = 3;
         return false;
     }
+    return true;
+}
+
+bool FakeSystem::WriteNewFile(const std::wstring& widePath, const std::string& content) {
+    std::string path = Narrow(widePath);
+    calls.push_back("writefile " + path);
+    if (files.contains(path) || links.contains(path)) {
+        lastError = errorcode::FileExists;
+        return false;
+    }
+    if (!MayMake(path)) return false;
     fileContents[path] = content;
+    files.insert(path);
+    return true;
+}
+
+bool FakeSystem::CreateFileIfAbsent(const std::wstring& widePath) {
+    std::string path = Narrow(FinalPath(widePath));
+    calls.push_back("make " + path);
+    if (files.contains(path)) return true;
+    if (!MayMake(path)) return false;
+    fileContents[path] = "";
     files.insert(path);
     return true;
 }

@@ -38,6 +38,7 @@ public:
     void MessageBeep(unsigned type) override;
     int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
                    unsigned flags) override;
+    void BringBoxToFront() override { calls.push_back("box to front"); }
     int SmallIconWidth() override { return smallIconSize; }
     int SmallIconHeight() override { return smallIconSize; }
     ModuleHandle LoadLibrary(const std::string& name) override;
@@ -57,6 +58,7 @@ public:
     std::wstring FinalPath(const std::wstring& path) override;
     bool IsReadOnly(const std::wstring& path) override { return readOnly.contains(Narrow(path)); }
     bool WriteNewFile(const std::wstring& path, const std::string& content) override;
+    bool CreateFileIfAbsent(const std::wstring& path) override;
     bool ReplaceKeepingIdentity(const std::wstring& replaced,
                                 const std::wstring& replacement) override;
     bool RenameOver(const std::wstring& from, const std::wstring& to) override;
@@ -211,6 +213,8 @@ public:
 
 private:
     void MoveFile(const std::string& from, const std::string& to);
+    // Whether a file can be made there; LastError says why not.
+    bool MayMake(const std::string& path);
 
     int nextHandle_ = 0x100;
     std::map<Guid, std::uint32_t> guidHolders_;
