@@ -95,11 +95,11 @@ private:
     // Closes the gap at position k: the contents of records k + 1 to last move one place up,
     // each position keeping its id. Nothing is sent: says, by new position, which moved entries
     // were shown.
-    std::vector<char> MoveFollowingItemsUp(TrayItemList& list, int k, int last);
+    std::vector<int> MoveFollowingItemsUp(TrayItemList& list, int k, int last);
     // Records from `first` on took new contents, or new keys (`moved` false); the entry now at
     // first + i was shown exactly when wasShown[i]. Each comes back shown as it was, at its
     // position, where an icon still shows what the position held.
-    void ShowAsBefore(TrayItemList& list, int first, const std::vector<char>& wasShown, bool moved);
+    void ShowAsBefore(TrayItemList& list, int first, const std::vector<int>& wasShown, bool moved);
 
     System& system_;
     NotificationArea area_;

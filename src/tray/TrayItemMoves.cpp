@@ -26,7 +26,7 @@ void MoveContents(TrayItem& to, TrayItem& from) {
 // An icon the shell knows by another identity than the one due to its position's new entry
 // goes first, so that no identity is ever held twice: the entry that had it may come back at
 // another position. Then the others change in place and the rest come back.
-void TrayIconSet::ShowAsBefore(TrayItemList& list, int first, const std::vector<char>& wasShown,
+void TrayIconSet::ShowAsBefore(TrayItemList& list, int first, const std::vector<int>& wasShown,
                                bool moved) {
     for (std::size_t i = 0; i < wasShown.size(); ++i) {
         TrayItem& item = *list[first + i];
@@ -43,8 +43,8 @@ void TrayIconSet::ShowAsBefore(TrayItemList& list, int first, const std::vector<
     }
 }
 
-std::vector<char> TrayIconSet::MoveFollowingItemsUp(TrayItemList& list, int k, int last) {
-    std::vector<char> wasShown;
+std::vector<int> TrayIconSet::MoveFollowingItemsUp(TrayItemList& list, int k, int last) {
+    std::vector<int> wasShown;
     for (int j = k + 1; j <= last; ++j) {
         wasShown.push_back(list[j]->Shown);
         MoveContents(*list[j - 1], *list[j]);
@@ -55,7 +55,7 @@ std::vector<char> TrayIconSet::MoveFollowingItemsUp(TrayItemList& list, int k, i
 void TrayIconSet::RemoveItem(TrayItemList& list, int k) {
     TrayChange change = Change();
     const int last = static_cast<int>(list.size()) - 1;
-    std::vector<char> wasShown = MoveFollowingItemsUp(list, k, last);
+    std::vector<int> wasShown = MoveFollowingItemsUp(list, k, last);
     ForgetOccurrences(list);
     wasShown.push_back(false);  // the last position, left without an entry
     ShowAsBefore(list, k, wasShown, true);
@@ -66,7 +66,7 @@ void TrayIconSet::SwapItems(TrayItemList& list, int first, int second) {
     TrayChange change = Change();
     TrayItem& a = *list[first];
     TrayItem& b = *list[second];
-    const std::vector<char> wasShown = {b.Shown, a.Shown};
+    const std::vector<int> wasShown = {b.Shown, a.Shown};
     TrayItem held;
     MoveContents(held, a);
     MoveContents(a, b);
@@ -81,7 +81,7 @@ void TrayIconSet::ChangeEntry(TrayItemList& list, int k, SharedIcon icon, const 
     ForgetOccurrences(list);
     ChangeTrayIcon(area_, *list[k], std::move(icon), tip, changeTip);
     // Entries of the old or the new key after it count their occurrences anew.
-    std::vector<char> wasShown;
+    std::vector<int> wasShown;
     for (std::size_t j = k; j < list.size(); ++j) wasShown.push_back(list[j]->Shown);
     ShowAsBefore(list, k, wasShown, false);
 }

@@ -11,41 +11,33 @@ std::uint32_t RotateLeft(std::uint32_t value, int bits) {
     return value << bits | value >> (32 - bits);
 }
 
-// SHA-1, whole messages only: the names are short.
+// SHA-1, whole messages only: the names are short. The padding (a 1 bit, zeros, the length in
+// bits) is read as if it followed the message.
 Digest Sha1(std::string_view message) {
     std::uint32_t h[5] = {0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0};
-    std::string padded(message);
-    padded.push_back('\x80');
-    while (padded.size() % 64 != 56) padded.push_back('\0');
     const std::uint64_t bits = static_cast<std::uint64_t>(message.size()) * 8;
-    for (int shift = 56; shift >= 0; shift -= 8) padded.push_back(static_cast<char>(bits >> shift));
-
-    for (std::size_t block = 0; block < padded.size(); block += 64) {
-        std::uint32_t w[80];
-        for (int i = 0; i < 16; ++i) {
-            w[i] = 0;
-            for (int j = 0; j < 4; ++j)
-                w[i] = w[i] << 8 | static_cast<std::uint8_t>(padded[block + 4 * i + j]);
+    const std::size_t blocks = (message.size() + 8) / 64 + 1;
+    for (std::size_t block = 0; block < blocks; ++block) {
+        std::uint32_t w[80] = {};
+        for (std::size_t i = 0; i < 64; ++i) {
+            const std::size_t at = block * 64 + i;
+            std::uint32_t byte = at < message.size()    ? static_cast<std::uint8_t>(message[at])
+                                 : at == message.size() ? 0x80
+                                                        : 0;
+            if (block + 1 == blocks && i >= 56)
+                byte = static_cast<std::uint8_t>(bits >> (8 * (63 - i)));
+            w[i / 4] |= byte << (24 - 8 * (i % 4));
         }
         for (int i = 16; i < 80; ++i)
             w[i] = RotateLeft(w[i - 3] ^ w[i - 8] ^ w[i - 14] ^ w[i - 16], 1);
         std::uint32_t a = h[0], b = h[1], c = h[2], d = h[3], e = h[4];
         for (int i = 0; i < 80; ++i) {
-            std::uint32_t f, k;
-            if (i < 20) {
-                f = (b & c) | (~b & d);
-                k = 0x5A827999;
-            } else if (i < 40) {
-                f = b ^ c ^ d;
-                k = 0x6ED9EBA1;
-            } else if (i < 60) {
-                f = (b & c) | (b & d) | (c & d);
-                k = 0x8F1BBCDC;
-            } else {
-                f = b ^ c ^ d;
-                k = 0xCA62C1D6;
-            }
-            const std::uint32_t next = RotateLeft(a, 5) + f + e + k + w[i];
+            static constexpr std::uint32_t K[4] = {0x5A827999, 0x6ED9EBA1, 0x8F1BBCDC, 0xCA62C1D6};
+            const int round = i / 20;
+            const std::uint32_t f = round == 0   ? (b & c) | (~b & d)
+                                    : round == 2 ? (b & c) | (b & d) | (c & d)
+                                                 : b ^ c ^ d;
+            const std::uint32_t next = RotateLeft(a, 5) + f + e + K[round] + w[i];
             e = d;
             d = c;
             c = RotateLeft(b, 30);
