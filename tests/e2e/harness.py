@@ -750,8 +750,15 @@ class Vossik:
         return self.probe("answer-box", caption, button)
 
     def tray_icons(self) -> list[dict]:
-        """Icons shown in the notification area, left to right: [{tip, rect, tooltip}]."""
-        return self.probe("tray-icons")
+        """Icons shown in the notification area, left to right: [{tip, rect, tooltip}]. Empty
+        while the desktop's explorer has not made its taskbar yet (it comes a moment after the
+        desktop's window), so that a wait goes on."""
+        try:
+            return self.probe("tray-icons")
+        except HarnessError as error:
+            if "no taskbar (Shell_TrayWnd)" not in str(error):
+                raise
+            return []
 
     def add_tray_icon(self, caption: str, icon_id: int, tip: str = "probe") -> bool:
         return self.probe("add-tray-icon", caption, icon_id, tip)["added"]
