@@ -136,6 +136,9 @@ TrayItem* ContextMenu::ClickedItem() {
 }
 
 void ContextMenu::MenuContextPopup() {
+    highContrast_ = system_.HighContrast();
+    MenuContext.FlatMenus = system_.FlatMenus();
+
     const TrayGroup group = clicked_.Group;
     const bool drive = group == TrayGroup::GroupDrive, folder = group == TrayGroup::GroupFolder;
     const bool shutdown = group == TrayGroup::GroupShutdown;

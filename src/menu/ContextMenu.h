@@ -55,7 +55,8 @@ public:
     void MCConfigClick();
 
     // Owner drawing: the name item bold on its pale band with the icon's picture, ticks as
-    // pictures, every item 20 pixels high, and the title strip.
+    // pictures, every item 20 pixels high, and the title strip; under high contrast, the name
+    // item and the strip in the menu's colours.
     void MenuContextGetItemParams(ui::MenuItem& item, ui::MenuItemParams& params);
     void MenuContextMeasureItem(ui::MenuItem& item, int& width, int& height);
     void MenuContextDrawMargin(ui::Canvas& canvas, const ui::Rect& strip);
@@ -111,6 +112,8 @@ private:
     TrayIconSet& icons_;
     MainFormCommands commands_;
     IconPosition clicked_;
+    // Read as the menu opens: the name item and the strip then take the menu's own colours.
+    bool highContrast_ = false;
     // The entry at that position when the menu opened: the commands act on it, not on whatever
     // a removal meanwhile moved into its place.
     std::uint32_t clickedEntry_ = 0;

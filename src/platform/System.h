@@ -236,6 +236,10 @@ public:
 
     // The colour (0x00BBGGRR) of a system colour index.
     virtual std::uint32_t SysColor(int index) = 0;
+    // The user's look for menus: high contrast, which wants the user's colours everywhere; flat
+    // menus, whose selection takes the menu highlight colour.
+    virtual bool HighContrast() = 0;
+    virtual bool FlatMenus() = 0;
     // One of the system's shared icons (IDI_...): never destroyed.
     virtual IconHandle LoadSystemIcon(int id) = 0;
 

@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "tray/IconIdentity.h"
 #include "tray/ShellInfo.h"
 #include "tray/TrayIcon.h"
 
 TrayIconSet::TrayIconSet(System& system, const ui::Form& owner, IconWants wants, bool isWindowsXP)
     : Pictures(system),
       system_(system),
-      area_(system),
+      area_(system, [this](const TrayItem& item) { return OccurrenceOf(item); }),
       owner_(owner),
       wants_(std::move(wants)),
       isWindowsXP_(isWindowsXP) {}
@@ -20,9 +21,24 @@ std::uint32_t TrayIconSet::IdOf(const TrayItemList& list, std::size_t position) 
     return base + static_cast<std::uint32_t>(position);
 }
 
+std::vector<int>& TrayIconSet::OccurrencesOf(const TrayItemList& list) {
+    return occurrences_[&list == &Drives ? 0 : &list == &Folders ? 1 : 2];
+}
+
+// The record's list is the one its id names.
+int TrayIconSet::OccurrenceOf(const TrayItem& item) {
+    const IconPosition at = DecodeIconId(item.IconData.uID);
+    const TrayItemList* list = ListOf(at.Group);
+    if (!list || at.Position >= static_cast<int>(list->size())) return 0;
+    std::vector<int>& occurrences = OccurrencesOf(*list);
+    if (occurrences.size() != list->size()) occurrences = Occurrences(*list);
+    return occurrences[at.Position];
+}
+
 TrayItem& TrayIconSet::Append(TrayItemList& list, std::unique_ptr<TrayItem> item,
                               const std::string& tip, SharedIcon icon) {
     FillIconData(*item, owner_.Handle(), IdOf(list, list.size()), tip, std::move(icon));
+    ForgetOccurrences(list);
     item->Entry = ++lastEntry_;
     list.push_back(std::move(item));
     return *list.back();

@@ -62,6 +62,19 @@ XP_EXE_NAME = "VossikXP.exe"
 # The prefix's screen scale (LogPixels): 100 %, unless a test asks for another (Vossik.start).
 DPI = 96
 
+# The system colours of Windows' "High Contrast White" scheme, as HKCU\Control Panel\Colors
+# names them: for a start in high contrast (Vossik.start(colors=...), Vossik.high_contrast()).
+HIGH_CONTRAST_WHITE = {
+    "ActiveTitle": "0 0 0", "GradientActiveTitle": "0 0 0", "TitleText": "255 255 255",
+    "InactiveTitle": "255 255 255", "GradientInactiveTitle": "255 255 255",
+    "InactiveTitleText": "0 0 0", "Menu": "255 255 255", "MenuBar": "255 255 255",
+    "MenuText": "0 0 0", "MenuHilight": "55 0 110", "Hilight": "55 0 110",
+    "HilightText": "255 255 255", "GrayText": "96 0 0", "Window": "255 255 255",
+    "WindowText": "0 0 0", "ButtonFace": "255 255 255", "ButtonText": "0 0 0",
+    "ButtonShadow": "128 128 128", "ButtonHilight": "255 255 255", "InfoWindow": "255 255 255",
+    "InfoText": "0 0 0"}
+COLORS_KEY = "HKCU\\Control Panel\\Colors"
+
 # Hang guards, never expectations about speed.
 PROBE_TIMEOUT_S = 60
 WAIT_TIMEOUT_S = 20
@@ -191,6 +204,8 @@ class Prefix:
         """
         if self._scale_marker().exists():
             self.set_dpi(DPI)  # a run stopped while the screen was at another scale
+        if self._colors_marker().exists():
+            self.restore_colors()  # and while it had other colours
         marker = self.path / ".vossik-ready"
         if marker.exists():
             return
@@ -247,6 +262,35 @@ class Prefix:
         _run(["wineserver", "-w"], env, 60)
         if dpi == DPI:
             marker.unlink(missing_ok=True)
+
+    def _colors_marker(self) -> Path:
+        return self.path / ".vossik-colors.json"
+
+    def _import_colors(self, colors: dict[str, str]) -> None:
+        env = self.env()
+        reg = self.drive_c() / "vossik-colors.reg"
+        values = "".join(f'"{name}"="{value}"\r\n' for name, value in colors.items())
+        reg.write_text(f"REGEDIT4\r\n\r\n[{COLORS_KEY.replace('HKCU', 'HKEY_CURRENT_USER')}]"
+                       f"\r\n{values}", encoding="ascii")
+        _run([self.wine, "reg", "import", "C:\\" + reg.name], env, 60)
+        _run(["wineserver", "-w"], env, 60)
+        reg.unlink()
+
+    def set_colors(self, colors: dict[str, str]) -> None:
+        """The system colours of the programs started next, which Wine reads at each process's
+        start. No wineserver of the prefix may run. The prefix's own are kept in a marker file
+        until restore_colors(), which the next use of the prefix calls should this run stop
+        first."""
+        env = self.env()
+        listed = _run([self.wine, "reg", "query", COLORS_KEY], env, 60)
+        own = {found.group(1): found.group(2) for found in
+               re.finditer(r"^\s+(\w+)\s+REG_SZ\s+([\d ]+?)\s*$", listed, re.M)}
+        self._colors_marker().write_text(json.dumps({name: own[name] for name in colors}))
+        self._import_colors(colors)
+
+    def restore_colors(self) -> None:
+        self._import_colors(json.loads(self._colors_marker().read_text()))
+        self._colors_marker().unlink()
 
     def kill_server(self) -> None:
         env = self.env()
@@ -423,6 +467,7 @@ class Vossik:
         self._log = None
         self.log_path: Path | None = None
         self._scaled = False
+        self._colored = False
         self._probe_server: ProbeServer | None = None
 
     # -- life cycle ---------------------------------------------------------------------------
@@ -480,15 +525,18 @@ class Vossik:
         return self.prefix.drive_c() / "users" / user / "AppData" / "Roaming" / APP_WINDOW
 
     def start(self, *args: str, ini: str | bytes | None = None, tz: str | None = None,
-              dpi: int = DPI) -> None:
+              dpi: int = DPI, colors: dict[str, str] | None = None) -> None:
         """Writes the settings file if given, then starts the program in a new desktop; `tz`
         (a POSIX TZ value) moves the local time that the desktop and the program see, `dpi`
-        the screen's scale (144 for 150 %) for this test."""
+        the screen's scale (144 for 150 %) and `colors` some system colours for this test."""
         if ini is not None:
             self.write_ini(ini)
         if dpi != DPI:
             self.prefix.set_dpi(dpi)
             self._scaled = True
+        if colors:
+            self.prefix.set_colors(colors)
+            self._colored = True
         self._start_desktop([self.windows_exe_dir + "\\" + self.exe_name, *args], tz)
 
     def start_desktop(self) -> None:
@@ -609,6 +657,8 @@ class Vossik:
         shutil.rmtree(self.probe_dir, ignore_errors=True)
         if self._scaled:
             self.prefix.set_dpi(DPI)
+        if self._colored:
+            self.prefix.restore_colors()
 
     @property
     def display(self) -> str:
@@ -639,6 +689,14 @@ class Vossik:
             if found and int(found.group(2), 16) == owner:
                 adds.append(int(found.group(1), 16))
         return adds
+
+    def notify_record_sizes(self) -> set[int]:
+        """The record sizes (cbSize) of the desktop's Shell_NotifyIcon calls so far, from
+        Wine's +systray trace in wine.log."""
+        assert self.log_path, "start() first"
+        return {int(size) for size in re.findall(r"Shell_NotifyIconW dwMessage = \d+, "
+                                                 r"nid->cbSize=(\d+)",
+                                                 self.log_path.read_text(errors="replace"))}
 
     def plant_libraries(self, *names: str) -> None:
         """Puts the marker library (probe/planted) beside the program under these names, before
@@ -783,8 +841,15 @@ class Vossik:
         return self.probe("answer-box", caption, button)
 
     def tray_icons(self) -> list[dict]:
-        """Icons shown in the notification area, left to right: [{tip, rect, tooltip}]."""
-        return self.probe("tray-icons")
+        """Icons shown in the notification area, left to right: [{tip, rect, tooltip}]. Empty
+        while the desktop's explorer has not made its taskbar yet (it comes a moment after the
+        desktop's window), so that a wait goes on."""
+        try:
+            return self.probe("tray-icons")
+        except HarnessError as error:
+            if "no taskbar (Shell_TrayWnd)" not in str(error):
+                raise
+            return []
 
     def add_tray_icon(self, caption: str, icon_id: int, tip: str = "probe") -> bool:
         return self.probe("add-tray-icon", caption, icon_id, tip)["added"]
@@ -827,6 +892,11 @@ class Vossik:
             else:
                 named.append(f"{name}={value}")
         return self.probe("soak", seed, *named, timeout_s=timeout_s)
+
+    def high_contrast(self) -> None:
+        """From now on the program hears from the system that high contrast is on, which Wine
+        8.0 never says (probe `high-contrast`)."""
+        self.probe("high-contrast")
 
     def gui_objects(self) -> dict:
         """The program's own count of its live GDI and USER objects: {gdi, user}."""

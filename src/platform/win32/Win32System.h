@@ -52,6 +52,8 @@ public:
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     IconHandle LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) override;
     std::uint32_t SysColor(int index) override;
+    bool HighContrast() override;
+    bool FlatMenus() override;
     std::uint32_t LogicalDrives() override;
     unsigned DriveType(const std::string& root) override;
     unsigned SetErrorMode(unsigned mode) override;

@@ -223,8 +223,10 @@ void OpenMenu::Draw(const DRAWITEMSTRUCT& draw) {
     std::wstring caption = Widen(item.Caption);
     RECT text = box;
     text.left += column + MenuCaptionGap;
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-              DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    // Access keys are underlined once the keyboard is used in the menu, as the system says.
+    DrawTextW(
+        dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+        DT_SINGLELINE | DT_VCENTER | DT_LEFT | (draw.itemState & ODS_NOACCEL ? DT_HIDEPREFIX : 0));
     RestoreDC(dc, saved);
 }
 

@@ -35,6 +35,7 @@ void cmd_close_menus(const Args& args, Json& out);
 void cmd_menu_key(const Args& args, Json& out);
 void cmd_open_menus(const Args& args, Json& out);
 void cmd_gui_objects(const Args& args, Json& out);
+void cmd_high_contrast(const Args& args, Json& out);
 void cmd_hold_file(const Args& args, Json& out);
 void cmd_type_text(const Args& args, Json& out);
 void cmd_tree(const Args& args, Json& out);

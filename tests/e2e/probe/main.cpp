@@ -51,6 +51,7 @@ const Command kCommands[] = {
     {L"menu-key", cmd_menu_key, 1, "menu-key <DOWN|UP|RETURN|ESCAPE|character>"},
     {L"open-menus", cmd_open_menus, 2, "open-menus <icon id> <count>"},
     {L"gui-objects", cmd_gui_objects, 0, "gui-objects"},
+    {L"high-contrast", cmd_high_contrast, 0, "high-contrast"},
     {L"hold-file", cmd_hold_file, 1, "hold-file <path> [timeout_ms] [unshared|block]"},
     {L"type-text", cmd_type_text, 2, "type-text <caption> <label text> [text]"},
     {L"tree", cmd_tree, 1, "tree <caption> [item text]..."},

@@ -168,7 +168,8 @@ void ModelWorld::EditAndCheck(bool onFolders, int action) {
         Fail("event " + std::to_string(events_), breach);
     };
     const bool taken = picked_.Ok && !picked_.Path.empty() && !picked_.Refused;
-    if (onFolders && picked_.Ok && !picked_.DuplicateAsked &&
+    // (A question that could not show beside a box gives the edit up: nothing is taken.)
+    if (onFolders && picked_.Ok && !picked_.DuplicateAsked && after != before &&
         HeldElsewhere(before, picked_.Path, picked_.ExcludedLine))
         fail("the folder " + picked_.Path +
              " was taken without asking, though another line "

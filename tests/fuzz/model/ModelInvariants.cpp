@@ -239,6 +239,40 @@ std::string CheckInvariants(const ModelWorld& world) {
     return CheckNesting(world.Rig());
 }
 
+std::string CheckIdentities(const MainFormRig& rig, IdentityBook& book) {
+    const TrayIconSet& icons = rig.form->Icons;
+    const bool fullRecord = rig.system.version.Major >= 10;  // the model's, or XP's 5.1
+    auto check = [&](const TrayItem& item, const std::string& entry) -> std::string {
+        auto held = rig.system.trayGuids.find(item.IconData.uID);
+        if (!item.Shown || held == rig.system.trayGuids.end()) return {};
+        if (held->second.IsNil())
+            return fullRecord && !book.Refused
+                       ? "icon " + Id(item.IconData.uID) + " (" + entry + ") has no identity"
+                       : std::string();
+        auto [ofEntry, newEntry] = book.OfEntry.emplace(entry, held->second);
+        auto [entryOf, newGuid] = book.EntryOf.emplace(held->second, entry);
+        if (ofEntry->second != held->second)
+            return "icon " + Id(item.IconData.uID) + " (" + entry + ") took another identity";
+        if (entryOf->second != entry)
+            return "icon " + Id(item.IconData.uID) + " (" + entry + ") took the identity of " +
+                   entryOf->second;
+        return {};
+    };
+    const std::pair<const TrayItemList*, const char*> lists[] = {
+        {&icons.Drives, "drive "}, {&icons.Folders, "folder "}, {&icons.Launches, "launch "}};
+    for (const auto& [list, group] : lists) {
+        std::map<std::string, int> seen;
+        for (const auto& item : *list) {
+            std::string key = list == &icons.Drives    ? item->Path.substr(0, 1)
+                              : list == &icons.Folders ? item->Path
+                                                       : item->Path + " " + item->Options;
+            std::string entry = group + key + " #" + std::to_string(seen[key]++);
+            if (std::string breach = check(*item, entry); !breach.empty()) return breach;
+        }
+    }
+    return check(icons.ShutdownItem, "shutdown");
+}
+
 std::string CheckLoadsBack(MainFormRig& rig) {
     const TConfigVossik& saved = *rig.form;
     std::string breach;

@@ -373,6 +373,7 @@ void ModelWorld::Log(const std::string& line) {
 
 void ModelWorld::Check(const std::string& what) {
     std::string breach = CheckInvariants(*this);
+    if (breach.empty()) breach = CheckIdentities(rig_, identities_);
     if (!breach.empty()) Fail(what, breach);
 }
 
@@ -627,8 +628,16 @@ void ModelWorld::RestartBurst() {
     if (Ended() || !Undisturbed(nested, refusals) || (restartArmed && !restartInShellCall_)) return;
     std::map<std::uint32_t, int> adds;
     const auto& notifications = rig_.system.notifications;
+    // An add the shell refused with its identity and asked again without one is one add.
+    auto retried = [&](std::size_t k) {
+        return k > before && notifications[k].Data.guidItem.IsNil() &&
+               notifications[k - 1].Command == NotifyCommand::Add &&
+               notifications[k - 1].Data.uID == notifications[k].Data.uID &&
+               !notifications[k - 1].Data.guidItem.IsNil();
+    };
     for (std::size_t k = before; k < notifications.size(); ++k)
-        if (notifications[k].Command == NotifyCommand::Add && ++adds[notifications[k].Data.uID] > 1)
+        if (notifications[k].Command == NotifyCommand::Add && !retried(k) &&
+            ++adds[notifications[k].Data.uID] > 1)
             Fail("a burst of taskbar restarts",
                  "icon " + std::to_string(notifications[k].Data.uID) + " added again");
 }
@@ -1229,6 +1238,7 @@ bool ModelWorld::Refuse(NotifyCommand command, const NotifyIconData& data) {
         return false;
     }
     --pending;
+    if (command == NotifyCommand::Add && data.uFlags & nif::GuidItem) identities_.Refused = true;
     Log("the shell refuses to " +
         std::string(command == NotifyCommand::Add      ? "add"
                     : command == NotifyCommand::Modify ? "change"

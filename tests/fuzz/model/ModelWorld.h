@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ModelInvariants.h"
 #include "support/MainFormRig.h"
 
 // The input of one run, read a byte at a time; zeros once it is used up, so that every input
@@ -148,6 +149,7 @@ private:
     MainFormRig rig_;
     std::vector<std::string> log_;
     std::set<std::uint32_t> staleTips_;
+    IdentityBook identities_;
     int depth_ = 0;
     int events_ = 0;
     int delivered_ = 0;

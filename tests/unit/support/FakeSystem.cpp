@@ -52,9 +52,23 @@ bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
     if (!taskbarPresent) return false;
     if (notifyResult) return notifyResult(command, data);
     if (refuse && refuse(command, data)) return false;
-    // The shell's own rules: one icon per id; only an icon it has can change or go.
+    // The shell's own rules: one icon per id; only an icon it has can change or go, named as it
+    // was added, by its identity or by its id; an identity only in the full record, held by one
+    // icon at a time and registered for one program's path.
     bool present = trayTips.contains(data.uID);
     if ((command == NotifyCommand::Add) == present) return false;
+    const Guid named = data.uFlags & nif::GuidItem ? data.guidItem : Guid{};
+    if (!named.IsNil() && data.cbSize != nif::FullLayoutSize) return false;
+    if (command == NotifyCommand::Add) {
+        if (!named.IsNil()) {
+            auto registered = registeredGuids.try_emplace(named, exePath).first;
+            if (registered->second != exePath || !guidHolders_.emplace(named, data.uID).second)
+                return false;
+        }
+        trayGuids[data.uID] = named;
+    } else if (trayGuids[data.uID] != named) {
+        return false;
+    }
     if (command == NotifyCommand::Delete) {
         LoseTrayIcon(data.uID);
         return true;
@@ -70,11 +84,17 @@ bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
 void FakeSystem::EmptyTray() {
     trayTips.clear();
     trayOrder.clear();
+    trayGuids.clear();
+    guidHolders_.clear();
 }
 
 void FakeSystem::LoseTrayIcon(std::uint32_t id) {
     trayTips.erase(id);
     std::erase(trayOrder, id);
+    if (auto held = trayGuids.find(id); held != trayGuids.end()) {
+        guidHolders_.erase(held->second);
+        trayGuids.erase(held);
+    }
 }
 
 std::optional<ShellFileInfo> FakeSystem::GetFileInfo(const std::wstring& widePath, unsigned flags) {

@@ -74,6 +74,8 @@ public:
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     IconHandle LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) override;
     std::uint32_t SysColor(int index) override { return sysColors.at(index); }
+    bool HighContrast() override { return highContrast; }
+    bool FlatMenus() override { return flatMenus; }
     std::uint32_t LogicalDrives() override { return driveMask; }
     unsigned DriveType(const std::string& root) override;
     unsigned SetErrorMode(unsigned mode) override;
@@ -120,6 +122,10 @@ public:
     std::map<std::uint32_t, IconHandle> trayPictures;  // their pictures, as last sent
     // Their ids in the order they were added: the order the shell shows them in, reversed on XP.
     std::vector<std::uint32_t> trayOrder;
+    // Their identities, nil for those added without one; and the path each identity was first
+    // added from, for good.
+    std::map<std::uint32_t, Guid> trayGuids;
+    std::map<Guid, std::string> registeredGuids;
     // The icons are gone: the taskbar went away or a new one knows none of them.
     void EmptyTray();
     // The shell lost one icon.
@@ -189,7 +195,8 @@ public:
     std::set<std::string> readableDisks;         // roots whose size can be read
     unsigned errorMode = 0;
     int cursorX = 100, cursorY = 200;
-    std::map<int, std::uint32_t> sysColors{{2, 0x00A05000}, {27, 0x00F0C8A0}};
+    std::map<int, std::uint32_t> sysColors{{2, 0x00A05000}, {4, 0x00FFFFFF}, {27, 0x00F0C8A0}};
+    bool highContrast = false, flatMenus = false;
     TimeOfDay clock{12, 0};
     // Session end: nothing here ever leaves the test.
     bool hasTokens = true;
@@ -210,6 +217,7 @@ private:
     bool MayMake(const std::string& path);
 
     int nextHandle_ = 0x100;
+    std::map<Guid, std::uint32_t> guidHolders_;
     std::map<int, std::string> moduleNames_;
     std::map<std::string, IconHandle> ownIconHandles_;
 };
