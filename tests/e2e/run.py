@@ -213,7 +213,8 @@ def main() -> int:
             counts[arch.name]["failed"] += 1
             headline, _, detail = outcome.problem.partition("\n")
             print(line.format("FAIL") + f": {headline}", flush=True)
-            print("    " + detail.rstrip().replace("\n", "\n    "), flush=True)
+            if detail.strip():
+                print("    " + detail.rstrip().replace("\n", "\n    "), flush=True)
 
     first_prefixes = {name: (arch.prefix.resolve(), arch.wine_arch)
                       for name, arch in arches.items()}

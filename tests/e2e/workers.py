@@ -56,31 +56,41 @@ def prefix_path(first: Path, index: int) -> Path:
     return first if index == 0 else first.with_name(f"{first.name}-{index + 1}")
 
 
+def _take_prefix(held: contextlib.ExitStack, path: Path, wine_arch: str,
+                 connection: multiprocessing.connection.Connection) -> harness.Prefix | None:
+    """Holds the prefix, made if missing, until `held` closes; None if it cannot be made."""
+    started = time.monotonic()
+    prefix = harness.Prefix(path, wine_arch)
+    try:
+        held.enter_context(prefix.using())
+    except (harness.HarnessError, subprocess.TimeoutExpired, OSError) as error:
+        connection.send(("line", f"e2e: cannot make the Wine prefix {path}: {error}"))
+        return None
+    held.callback(prefix.kill_server)
+    connection.send(("line", f"e2e: prefix ready in {time.monotonic() - started:.1f} s"
+                             f" ({path.name})"))
+    return prefix
+
+
 def _serve(connection: multiprocessing.connection.Connection, run_test: RunTest) -> None:
     """A worker's loop: each request names a test and the prefix to run it in; the prefix is
-    held (made if missing) from the first of its tests to the first test in another one."""
-    held_path = None
-    held = contextlib.ExitStack()
-    prefix = broken = None
+    held from the first of its tests to the first test in another one. A worker whose prefix
+    cannot be made says so with that test's outcome, and ends."""
+    held, held_path, prefix = contextlib.ExitStack(), None, None
     try:
         while (request := connection.recv()) is not None:
             test, path, wine_arch = request
             if path != held_path:
                 held.close()
-                held, held_path, broken = contextlib.ExitStack(), path, None
-                started = time.monotonic()
-                prefix = harness.Prefix(Path(path), wine_arch)
-                try:
-                    held.enter_context(prefix.using())
-                    held.callback(prefix.kill_server)
-                    connection.send(("line", f"e2e: prefix ready in "
-                                             f"{time.monotonic() - started:.1f} s ({prefix.path.name})"))
-                except (harness.HarnessError, subprocess.TimeoutExpired) as error:
-                    broken = f"cannot make the Wine prefix {prefix.path}: {error}"
+                held, held_path = contextlib.ExitStack(), path
+                prefix = _take_prefix(held, Path(path), wine_arch, connection)
+            if prefix is None:
+                connection.send(("broken", Outcome(test, f"no Wine prefix {path}", 0, "")))
+                return
             begun = time.monotonic()
             printed = io.StringIO()
             with contextlib.redirect_stdout(printed):
-                problem = broken or run_test(test, prefix)
+                problem = run_test(test, prefix)
             connection.send(("done", Outcome(test, problem, time.monotonic() - begun,
                                              printed.getvalue())))
     except (EOFError, BrokenPipeError, KeyboardInterrupt):
@@ -139,12 +149,15 @@ def run(tests: list[Test], prefixes: dict[str, tuple[Path, str]], jobs: int,
                     continue
                 if kind == "line":
                     on_line(message)
-                else:
-                    on_outcome(message)
+                    continue
+                on_outcome(message)
+                if kind == "done":
                     hand_out(worker)
-        # Tests left only if every worker died.
+                else:  # its prefix cannot be made: the other workers take the tests left
+                    worker.test = None
+        # Tests are left only if no worker could go on.
         for test in (t for tests_left in pending.values() for t in tests_left):
-            on_outcome(Outcome(test, "not run: no worker process left", 0, ""))
+            on_outcome(Outcome(test, "not run: no worker left to run it", 0, ""))
     finally:
         for worker in workers:
             # A worker reads the closed pipe as its end; on Ctrl+C it first ends its own
