@@ -78,12 +78,15 @@ bool DriveWatcher::RefreshEntry(int driveNumber) {
                                             false, PictureRead::Afresh);
     if (!icon) return false;
     const auto kind = static_cast<TrayItemKind>(system_.DriveType(drive.Path));
+    const bool otherKind = std::exchange(drive.Kind, kind) != kind;
     ChangeTrayIcon(icons_.Area(), drive, std::move(icon), displayName, drive.Tip() != displayName);
-    if (std::exchange(drive.Kind, kind) == kind) return true;
-    if (IsDriveShown(drive)) {
-        AddTrayIcon(icons_.Area(), drive);
+    // The shell's call lets messages in: the entry may have gone meanwhile.
+    if (!otherKind || (p = FindDriveEntry(Letter(driveNumber))) < 0) return true;
+    TrayItem& now = *icons_.Drives[p];
+    if (IsDriveShown(now)) {
+        AddTrayIcon(icons_.Area(), now);
     } else {
-        RemoveTrayIcon(icons_.Area(), drive);
+        RemoveTrayIcon(icons_.Area(), now);
     }
     return true;
 }

@@ -15,9 +15,10 @@ struct EventTally {
         std::fprintf(stderr,
                      "model events: %lld (time changes %lld, wake-ups %lld, scale changes %lld, "
                      "hand-overs %lld, kind changes %lld, held files %lld, mixed endings %lld, "
-                     "refused exits %lld)\n",
+                     "refused exits %lld, late look-ups %lld)\n",
                      Events, Kinds.TimeChanges, Kinds.WakeUps, Kinds.ScaleChanges, Kinds.HandOvers,
-                     Kinds.KindChanges, Kinds.HeldFiles, Kinds.MixedEndings, Kinds.RefusedExits);
+                     Kinds.KindChanges, Kinds.HeldFiles, Kinds.MixedEndings, Kinds.RefusedExits,
+                     Kinds.LateLookUps);
     }
 } tally;
 
@@ -36,5 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kinds.HeldFiles += played.HeldFiles;
     kinds.MixedEndings += played.MixedEndings;
     kinds.RefusedExits += played.RefusedExits;
+    kinds.LateLookUps += played.LateLookUps;
     return 0;
 }

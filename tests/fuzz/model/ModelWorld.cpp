@@ -44,6 +44,9 @@ const std::string ScheduledActionText = "\xE9teindre cet ordinateur";
 // The question about a folder already in the list.
 const std::string DuplicateQuestion = "Ce dossier existe d\xE9j\xE0 dans la liste.";
 
+// What the box of a drive given up says before its letter.
+const std::string GivenUpDrive = "L'unit\xE9 ";
+
 // What the box of a scheduled shutdown given up begins with.
 const std::string AbandonedSchedule = "L'extinction automatique de ";
 
@@ -832,7 +835,7 @@ void ModelWorld::ScheduleLook(const std::function<void()>& tick) {
 }
 
 void ModelWorld::WorldEvent() {
-    switch (in_.Below(5)) {
+    switch (in_.Below(6)) {
         case 0:
             SetClock(false);
             break;
@@ -844,6 +847,9 @@ void ModelWorld::WorldEvent() {
             break;
         case 3:
             ReplaceDrive();
+            break;
+        case 4:
+            DelayLookUps();
             break;
         default: {
             // The window moved to a monitor of another scale.
@@ -921,10 +927,10 @@ void ModelWorld::HandOver() {
     const std::size_t posts = ours ? 1 : 0;
     if (rig_.system.calls.size() != calls + posts || rig_.form->Showing() != showing ||
         rig_.system.posted.size() != posted + posts)
-        Fail(what, "the copy-data message did more than post a look for the loop" +
-                       (rig_.system.calls.size() > calls + posts
-                            ? ": " + rig_.system.calls[calls + posts]
-                            : std::string()));
+        Fail(what,
+             "the copy-data message did more than post a look for the loop" +
+                 (rig_.system.calls.size() > calls + posts ? ": " + rig_.system.calls[calls + posts]
+                                                           : std::string()));
 }
 
 void ModelWorld::ShowHandedOver(const WindowMessage& message) {
@@ -938,6 +944,17 @@ void ModelWorld::ShowHandedOver(const WindowMessage& message) {
         Fail(what, "a second start's hand-over did more than show the window" +
                        (rig_.system.calls.size() > calls ? ": " + rig_.system.calls[calls]
                                                          : std::string()));
+}
+
+// The shell's look-ups of a drive fail a few times, then answer: its entry comes all the same, or
+// a box says it was given up. Not C:, whose root is also a folder of the lists.
+void ModelWorld::DelayLookUps() {
+    const int letter = 3 + in_.Below(Letters - 3);
+    const std::string root = std::string(1, static_cast<char>('A' + letter)) + ":\\";
+    const int failures = 1 + in_.Below(12);
+    ++played_.LateLookUps;
+    Log("the shell's next " + std::to_string(failures) + " look-ups of " + root + " fail");
+    rig_.system.failingLookups[root] = failures;
 }
 
 // A stick taken out and a USB disk put in on its letter within the delay: the notices of both
@@ -1233,6 +1250,11 @@ void ModelWorld::OnBox() {
         awaitingNotSaved_.clear();
     }
     if (box.Text.starts_with(DuplicateQuestion)) CheckDuplicateQuestion();
+    // A drive given up after its retries has no entry until it comes again.
+    if (const std::size_t unit = box.Text.find(GivenUpDrive); unit != std::string::npos) {
+        const char letter = box.Text[unit + GivenUpDrive.size()];
+        if (letter >= 'A' && letter <= 'Z') uncertainDrives_ |= 1u << (letter - 'A');
+    }
     if (box.Text.starts_with(AbandonedSchedule)) {
         ++scheduleActs_;
         scheduleActedAt_ = rig_.system.tick;

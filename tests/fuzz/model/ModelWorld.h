@@ -41,7 +41,7 @@ public:
     // The events a user rarely thinks of, counted for the summary of a run.
     struct Kinds {
         long long TimeChanges = 0, WakeUps = 0, ScaleChanges = 0, HandOvers = 0, KindChanges = 0,
-                  HeldFiles = 0, MixedEndings = 0, RefusedExits = 0;
+                  HeldFiles = 0, MixedEndings = 0, RefusedExits = 0, LateLookUps = 0;
     };
 
     ModelWorld(const std::uint8_t* data, std::size_t size);
@@ -101,6 +101,7 @@ private:
     // A second start's hand-over shows the window and changes nothing else.
     void ShowHandedOver(const WindowMessage& message);
     void ReplaceDrive();
+    void DelayLookUps();
     void EditLists();
     void Edit(bool onFolders, int action);
     void ToggleOption();
