@@ -935,11 +935,16 @@ void ModelWorld::HandOver() {
 
 void ModelWorld::ShowHandedOver(const WindowMessage& message) {
     const std::size_t calls = rig_.system.calls.size();
-    const int nested = nestedPlays_, writes = writes_, boxes = boxesSeen_;
+    const int nested = nestedPlays_, writes = writes_, boxes = boxesSeen_,
+              closed = rig_.backend.menusClosed;
+    auto menu = rig_.backend.loops.find(&rig_.form->Menu.MenuContext);
+    const bool menuOpen = menu != rig_.backend.loops.end() && menu->second.Open > 0;
     rig_.form->OnMessage(message, NoDefault);
     if (Ended() || nestedPlays_ != nested) return;
     const std::string what = "event " + std::to_string(events_);
     if (!rig_.form->Showing()) Fail(what, "a second start handed over and the window is hidden");
+    if (menuOpen && rig_.backend.menusClosed == closed)
+        Fail(what, "a second start handed over and the icons' menu stayed open over the window");
     if (writes_ != writes || boxesSeen_ != boxes || rig_.system.calls.size() != calls)
         Fail(what, "a second start's hand-over did more than show the window" +
                        (rig_.system.calls.size() > calls ? ": " + rig_.system.calls[calls]
