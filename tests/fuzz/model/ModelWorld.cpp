@@ -925,6 +925,8 @@ void ModelWorld::HandOver() {
         Fail(what, ours ? "the hand-over was not answered as taken"
                         : "another program's copy-data message was taken for a hand-over");
     const std::size_t posts = ours ? 1 : 0;
+    if (rig_.system.posted.size() < posted + posts)
+        Fail(what, "a second start handed over and nothing was posted to show the window");
     if (rig_.system.calls.size() != calls + posts || rig_.form->Showing() != showing ||
         rig_.system.posted.size() != posted + posts)
         Fail(what,
