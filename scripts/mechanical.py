@@ -9,7 +9,7 @@ changed in one place at a time by a fixed set of operators.
                           (written on the line) to its negation
   call dropped            a statement that is only a call (a release, a timer stop, a reset)
   arguments swapped       two neighbouring arguments that are both plain names (a.b included),
-                          both numbers, both strings or both characters
+                          both booleans, both numbers, both strings or both characters
 
 Operators see the code only: string and character literals and // comments are masked first.
 Skipped: blank lines, comments, #include and #pragma, lines of braces and brackets alone, lines
@@ -144,7 +144,7 @@ def changes(line, code):
             yield "boolean inverted", m.end(), close, f"!({line[m.end():close]})"
     call = CALL_STATEMENT.fullmatch(code)
     if call and balanced(code):
-        yield "call dropped", len(call.group(1)), len(code), "{}"
+        yield "call dropped", len(call.group(1)), len(code), "{}  // " + line.strip()
     at = 0
     while m := TWO_ARGUMENTS.search(code, at):
         first, second = line[m.start(1):m.end(1)], line[m.start(2):m.end(2)]
@@ -167,13 +167,20 @@ def balanced(code):
 
 
 def kind(argument):
+    if argument in ("true", "false"):
+        return "bool"
     return argument[0] if argument[0] in "\"'" else "digit" if argument[0].isdigit() else "name"
 
 
-def change_faults(root, base, sample, seed):
-    """The mutations of the lines added since BASE, a seeded random sample of them when there
-    are more than wanted, in file order; and the count of all of them."""
-    every = [mutation for file, number, line in added_lines(root, base)
-             if worth_mutating(file, line) for mutation in mutations(file, number, line)]
-    chosen = every if len(every) <= sample else random.Random(seed).sample(every, sample)
-    return sorted(chosen, key=lambda m: (m.file, m.number, m.mutated)), len(every)
+def change_faults(root, base):
+    """The mutations of the lines added since BASE, in file order."""
+    return [mutation for file, number, line in added_lines(root, base)
+            if worth_mutating(file, line) for mutation in mutations(file, number, line)]
+
+
+def sample(faults, size, seed):
+    """A seeded random sample of the faults when there are more than wanted, in their order."""
+    if len(faults) <= size:
+        return faults
+    chosen = set(map(id, random.Random(seed).sample(faults, size)))
+    return [fault for fault in faults if id(fault) in chosen]
