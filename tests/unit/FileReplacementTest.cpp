@@ -28,11 +28,16 @@ TEST(FileReplacement, TheFileKeepsItsIdentityAndALinkStaysALink) {
     EXPECT_EQ(system.fileContents[target], "b");
     EXPECT_FALSE(system.files.contains(target + ".tmp"));
 
-    system.replaceError = errorcode::NotSupported;
-    EXPECT_EQ(
-        steps("c"),
-        (Steps{0, {"writefile " + target + ".tmp", "replace " + target, "rename " + target}}));
-    EXPECT_EQ(system.fileContents[target], "c");
+    // The system's own codes for a call the file system cannot carry out (ERROR_INVALID_FUNCTION,
+    // ERROR_NOT_SUPPORTED, ERROR_INVALID_PARAMETER, ERROR_CALL_NOT_IMPLEMENTED).
+    for (unsigned long cannotReplace : {1ul, 50ul, 87ul, 120ul}) {
+        system.replaceError = cannotReplace;
+        EXPECT_EQ(
+            steps("c"),
+            (Steps{0, {"writefile " + target + ".tmp", "replace " + target, "rename " + target}}))
+            << cannotReplace;
+        EXPECT_EQ(system.fileContents[target], "c");
+    }
 
     system.replaceError = errorcode::SharingViolation;
     EXPECT_EQ(steps("d"), (Steps{errorcode::SharingViolation,
