@@ -14,8 +14,8 @@ changed in one place at a time by a fixed set of operators.
 Operators see the code only: string and character literals and // comments are masked first.
 Skipped: blank lines, comments, #include and #pragma, lines of braces and brackets alone, lines
 that are only string literals, assert and static_assert (checks the optimised builds leave out),
-and the files neither build of the trial compiles (win32/, res/: only the end-to-end tests reach
-them).
+and the files under win32/ and res/: only the end-to-end tests reach them (of win32/ the trial
+compiles only the checks of the system's numbers, which are static_asserts).
 """
 import random
 import re
