@@ -1,6 +1,13 @@
 # Sourced by scripts/run, scripts/test and scripts/screenshots: one short line per stage on the
-# terminal with its usual duration, the tools' output in build/logs/, and the end of that log
-# when a stage fails.
+# terminal with its usual duration, the tools' output in the command's own folder of logs, and the
+# end of that log when a stage fails.
+
+# Each command keeps its logs apart (build/logs/test/, build/logs/run/...), so that commands run
+# side by side in two terminals never write into each other's. Called once, before the first stage.
+use_logs() {  # folder-name
+  logs=build/logs/$1
+  mkdir -p "$logs"
+}
 
 stage() {  # title usual-duration log-name command...
   run_stage "" "$@"
@@ -13,9 +20,8 @@ counted_stage() {  # title usual-duration log-name command...
 }
 
 run_stage() {
-  local counted=$1 title=$2 usual=$3 log=build/logs/$4.log status=0 started=$SECONDS
+  local counted=$1 title=$2 usual=$3 log=$logs/$4.log status=0 started=$SECONDS
   shift 4
-  mkdir -p build/logs
   echo "$title, $usual (log: $log)"
   if [ -n "$counted" ]; then
     logged_with_count "$log" "$@" || status=$?
@@ -27,7 +33,12 @@ run_stage() {
     tail -n 25 "$log" >&2
     return 1
   fi
-  echo "  took $(took_since "$started")"
+  took "$started"
+}
+
+# "  took 42 s", or "  took 3 min 5 s", since the given value of $SECONDS.
+took() {  # started
+  echo "  took $(took_since "$1")"
 }
 
 # "42 s", or "3 min 5 s", since the given value of $SECONDS.
@@ -55,17 +66,22 @@ logged_with_count() {  # log command...
 }
 
 # One user of build/wine at a time: each test ends the prefix's wineserver, which would take a
-# program that scripts/run started with it. Waits, saying so, for another scripts/run,
-# scripts/test or screenshot to end; then holds the prefix until this script ends. The Python
-# helpers it starts see VOSSIK_WINE_HELD and do not wait for it again (tests/e2e/harness.py).
-hold_wine_prefix() {
+# program that scripts/run started with it. Waits for the one that holds it, naming it, for as
+# long as it holds it: no limit, since a scripts/run holds it until its program ends; then holds
+# the prefix until this script ends. The lock file names its holder. The Python helpers it starts
+# see VOSSIK_WINE_HELD and do not wait for it again (tests/e2e/harness.py).
+hold_wine_prefix() {  # who
   mkdir -p build
-  exec {wine_lock}>build/wine.lock
+  # Opened without emptying it, so that the holder's name stays readable.
+  exec {wine_lock}<>build/wine.lock
   if ! flock -n "$wine_lock"; then
-    echo "waiting for build/wine: another scripts/run, scripts/test or screenshot is using it;" \
-      "this one goes on when that one ends"
+    local holder
+    holder=$(head -n 1 build/wine.lock)
+    echo "waiting for build/wine, which ${holder:-another command} is using;" \
+      "this one goes on when that one ends (Ctrl+C gives up)"
     flock "$wine_lock"
   fi
+  echo "$1 (process $$, since $(date +%H:%M))" >build/wine.lock
   VOSSIK_WINE_HELD=$(pwd -P)/build/wine
   export VOSSIK_WINE_HELD
 }

@@ -1,5 +1,7 @@
 #include "app/ConfigVossik.h"
 
+#include <utility>
+
 #include "pages/CheckSomeIconShown.h"
 #include "platform/MessageBox.h"
 #include "settings/Settings.h"
@@ -41,7 +43,7 @@ TConfigVossik::TConfigVossik(System& system, ui::Application& application,
                [this] { QuitterBtnClick(); },
            }),
       Shutdown(system, Pages.PageEteindre, Icons.ShutdownItem, Icons.Area(), *this,
-               [this] { Save(false); }),
+               [this](const std::string& failureLeadIn) { return SaveUnasked(failureLeadIn); }),
       Tray(system, application, *this, Icons,
            {
                [this] { return Pages.PageAPropos.RBDoubleClick.Checked(); },
@@ -85,7 +87,7 @@ void TConfigVossik::WireEvents() {
                 Tray.TrayMessage(message);
                 return 0;
             case msg::TaskbarReadd:
-                Tray.ReaddIcons();
+                Tray.ReaddMessage(message);
                 return 0;
             case msg::ScheduleCheck:
                 Shutdown.CheckScheduleNow();
@@ -100,6 +102,9 @@ void TConfigVossik::WireEvents() {
                 return 0;
             case msg::IconSizeCheck:
                 FollowIconSize();
+                return 0;
+            case msg::ReachCheck:
+                ShowWhenUnreachable();
                 return 0;
             case msg::DpiChanged:
                 // Moved to a monitor of another scale: the window follows in the toolkit; the
@@ -124,11 +129,18 @@ void TConfigVossik::WireEvents() {
     };
 }
 
-bool TConfigVossik::Save(bool mayAsk) {
+SaveResult TConfigVossik::Save() {
     // In the application-data folder, the program's own folder is made at the first save.
     system_.CreateFolder(FolderOf(SettingsPath()));
     return SaveSettings(system_, Settings, application_.Title(),
-                        StoredOptions(Pages, Watcher.Delay()), Icons, mayAsk) != SaveResult::Failed;
+                        StoredOptions(Pages, Watcher.Delay()), Icons);
+}
+
+bool TConfigVossik::SaveUnasked(const std::string& failureLeadIn) {
+    system_.CreateFolder(FolderOf(SettingsPath()));
+    return SaveSettings(system_, Settings, application_.Title(),
+                        StoredOptions(Pages, Watcher.Delay()), Icons, false,
+                        failureLeadIn) != SaveResult::Failed;
 }
 
 void TConfigVossik::MontrerFiche() {
@@ -140,9 +152,11 @@ void TConfigVossik::CacherFiche() {
     application_.HideTaskbarButton();
 }
 
+// The window hides once the options are in the file, or the user chose to keep the file.
 void TConfigVossik::OkBtnClick() {
     Icons.RefreshTrayIcons();
-    if (!Save()) return;
+    const SaveResult saved = Save();
+    if (saved != SaveResult::Saved && saved != SaveResult::Kept) return;
     Shutdown.ApplyTimerRule();
     if (CheckSomeIconShown(system_, Icons)) Hide();
 }
@@ -154,14 +168,25 @@ void TConfigVossik::AppliquerBtnClick() {
 
 // A settings file that cannot be written keeps the program open unless the user says to end it
 // all the same: nothing is lost behind the user's back, and the program can always be ended. A
-// file the user chose to keep as it is ends the program too.
+// file the user chose to keep as it is ends the program too; a question that could not show
+// beside another box keeps it open, and the box that waits its turn says why.
 void TConfigVossik::QuitterBtnClick() {
-    if (Save() ||
-        MessageWithBeep(system_,
-                        "Les paramètres n'ont pas pu être enregistrés.\r\n"
-                        "Quitter Vossik' sans les enregistrer ?",
-                        MessageKind::Confirmation, MessageButtons::YesNoDefaultNo) == mb::IdYes)
-        Close();
+    switch (Save()) {
+        case SaveResult::Saved:
+        case SaveResult::Kept:
+            Close();
+            return;
+        case SaveResult::Unasked:
+            return;
+        case SaveResult::Failed:
+            if (MessageWithBeep(system_,
+                                "Les paramètres n'ont pas pu être enregistrés.\r\n"
+                                "Quitter Vossik' sans les enregistrer ?",
+                                MessageKind::Confirmation,
+                                MessageButtons::YesNoDefaultNo) == mb::IdYes)
+                Close();
+            return;
+    }
 }
 
 // As "/CONFIG" at start, over a menu that may be open.
@@ -169,6 +194,14 @@ void TConfigVossik::ShowForLaterStart() {
     Menu.MenuContext.Close();
     Show();
     application_.BringToFront();
+}
+
+// Only the look we posted: another program's message of that number is not ours to answer. A
+// menu open for an icon that went closes first.
+void TConfigVossik::ShowWhenUnreachable() {
+    if (!std::exchange(reachCheckPosted_, false) || Showing() || Icons.Reachable()) return;
+    Menu.MenuContext.Close();
+    Show();
 }
 
 // At a new small-icon size: the icons, the menu's pictures and the lists' icons.

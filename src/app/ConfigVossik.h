@@ -12,6 +12,7 @@
 #include "menu/ContextMenu.h"
 #include "pages/Pages.h"
 #include "platform/System.h"
+#include "settings/Settings.h"
 #include "settings/SettingsFile.h"
 #include "shutdown/ShutdownControl.h"
 #include "tray/TrayEvents.h"
@@ -82,13 +83,19 @@ private:
     void WireEvents();
     void DecideStart();
     void FollowIconSize();
-    // The settings file, written from the options; false after its error box. `mayAsk`: a
-    // save nobody waits for (the scheduled shutdown's) leaves a file changed behind the
-    // program's back as it is, without a question.
-    bool Save(bool mayAsk = true);
+    // The last icon went, whatever took it: the window shows, as at a start without icons.
+    void ShowWhenUnreachable();
+    // The settings file, written from the options.
+    SaveResult Save();
+    // A save nobody waits for (the shutdowns'): a file changed behind the program's back stays as
+    // it is, without a question; false when the file could not be written, after one box whose
+    // text begins with `failureLeadIn`.
+    bool SaveUnasked(const std::string& failureLeadIn);
 
     System& system_;
     ui::Application& application_;
     bool startsInTray_ = false;
     bool destroyed_ = false;
+    // One look at the icons waits in the queue at a time.
+    bool reachCheckPosted_ = false;
 };

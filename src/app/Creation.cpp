@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "app/ConfigVossik.h"
 #include "pages/CheckSomeIconShown.h"
@@ -29,6 +30,15 @@ void TConfigVossik::CreationFiche() {
     Menu.BuildMenuImages();
     application_.OnDeactivate = [this] { DesactiverFiche(); };
     application_.CommandsWait = [this] { return Icons.Area().InShellCall(); };
+    // The program ends without a word: what the user set is saved, but no question is asked.
+    application_.OnQueueLost = [this] { SaveUnasked(""); };
+    // From now on whatever takes the last icon brings the window back, as the start decision
+    // did. Looked at from the loop, once the handler that changed the icons has finished: a
+    // group switched off from the menu comes back on its own when it was the last.
+    Icons.OnUnreachable = [this] {
+        if (destroyed_ || Showing() || std::exchange(reachCheckPosted_, true)) return;
+        system_.PostMessage(Handle(), msg::ReachCheck, 0, 0);
+    };
 }
 
 // Tray mode needs a settings file (one that could not be read counts), no "/CONFIG" first, and

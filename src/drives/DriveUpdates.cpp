@@ -71,8 +71,8 @@ bool DriveWatcher::RefreshEntry(int driveNumber) {
     if (p < 0) return true;
     TrayItem& drive = *icons_.Drives[p];
     std::string displayName;
-    SharedIcon icon =
-        GetDisplayNameAndIcon(system_, icons_.Pictures, drive.Path, displayName, false);
+    SharedIcon icon = GetDisplayNameAndIcon(system_, icons_.Pictures, drive.Path, displayName,
+                                            false, PictureRead::Afresh);
     if (!icon) return false;
     ChangeTrayIcon(icons_.Area(), drive, std::move(icon), displayName, drive.Tip() != displayName);
     return true;

@@ -78,8 +78,9 @@ void FolderList::ModifierRepBtnClick() {
     page_.NomRep.SetCaption(name);
     item.Path = *path;
     std::string tip = name.empty() ? NamePart(*path) : name;
-    ChangeTrayIcon(icons_.Area(), item, GetSmallIcon(system_, icons_.Pictures, Widen(*path)), tip,
-                   tip != item.Tip());
+    icons_.ChangeEntry(icons_.Folders, k,
+                       GetSmallIcon(system_, icons_.Pictures, Widen(*path), PictureRead::Afresh),
+                       tip, tip != item.Tip());
     page_.ListeRep.SetItemIndex(k);
 }
 

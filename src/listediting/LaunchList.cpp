@@ -57,9 +57,10 @@ void LaunchList::ModifierExeBtnClick() {
     if (dialog_.ShowModal() != ui::ModalResult::Ok) return;
     TakeFields(item);
     std::string displayName;
-    SharedIcon icon = GetDisplayNameAndIcon(system_, icons_.Pictures, item.Path, displayName, true);
+    SharedIcon icon = GetDisplayNameAndIcon(system_, icons_.Pictures, item.Path, displayName, true,
+                                            PictureRead::Afresh);
     std::string label = item.Name.empty() ? displayName : item.Name;
-    ChangeTrayIcon(icons_.Area(), item, std::move(icon), label, label != item.Tip());
+    icons_.ChangeEntry(icons_.Launches, k, std::move(icon), label, label != item.Tip());
     page_.ListeFich.SetItem(k, ListText(label, item));
     page_.ListeFich.SetItemIndex(k);
     page_.ListeFichClick();

@@ -117,6 +117,8 @@ void ContextMenu::BuildMenuImages() {
 void ContextMenu::PopupFor(IconPosition icon) {
     if (MenuContext.IsOpen()) return;
     clicked_ = icon;
+    const TrayItem* item = icons_.ItemAt(icon);
+    clickedEntry_ = item ? item->Entry : 0;
     // The menu only closes on a click elsewhere when our window is in the foreground.
     application_.BringToFront();
     ui::Point cursor;
@@ -125,11 +127,18 @@ void ContextMenu::PopupFor(IconPosition icon) {
     system_.SendMessage(mainForm_.Handle(), msg::Null, 0, 0);
 }
 
+IconPosition ContextMenu::ClickedEntry() {
+    return icons_.Locate(clicked_.Group, clickedEntry_);
+}
+
 TrayItem* ContextMenu::ClickedItem() {
-    return icons_.ItemAt(clicked_);
+    return icons_.ItemAt(ClickedEntry());
 }
 
 void ContextMenu::MenuContextPopup() {
+    highContrast_ = system_.HighContrast();
+    MenuContext.FlatMenus = system_.FlatMenus();
+
     const TrayGroup group = clicked_.Group;
     const bool drive = group == TrayGroup::GroupDrive, folder = group == TrayGroup::GroupFolder;
     const bool shutdown = group == TrayGroup::GroupShutdown;

@@ -55,7 +55,8 @@ public:
     void MCConfigClick();
 
     // Owner drawing: the name item bold on its pale band with the icon's picture, ticks as
-    // pictures, every item 20 pixels high, and the title strip.
+    // pictures, every item 20 pixels high, and the title strip; under high contrast, the name
+    // item and the strip in the menu's colours.
     void MenuContextGetItemParams(ui::MenuItem& item, ui::MenuItemParams& params);
     void MenuContextMeasureItem(ui::MenuItem& item, int& width, int& height);
     void MenuContextDrawMargin(ui::Canvas& canvas, const ui::Rect& strip);
@@ -95,8 +96,11 @@ private:
     // Pixels of the drawing, designed for pictures of 16, at the pictures' size.
     int AtPictureSize(int pixels) const;
     void FollowPictureSize();
-    // The record of the icon the menu was opened for; null once its position is gone.
+    // The record of the entry the menu was opened for, wherever it went since; null once the
+    // entry is gone.
     TrayItem* ClickedItem();
+    // Where that entry is now; position -1 once it is gone.
+    IconPosition ClickedEntry();
     // Shows or hides a group from its menu item; refused when no icon would remain, by running
     // once more to flip back.
     void SwitchGroup(ui::MenuItem& item, ui::CheckBox& box, bool undoing = false);
@@ -108,6 +112,11 @@ private:
     TrayIconSet& icons_;
     MainFormCommands commands_;
     IconPosition clicked_;
+    // Read as the menu opens: the name item and the strip then take the menu's own colours.
+    bool highContrast_ = false;
+    // The entry at that position when the menu opened: the commands act on it, not on whatever
+    // a removal meanwhile moved into its place.
+    std::uint32_t clickedEntry_ = 0;
     // Restarting Windows alone is never offered: only Windows 95, 98 and Me could, and this
     // program does not run on them. Its item stays hidden.
     const std::array<ui::MenuItem*, 3> offeredShutdowns_{&MCChangerNom, &MCRedemarrerPC,

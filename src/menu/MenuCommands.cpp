@@ -78,10 +78,12 @@ void ContextMenu::SwitchGroup(ui::MenuItem& item, ui::CheckBox& box, bool undoin
 }
 
 // The menu a right double click's first press opened goes when the window shows; its loop ends
-// once this handler has returned to it.
+// once this handler has returned to it. An entry gone meanwhile leaves its page without a line
+// chosen.
 void ContextMenu::MCConfigClick() {
     MenuContext.Close();
-    commands_.SelectConfigEntry(clicked_.Group, clicked_.Position);
+    const IconPosition entry = ClickedEntry();
+    commands_.SelectConfigEntry(entry.Group, entry.Position);
     system_.SendMessage(mainForm_.Handle(), msg::Null, 0, 0);
     mainForm_.Show();
 }

@@ -35,7 +35,7 @@ void ContextMenu::SetUpDrawing() {
 // draws it.
 void ContextMenu::MenuContextGetItemParams(ui::MenuItem& item, ui::MenuItemParams& params) {
     if (&item == &MCNom) {
-        if (!params.Selected) {
+        if (!params.Selected && !highContrast_) {
             params.Background = NameBackground;
             params.TextColor = ui::Black;
         }
@@ -65,11 +65,15 @@ void ContextMenu::MenuContextMeasureItem(ui::MenuItem& item, int&, int& height) 
 
 // The title reads upwards from the bottom of the strip.
 void ContextMenu::MenuContextDrawMargin(ui::Canvas& canvas, const ui::Rect& strip) {
-    canvas.SetFont(TitleFont);
+    ui::Font font = TitleFont;
+    if (highContrast_) font.TextColor = ui::syscolor::MenuText;
+    canvas.SetFont(font);
     canvas.RotateFont(90);
-    ui::PaintMenuMargin(canvas, strip,
-                        system_.SysColor(ui::SystemColorIndex(ui::syscolor::ActiveCaption)),
-                        ui::Black);
+    auto color = [this](ui::Color system) {
+        return system_.SysColor(ui::SystemColorIndex(system));
+    };
+    const ui::Color top = color(highContrast_ ? ui::syscolor::Menu : ui::syscolor::ActiveCaption);
+    ui::PaintMenuMargin(canvas, strip, top, highContrast_ ? top : ui::Black);
     canvas.TextOutClipped(strip, strip.Left + 2, strip.Bottom - 5, Title);
 }
 

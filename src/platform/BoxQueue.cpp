@@ -13,7 +13,10 @@ constexpr std::size_t MaxWaiting = 16;
 
 int BoxQueue::Show(System& system, Box box) {
     if (Showing()) {
-        if (box.Flags & mb::YesNo) return mb::IdNo;
+        if (box.Flags & mb::YesNo) {
+            BringForward(system);
+            return NotShown;
+        }
         if (!Known(box) && waiting_.size() < MaxWaiting) waiting_.push_back(std::move(box));
         return mb::IdOk;
     }
@@ -25,6 +28,10 @@ int BoxQueue::Show(System& system, Box box) {
     }
     showing_.reset();
     return answer;
+}
+
+void BoxQueue::BringForward(System& system) const {
+    if (Showing()) system.BringBoxToFront();
 }
 
 // Boxes asked for meanwhile only join the queue: the one showing stays as it is.

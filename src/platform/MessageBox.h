@@ -12,7 +12,8 @@ enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 
 // Every message to the user: the kind's system sound, then the modal box titled after the kind.
 // Returns the button pressed (mb::IdYes for "&Oui"). A box asked for while another shows waits
-// its turn, and a question then gets "no" (platform/BoxQueue.h).
+// its turn, and a question then is not asked: it gets BoxQueue::NotShown, no button at all, and
+// the box showing comes forward (platform/BoxQueue.h).
 int MessageWithBeep(System& system, const std::string& text, MessageKind kind,
                     MessageButtons buttons = MessageButtons::Ok);
 

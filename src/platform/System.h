@@ -53,6 +53,9 @@ namespace errorcode {
 constexpr unsigned long FileNotFound = 2;
 constexpr unsigned long PathNotFound = 3;
 constexpr unsigned long SharingViolation = 32;
+// Something has the name already (ERROR_FILE_EXISTS, ERROR_ALREADY_EXISTS).
+constexpr unsigned long FileExists = 80;
+constexpr unsigned long AlreadyExists = 183;
 // A file with the read-only attribute, which ReplaceFile refuses (ERROR_FILE_READ_ONLY).
 constexpr unsigned long FileReadOnly = 6009;
 // What a file system says of a call it cannot carry out at all.
@@ -112,6 +115,8 @@ public:
     virtual void MessageBeep(unsigned type) = 0;
     virtual int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
                            unsigned flags) = 0;
+    // Activates the box of ours that shows, above every other window.
+    virtual void BringBoxToFront() = 0;
     BoxQueue MessageBoxes;
 
     // The size of small icons where the notification area shows them.
@@ -143,8 +148,14 @@ public:
     // The file a path leads to, symbolic links followed; the path itself when it leads nowhere.
     virtual std::wstring FinalPath(const std::wstring& path) = 0;
     virtual bool IsReadOnly(const std::wstring& path) = 0;
-    // A file made anew with this content, on the disk when this returns true.
+    // A file made anew with this content, on the disk when this returns true. Never one that is
+    // there, nor through a link of that name: anything with the name makes it fail
+    // (errorcode::FileExists).
     virtual bool WriteNewFile(const std::wstring& path, const std::string& content) = 0;
+    // An empty file where the path leads, unless one is there: through a symbolic link that
+    // leads to no file yet, its target, as a write through the link makes it. False (LastError
+    // says why) when it cannot be made.
+    virtual bool CreateFileIfAbsent(const std::wstring& path) = 0;
     // Puts `replacement` in the place of `replaced` in one step; the file keeps the attributes,
     // security and other marks of identity of the one it replaces.
     virtual bool ReplaceKeepingIdentity(const std::wstring& replaced,
@@ -225,6 +236,10 @@ public:
 
     // The colour (0x00BBGGRR) of a system colour index.
     virtual std::uint32_t SysColor(int index) = 0;
+    // The user's look for menus: high contrast, which wants the user's colours everywhere; flat
+    // menus, whose selection takes the menu highlight colour.
+    virtual bool HighContrast() = 0;
+    virtual bool FlatMenus() = 0;
     // One of the system's shared icons (IDI_...): never destroyed.
     virtual IconHandle LoadSystemIcon(int id) = 0;
 

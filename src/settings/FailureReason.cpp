@@ -11,3 +11,8 @@ std::string FailureReason(System& system, unsigned long error) {
     if (reason.empty() && error != 0) reason = "Erreur " + std::to_string(error) + ".";
     return reason;
 }
+
+std::string UnreadableEncodingText(const char* encoding) {
+    return std::string("Il est enregistré en ") + encoding +
+           ", un codage que Vossik' ne sait ni lire ni écrire.";
+}

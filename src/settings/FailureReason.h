@@ -9,3 +9,6 @@ bool IsAbsence(unsigned long error);
 
 // Why a file could not be read or written, in the system's words; its number where it has none.
 std::string FailureReason(System& system, unsigned long error);
+
+// Why the program neither reads nor writes a file of that encoding (UnreadableEncoding).
+std::string UnreadableEncodingText(const char* encoding);

@@ -1,11 +1,13 @@
 #include "settings/ItemLists.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <vector>
 
 #include "platform/MessageBox.h"
 #include "settings/ProfileCase.h"
+#include "settings/ProfileValue.h"
 #include "settings/SettingsKeys.h"
 #include "tray/ShellInfo.h"
 
@@ -50,8 +52,21 @@ struct ReadEntry {
     std::optional<std::string> Path, Name, Options;
 };
 
-int StoredCount(const ProfileFile& file, const char* section) {
-    return file.ReadInteger(section, key::Nombre, 0);
+// The entries a list's count covers: none for a missing, empty or zero count. A count that is
+// no number of entries (negative, too large for a number, or no number at all) covers every
+// entry the file holds, as one past the list's capacity does: none is left unread, to be lost at
+// the next save.
+struct StoredCount {
+    int Covered = 0;
+    bool Odd = false;
+};
+
+StoredCount CountOf(const ProfileFile& file, const char* section) {
+    const std::optional<std::string> text = file.ReadString(section, key::Nombre, "");
+    if (text && text->empty()) return {};
+    const std::optional<int> count = text ? ParseProfileInteger(*text) : std::nullopt;
+    if (count && *count >= 0) return {*count, false};
+    return {std::numeric_limits<int>::max(), true};
 }
 
 }  // namespace
@@ -67,7 +82,10 @@ ListLoad LoadItemList(System& system, const ProfileFile& file, const char* secti
     const std::string word = isFolder ? "dossier" : "fichier";
     ListLoad load;
     ui::DrawingHold filling(lines);
-    for (int n : EntryNumbers(file, section, StoredCount(file, section))) {
+    const StoredCount count = CountOf(file, section);
+    const std::vector<int> numbers = EntryNumbers(file, section, count.Covered);
+    load.OddCount = count.Odd && !numbers.empty();
+    for (int n : numbers) {
         ReadEntry stored(file, section, n);
         if (!stored.Whole()) {
             load.LeftInFile.push_back(n);
@@ -111,7 +129,7 @@ ListLoad LoadItemList(System& system, const ProfileFile& file, const char* secti
 void SaveItemList(ProfileFile& file, const char* section, const TrayItemList& list,
                   const std::vector<StoredEntry>& pastCapacity, bool withParameters) {
     std::vector<int> kept;
-    for (int n : EntryNumbers(file, section, StoredCount(file, section)))
+    for (int n : EntryNumbers(file, section, CountOf(file, section).Covered))
         if (!ReadEntry(file, section, n).Whole()) kept.push_back(n);
     auto isKept = [&kept](int n) { return std::binary_search(kept.begin(), kept.end(), n); };
     std::vector<StoredEntry> entries;

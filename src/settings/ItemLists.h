@@ -28,11 +28,14 @@ struct ListLoad {
     // The numbers of the entries it could not take whole: a value longer than a value may be,
     // or with characters Windows-1252 lacks.
     std::vector<int> LeftInFile;
+    // The count was no number of entries, and the file held entries: they were read all the same.
+    bool OddCount = false;
 };
 
 // A list's entries in the order of their numbers, a record and a line each. Only the entries
-// numbered below the count are read, those without a path are skipped, and at most `capacity`
-// are read. What is not read stays in the file.
+// numbered below the count are read (all of them when the count is no number of entries), those
+// without a path are skipped, and at most `capacity` are read. What is not read stays in the
+// file.
 ListLoad LoadItemList(System& system, const ProfileFile& file, const char* section,
                       ui::ListBox& lines, TrayItemKind kind, std::size_t capacity,
                       TrayIconSet& icons, TrayItemList& list);

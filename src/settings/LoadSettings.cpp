@@ -55,6 +55,18 @@ std::string CutListsText(bool foldersCut, bool launchesCut) {
            " ont été chargés : les suivants restent dans le fichier de paramètres.";
 }
 
+// The count is rewritten at the next save, covering the entries read.
+std::string OddCountText(bool folders, bool launches) {
+    const std::string where =
+        folders && launches ? std::string("les sections [") + section::Dossiers + "] et [" +
+                                  section::LancementRapide + "]"
+                            : std::string("la section [") +
+                                  (folders ? section::Dossiers : section::LancementRapide) + "]";
+    return "La valeur de Nombre dans " + where +
+           " n'est pas un nombre d'entrées : les entrées que le fichier de paramètres contient "
+           "ont été lues, et leur nombre y sera enregistré.";
+}
+
 // Entries are named by their numbers in the file, where the user will look for them; a few
 // suffice to find the others.
 std::string LeftInFileText(const ListLoad& folders, const ListLoad& launches) {
@@ -86,6 +98,9 @@ void LoadSettings(System& system, SettingsFile& file, std::span<const settings::
     ListLoad launches =
         LoadItemList(system, profile, section::LancementRapideRead, lines.Launches,
                      TrayItemKind::Launch, iconid::LaunchCapacity, icons, icons.Launches);
+    if (folders.OddCount || launches.OddCount)
+        MessageWithBeep(system, OddCountText(folders.OddCount, launches.OddCount),
+                        MessageKind::Information);
     const bool foldersCut = !folders.PastCapacity.empty();
     const bool launchesCut = !launches.PastCapacity.empty();
     if (foldersCut || launchesCut)

@@ -27,6 +27,28 @@ bool IsUnmarkedUtf16Le(std::string_view bytes) {
     return zeroHighByte;
 }
 
+// Latin text in UTF-32: each unit of four bytes has its two high bytes zero, on the side its byte
+// order puts them.
+bool IsUtf32(std::string_view bytes, bool bigEndian) {
+    if (bytes.empty() || bytes.size() % 4 != 0) return false;
+    const std::size_t high = bigEndian ? 0 : 2;
+    for (std::size_t at = 0; at < bytes.size(); at += 4)
+        if (bytes[at + high] != '\0' || bytes[at + high + 1] != '\0') return false;
+    return true;
+}
+
+// Latin text in big-endian UTF-16: zero high bytes first in their units, about every other byte;
+// a stray zero in 8-bit text is not enough.
+bool IsUnmarkedUtf16Be(std::string_view bytes) {
+    std::size_t zeros = 0;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        if (bytes[at] != '\0') continue;
+        if (at % 2 == 1) return false;
+        ++zeros;
+    }
+    return zeros > 0 && zeros * 4 >= bytes.size();
+}
+
 ProfileText FromUtf16(std::string_view units, ProfileEncoding encoding) {
     ProfileText decoded{encoding, {}, std::string(units.substr(units.size() & ~std::size_t{1}))};
     decoded.Text.reserve(units.size());
@@ -87,6 +109,17 @@ ProfileText DecodeProfile(std::string_view bytes) {
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     const bool utf8 = !ascii && IsUtf8(bytes);
     return {utf8 ? ProfileEncoding::Utf8 : ProfileEncoding::Cp1252, std::string(bytes), {}};
+}
+
+const char* UnreadableEncoding(std::string_view bytes) {
+    if (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4)) ||
+        bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4)) || IsUtf32(bytes, false) ||
+        IsUtf32(bytes, true))
+        return "UTF-32";
+    if (!bytes.starts_with(Utf16LeMark) && !bytes.starts_with(Utf16BeMark) &&
+        IsUnmarkedUtf16Be(bytes))
+        return "UTF-16 gros-boutiste sans marque d'ordre des octets";
+    return nullptr;
 }
 
 std::string EncodeProfile(std::string text, ProfileEncoding encoding, std::string_view tail) {

@@ -32,5 +32,10 @@ struct ProfileText {
 // else Windows-1252.
 ProfileText DecodeProfile(std::string_view bytes);
 
+// The encoding of a file whose bytes hold no text the program can read: UTF-32 (with its mark or
+// without it) and big-endian UTF-16 without its mark, which the system does not read either. Null
+// for any other file.
+const char* UnreadableEncoding(std::string_view bytes);
+
 // The bytes of a text in an encoding, with its mark.
 std::string EncodeProfile(std::string text, ProfileEncoding encoding, std::string_view tail);

@@ -15,7 +15,8 @@ ProfileFile::ProfileFile(std::string_view bytes) {
     // As for the system, keys before the first header belong to the section with the empty
     // name, and keys of a later section with an already known name stay out of the index.
     Section* current = &sections_[""];
-    bool crAlone = false, otherEndings = false;
+    // The lines of each ending (none, LF, CR LF, CR): new lines take the file's most common one.
+    std::size_t endings[4] = {};
     std::size_t start = 0;
     while (start < content.size()) {
         const std::size_t end = std::min(content.find_first_of("\r\n", start), content.size());
@@ -25,7 +26,7 @@ ProfileFile::ProfileFile(std::string_view bytes) {
             const bool crLf = content[end] == '\r' && content.substr(end + 1, 1) == "\n";
             ending = content[end] == '\n' ? Ending::Lf : crLf ? Ending::CrLf : Ending::Cr;
             next = end + (crLf ? 2 : 1);
-            (ending == Ending::Cr ? crAlone : otherEndings) = true;
+            ++endings[static_cast<int>(ending)];
         }
         std::size_t index = InsertAfter(last_, std::string(content.substr(start, end - start)));
         lines_[index].ending = ending;
@@ -48,7 +49,9 @@ ProfileFile::ProfileFile(std::string_view bytes) {
             current->lastKeyLine = index;
         }
     }
-    if (crAlone && !otherEndings) newLine_ = Ending::Cr;
+    for (Ending ending : {Ending::Lf, Ending::Cr})
+        if (endings[static_cast<int>(ending)] > endings[static_cast<int>(newLine_)])
+            newLine_ = ending;
 }
 
 namespace {

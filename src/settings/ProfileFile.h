@@ -25,8 +25,8 @@
 // after the last key of its section, so blank lines and comments that close the section stay
 // between it and the next one; a new section goes at the end of the file. Lines end at CR LF, LF
 // or CR alone (an old Mac editor's), as the system's readers take them. Lines not rewritten come
-// back byte for byte with their own line endings; new lines end with CR alone in a file whose
-// lines all end so, with CR LF otherwise.
+// back byte for byte with their own line endings; new lines end as most lines of the file do (CR
+// LF when no ending is more common), so that an editor finds one kind of line end.
 class ProfileFile {
 public:
     explicit ProfileFile(std::string_view bytes = {});

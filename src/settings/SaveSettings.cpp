@@ -2,6 +2,7 @@
 #include "settings/FailureReason.h"
 #include "settings/FileReplacement.h"
 #include "settings/ItemLists.h"
+#include "settings/ProfileEncoding.h"
 #include "settings/ProfileFile.h"
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
@@ -66,16 +67,18 @@ const char* UnreadSection(const ProfileFile& file, std::span<const settings::Opt
 // there but cannot be read whole is never replaced: the lines we could not read would be lost.
 SaveResult SaveSettings(System& system, SettingsFile& file, const std::string& errorTitle,
                         std::span<const settings::Option> options, const TrayIconSet& icons,
-                        bool mayAsk) {
+                        bool mayAsk, const std::string& failureLeadIn) {
     const std::wstring& path = file.Path();
     auto fail = [&](const std::string& reason) {
-        ShowHandlerError(system, errorTitle, WriteFailureText(path, reason));
+        ShowHandlerError(system, errorTitle, failureLeadIn + WriteFailureText(path, reason));
         return SaveResult::Failed;
     };
     std::optional<std::string> content = system.ReadFile(path);
     if (!content) {
         const unsigned long error = system.LastError();
         if (!IsAbsence(error)) return fail(FailureReason(system, error));
+    } else if (const char* encoding = UnreadableEncoding(*content)) {
+        return fail(UnreadableEncodingText(encoding));
     }
     ProfileFile profile(content.value_or(""));
     if (const char* name = UnreadSection(profile, options))
@@ -83,7 +86,14 @@ SaveResult SaveSettings(System& system, SettingsFile& file, const std::string& e
                     "] sous une forme que Vossik' ne sait pas lire : l'enregistrer y ajouterait "
                     "une seconde section [" +
                     name + "].");
-    if (!file.MayReplace(system, content, mayAsk)) return SaveResult::Kept;
+    switch (file.MayReplace(system, content, mayAsk)) {
+        case SettingsFile::Replacing::Yes:
+            break;
+        case SettingsFile::Replacing::No:
+            return SaveResult::Kept;
+        case SettingsFile::Replacing::Unasked:
+            return SaveResult::Unasked;
+    }
 
     // The lists after every option: each list's keys still follow its section's options.
     for (const settings::Option& option : options) SaveOption(profile, option);

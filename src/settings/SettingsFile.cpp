@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "settings/FailureReason.h"
+#include "settings/ProfileEncoding.h"
 #include "types/Cp1252.h"
 
 namespace {
@@ -25,6 +26,17 @@ std::string SettingsFile::ReadAtStart(System& system) {
     for (int attempt = 1;; ++attempt) {
         if (std::optional<std::string> content = system.ReadFile(path_)) {
             foundAtStart_ = true;
+            if (const char* encoding = UnreadableEncoding(*content)) {
+                seen_ = Seen::Unread;
+                MessageWithBeep(system,
+                                "Le fichier de paramètres n'a pas pu être lu :\r\n" +
+                                    Narrow(path_) + "\r\n" + UnreadableEncodingText(encoding) +
+                                    "\r\n\nVossik' démarre avec les réglages par défaut. Pour "
+                                    "qu'il le lise, enregistrez ce fichier en ANSI, en UTF-8 ou "
+                                    "en UTF-16.",
+                                MessageKind::Warning);
+                return {};
+            }
             Written(*content);
             return std::move(*content);
         }
@@ -44,24 +56,30 @@ std::string SettingsFile::ReadAtStart(System& system) {
     return {};
 }
 
-bool SettingsFile::MayReplace(System& system, const std::optional<std::string>& current,
-                              bool mayAsk) {
-    if (!current || (seen_ == Seen::Content && Fingerprint(*current) == fingerprint_)) return true;
-    if (!mayAsk || asking_) return false;
+SettingsFile::Replacing SettingsFile::MayReplace(System& system,
+                                                 const std::optional<std::string>& current,
+                                                 bool mayAsk) {
+    if (!current || (seen_ == Seen::Content && Fingerprint(*current) == fingerprint_))
+        return Replacing::Yes;
+    if (!mayAsk) return Replacing::No;
     const std::string what =
         seen_ == Seen::Unread
             ? "Le fichier de paramètres n'a pas pu être lu au démarrage de Vossik' :\r\n"
             : "Le fichier de paramètres a été modifié par un autre programme depuis que "
               "Vossik' l'a lu ou enregistré :\r\n";
-    asking_ = true;
     const int answer = MessageWithBeep(
         system,
         what + Narrow(path_) +
             "\r\n\nLe remplacer par les réglages de cette fenêtre ?\r\n(Non : le fichier reste "
             "tel qu'il est, et les réglages de la fenêtre ne sont pas enregistrés.)",
         MessageKind::Confirmation, MessageButtons::YesNoDefaultNo);
-    asking_ = false;
-    return answer == mb::IdYes;
+    if (answer != BoxQueue::NotShown) return answer == mb::IdYes ? Replacing::Yes : Replacing::No;
+    MessageWithBeep(system,
+                    "Les paramètres n'ont pas été enregistrés.\r\n" + what + Narrow(path_) +
+                        "\r\n\nRecommencez une fois ce message fermé : Vossik' vous demandera "
+                        "alors s'il faut le remplacer.",
+                    MessageKind::Warning);
+    return Replacing::Unasked;
 }
 
 void SettingsFile::Written(std::string_view content) {

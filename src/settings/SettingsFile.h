@@ -28,11 +28,18 @@ public:
     // and change them under the user's eyes.
     std::string ReadAtStart(System& system);
 
+    enum class Replacing {
+        Yes,
+        // The user said no, or no question may be asked: the file stays as it is.
+        No,
+        // The question could not be asked, a box showing: the file stays as it is, and a box
+        // that waits its turn says the settings were not saved.
+        Unasked,
+    };
     // Whether a save may replace the file that now holds `current` (nothing when there is no
     // file): yes when it holds what the program last read or wrote; otherwise a question that
-    // names the file asks, "&Non" by default, unless asking is not allowed or another such
-    // question waits.
-    bool MayReplace(System& system, const std::optional<std::string>& current, bool mayAsk);
+    // names the file asks, "&Non" by default, unless asking is not allowed.
+    Replacing MayReplace(System& system, const std::optional<std::string>& current, bool mayAsk);
     // The file now holds this.
     void Written(std::string_view content);
 
@@ -47,5 +54,4 @@ private:
     // Of the content last read or written.
     std::uint64_t fingerprint_ = 0;
     bool foundAtStart_ = false;
-    bool asking_ = false;
 };

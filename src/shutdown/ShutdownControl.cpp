@@ -4,7 +4,7 @@
 
 ShutdownControl::ShutdownControl(System& system, ShutdownPage& page, TrayItem& shutdownItem,
                                  NotificationArea& area, ui::Form& mainForm,
-                                 std::function<void()> saveSettings)
+                                 UnaskedSave saveSettings)
     : BoiteConfirmation(system, EteindreTimer, mainForm),
       system_(system),
       page_(page),

@@ -15,13 +15,17 @@
 #include "ui/Form.h"
 #include "ui/Timer.h"
 
+// Saves the settings without asking anything; false when the file could not be written, after
+// one box whose text begins with the lead-in given.
+using UnaskedSave = std::function<bool(const std::string& failureLeadIn)>;
+
 // The shutdown icon's action, the shutdowns asked from the icon and its menu, and the daily or
 // one-time scheduled shutdown with its reminder and confirmation. The options are the controls
 // of the shutdown page; the main form is closed when the system accepts a request.
 class ShutdownControl {
 public:
     ShutdownControl(System& system, ShutdownPage& page, TrayItem& shutdownItem,
-                    NotificationArea& area, ui::Form& mainForm, std::function<void()> saveSettings);
+                    NotificationArea& area, ui::Form& mainForm, UnaskedSave saveSettings);
 
     // The icon's tip and name follow the checked action.
     void RBTypeArreterClick(const ui::RadioButton& sender);
@@ -62,6 +66,8 @@ private:
     // ended twice.
     bool QuestionWaiting() const;
     void AskScheduledConfirmation();
+    // What the box of a failed save before the scheduled shutdown begins with.
+    std::string AbandonedShutdownText() const;
     void EndSession(ShutdownAction code);
 
     System& system_;
@@ -69,7 +75,7 @@ private:
     TrayItem& item_;
     NotificationArea& area_;
     ui::Form& mainForm_;
-    std::function<void()> saveSettings_;
+    UnaskedSave saveSettings_;
     // When the shutdown minute was acted on (a tick count): one exit call or question per
     // minute, even when the timer is started again within it.
     std::optional<std::uint32_t> handledAt_;

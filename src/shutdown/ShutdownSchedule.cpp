@@ -111,14 +111,25 @@ void ShutdownControl::AskScheduledConfirmation() {
     // A daily schedule waits for the timer to start again; a one-time one is over.
     if (Daily()) return;
     page_.CBEteindreAuto.SetChecked(false);
-    saveSettings_();
+    saveSettings_("");
 }
 
+// The exit call follows the save at once, within the minute or right after the confirmation. A
+// save that fails gives up the shutdown: its box may stay open for hours, and closing it must not
+// force every program closed then.
 void ShutdownControl::ScheduledShutdown() {
     // A one-time schedule is off at the next start, whatever happens now.
     if (!Daily()) page_.CBEteindreAuto.SetChecked(false);
-    saveSettings_();
+    if (!saveSettings_(AbandonedShutdownText())) return;
     EndSession(action::Scheduled);
+}
+
+std::string ShutdownControl::AbandonedShutdownText() const {
+    const int minute = page_.Minutes.ItemIndex() * 5;
+    return "L'extinction automatique de " + std::to_string(page_.Heure.ItemIndex()) + " h " +
+           (minute < 10 ? "0" : "") + std::to_string(minute) +
+           " n'a pas eu lieu : Vossik' n'a pas pu enregistrer ses paramètres avant d'éteindre "
+           "l'ordinateur.\r\n\n";
 }
 
 void ShutdownControl::KeepConfirmationOnTop() {

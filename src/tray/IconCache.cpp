@@ -1,5 +1,6 @@
 #include "tray/IconCache.h"
 
+#include <iterator>
 #include <utility>
 
 #include "tray/ModuleIcon.h"
@@ -13,39 +14,48 @@ SharedIcon IconCache::Get(const IconSource& source) {
     return Keep(source, Fetch(source));
 }
 
+SharedIcon IconCache::Renew(const IconSource& source) {
+    OwnedIcon icon(system_, Fetch(source));
+    if (!icon) return {};
+    return {*this, pictures_.emplace(source, Picture{source, std::move(icon)})->second};
+}
+
 SharedIcon IconCache::Find(const IconSource& source) {
-    auto found = pictures_.find(source);
-    if (found == pictures_.end()) return {};
-    return {*this, found->second};
+    auto [first, last] = pictures_.equal_range(source);
+    if (first == last) return {};
+    return {*this, std::prev(last)->second};
 }
 
 SharedIcon IconCache::Keep(const IconSource& source, IconHandle icon) {
     OwnedIcon kept(system_, icon);
     if (!kept) return {};
-    auto [place, made] = pictures_.try_emplace(source);
-    if (made) place->second = {source, std::move(kept)};
-    return {*this, place->second};
+    if (SharedIcon living = Find(source)) return living;
+    return {*this, pictures_.emplace(source, Picture{source, std::move(kept)})->second};
 }
 
 void IconCache::LetGo(Picture& picture) {
-    pictures_.erase(picture.Source);
+    auto [first, last] = pictures_.equal_range(picture.Source);
+    for (auto place = first; place != last; ++place) {
+        if (&place->second != &picture) continue;
+        pictures_.erase(place);
+        return;
+    }
 }
 
 std::optional<std::vector<OwnedIcon>> IconCache::FollowSystemSize() {
     const IconSize now{system_.SmallIconWidth(), system_.SmallIconHeight()};
     if (now == size_) return std::nullopt;
     size_ = now;
-    // The shell may let messages in while it looks: whatever they let go meanwhile is not
-    // looked for again.
-    std::vector<IconSource> sources;
-    for (const auto& [source, picture] : pictures_) sources.push_back(source);
+    // The shell may let messages in while it looks: each picture is held meanwhile, so that
+    // nothing let go then is lost under the loop.
+    std::vector<std::pair<Picture*, SharedIcon>> held;
+    for (auto& [source, picture] : pictures_)
+        held.emplace_back(&picture, SharedIcon(*this, picture));
     std::vector<OwnedIcon> previous;
-    for (const IconSource& source : sources) {
-        OwnedIcon icon(system_, Fetch(source));
-        auto living = pictures_.find(source);
+    for (auto& [picture, share] : held) {
         // A picture that cannot be had at the new size keeps the one it has.
-        if (icon && living != pictures_.end())
-            previous.push_back(std::exchange(living->second.Icon, std::move(icon)));
+        if (OwnedIcon icon(system_, Fetch(picture->Source)); icon)
+            previous.push_back(std::exchange(picture->Icon, std::move(icon)));
     }
     return previous;
 }

@@ -15,7 +15,9 @@ struct IconSize {
 
 // The pictures of the icons, one per source however many icons show it, all at the system's
 // small-icon size: thousands of entries of a few files hold a few icons, far from the system's
-// quota of objects per process. It must outlive every share it hands out.
+// quota of objects per process. A source read afresh has its new picture shared from then on,
+// while the icons that show the former one keep it until they are read afresh in their turn. It
+// must outlive every share it hands out.
 class IconCache : public PictureKeeper {
 public:
     explicit IconCache(System& system);
@@ -25,7 +27,10 @@ public:
     // A share of the picture from that source, fetched when no share of it lives; empty when it
     // cannot be had.
     SharedIcon Get(const IconSource& source);
-    // A share of the living picture from that source, or empty.
+    // A share of the picture from that source fetched now, the file may have changed; empty
+    // when it cannot be had.
+    SharedIcon Renew(const IconSource& source);
+    // A share of the newest living picture from that source, or empty.
     SharedIcon Find(const IconSource& source);
     // Keeps an icon the caller fetched as the picture from that source; empty for none. When a
     // picture from there lives already, the icon goes and that picture is shared.
@@ -43,5 +48,6 @@ private:
 
     System& system_;
     IconSize size_;
-    std::map<IconSource, Picture> pictures_;
+    // The newest picture of a source is the last of its range.
+    std::multimap<IconSource, Picture> pictures_;
 };

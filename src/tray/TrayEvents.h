@@ -15,10 +15,10 @@
 struct TrayRequests {
     std::function<bool()> DoubleClickOpens;               // else a single press does
     std::function<OpeningOptions(TrayGroup)> OpeningFor;  // how a drive or a folder shows
-    std::function<void(IconPosition)> ShowMenu;       // a right press, the window hidden
-    std::function<void(TrayGroup, int)> SelectEntry;  // the icon's page and line in the window
-    std::function<void()> Configure;                  // the menu's "Configurer ...", by program
-    std::function<void()> Shutdown;                   // the shutdown icon's own action
+    std::function<void(IconPosition)> ShowMenu;           // a right press, the window hidden
+    std::function<void(TrayGroup, int)> SelectEntry;      // the icon's page and line in the window
+    std::function<void()> Configure;                      // the menu's "Configurer ...", by program
+    std::function<void()> Shutdown;                       // the shutdown icon's own action
 };
 
 // What the notification area tells the program: the icons' mouse messages, and a taskbar made
@@ -36,17 +36,23 @@ public:
     void RegisterTaskbarCreated();
     // Answers that message; nothing for any other.
     std::optional<std::intptr_t> ApplicationWindowProc(const WindowMessage& message);
-    // The taskbar's restart that waited for the loop.
-    void ReaddIcons();
+    // A msg::TaskbarReadd: the re-adding that the restarts asked for, when it is ours.
+    void ReaddMessage(const WindowMessage& message);
 
     unsigned TaskbarCreatedMessage = 0;
 
 private:
     void OpenClicked(IconPosition icon);
+    void PostReadd();
 
     System& system_;
     ui::Application& application_;
     const ui::Form& owner_;
     TrayIconSet& icons_;
     TrayRequests requests_;
+    // The tag of our re-adding message in the queue (0: none), and whether restarts came
+    // since it was posted.
+    std::uintptr_t readdTag_ = 0;
+    std::uintptr_t readdPosts_ = 0;
+    bool moreRestarts_ = false;
 };

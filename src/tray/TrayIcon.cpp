@@ -4,9 +4,14 @@
 #include <cstring>
 #include <utility>
 
+#include "tray/IconIdentity.h"
 #include "types/Messages.h"
 
 namespace {
+
+bool FromWindows7(SystemVersion version) {
+    return version.Major > 6 || (version.Major == 6 && version.Minor >= 1);
+}
 
 void CopyTip(NotifyIconData& data, const std::string& tip) {
     std::size_t length = std::min(tip.size(), nif::MaxTipLength);
@@ -16,19 +21,50 @@ void CopyTip(NotifyIconData& data, const std::string& tip) {
 
 }  // namespace
 
-bool NotificationArea::Send(NotifyCommand command, TrayItem& item) {
-    item.IconData.hIcon = item.Icon.Get();
+NotificationArea::NotificationArea(System& system, OccurrenceRule occurrence)
+    : system_(system),
+      refusals_(system),
+      occurrence_(std::move(occurrence)),
+      fullRecord_(FromWindows7(system.Version())) {
+    if (fullRecord_) programPath_ = system.ExecutablePath();
+}
+
+Guid NotificationArea::DueIdentity(const TrayItem& item) const {
+    if (!fullRecord_) return {};
+    const Guid due = IconIdentity(programPath_, item, occurrence_ ? occurrence_(item) : 0);
+    return std::find(refused_.begin(), refused_.end(), due) != refused_.end() ? Guid{} : due;
+}
+
+bool NotificationArea::Call(NotifyCommand command, const NotifyIconData& data) {
     ++shellCalls_;
-    const bool done = system_.NotifyIcon(command, item.IconData);
+    const bool done = system_.NotifyIcon(command, data);
     --shellCalls_;
     return done;
+}
+
+bool NotificationArea::Send(NotifyCommand command, TrayItem& item) {
+    NotifyIconData& data = item.IconData;
+    data.hIcon = item.Icon.Get();
+    data.cbSize = fullRecord_ ? nif::FullLayoutSize : nif::FirstLayoutSize;
+    if (command == NotifyCommand::Add) data.guidItem = DueIdentity(item);
+    data.uFlags =
+        data.guidItem.IsNil() ? data.uFlags & ~nif::GuidItem : data.uFlags | nif::GuidItem;
+    if (Call(command, data)) return true;
+    if (command != NotifyCommand::Add || data.guidItem.IsNil()) return false;
+    // The shell keeps that identity for another path (this program under another name), or an
+    // icon lost by an earlier run still holds it: the icon goes without one from now on.
+    const Guid refused = std::exchange(data.guidItem, Guid{});
+    data.uFlags &= ~nif::GuidItem;
+    if (!Call(command, data)) return false;
+    refused_.push_back(refused);
+    return true;
 }
 
 void FillIconData(TrayItem& item, WindowHandle window, std::uint32_t id, const std::string& tip,
                   SharedIcon icon) {
     item.Icon = std::move(icon);
     NotifyIconData& data = item.IconData;
-    data.cbSize = nif::RecordSize;
+    data.cbSize = nif::FirstLayoutSize;
     data.hWnd = window;
     data.uID = id;
     data.uFlags = nif::All;
@@ -39,7 +75,7 @@ void FillIconData(TrayItem& item, WindowHandle window, std::uint32_t id, const s
 
 void PrepareIconChange(NotifyIconData& data, IconHandle icon, const std::string& tip,
                        bool changeTip) {
-    data.cbSize = nif::RecordSize;
+    data.cbSize = nif::FirstLayoutSize;
     data.uFlags = nif::Message | nif::Icon;
     data.hIcon = icon;
     if (changeTip) {

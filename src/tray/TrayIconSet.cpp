@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "tray/IconIdentity.h"
 #include "tray/ShellInfo.h"
 #include "tray/TrayIcon.h"
 
 TrayIconSet::TrayIconSet(System& system, const ui::Form& owner, IconWants wants, bool isWindowsXP)
     : Pictures(system),
       system_(system),
-      area_(system),
+      area_(system, [this](const TrayItem& item) { return OccurrenceOf(item); }),
       owner_(owner),
       wants_(std::move(wants)),
       isWindowsXP_(isWindowsXP) {}
@@ -20,9 +21,25 @@ std::uint32_t TrayIconSet::IdOf(const TrayItemList& list, std::size_t position) 
     return base + static_cast<std::uint32_t>(position);
 }
 
+std::vector<int>& TrayIconSet::OccurrencesOf(const TrayItemList& list) {
+    return occurrences_[&list == &Drives ? 0 : &list == &Folders ? 1 : 2];
+}
+
+// The record's list is the one its id names.
+int TrayIconSet::OccurrenceOf(const TrayItem& item) {
+    const IconPosition at = DecodeIconId(item.IconData.uID);
+    const TrayItemList* list = ListOf(at.Group);
+    if (!list || at.Position >= static_cast<int>(list->size())) return 0;
+    std::vector<int>& occurrences = OccurrencesOf(*list);
+    if (occurrences.size() != list->size()) occurrences = Occurrences(*list);
+    return occurrences[at.Position];
+}
+
 TrayItem& TrayIconSet::Append(TrayItemList& list, std::unique_ptr<TrayItem> item,
                               const std::string& tip, SharedIcon icon) {
     FillIconData(*item, owner_.Handle(), IdOf(list, list.size()), tip, std::move(icon));
+    ForgetOccurrences(list);
+    item->Entry = ++lastEntry_;
     list.push_back(std::move(item));
     return *list.back();
 }
@@ -38,25 +55,34 @@ void TrayIconSet::BuildShutdownItem(const std::string& actionCaption) {
                  LoadModuleIcon(system_, Pictures, "Shell32", 28));
 }
 
-TrayItem* TrayIconSet::ItemAt(IconPosition icon) {
-    TrayItemList* list = nullptr;
-    switch (icon.Group) {
+TrayItemList* TrayIconSet::ListOf(TrayGroup group) {
+    switch (group) {
         case TrayGroup::GroupDrive:
-            list = &Drives;
-            break;
+            return &Drives;
         case TrayGroup::GroupFolder:
-            list = &Folders;
-            break;
+            return &Folders;
         case TrayGroup::GroupLaunch:
-            list = &Launches;
-            break;
-        case TrayGroup::GroupShutdown:
-            return &ShutdownItem;
+            return &Launches;
         default:
             return nullptr;
     }
-    if (icon.Position < 0 || icon.Position >= static_cast<int>(list->size())) return nullptr;
+}
+
+TrayItem* TrayIconSet::ItemAt(IconPosition icon) {
+    if (icon.Group == TrayGroup::GroupShutdown) return &ShutdownItem;
+    TrayItemList* list = ListOf(icon.Group);
+    if (!list || icon.Position < 0 || icon.Position >= static_cast<int>(list->size()))
+        return nullptr;
     return (*list)[icon.Position].get();
+}
+
+IconPosition TrayIconSet::Locate(TrayGroup group, std::uint32_t entry) {
+    if (group == TrayGroup::GroupShutdown) return {group, iconid::ShutdownPosition};
+    if (const TrayItemList* list = ListOf(group); list && entry != 0) {
+        for (std::size_t k = 0; k < list->size(); ++k)
+            if ((*list)[k]->Entry == entry) return {group, static_cast<int>(k)};
+    }
+    return {group, -1};
 }
 
 bool TrayIconSet::AnyShown() const {
@@ -64,6 +90,16 @@ bool TrayIconSet::AnyShown() const {
         return std::any_of(list.begin(), list.end(), [](const auto& item) { return item->Shown; });
     };
     return anyShown(Drives) || anyShown(Folders) || anyShown(Launches) || ShutdownItem.Shown;
+}
+
+TrayChange TrayIconSet::Change() {
+    return TrayChange(area_.Refusals(), [this] {
+        if (OnUnreachable && !Reachable()) OnUnreachable();
+    });
+}
+
+bool TrayIconSet::Reachable() const {
+    return AnyShown() || (!system_.TaskbarPresent() && AnyWanted());
 }
 
 bool TrayIconSet::AnyWanted() const {

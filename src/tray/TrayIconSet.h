@@ -37,12 +37,16 @@ public:
 
     // The record an icon stands for, or null for a position past its list's end.
     TrayItem* ItemAt(IconPosition icon);
-    bool AnyShown() const;
-    // Whether the options want any icon at all, shown or not.
-    bool AnyWanted() const;
+    // Where an entry of the group is now (the shutdown icon's position for that group), or
+    // position -1 when it is no longer there.
+    IconPosition Locate(TrayGroup group, std::uint32_t entry);
 
     // A change of records and lines that must end before any refusal is told (TrayChange).
-    [[nodiscard]] TrayChange Change() { return TrayChange(area_.Refusals()); }
+    // Once every change has ended with no icon to bring the program back, OnUnreachable runs.
+    [[nodiscard]] TrayChange Change();
+    std::function<void()> OnUnreachable;
+    // An icon shows, or one the options want waits for the taskbar to come.
+    bool Reachable() const;
     // Where every icon of the set is added, changed and removed.
     NotificationArea& Area() { return area_; }
 
@@ -57,14 +61,15 @@ public:
     // and every shown icon takes it in place; false when the size stayed.
     bool FollowIconSize();
 
-    // Closes the gap at position k: records k + 1 to last move one place up, each position
-    // keeping its id, and each moved record shown exactly when it was. Record `last` is left
-    // for the caller to remove or overwrite.
-    void MoveFollowingItemsUp(TrayItemList& list, int k, int last);
-    // Removes record k: the following ones move up and the last position's icon goes.
+    // Removes record k: the following ones move up, each shown exactly when it was, and the
+    // last position's icon goes.
     void RemoveItem(TrayItemList& list, int k);
-    // Exchanges two records; both stay shown as they were, at their new positions.
+    // Exchanges two neighbouring records; both stay shown as they were, at their new positions.
     void SwapItems(TrayItemList& list, int first, int second);
+    // Record k of the list was edited: it takes its new picture and tip, and when its key
+    // changed, the icons whose identity changed with it come back under their new one.
+    void ChangeEntry(TrayItemList& list, int k, SharedIcon icon, const std::string& tip,
+                     bool changeTip);
 
     // Before the records, which hold shares of its pictures.
     IconCache Pictures;
@@ -74,17 +79,35 @@ public:
     TrayItem ShutdownItem;
 
 private:
+    bool AnyShown() const;
+    // Whether the options want any icon at all, shown or not.
+    bool AnyWanted() const;
     std::uint32_t IdOf(const TrayItemList& list, std::size_t position) const;
+    // The list of a group of entries; null for the shutdown icon and anything else.
+    TrayItemList* ListOf(TrayGroup group);
+    int OccurrenceOf(const TrayItem& item);
+    std::vector<int>& OccurrencesOf(const TrayItemList& list);
+    // After a change of the list's keys, order or length.
+    void ForgetOccurrences(const TrayItemList& list) { OccurrencesOf(list).clear(); }
     void RefreshListIcons(TrayItemList& list, const IconWants::Rule& wanted);
     void RefreshItem(TrayItem& item, const IconWants::Rule& wanted);
     void RemoveListIcons(TrayItemList& list);
-    // Puts contents into a position whose icon was (or was not) showing, so that the icon there
-    // shows them exactly when they were shown before.
-    void ShowAtPosition(TrayItem& item, bool iconHere, bool wasShown);
+    // Closes the gap at position k: the contents of records k + 1 to last move one place up,
+    // each position keeping its id. Nothing is sent: says, by new position, which moved entries
+    // were shown.
+    std::vector<int> MoveFollowingItemsUp(TrayItemList& list, int k, int last);
+    // Records from `first` on took new contents, or new keys (`moved` false); the entry now at
+    // first + i was shown exactly when wasShown[i]. Each comes back shown as it was, at its
+    // position, where an icon still shows what the position held.
+    void ShowAsBefore(TrayItemList& list, int first, const std::vector<int>& wasShown, bool moved);
 
     System& system_;
     NotificationArea area_;
     const ui::Form& owner_;
     IconWants wants_;
     bool isWindowsXP_;
+    std::uint32_t lastEntry_ = 0;
+    // Of the drives, folders and quick-launch entries, by position, computed when asked: a
+    // walk over thousands of entries asks for each.
+    std::vector<int> occurrences_[3];
 };

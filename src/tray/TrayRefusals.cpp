@@ -37,11 +37,13 @@ void TrayRefusals::EndReaddWait() {
     readdAwaited_ = false;
 }
 
-TrayChange::TrayChange(TrayRefusals& refusals) : refusals_(refusals) {
+TrayChange::TrayChange(TrayRefusals& refusals, std::function<void()> ended)
+    : refusals_(refusals), ended_(std::move(ended)) {
     ++refusals_.openChanges_;
 }
 
 TrayChange::~TrayChange() {
-    if (--refusals_.openChanges_ > 0 || refusals_.noted_.Empty()) return;
-    refusals_.TellNow(std::exchange(refusals_.noted_, {}));
+    if (--refusals_.openChanges_ > 0) return;
+    if (!refusals_.noted_.Empty()) refusals_.TellNow(std::exchange(refusals_.noted_, {}));
+    if (ended_) ended_();
 }

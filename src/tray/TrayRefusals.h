@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,9 @@ public:
     // Tells of a refused request about the icon with that tip, now or when the change ends.
     void Tell(Refusal refusal, const std::string& tip);
 
-    // A taskbar made anew during one of our shell calls is answered once the loop runs: until
-    // then whatever the shell refuses is its doing, and adding the icons again mends it. False
-    // when a re-adding was awaited already.
+    // A taskbar made anew is answered from the loop: until then whatever the shell refuses is
+    // its doing, and adding the icons again mends it. False when a re-adding was awaited
+    // already.
     bool AwaitReadd();
     void EndReaddWait();
 
@@ -48,14 +49,15 @@ private:
 
 // While one lives, refusals are only noted: their boxes run a message loop, which must not find
 // the records, the lines of the lists and the icons halfway through a change. The outermost
-// one tells them when it ends, all in step again.
+// one tells them when it ends, all in step again, then runs its `ended`.
 class TrayChange {
 public:
-    explicit TrayChange(TrayRefusals& refusals);
+    TrayChange(TrayRefusals& refusals, std::function<void()> ended);
     ~TrayChange();
     TrayChange(const TrayChange&) = delete;
     TrayChange& operator=(const TrayChange&) = delete;
 
 private:
     TrayRefusals& refusals_;
+    std::function<void()> ended_;
 };

@@ -5,7 +5,7 @@
 // Window message numbers the logic needs without <windows.h>.
 namespace msg {
 constexpr unsigned TrayCallback = 0xFFE;  // uCallbackMessage of every tray icon
-// Posted to ourselves when the taskbar was made anew during one of our calls to the shell.
+// Posted to ourselves when the taskbar was made anew: its icons are added again from the loop.
 constexpr unsigned TaskbarReadd = 0xFFB;
 // Posted to ourselves when the clock was changed or the computer woke up.
 constexpr unsigned ScheduleCheck = 0xFFA;
@@ -15,6 +15,8 @@ constexpr unsigned UnitMaskError = 0xFF9;
 constexpr unsigned StartedAgain = 0xFF8;
 // Posted to ourselves when the size of small icons may have changed with the scale.
 constexpr unsigned IconSizeCheck = 0xFF7;
+// Posted to ourselves when a change of the icons left none to bring the window back.
+constexpr unsigned ReachCheck = 0xFF6;
 
 constexpr unsigned Null = 0x0000;
 constexpr unsigned SettingChange = 0x001A;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "types/Handles.h"
+#include "types/NameGuid.h"
 #include "types/SharedIcon.h"
 
 enum class TrayItemKind : std::uint32_t {
@@ -21,8 +23,10 @@ enum class TrayItemKind : std::uint32_t {
     Shutdown = 12,
 };
 
-// The system's notification-icon record in its first layout: these members and no others.
-// The Windows builds prove the layout against NOTIFYICONDATAA.
+// The system's notification-icon record: the members of its first layout, which every system
+// reads, then the icon's identity, which Windows 7 and later read from their full record. cbSize
+// says which of the two the shell gets. The Windows builds prove the layout against
+// NOTIFYICONDATAA.
 struct NotifyIconData {
     std::uint32_t cbSize = 0;
     WindowHandle hWnd = nullptr;
@@ -31,6 +35,8 @@ struct NotifyIconData {
     std::uint32_t uCallbackMessage = 0;
     IconHandle hIcon = nullptr;
     char szTip[64] = {};
+    // The identity the shell knows the icon by since its add; nil when it went without one.
+    Guid guidItem;
 };
 
 namespace nif {
@@ -38,7 +44,11 @@ constexpr std::uint32_t Message = 1;
 constexpr std::uint32_t Icon = 2;
 constexpr std::uint32_t Tip = 4;
 constexpr std::uint32_t All = Message | Icon | Tip;
-constexpr std::uint32_t RecordSize = sizeof(NotifyIconData);
+// The icon is named by guidItem rather than by its window and id.
+constexpr std::uint32_t GuidItem = 0x20;
+constexpr std::uint32_t FirstLayoutSize = offsetof(NotifyIconData, guidItem);
+// The whole ANSI record of Windows Vista and later; of its members, those above are filled.
+constexpr std::uint32_t FullLayoutSize = sizeof(void*) == 8 ? 528 : 508;
 constexpr std::size_t MaxTipLength = sizeof(NotifyIconData::szTip) - 1;
 }  // namespace nif
 
@@ -53,6 +63,9 @@ struct TrayItem {
     // record is sent.
     NotifyIconData IconData;
     SharedIcon Icon;
+    // The entry the record holds, unique in the program's run: it moves with the contents, so
+    // that whoever keeps it finds the entry at its position of the moment, or learns it went.
+    std::uint32_t Entry = 0;
 
     // The tip as stored in the record, up to its NUL.
     std::string Tip() const;

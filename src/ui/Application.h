@@ -66,6 +66,9 @@ public:
     int Run();
 
     Handler OnDeactivate;
+    // The message queue cannot be read any more: the last moment to keep what must be kept,
+    // before every loop ends. Nothing may wait for the user here.
+    Handler OnQueueLost;
     // While this says so, the commands that other programs send to our windows (automation, a
     // test's clicks) wait for the message loop: the program is in the middle of a change.
     std::function<bool()> CommandsWait;

@@ -54,6 +54,7 @@ constexpr Color BtnShadow = SystemColor(16);
 constexpr Color GrayText = SystemColor(17);
 constexpr Color BtnHighlight = SystemColor(20);
 constexpr Color GradientActiveCaption = SystemColor(27);
+constexpr Color MenuHilight = SystemColor(29);
 }  // namespace syscolor
 
 constexpr Color Black = Rgb(0, 0, 0);

@@ -75,6 +75,8 @@ public:
     // below. The top-level items leave a strip LeftMargin wide at their left for OnDrawMargin.
     bool OwnerDraw = false;
     int LeftMargin = 0;
+    // Selected items take the menu highlight colour, as the system's flat menus have them.
+    bool FlatMenus = false;
     int MinTextOffset = 0;
     std::function<void(MenuItem&, MenuItemParams&)> OnGetItemParams;
     std::function<void(MenuItem&, int& width, int& height)> OnMeasureItem;

@@ -9,7 +9,9 @@ MenuItemParams ItemParams(PopupMenu& menu, MenuItem& item, bool selected) {
     params.Selected = selected;
     params.Bold = item.Default;
     params.TextColor = selected ? syscolor::HighlightText : syscolor::MenuText;
-    params.Background = selected ? syscolor::Highlight : syscolor::Menu;
+    params.Background = !selected        ? syscolor::Menu
+                        : menu.FlatMenus ? syscolor::MenuHilight
+                                         : syscolor::Highlight;
     if (menu.OnGetItemParams) menu.OnGetItemParams(item, params);
     return params;
 }

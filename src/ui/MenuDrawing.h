@@ -8,8 +8,8 @@ namespace ui {
 // The rules an owner-drawn popup menu measures and paints its items by, apart from the system
 // calls: the backend gives the measures of the caption and picture it found.
 
-// The item's drawing parameters: the menu's colours, or the selection's, bold for the default
-// item; then the menu's hook.
+// The item's drawing parameters: the menu's colours, or the selection's (the menu highlight of
+// flat menus), bold for the default item; then the menu's hook.
 MenuItemParams ItemParams(PopupMenu& menu, MenuItem& item, bool selected);
 
 struct MenuItemMetrics {

@@ -4,9 +4,11 @@ Starts Vossik.exe afresh in the Wine prefix of the tests, with settings that sho
 icon, and saves each thing a user meets, cropped to its window or menu, as a PNG in OUT_DIR
 (docs/ by default): the notification area (and a copy four times larger), the menus, the five
 pages, the dialogs, the confirmation; then, in a second start whose clock stands a minute before
-a scheduled shutdown, the reminder; and in a third, on a screen at 150 % (144 dpi), the
-notification area and a drive's menu. Nothing is confirmed: the program never asks the system to
-shut down.
+a scheduled shutdown, the reminder; in a third, on a screen at 150 % (144 dpi), the
+notification area and a drive's menu; and in a fourth, in the colours of Windows' "High Contrast
+White" scheme with high contrast on, a drive's menu. Wine 8.0 never reports high contrast: the
+probe has the program hear it (`high-contrast`). Nothing is confirmed: the program never asks the
+system to shut down.
 """
 
 from __future__ import annotations
@@ -148,6 +150,13 @@ class Gallery:
         self.save_tray("tray-144dpi")
         self.save_menu("menu-drive-144dpi", C)
 
+    def in_high_contrast(self) -> None:
+        vossik = self.vossik
+        vossik.start(ini=every_group_ini(drives_root=0), colors=harness.HIGH_CONTRAST_WHITE)
+        vossik.wait_stable(vossik.tray_icons, "the tray icons")
+        vossik.high_contrast()
+        self.save_menu("menu-drive-high-contrast", C)
+
 
 def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__)
@@ -159,7 +168,8 @@ def main() -> int:
     options.out.mkdir(parents=True, exist_ok=True)
 
     with harness.Prefix().using() as prefix:
-        for scene in (Gallery.every_kind_of_icon, Gallery.reminder, Gallery.at_150_percent):
+        for scene in (Gallery.every_kind_of_icon, Gallery.reminder, Gallery.at_150_percent,
+                      Gallery.in_high_contrast):
             with harness.vossik("gallery", prefix, options.exe, options.probe) as vossik:
                 scene(Gallery(vossik, options.out))
     return 0

@@ -59,6 +59,19 @@ XP_EXE_NAME = "VossikXP.exe"
 # The prefix's screen scale (LogPixels): 100 %, unless a test asks for another (Vossik.start).
 DPI = 96
 
+# The system colours of Windows' "High Contrast White" scheme, as HKCU\Control Panel\Colors
+# names them: for a start in high contrast (Vossik.start(colors=...), Vossik.high_contrast()).
+HIGH_CONTRAST_WHITE = {
+    "ActiveTitle": "0 0 0", "GradientActiveTitle": "0 0 0", "TitleText": "255 255 255",
+    "InactiveTitle": "255 255 255", "GradientInactiveTitle": "255 255 255",
+    "InactiveTitleText": "0 0 0", "Menu": "255 255 255", "MenuBar": "255 255 255",
+    "MenuText": "0 0 0", "MenuHilight": "55 0 110", "Hilight": "55 0 110",
+    "HilightText": "255 255 255", "GrayText": "96 0 0", "Window": "255 255 255",
+    "WindowText": "0 0 0", "ButtonFace": "255 255 255", "ButtonText": "0 0 0",
+    "ButtonShadow": "128 128 128", "ButtonHilight": "255 255 255", "InfoWindow": "255 255 255",
+    "InfoText": "0 0 0"}
+COLORS_KEY = "HKCU\\Control Panel\\Colors"
+
 # Hang guards, never expectations about speed.
 PROBE_TIMEOUT_S = 60
 WAIT_TIMEOUT_S = 20
@@ -140,13 +153,22 @@ class Prefix:
             self.ensure()
             yield self
             return
-        with open(self.path.with_name(self.path.name + ".lock"), "w") as lock:
+        # Opened without emptying it: the file names its holder, for those that wait.
+        with open(self.path.with_name(self.path.name + ".lock"), "a+") as lock:
             try:
                 fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
             except BlockingIOError:
-                print(f"waiting for {self.path}: another run is using it", file=sys.stderr,
-                      flush=True)
+                lock.seek(0)
+                holder = lock.readline().strip() or "another run"
+                print(f"waiting for {self.path}, which {holder} is using; this one goes on when"
+                      " that one ends", file=sys.stderr, flush=True)
                 fcntl.flock(lock, fcntl.LOCK_EX)
+            command = Path(sys.argv[0]).resolve()
+            if command.is_relative_to(REPO):
+                command = command.relative_to(REPO)
+            lock.truncate(0)
+            lock.write(f"{command} (process {os.getpid()}, since {time.strftime('%H:%M')})\n")
+            lock.flush()
             self.ensure()
             yield self
 
@@ -167,6 +189,8 @@ class Prefix:
         """
         if self._scale_marker().exists():
             self.set_dpi(DPI)  # a run stopped while the screen was at another scale
+        if self._colors_marker().exists():
+            self.restore_colors()  # and while it had other colours
         marker = self.path / ".vossik-ready"
         if marker.exists():
             return
@@ -223,6 +247,35 @@ class Prefix:
         _run(["wineserver", "-w"], env, 60)
         if dpi == DPI:
             marker.unlink(missing_ok=True)
+
+    def _colors_marker(self) -> Path:
+        return self.path / ".vossik-colors.json"
+
+    def _import_colors(self, colors: dict[str, str]) -> None:
+        env = self.env()
+        reg = self.drive_c() / "vossik-colors.reg"
+        values = "".join(f'"{name}"="{value}"\r\n' for name, value in colors.items())
+        reg.write_text(f"REGEDIT4\r\n\r\n[{COLORS_KEY.replace('HKCU', 'HKEY_CURRENT_USER')}]"
+                       f"\r\n{values}", encoding="ascii")
+        _run([self.wine, "reg", "import", "C:\\" + reg.name], env, 60)
+        _run(["wineserver", "-w"], env, 60)
+        reg.unlink()
+
+    def set_colors(self, colors: dict[str, str]) -> None:
+        """The system colours of the programs started next, which Wine reads at each process's
+        start. No wineserver of the prefix may run. The prefix's own are kept in a marker file
+        until restore_colors(), which the next use of the prefix calls should this run stop
+        first."""
+        env = self.env()
+        listed = _run([self.wine, "reg", "query", COLORS_KEY], env, 60)
+        own = {found.group(1): found.group(2) for found in
+               re.finditer(r"^\s+(\w+)\s+REG_SZ\s+([\d ]+?)\s*$", listed, re.M)}
+        self._colors_marker().write_text(json.dumps({name: own[name] for name in colors}))
+        self._import_colors(colors)
+
+    def restore_colors(self) -> None:
+        self._import_colors(json.loads(self._colors_marker().read_text()))
+        self._colors_marker().unlink()
 
     def kill_server(self) -> None:
         env = self.env()
@@ -319,13 +372,16 @@ class Vossik:
         self._xvfb: Xvfb | None = None
         self._desktop: subprocess.Popen | None = None
         self._program: subprocess.Popen | None = None
-        # Copies started by start_again(), and the folders of copies made for them.
+        # Copies started by start_again(), the folders of copies made for them, and the other
+        # ways to the program's folder (folder_alias()).
         self._again: list[subprocess.Popen] = []
         self._copies: list[Path] = []
+        self._aliases: list[Path] = []
         self._locked = False
         self._log = None
         self.log_path: Path | None = None
         self._scaled = False
+        self._colored = False
 
     # -- life cycle ---------------------------------------------------------------------------
 
@@ -382,15 +438,18 @@ class Vossik:
         return self.prefix.drive_c() / "users" / user / "AppData" / "Roaming" / APP_WINDOW
 
     def start(self, *args: str, ini: str | bytes | None = None, tz: str | None = None,
-              dpi: int = DPI) -> None:
+              dpi: int = DPI, colors: dict[str, str] | None = None) -> None:
         """Writes the settings file if given, then starts the program in a new desktop; `tz`
         (a POSIX TZ value) moves the local time that the desktop and the program see, `dpi`
-        the screen's scale (144 for 150 %) for this test."""
+        the screen's scale (144 for 150 %) and `colors` some system colours for this test."""
         if ini is not None:
             self.write_ini(ini)
         if dpi != DPI:
             self.prefix.set_dpi(dpi)
             self._scaled = True
+        if colors:
+            self.prefix.set_colors(colors)
+            self._colored = True
         self._start_desktop([self.windows_exe_dir + "\\" + self.exe_name, *args], tz)
 
     def start_desktop(self) -> None:
@@ -436,11 +495,12 @@ class Vossik:
                 self.prefix.kill_server()
 
     def start_again(self, *args: str, copy_to: str | None = None,
-                    ini: str | bytes | None = None) -> subprocess.Popen:
+                    ini: str | bytes | None = None, folder: str | None = None) -> subprocess.Popen:
         """Starts the program once more in the running desktop, as a shortcut would: from its
-        folder, or from a copy of it in C:\\<copy_to> (gone with the test) with that settings
-        file. Returns the Wine process, which ends with the program."""
-        exe = self.windows_exe_dir + "\\" + self.exe_name
+        folder (the Windows path `folder` of it, if given), or from a copy of it in
+        C:\\<copy_to> (gone with the test) with that settings file. Returns the Wine process,
+        which ends with the program."""
+        exe = (folder or self.windows_exe_dir) + "\\" + self.exe_name
         if copy_to is not None:
             folder = self.prefix.drive_c() / copy_to
             _remove_folder(folder)
@@ -455,6 +515,20 @@ class Vossik:
                                    start_new_session=True)
         self._again.append(process)
         return process
+
+    def folder_alias(self, letter: str | None = None) -> str:
+        """Another way to the program's folder, as a shortcut may take it: a symbolic link on
+        C:, or the drive `letter`; gone with the test. Returns its Windows path."""
+        if letter is None:
+            alias = self.prefix.drive_c() / (self.exe_dir.name + "-link")
+            path = "C:\\" + alias.name
+        else:
+            alias = self.prefix.path / "dosdevices" / f"{letter.lower()}:"
+            path = f"{letter.upper()}:"
+        alias.unlink(missing_ok=True)
+        alias.symlink_to(self.exe_dir)
+        self._aliases.append(alias)
+        return path
 
     def _env(self) -> dict[str, str]:
         env = self.prefix.env(self.display)
@@ -486,12 +560,16 @@ class Vossik:
         if self.artifacts is not None and ini.exists():
             self.artifacts.mkdir(parents=True, exist_ok=True)
             shutil.copy2(ini, self.artifacts / INI_NAME)
+        for alias in self._aliases:
+            alias.unlink(missing_ok=True)
         for folder in [self.exe_dir, *self._copies]:
             _remove_folder(folder)
         shutil.rmtree(self.roaming_dir, ignore_errors=True)
         shutil.rmtree(self.probe_dir, ignore_errors=True)
         if self._scaled:
             self.prefix.set_dpi(DPI)
+        if self._colored:
+            self.prefix.restore_colors()
 
     @property
     def display(self) -> str:
@@ -522,6 +600,14 @@ class Vossik:
             if found and int(found.group(2), 16) == owner:
                 adds.append(int(found.group(1), 16))
         return adds
+
+    def notify_record_sizes(self) -> set[int]:
+        """The record sizes (cbSize) of the desktop's Shell_NotifyIcon calls so far, from
+        Wine's +systray trace in wine.log."""
+        assert self.log_path, "start() first"
+        return {int(size) for size in re.findall(r"Shell_NotifyIconW dwMessage = \d+, "
+                                                 r"nid->cbSize=(\d+)",
+                                                 self.log_path.read_text(errors="replace"))}
 
     def plant_libraries(self, *names: str) -> None:
         """Puts the marker library (probe/planted) beside the program under these names, before
@@ -611,8 +697,10 @@ class Vossik:
         """Gives the window that outer size, as dragging its border would."""
         return self.probe("resize", caption, width, height)
 
-    def tray(self, message: str | int, icon_id: int) -> dict:
-        return self.probe("tray", message, icon_id)
+    def tray(self, message: str | int, icon_id: int, taken: bool = False) -> dict:
+        """The tray callback, as the shell sends it; `taken`: returns once the program has taken
+        it in (it may have opened a menu or a box)."""
+        return self.probe("tray", message, icon_id, *(["--taken"] if taken else []))
 
     def xdotool(self, *args: Any) -> None:
         """Real input from X, as a user's mouse and keyboard give it."""
@@ -639,6 +727,17 @@ class Vossik:
         return self.probe("device", event, letters, kind, count, interval_ms,
                           timeout_s=PROBE_TIMEOUT_S + count * (interval_ms + 5) / 1000)
 
+    def copy_data(self, size: int) -> dict:
+        """A WM_COPYDATA of that many bytes to the main form, as another program may send it:
+        {answered, answer}."""
+        return self.probe("copy-data", size)
+
+    def burst(self, count: int) -> int:
+        """`count` "TaskBarCreated" broadcasts and `count` posts of the program's re-adding
+        message, as other programs may make them, all queued before the program reads one;
+        returns how many the system took."""
+        return self.probe("burst", count)["posted"]
+
     def post(self, message: int, wparam: int, lparam: int, count: int = 1) -> int:
         """Posts a message to the main form that many times, as another program may; returns
         how many the system took."""
@@ -651,8 +750,15 @@ class Vossik:
         return self.probe("answer-box", caption, button)
 
     def tray_icons(self) -> list[dict]:
-        """Icons shown in the notification area, left to right: [{tip, rect, tooltip}]."""
-        return self.probe("tray-icons")
+        """Icons shown in the notification area, left to right: [{tip, rect, tooltip}]. Empty
+        while the desktop's explorer has not made its taskbar yet (it comes a moment after the
+        desktop's window), so that a wait goes on."""
+        try:
+            return self.probe("tray-icons")
+        except HarnessError as error:
+            if "no taskbar (Shell_TrayWnd)" not in str(error):
+                raise
+            return []
 
     def add_tray_icon(self, caption: str, icon_id: int, tip: str = "probe") -> bool:
         return self.probe("add-tray-icon", caption, icon_id, tip)["added"]
@@ -696,17 +802,31 @@ class Vossik:
                 named.append(f"{name}={value}")
         return self.probe("soak", seed, *named, timeout_s=timeout_s)
 
+    def high_contrast(self) -> None:
+        """From now on the program hears from the system that high contrast is on, which Wine
+        8.0 never says (probe `high-contrast`)."""
+        self.probe("high-contrast")
+
     def gui_objects(self) -> dict:
         """The program's own count of its live GDI and USER objects: {gdi, user}."""
         return self.probe("gui-objects")
 
-    @contextlib.contextmanager
-    def holding_file(self, windows_path: str, shared: bool = True) -> Iterator[None]:
+    def holding_file(self, windows_path: str,
+                     shared: bool = True) -> contextlib.AbstractContextManager[None]:
         """Keeps the file open, shared for reading only, as another program may: meanwhile
         nobody can write, replace or delete it; not `shared`, nobody can even read it."""
+        return self._holding(windows_path, "" if shared else "unshared")
+
+    def holding_claim(self) -> contextlib.AbstractContextManager[None]:
+        """Holds the block by which the program claims its settings file, as another program
+        may make it first, with no window in it."""
+        return self._holding(self.windows_ini_path, "block")
+
+    @contextlib.contextmanager
+    def _holding(self, windows_path: str, kind: str) -> Iterator[None]:
         holder = subprocess.Popen(
             [self.prefix.wine, self.probe_path, "hold-file", windows_path,
-             str(PROBE_TIMEOUT_S * 1000), *([] if shared else ["unshared"])],
+             str(PROBE_TIMEOUT_S * 1000), *([kind] if kind else [])],
             env=self.prefix.env(self.display), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE)
         try:

@@ -4,8 +4,9 @@
 Each test gets a fresh display, Wine desktop and exe folder (harness.vossik). The 32-bit exe runs
 every test in build/wine; with `--arch all` (scripts/test) or `--arch x86_64`, the 64-bit exe
 runs the tests marked @harness.both_architectures in build/wine64, with a probe built for it.
-Prints one line per test, counted as ninja counts its steps ("[3/95] PASS ..."), a line per
-architecture, then `e2e: N passed, M failed` over all; exits non-zero if any test failed.
+Prints one line per test, counted over every exe as ninja counts its steps ("[3/95] PASS ..."),
+a line per architecture, then `e2e: N passed, M failed` over all; exits non-zero if any test
+failed.
 """
 
 from __future__ import annotations
@@ -159,9 +160,10 @@ def run_one(name: str, function, prefix: harness.Prefix, arch: Architecture, arg
     return None
 
 
-def run_architecture(arch: Architecture, tests: list[tuple[str, object]], args) -> tuple[int, int]:
-    """Runs the tests meant for that exe in its prefix; returns (passed, failed)."""
-    tests = [(name, function) for name, function in tests if arch.wants(function)]
+def run_architecture(arch: Architecture, tests: list[tuple[str, object]], args, first: int,
+                     total: int) -> tuple[int, int]:
+    """Runs the tests meant for that exe in its prefix, numbered from `first` of all `total`;
+    returns (passed, failed)."""
     if not tests:
         return 0, 0
     if not arch.exe.exists():
@@ -183,8 +185,8 @@ def run_architecture(arch: Architecture, tests: list[tuple[str, object]], args) 
         print(f"e2e: prefix ready in {time.monotonic() - started:.1f} s ({prefix.path.name})",
               flush=True)
         held.callback(prefix.kill_server)
-        for number, (name, function) in enumerate(tests, 1):
-            count = f"[{number}/{len(tests)}]"
+        for number, (name, function) in enumerate(tests, first):
+            count = f"[{number}/{total}]"
             begun = time.monotonic()
             problem = run_one(name, function, prefix, arch, args, probe)
             took = time.monotonic() - begun
@@ -208,9 +210,14 @@ def main() -> int:
         return 2
 
     signal.signal(signal.SIGALRM, on_alarm)
+    # One count over every exe, so that the progress line says how far the whole run has come.
+    runs = [(arch, [(name, f) for name, f in tests if arch.wants(f)])
+            for arch in architectures(args)]
+    total, first = sum(len(wanted) for _, wanted in runs), 1
     counts = []
-    for arch in architectures(args):
-        passed, failed = run_architecture(arch, tests, args)
+    for arch, wanted in runs:
+        passed, failed = run_architecture(arch, wanted, args, first, total)
+        first += len(wanted)
         counts.append((arch.name, passed, failed))
     for name, passed, failed in counts:
         print(f"e2e {name}: {passed} passed, {failed} failed")

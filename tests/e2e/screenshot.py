@@ -7,7 +7,7 @@ It runs in the Wine prefix that scripts/run and the tests use, from a folder of 
 and the shot shows its drives page, as the README's picture does. --page opens the window on
 that page, also with settings that would start the program in the notification area; the
 caption may be typed without its accents, its blanks or its capitals. With settings and no
---page the shot shows the notification area."""
+--page the shot shows the notification area, or the box that says they show no icon."""
 
 from __future__ import annotations
 
@@ -47,16 +47,23 @@ def start(vossik: harness.Vossik, page: str | None, ini: str | bytes | None,
 
 
 def show(vossik: harness.Vossik, page: str | None) -> str:
-    """Once the program has settled, shows that page if the window is open; says what shows."""
+    """Once the program has settled, shows that page if the window is open; says what shows.
+    A box at the start (settings that show no icon, say) stays, and the picture shows it."""
 
     def shown() -> str | None:
         window = vossik.window(MAIN_FORM)
         if window and window["visible"]:
             return "window"
-        return "tray" if vossik.tray_icons() else None
+        if vossik.tray_icons():
+            return "tray"
+        return "box" if vossik.message_boxes() else None
 
-    if vossik.wait_until(shown, "the window or the tray icons") == "tray":
+    seen = vossik.wait_until(shown, "the window, the tray icons or a box")
+    if seen == "tray":
         return "the notification area"
+    if seen == "box":
+        box = vossik.message_boxes()[0]
+        return f'a box, "{box["caption"]}": ' + " ".join(" ".join(box["texts"]).split())
     tabs = next(c for c in vossik.dump(MAIN_FORM)["controls"] if "tabs" in c)["tabs"]
     wanted = typed(page or FIRST_PAGE)
     caption = next((tab for tab in tabs if typed(tab) == wanted), None)

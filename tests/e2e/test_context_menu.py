@@ -1,6 +1,7 @@
 """The context menu of the icons: it opens for every group, drawn by the program; its access
-keys work; its name item opens the shell's menu of the item; opening it uses up nothing; and on
-a screen at 150 % its pictures and measures are of that scale.
+keys work; its name item opens the shell's menu of the item; opening it uses up nothing; it
+never opens behind a box, which a press on an icon brings forward instead; and on a screen at
+150 % its pictures and measures are of that scale.
 
 Icon ids as in test_drives_and_clicks: drives by letter C:0 D:1 E:2 Z:3, folders from 100,
 quick-launch entries from 1000, the shutdown icon 10000.
@@ -65,6 +66,24 @@ def test_context_menu(vossik):
     after = vossik.gui_objects()
     assert after == first, f"live after one opening: {first}; after {OPENINGS}: {after}"
     assert vossik.message_boxes() == []
+
+
+def test_a_press_on_an_icon_while_a_box_waits_brings_the_box_forward_and_opens_nothing(vossik):
+    start_in_tray(vossik, every_group_ini())
+    # A click on an icon that is gone (drive position 5): the stop box, which the user then
+    # leaves for the desktop.
+    vossik.tray("WM_LBUTTONDOWN", 5)
+    [box] = vossik.wait_until(vossik.message_boxes, "the stop box")
+    vossik.xdotool("mousemove", 900, 100, "click", "1")
+    vossik.wait_until(lambda: not box_in_front(vossik, box), "the box behind the desktop")
+    vossik.tray("WM_RBUTTONDOWN", C, taken=True)
+    assert box_in_front(vossik, box)
+    assert popup_menus(vossik) == []
+    assert vossik.answer_box("Vossik'", "OK")["closed"]
+
+
+def box_in_front(vossik, box):
+    return any(w["hwnd"] == box["hwnd"] and w["foreground"] for w in vossik.windows())
 
 
 def test_at_150_percent_the_menu_has_pictures_and_measures_of_that_scale(vossik):

@@ -3,7 +3,7 @@
 import contextlib
 from pathlib import Path
 
-from harness import both_architectures
+from harness import MAIN_FORM, both_architectures
 from test_drives_and_clicks import C, popup_menus
 
 DRIVES_ONLY_INI = """\
@@ -122,3 +122,33 @@ def flood(vossik, bursts, burst, stream_s, interval_ms, presses, posts, memory=N
 
 def test_floods_of_notices_and_presses(vossik):
     print(flood(vossik, **SHORT_FLOOD), flush=True)
+
+
+WM_NOTIFY, WM_DPICHANGED = 0x4E, 0x2E0
+
+
+@both_architectures
+def test_what_other_programs_post_or_send_neither_ends_it_nor_crowds_the_tray(vossik):
+    """Messages whose pointer leads nowhere, posted; a WM_COPYDATA too big for the system to
+    hand over; a burst of faked taskbar restarts and of the program's own re-adding message:
+    the program goes on, its settings file as it was, and adds its icons again once."""
+    vossik.start(ini=DRIVES_ONLY_INI)
+    icons = tips_by_place(vossik)
+    settings = vossik.read_ini_bytes()
+    form = vossik.window(MAIN_FORM)["hwnd"]
+    for lparam in (0, 0x10):
+        for wparam in (0x00600060, 0xFFFFFFFF):
+            assert vossik.post(WM_DPICHANGED, wparam, lparam) == 1
+        assert vossik.post(WM_NOTIFY, 0, lparam) == 1
+    vossik.copy_data(4 * 1024 * 1024)
+
+    adds = len(vossik.systray_adds(form))
+    assert vossik.burst(200) == 400
+    vossik.wait_until(lambda: len(vossik.systray_adds(form)) >= adds + len(icons),
+                      "the icons added again")
+    assert tips_by_place(vossik) == icons
+    assert len(vossik.systray_adds(form)) == adds + len(icons), "more than one re-adding"
+    assert vossik.gui_objects(), "the program answers"
+    assert vossik.window(MAIN_FORM)["hwnd"] == form
+    assert vossik.read_ini_bytes() == settings
+    assert vossik.message_boxes() == []

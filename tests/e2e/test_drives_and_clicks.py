@@ -119,6 +119,9 @@ def test_icons_in_group_order_and_single_clicks_open_items(vossik):
     asked = vossik.systray_adds(form["hwnd"])
     assert asked == adds, f"adds asked: {asked}"
     assert tips == [TIPS[i] for i in reversed(adds)], f"tips: {tips}"
+    # Wine says Windows 7: the shell gets the full record, where each icon has its identity.
+    full = 976 if vossik.prefix.arch == "win64" else 956
+    assert vossik.notify_record_sizes() == {full}
 
     # A click queued for an icon whose entry is gone: reported, nothing opened, and the
     # program goes on with the next message.
@@ -147,6 +150,7 @@ def test_on_windows_xp_the_adds_come_in_reverse_and_kept_cd_icons_show(vossik):
     adds = [SHUTDOWN, NOTEPAD, FOLDER_SYSTEM32, FOLDER_WINDOWS, Z, E, D, C]
     asked = vossik.systray_adds(form["hwnd"])
     assert asked == adds, f"adds asked: {asked}"
+    assert vossik.notify_record_sizes() == {152}, "the first layout, before Windows 7"
     # So on screen the groups read left to right in their own order.
     assert tips == [TIPS[i] for i in reversed(adds)], f"tips: {tips}"
 

@@ -3,6 +3,7 @@ are not ours, the first save, a file saved by Notepad in UTF-8, and a save the s
 refuses."""
 
 import difflib
+from pathlib import Path
 
 from harness import INI_NAME, MAIN_FORM, both_architectures
 
@@ -306,6 +307,28 @@ def test_refused_save_says_why_and_quitter_asks_before_ending_unsaved(vossik):
     before = vossik.read_ini_bytes()
     files = sorted(p.name for p in vossik.exe_dir.iterdir())
 
+    # A box shows (a click on an icon gone) when another program changes the file: the
+    # question about it cannot show beside the box, so "Quitter" keeps the program open, and
+    # once the box is closed another says that nothing was saved.
+    vossik.tray("WM_LBUTTONDOWN", 5)
+    vossik.wait_until(vossik.message_boxes, "the stop box")
+    changed = before + cp1252_crlf("; modifié ailleurs\n")
+    (vossik.exe_dir / INI_NAME).write_bytes(changed)
+    vossik.click(MAIN_FORM, "&Quitter")
+    assert vossik.answer_box("Vossik'", "OK")["closed"]
+    boxes = vossik.wait_until(vossik.message_boxes, "the box that says nothing was saved")
+    assert [(b["caption"], b["texts"]) for b in boxes] == [
+        ("Avertissement", ["Les paramètres n'ont pas été enregistrés.\r\nLe fichier de "
+                           "paramètres a été modifié par un autre programme depuis que Vossik' "
+                           f"l'a lu ou enregistré :\r\n{vossik.windows_ini_path}\r\n\n"
+                           "Recommencez une fois ce message fermé : Vossik' vous demandera alors "
+                           "s'il faut le remplacer."])], boxes
+    vossik.screenshot("not-saved")
+    assert vossik.answer_box("Avertissement", "OK")["closed"]
+    assert visible(vossik), "Quitter ended the program without a word"
+    assert vossik.read_ini_bytes() == changed
+    (vossik.exe_dir / INI_NAME).write_bytes(before)
+
     # Another program holds the file open and lets nobody replace it: "No" keeps the program.
     with vossik.holding_file(vossik.windows_ini_path):
         quit_refused(vossik, "Violation de partage.")
@@ -381,6 +404,31 @@ def test_a_settings_file_reached_through_a_link_stays_a_link(vossik):
     assert link.is_symlink()
     assert target.read_bytes().startswith(cp1252_crlf("[Divers]\nSimple Click=0\nMAJ Icônes=1\n"))
     assert sorted(p.name for p in vossik.exe_dir.rglob("*")) == files
+
+
+def test_links_planted_around_the_settings_file_never_steer_its_write(vossik):
+    """The settings file is a symbolic link that leads to no file yet, and a link planted under
+    the name the save would write first leads to another file of the user's: the first save
+    makes the file the first link leads to, both links stay links, and the other file is never
+    written."""
+    target = vossik.exe_dir / "ailleurs" / "vossik.ini"
+    target.parent.mkdir()
+    link = vossik.exe_dir / INI_NAME
+    link.symlink_to(target.relative_to(vossik.exe_dir))
+    letter = vossik.exe_dir / "lettre.txt"
+    letter.write_bytes(b"Ch\xe8re Anne")
+    planted = target.parent / "vossik.ini.tmp"
+    planted.symlink_to(Path("..") / letter.name)
+    vossik.start()
+    vossik.wait_until(lambda: visible(vossik), "the configuration window of a first start")
+    vossik.click(MAIN_FORM, "Appliquer")
+    vossik.wait_until(lambda: target.exists() and b"[Eteindre auto]" in target.read_bytes(),
+                      "the file saved where the link leads")
+    assert target.read_bytes() == cp1252_crlf(DEFAULTS)
+    assert link.is_symlink() and planted.is_symlink()
+    assert letter.read_bytes() == b"Ch\xe8re Anne"
+    assert sorted(p.name for p in target.parent.iterdir()) == [target.name, planted.name]
+    assert vossik.message_boxes() == []
 
 
 @both_architectures

@@ -1,9 +1,11 @@
-"""The shutdown icon's action and its confirmation, and a one-time scheduled shutdown with its
-reminder. No test here lets the program make the exit call: every confirmation is refused."""
+"""The shutdown icon's action and its confirmation, a one-time scheduled shutdown with its
+reminder, and a daily one given up when its settings cannot be saved. No test here confirms a
+shutdown: every confirmation is refused. An exit call made all the same would end only the
+test's Wine processes, the program among them (tests/e2e/README.md)."""
 
 import datetime
 
-from harness import MAIN_FORM
+from harness import INI_NAME, MAIN_FORM
 from test_start import SHUTDOWN_ID, SHUTDOWN_ONLY_INI
 
 REMINDER = "Avertissement d'extinction automatique"
@@ -25,13 +27,17 @@ Confirmation=1
 """
 
 
-def clock_in_minute_before(vossik):
-    """A POSIX TZ that puts the local time in the minute before the schedule. Waits for a
-    minute that has enough of itself left for the reminder to be seen."""
-    now = vossik.wait_until(
-        lambda: (t := datetime.datetime.now(datetime.timezone.utc)).second < 40 and t,
-        "a minute with 20 seconds left")
-    offset = (HOUR * 60 + MINUTE - 1) - (now.hour * 60 + now.minute)
+def utc_now():
+    return datetime.datetime.now(datetime.timezone.utc)
+
+
+def clock_in_minute_before(vossik, minutes_before=1):
+    """A POSIX TZ that puts the local time in the minute before the schedule, or that many
+    minutes before it. Waits for a minute that has enough of itself left for the reminder (or
+    the schedule's box) to be seen."""
+    now = vossik.wait_until(lambda: (t := utc_now()).second < 40 and t,
+                            "a minute with 20 seconds left")
+    offset = (HOUR * 60 + MINUTE - minutes_before) - (now.hour * 60 + now.minute)
     offset = (offset + 12 * 60) % (24 * 60) - 12 * 60  # within a day's zones
     # POSIX counts west of Greenwich as positive.
     sign = "-" if offset > 0 else "+"
@@ -120,3 +126,34 @@ def test_schedule_reminds_then_confirms_and_the_icon_confirms_its_action(vossik)
     refuse_with_key(vossik, "Enter")
     assert tips() == ["Redémarrer l'ordinateur"]
     assert vossik.window(MAIN_FORM) is not None
+
+
+def test_a_failed_save_gives_up_the_scheduled_shutdown_however_late_its_box_closes(vossik):
+    """A daily schedule without reminder or confirmation, its settings file read-only: at the
+    minute one box names the time and the file; closed after the minute, it ends nothing."""
+    vossik.write_ini(SCHEDULE_INI.replace("Périodicité=0", "Périodicité=1")
+                     .replace("Rappel=1", "Rappel=0").replace("Confirmation=1", "Confirmation=0"))
+    ini_file = vossik.exe_dir / INI_NAME
+    ini_file.chmod(0o444)
+    try:
+        tz = clock_in_minute_before(vossik, 0)
+        minute = utc_now().replace(second=0, microsecond=0)
+        vossik.start(tz=tz)
+        boxes = vossik.wait_until(vossik.message_boxes, "the box of the failed save")
+        assert [(b["caption"], b["texts"]) for b in boxes] == [
+            ("Vossik'", [f"L'extinction automatique de {HOUR} h {MINUTE} n'a pas eu lieu : "
+                         "Vossik' n'a pas pu enregistrer ses paramètres avant d'éteindre "
+                         "l'ordinateur.\r\n\n"
+                         f"Impossible d'écrire dans {vossik.windows_ini_path}\r\n"
+                         "Le fichier est en lecture seule."])], boxes
+        vossik.screenshot("scheduled-save-failed")
+        vossik.wait_until(lambda: utc_now() - minute >= datetime.timedelta(minutes=1),
+                          "the scheduled minute over", 70)
+        assert vossik.answer_box("Vossik'", "OK")["closed"]
+        # An exit call would have ended the program, or shown its failure box: either way the
+        # window would not open.
+        vossik.tray("WM_RBUTTONDBLCLK", SHUTDOWN_ID)
+        vossik.wait_until(lambda: shown(vossik, MAIN_FORM), "the configuration window")
+        assert vossik.message_boxes() == []
+    finally:
+        ini_file.chmod(0o644)

@@ -172,3 +172,26 @@ def test_a_second_start_opens_the_first_copys_window_and_a_copy_elsewhere_runs(v
     vossik.start_again(copy_to="vossik-elsewhere", ini=SHUTDOWN_ONLY_INI)
     vossik.wait_until(lambda: len(vossik.tray_icons()) == len(icons) + 1, "its shutdown icon")
     assert [w["caption"] for w in vossik.windows()].count(MAIN_FORM) == 2
+
+
+@both_architectures
+def test_one_copy_per_settings_file_by_any_way_to_it_whoever_took_its_name_first(vossik):
+    """Another program made the block by which the program claims its settings file first, with
+    no window in it: the program starts all the same, without a word. Started again from its
+    folder, through a symbolic link to it or from a drive letter that leads there, it only shows
+    the copy that runs."""
+    ways = [vossik.windows_exe_dir, vossik.folder_alias(), vossik.folder_alias("F")]
+    vossik.write_ini(SHUTDOWN_ONLY_INI)
+    settings = vossik.read_ini_bytes()
+    vossik.start_desktop()
+    with vossik.holding_claim():
+        vossik.launch()
+        icons = vossik.wait_stable(vossik.tray_icons, "the program's tray icons")
+        assert [icon["tip"] for icon in icons] == [SHUTDOWN_TIP], icons
+        assert vossik.message_boxes() == []
+        for way in ways:
+            assert vossik.start_again(folder=way).wait(timeout=60) == 0, way
+            vossik.wait_until(lambda: visible_window(vossik, MAIN_FORM), "the first copy's window")
+            assert [w["caption"] for w in vossik.windows()].count(MAIN_FORM) == 1, way
+            assert vossik.tray_icons() == icons, way
+    assert vossik.read_ini_bytes() == settings

@@ -232,6 +232,35 @@ TEST_F(ContextMenuTest, NameItemIsBoldOnItsBandWithTheIconsOwnPictureAndTicksAre
     EXPECT_EQ(system.liveIcons.count(folder.Icon.Get()), 1u) << "the record's icon stays";
 }
 
+// Under high contrast the name item and the strip take the menu's colours, whatever the
+// user's; flat menus select in the menu highlight colour.
+TEST_F(ContextMenuTest, HighContrastAndFlatMenusDrawInTheUsersMenuColours) {
+    StartWithEntries();
+    system.highContrast = system.flatMenus = true;
+    system.sysColors[4] = ui::Rgb(16, 16, 16);
+    ContextMenu& menu = OpenFor(Folder);
+    ui::MenuItemParams name = ui::ItemParams(menu.MenuContext, menu.MCNom, false);
+    EXPECT_EQ(name.Background, ui::syscolor::Menu);
+    EXPECT_EQ(name.TextColor, ui::syscolor::MenuText);
+    EXPECT_TRUE(name.Bold);
+    EXPECT_EQ(ui::ItemParams(menu.MenuContext, menu.MCNom, true).Background,
+              ui::syscolor::MenuHilight);
+    EXPECT_EQ(ui::ItemParams(menu.MenuContext, menu.MCOuvrir, true).TextColor,
+              ui::syscolor::HighlightText);
+
+    RecordingCanvas canvas;
+    menu.MenuContextDrawMargin(canvas, {0, 0, 24, 320});
+    EXPECT_EQ(canvas.fonts.at(0).TextColor, ui::syscolor::MenuText);
+    for (int band : {0, 31}) EXPECT_EQ(canvas.fills.at(band).Color, ui::Rgb(16, 16, 16));
+
+    system.highContrast = system.flatMenus = false;
+    OpenFor(Folder);
+    EXPECT_EQ(ui::ItemParams(menu.MenuContext, menu.MCNom, false).Background,
+              ui::Rgb(255, 255, 128));
+    EXPECT_EQ(ui::ItemParams(menu.MenuContext, menu.MCNom, true).Background,
+              ui::syscolor::Highlight);
+}
+
 TEST_F(ContextMenuTest, TheStripIsAGradientUnderTheTurnedTitle) {
     StartWithEntries();
     ContextMenu& menu = form->Menu;

@@ -87,13 +87,16 @@ TEST_F(DeviceChangeTest, ADriveLetterLivesThroughArrivalRefreshAndRemoval) {
     EXPECT_EQ(Paths(), (std::vector<std::string>{"C:\\", "D:\\", "E:\\", "F:\\"}));
     EXPECT_EQ(system.trayTips.at(3), "Lecteur F");
 
-    // present -> waiting to be refreshed -> present: the tip changes only with the name.
+    // present -> waiting to be refreshed -> present: the tip changes only with the name; the
+    // picture is read again, another disc may have the same icon's path.
     system.shellFiles["D:\\"] = {.DisplayName = "Disque audio (D:)"};
+    const IconHandle before = system.trayPictures.at(1);
     Arrive("D");
     system.calls.clear();
     Settle();
     EXPECT_EQ(system.trayTips.at(1), "Disque audio (D:)");
     EXPECT_EQ(NotifyCalls(), std::vector<std::string>{"modify 1"});
+    EXPECT_NE(system.trayPictures.at(1), before);
 
     // present -> waiting to be removed -> unknown: later drives move up, the last place goes.
     Leave("C");

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <set>
 
 #include "support/MainFormFixture.h"
 
@@ -19,8 +20,20 @@ TEST_F(LifecycleTest, TaskbarCreatedPutsEveryIconBackInOrder) {
     };
     EXPECT_EQ(application->Dispatch({form.Tray.TaskbarCreatedMessage, 0, 0}, previous), 0);
     EXPECT_FALSE(passedOn);
-    EXPECT_EQ(NotifyCalls(), (std::vector<std::string>{"delete 1000", "delete 100", "delete 10000",
-                                                       "add 100", "add 1000", "add 10000"}));
+    const std::vector<std::string> readd{"delete 1000", "delete 100", "delete 10000",
+                                         "add 100",     "add 1000",   "add 10000"};
+    EXPECT_TRUE(NotifyCalls().empty()) << "from the loop";
+    DeliverPosted();
+    EXPECT_EQ(NotifyCalls(), readd);
+
+    // A burst, with the re-adding message posted by another program among it: once.
+    system.calls.clear();
+    for (int i = 0; i < 3; ++i) {
+        application->Dispatch({form.Tray.TaskbarCreatedMessage, 0, 0}, previous);
+        system.posted.push_front({msg::TaskbarReadd, 0, 0});
+    }
+    DeliverPosted();
+    EXPECT_EQ(NotifyCalls(), readd);
 
     EXPECT_EQ(application->Dispatch({0x0010, 0, 0}, previous), 42);
     EXPECT_TRUE(passedOn) << "every other message reaches the window's previous procedure";
@@ -48,8 +61,7 @@ TEST_F(LifecycleTest, ATaskbarRestartHeardInsideAShellCallWaitsAndReaddsOnce) {
     ASSERT_EQ(
         std::ranges::count_if(system.posted, [](auto& m) { return m.Msg == msg::TaskbarReadd; }),
         1);
-    for (const WindowMessage& message : system.posted)
-        form.OnMessage(message, [] { return std::intptr_t{0}; });
+    DeliverPosted();
     using Tray = std::map<std::uint32_t, std::string>;
     EXPECT_EQ(system.trayTips, (Tray{{100, "B"}, {101, "C"}, {10000, "Redémarrer l'ordinateur"}}));
     EXPECT_TRUE(system.boxes.empty());
@@ -104,6 +116,7 @@ TEST_F(LifecycleTest, RefusedAddsGiveOneBoxPerRefreshAndNoneBeforeTheTaskbarIsTh
     system.taskbarPresent = true;
     application->Dispatch({atLogon.Tray.TaskbarCreatedMessage, 0, 0},
                           [] { return std::intptr_t{0}; });
+    DeliverPosted();
     EXPECT_TRUE(system.trayTips.contains(10000));
 }
 
@@ -165,4 +178,102 @@ TEST_F(LifecycleTest, ShutdownPageRulesFollowTheirBoxes) {
     page.CBAfficherArreter.SetChecked(true);
     EXPECT_TRUE(page.RBLogOff.Enabled());
     EXPECT_FALSE(page.RBRedWin.Enabled()) << "restarting Windows alone is never offered";
+}
+
+// On Windows 7 and later the shell keeps the user's choice for each icon by its identity: each
+// entry keeps its own wherever it moves, at every start, and whatever drive came before it.
+TEST_F(LifecycleTest, EachIconKeepsItsIdentityWhereverItsEntryGoes) {
+    for (const char* root : {"C:\\", "E:\\", "F:\\"}) {
+        system.driveTypes[root] = root[0] == 'E' ? 2 : 3;
+        system.shellFiles[root] = {};
+    }
+    for (const char* path : {"C:\\A", "C:\\B", "C:\\x.exe"}) system.shellFiles[path] = {};
+    system.driveMask = 0b100100;  // C: and F:
+    WithSettingsFile(
+        "[Dossiers]\r\nNombre=4\r\nRep0=C:\\A\r\nRep1=C:\\B\r\nRep2=C:\\A\r\nRep3=C:\\A\r\n"
+        "[Lancement Rapide]\r\nNombre=2\r\nRep0=C:\\x.exe\r\nRep1=C:\\x.exe\r\nOpt1=/p\r\n");
+    // The identity of each shown icon, by what its record stands for; the n-th record of the
+    // same path and parameters counts n marks.
+    auto identities = [this] {
+        std::map<std::string, Guid> shown;
+        auto take = [&](const TrayItem& item) {
+            std::string what = item.Path + item.Options + item.Name;
+            while (shown.contains(what)) what += "'";
+            if (item.Shown) shown[what] = system.trayGuids.at(item.IconData.uID);
+        };
+        for (const TrayItemList* list :
+             {&form->Icons.Drives, &form->Icons.Folders, &form->Icons.Launches})
+            for (const auto& item : *list) take(*item);
+        take(form->Icons.ShutdownItem);
+        return shown;
+    };
+    Start();
+    const std::map<std::string, Guid> first = identities();
+    ASSERT_EQ(first.size(), 9u);
+    std::set<Guid> distinct;
+    for (const auto& [what, guid] : first) distinct.insert(guid);
+    EXPECT_EQ(distinct.size(), first.size()) << "each entry its own";
+    EXPECT_FALSE(distinct.contains(Guid{})) << "none goes without";
+    for (const FakeSystem::Notification& sent : system.notifications)
+        EXPECT_EQ(sent.Data.cbSize, nif::FullLayoutSize);
+
+    // The first "C:\A" and "C:\B" leave: the others keep theirs, the second "C:\A" now taking
+    // the first's, as it would at the next start.
+    auto without = [&](std::map<std::string, Guid> kept, std::vector<std::string> gone) {
+        for (const std::string& what : gone) kept.erase(what);
+        return kept;
+    };
+    form->Icons.RemoveItem(form->Icons.Folders, 1);
+    form->Icons.RemoveItem(form->Icons.Folders, 0);
+    EXPECT_EQ(identities(), without(first, {"C:\\B", "C:\\A''"}));
+    form->Icons.SwapItems(form->Icons.Launches, 0, 1);
+    EXPECT_EQ(identities(), without(first, {"C:\\B", "C:\\A''"}));
+    EXPECT_EQ(form->Icons.Launches[0]->IconData.uID, 1000u) << "ids stay with positions";
+    // After a regrouping, an entry edited into another path takes that path's identity, and the
+    // next one its new rank's.
+    form->Icons.Reorganise();
+    form->Icons.Folders[0]->Path = "C:\\B";
+    form->Icons.ChangeEntry(form->Icons.Folders, 0, {}, "B", true);
+    EXPECT_EQ(identities(), without(first, {"C:\\A'", "C:\\A''"}));
+
+    // A start with a stick plugged in before: E: comes between C: and F: in the list.
+    system.driveMask = 0b110100;
+    system.EmptyTray();
+    Start();
+    std::map<std::string, Guid> withStick = identities();
+    ASSERT_TRUE(withStick.contains("E:\\"));
+    EXPECT_FALSE(distinct.contains(withStick["E:\\"]));
+    EXPECT_EQ(without(withStick, {"E:\\"}), first);
+
+    // Identities the shell keeps for another path: each icon goes once more without one, and
+    // is known by its id from then on. (The previous start's deletes come first.)
+    auto adds = [this] {
+        std::vector<NotifyIconData> sent;
+        for (const FakeSystem::Notification& each : system.notifications)
+            if (each.Command == NotifyCommand::Add) sent.push_back(each.Data);
+        return sent;
+    };
+    for (auto& [guid, path] : system.registeredGuids) path = "D:\\Vossik.exe";
+    system.EmptyTray();
+    system.notifications.clear();
+    Start();
+    EXPECT_EQ(adds().size(), 2 * withStick.size());
+    EXPECT_EQ(identities().size(), withStick.size());
+    EXPECT_TRUE(system.boxes.empty());
+    system.notifications.clear();
+    form->Icons.Reorganise();
+    EXPECT_EQ(system.notifications.size(), 2 * withStick.size()) << "a delete and an add each";
+    for (const FakeSystem::Notification& sent : system.notifications)
+        EXPECT_FALSE(sent.Data.uFlags & nif::GuidItem);
+
+    // Before Windows 7: the first layout, without identities.
+    system.version = {6, 0};
+    system.EmptyTray();
+    system.notifications.clear();
+    Start();
+    EXPECT_EQ(adds().size(), withStick.size());
+    for (const NotifyIconData& sent : adds()) {
+        EXPECT_EQ(sent.cbSize, nif::FirstLayoutSize);
+        EXPECT_FALSE(sent.uFlags & nif::GuidItem);
+    }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/MessageBox.h"
 #include "support/FakeSystem.h"
 
@@ -34,7 +36,8 @@ TEST(MessageWithBeep, SoundTitleIconAndButtonsFollowTheKind) {
 }
 
 // A box's loop runs the program's messages: boxes asked for there wait their turn, once each,
-// and a question there gets "no" unseen. However many come, no box opens inside another.
+// and a question there is not asked: it gets no answer, and the box showing comes forward.
+// However many come, no box opens inside another.
 TEST(MessageWithBeep, OneBoxAtATime) {
     FakeSystem system;
     system.boxAnswers = {mb::IdYes};
@@ -51,7 +54,8 @@ TEST(MessageWithBeep, OneBoxAtATime) {
     EXPECT_EQ(MessageWithBeep(system, "premier", MessageKind::Confirmation, MessageButtons::YesNo),
               mb::IdYes)
         << "the first box's own answer";
-    EXPECT_EQ(inner, std::vector<int>(2000, mb::IdNo));
+    EXPECT_EQ(inner, std::vector<int>(2000, BoxQueue::NotShown));
+    EXPECT_EQ(std::count(system.calls.begin(), system.calls.end(), "box to front"), 2000);
     ASSERT_EQ(system.boxes.size(), 17u) << "the first, then sixteen distinct ones that waited";
     EXPECT_EQ(system.boxes[1].Text, "panne 0");
     EXPECT_EQ(system.boxes[16].Text, "panne 15");

@@ -112,3 +112,25 @@ TEST(ProfileEncoding, TextTheProgramCannotHoldIsNeverReadNorLost) {
     written[written.size() - 3] = '\xE9';
     EXPECT_EQ(wide.Content(), written);
 }
+
+// UTF-32 (marked or not) and unmarked big-endian UTF-16 hold no text the program reads: they are
+// named, and nothing else is, a stray zero byte in 8-bit text included.
+TEST(ProfileEncoding, EncodingsTheProgramCannotReadAreNamed) {
+    const std::pair<std::string, const char*> files[] = {
+        {std::string("\xFF\xFE\0\0[\0\0\0A\0\0\0]\0\0\0", 16), "UTF-32"},
+        {std::string("\0\0\xFE\xFF\0\0\0[", 8), "UTF-32"},
+        {std::string("[\0\0\0A\0\0\0]\0\0\0\xE9\0\0\0", 16), "UTF-32"},
+        {std::string("\0\0\0[\0\0\0A", 8), "UTF-32"},
+        {std::string("\0[\0A\0]\0\r\0\n", 10),
+         "UTF-16 gros-boutiste sans marque d'ordre des octets"},
+        {Encoded("[A]\r\nK=\xE9", ProfileEncoding::Utf16Be), nullptr},
+        {Encoded("[A]\r\nK=\xE9", ProfileEncoding::Utf16LeUnmarked), nullptr},
+        {std::string("\0[A]\r\nK=v\r\n", 11), nullptr},
+        {"[A]\r\nK=v", nullptr},
+        {"", nullptr}};
+    for (const auto& [bytes, name] : files) {
+        const char* named = UnreadableEncoding(bytes);
+        EXPECT_EQ(named ? std::string(named) : "", name ? std::string(name) : "")
+            << Utf8FromCp1252(bytes);
+    }
+}

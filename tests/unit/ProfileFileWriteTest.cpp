@@ -60,11 +60,13 @@ TEST(ProfileWrite, NewSectionsGoLastNamelessKeysFirstAndALastLineGetsItsNewline)
 }
 
 TEST(ProfileWrite, KeepsTheLineEndingsOfTheFile) {
+    // New lines end as most of the file's lines do: LF here, in a file another editor touched.
     ProfileFile file("[A]\nX=1\nY=2\n[B]\r\nZ=3\n");
     file.WriteInteger("A", "Y", 5);
     file.WriteInteger("A", "W", 6);
     file.WriteInteger("B", "Z", 7);
-    EXPECT_EQ(file.Content(), "[A]\nX=1\nY=5\nW=6\r\n[B]\r\nZ=7\n");
+    file.WriteInteger("C", "V", 8);
+    EXPECT_EQ(file.Content(), "[A]\nX=1\nY=5\nW=6\n[B]\r\nZ=7\n[C]\nV=8\n");
 
     // An old Mac's file stays one: its new lines end with CR alone too.
     ProfileFile mac("[A]\rX=1\r\rY=2");

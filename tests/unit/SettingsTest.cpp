@@ -202,6 +202,32 @@ TEST_F(SettingsTest, ListsReadOnlyTheEntriesTheFileHoldsUpToTheirIdRange) {
               "fichier de paramètres.");
 }
 
+// A count that is no number of entries is taken as one past the list: the entries the file holds
+// are read, a box says so, and a save counts them all.
+TEST_F(SettingsTest, ACountThatIsNoNumberOfEntriesReadsTheEntriesThere) {
+    for (const char* count : {"-1", "$FFFFFFFF", "12345678901234567890", "beaucoup"}) {
+        SCOPED_TRACE(count);
+        WithSettingsFile(std::string("[Dossiers]\r\nNombre=") + count +
+                         "\r\nRep0=C:\\Docs\r\nRac0=Un\r\nRep2=C:\\Docs\r\nRac2=Deux\r\n"
+                         "[Lancement Rapide]\r\nNombre=" +
+                         count + "\r\nRep7=C:\\notes.txt\r\nRac7=Notes\r\n");
+        system.boxes.clear();
+        TConfigVossik& form = Start();
+        EXPECT_EQ(form.Icons.Folders.size(), 2u);
+        EXPECT_EQ(form.Icons.Launches.size(), 1u);
+        ASSERT_EQ(system.boxes.size(), 1u);
+        EXPECT_EQ(system.boxes[0].Title, "Information");
+        EXPECT_EQ(system.boxes[0].Text,
+                  "La valeur de Nombre dans les sections [Dossiers] et [Lancement Rapide] n'est "
+                  "pas un nombre d'entrées : les entrées que le fichier de paramètres contient "
+                  "ont été lues, et leur nombre y sera enregistré.");
+        ASSERT_TRUE(Save(form));
+        EXPECT_EQ(EntriesIn(Saved()),
+                  (std::multiset<std::string>{"Dossiers C:\\Docs (Un)", "Dossiers C:\\Docs (Deux)",
+                                              "Lancement Rapide C:\\notes.txt (Notes)"}));
+    }
+}
+
 TEST_F(SettingsTest, BooleansAreIntegersAndOtherTextGivesTheDefault) {
     WithSettingsFile(
         "[lecteurs]\r\nAffichage=2\r\nFixes=0x0\r\nAmovibles=oui\r\nRacine=0x1\r\n"
@@ -360,6 +386,28 @@ TEST_F(SettingsTest, EntriesTheProgramCannotTakeWholeStayInTheFileAsTheyWere) {
     EXPECT_EQ(Start().Icons.Folders.size(), 1u);
     ASSERT_EQ(system.boxes.size(), 1u);
     EXPECT_EQ(system.boxes[0].Text, told);
+}
+
+// UTF-32, or big-endian UTF-16 without its mark: at start, as a file that cannot be read, with
+// why; the program runs with the defaults, and no save writes over the file.
+TEST_F(SettingsTest, AFileInAnEncodingTheProgramCannotReadIsToldAtStartAndKept) {
+    std::string utf32;
+    for (char c : std::string("[Divers]\r\nSimple Click=0\r\n")) utf32 += {c, 0, 0, 0};
+    WithSettingsFile(utf32);
+    TConfigVossik& form = Start();
+    EXPECT_TRUE(form.Pages.PageAPropos.RBSimpleClick.Checked()) << "the defaults";
+    const std::string why =
+        "Il est enregistré en UTF-32, un codage que Vossik' ne sait ni lire ni écrire.";
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(system.boxes[0].Title, "Avertissement");
+    EXPECT_EQ(system.boxes[0].Text,
+              "Le fichier de paramètres n'a pas pu être lu :\r\nC:\\Vossik\\Vossik'.ini\r\n" + why +
+                  "\r\n\nVossik' démarre avec les réglages par défaut. Pour qu'il le lise, "
+                  "enregistrez ce fichier en ANSI, en UTF-8 ou en UTF-16.");
+    form.AppliquerBtn.Click();
+    EXPECT_EQ(Saved(), utf32);
+    EXPECT_EQ(system.boxes.back().Text,
+              "Impossible d'écrire dans C:\\Vossik\\Vossik'.ini\r\n" + why);
 }
 
 // The box says why, in the system's words; "Quitter" then asks, and only a yes ends the program

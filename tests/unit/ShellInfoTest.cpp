@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "support/FakeSystem.h"
 #include "support/MainFormFixture.h"
@@ -17,6 +18,14 @@ TEST(GetDisplayNameAndIcon, FillsTheNameOnlyOnSuccessAndReportsOnlyWhenAsked) {
     EXPECT_EQ(system.calls,
               (std::vector<std::string>{"fileinfo C:\\ 4608", "extracticon C:\\,0 16x16"}))
         << "the icon's file and the display name, then the icon at the small size";
+    // Read afresh, the file gives its picture of now, which later shares take; the former one
+    // lives on with its own shares only.
+    SharedIcon fresh =
+        GetDisplayNameAndIcon(system, pictures, "C:\\", name, false, PictureRead::Afresh);
+    EXPECT_NE(fresh.Get(), icon.Get());
+    EXPECT_EQ(GetDisplayNameAndIcon(system, pictures, "C:\\", name, false).Get(), fresh.Get());
+    icon = {};
+    EXPECT_EQ(system.liveIcons, std::set<IconHandle>{fresh.Get()});
 
     name = "avant";
     EXPECT_FALSE(GetDisplayNameAndIcon(system, pictures, "Z:\\absent", name, false));

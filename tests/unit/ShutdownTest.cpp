@@ -247,6 +247,41 @@ TEST_F(ShutdownTest, WithoutReminderAndConfirmationAFailedCallIsReportedOncePerM
     EXPECT_EQ(ExitCalls().size(), 2u);
 }
 
+// A settings file that cannot be written at 22:30: the box stays open until 8:15, the timer
+// ticking meanwhile, and closing it does nothing more. Accepted at 8:15, the confirmation's
+// shutdown gives way to its failed save all the same.
+TEST_F(ShutdownTest, AFailedSaveGivesUpTheScheduledShutdownHoweverLateItsBoxCloses) {
+    TConfigVossik& form = StartShown();
+    ShutdownPage& page = Schedule(1);
+    page.CBRappel1min.SetChecked(false);
+    page.CBConfirmationAuto.SetChecked(false);
+    system.refuseWrites = true;
+    system.whileBoxShown = [this] { TickAt(8, 15); };
+    TickAt(22, 30);
+    ASSERT_EQ(system.boxes.size(), 1u);
+    EXPECT_EQ(
+        system.boxes[0].Text,
+        "L'extinction automatique de 22 h 30 n'a pas eu lieu : Vossik' n'a pas pu "
+        "enregistrer ses paramètres avant d'éteindre l'ordinateur.\r\n\nImpossible d'écrire dans "
+        "C:\\Vossik\\Vossik'.ini\r\nAccès refusé.");
+    EXPECT_TRUE(ExitCalls().empty());
+    EXPECT_FALSE(backend.quitRequested);
+    EXPECT_TRUE(form.Shutdown.EteindreTimer.Enabled()) << "tomorrow's minute still counts";
+
+    page.CBConfirmationAuto.SetChecked(true);
+    backend.modalAnswers.push_back([this](ui::Form&) {
+        system.clock = {8, 15};
+        Box().OkBtn.Click();
+        return ui::ModalResult::None;
+    });
+    system.whileBoxShown = nullptr;
+    TickAt(23, 30);
+    TickAt(22, 30);
+    EXPECT_EQ(system.boxes.size(), 2u);
+    EXPECT_TRUE(ExitCalls().empty());
+    EXPECT_FALSE(backend.quitRequested);
+}
+
 TEST_F(ShutdownTest, AnOpenQuestionIsNeverAskedAgainOnTopOfItself) {
     TConfigVossik& form = StartShown();
     ShutdownPage& page = Schedule(1);

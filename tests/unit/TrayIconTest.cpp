@@ -28,7 +28,7 @@ TEST(FillIconData, FillsEveryMemberAndCutsTheTipTo63Characters) {
     SharedIcon picture = OwnPicture(pictures, system);
     IconHandle icon = picture.Get();
     FillIconData(item, Window, 1005, std::string(70, 'a'), std::move(picture));
-    EXPECT_EQ(data.cbSize, sizeof(NotifyIconData));
+    EXPECT_EQ(data.cbSize, nif::FirstLayoutSize);
     EXPECT_EQ(data.hWnd, Window);
     EXPECT_EQ(data.uID, 1005u);
     EXPECT_EQ(data.uFlags, 7u);
@@ -110,7 +110,7 @@ TEST(TrayIcon, ChangeWhileHiddenTakesEffectAtTheNextAddWithAllFlags) {
     AddTrayIcon(area, item);
     ASSERT_EQ(system.notifications.size(), 1u);
     const NotifyIconData& sent = system.notifications[0].Data;
-    EXPECT_EQ(sent.uFlags, 7u) << "picture, tip and callback come back together";
+    EXPECT_EQ(sent.uFlags, 7u | nif::GuidItem) << "picture, tip and callback come back together";
     EXPECT_EQ(sent.hIcon, second);
     EXPECT_EQ(system.notifications[0].Tip(), "Lecteur");
     EXPECT_EQ(sent.uCallbackMessage, 0xFFEu);
@@ -147,4 +147,17 @@ TEST(TrayIcon, RemoveSendsOnlyForShownIconsAndAlwaysClearsShown) {
     EXPECT_FALSE(item.Shown);
     EXPECT_EQ(system.notifications.back().Command, NotifyCommand::Delete);
     EXPECT_TRUE(system.boxes.empty());
+}
+
+// Names of one block, of two by their padding alone, and of several, in the DNS name space.
+TEST(NameBasedGuid, FollowsTheStandardVersion5) {
+    const Guid dns = {0x6ba7b810, 0x9dad, 0x11d1, {0x80, 0xb4, 0x00, 0xc0, 0x4f, 0xd4, 0x30, 0xc8}};
+    EXPECT_EQ(NameBasedGuid(dns, "python.org"),
+              (Guid{0x886313e1, 0x3b8a, 0x5372, {0x9b, 0x90, 0x0c, 0x9a, 0xee, 0x19, 0x9e, 0x5d}}));
+    EXPECT_EQ(NameBasedGuid(dns, std::string(39, 'y')),
+              (Guid{0x2d7ca8dc, 0x685f, 0x5976, {0xa4, 0x84, 0x45, 0xe1, 0x17, 0xc2, 0x34, 0xb7}}));
+    EXPECT_EQ(NameBasedGuid(dns, std::string(40, 'y')),
+              (Guid{0xb31f942e, 0xdc87, 0x58c7, {0xb8, 0xb9, 0x51, 0x82, 0x5e, 0xb9, 0xfb, 0x8d}}));
+    EXPECT_EQ(NameBasedGuid(dns, std::string(120, 'x')),
+              (Guid{0xed3b0fd5, 0xcf80, 0x5e5f, {0xb3, 0x89, 0xe0, 0x2a, 0xd1, 0x42, 0x65, 0x50}}));
 }

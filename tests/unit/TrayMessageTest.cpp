@@ -42,8 +42,9 @@ protected:
 // for one of them.
 TEST(OwnMessages, LieInThePrivateRangeOneNumberEach) {
     const std::set<unsigned> own = {msg::TrayCallback,  msg::TaskbarReadd, msg::ScheduleCheck,
-                                    msg::UnitMaskError, msg::StartedAgain, msg::IconSizeCheck};
-    EXPECT_EQ(own.size(), 6u);
+                                    msg::UnitMaskError, msg::StartedAgain, msg::IconSizeCheck,
+                                    msg::ReachCheck};
+    EXPECT_EQ(own.size(), 7u);
     for (unsigned message : own) EXPECT_TRUE(message >= 0x0400 && message < 0x8000) << message;
 }
 

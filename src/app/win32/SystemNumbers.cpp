@@ -28,6 +28,8 @@ static_assert(mb::Ok == MB_OK && mb::YesNo == MB_YESNO && mb::DefaultButton2 == 
 static_assert(errorcode::FileNotFound == ERROR_FILE_NOT_FOUND &&
               errorcode::PathNotFound == ERROR_PATH_NOT_FOUND &&
               errorcode::SharingViolation == ERROR_SHARING_VIOLATION &&
+              errorcode::FileExists == ERROR_FILE_EXISTS &&
+              errorcode::AlreadyExists == ERROR_ALREADY_EXISTS &&
               errorcode::FileReadOnly == ERROR_FILE_READ_ONLY &&
               errorcode::InvalidFunction == ERROR_INVALID_FUNCTION &&
               errorcode::NotSupported == ERROR_NOT_SUPPORTED &&
@@ -53,4 +55,5 @@ static_assert(syscolor::ActiveCaption == SystemColor(COLOR_ACTIVECAPTION) &&
               syscolor::BtnShadow == SystemColor(COLOR_BTNSHADOW) &&
               syscolor::GrayText == SystemColor(COLOR_GRAYTEXT) &&
               syscolor::BtnHighlight == SystemColor(COLOR_BTNHIGHLIGHT) &&
-              syscolor::GradientActiveCaption == SystemColor(COLOR_GRADIENTACTIVECAPTION));
+              syscolor::GradientActiveCaption == SystemColor(COLOR_GRADIENTACTIVECAPTION) &&
+              syscolor::MenuHilight == SystemColor(COLOR_MENUHILIGHT));

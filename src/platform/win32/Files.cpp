@@ -38,20 +38,24 @@ std::optional<std::string> Win32System::ReadFile(const std::wstring& path) {
     }
 }
 
-std::wstring Win32System::FinalPath(const std::wstring& path) {
+std::optional<std::wstring> Win32System::ResolvedPath(const std::wstring& path) {
     // No access asked: another program's lock on the file does not stand in the way.
     KernelHandle file(CreateFileW(path.c_str(), 0,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!file.Valid()) return path;
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file.Valid()) return std::nullopt;
     std::wstring final(MAX_PATH, L'\0');
     for (;;) {
         DWORD size = GetFinalPathNameByHandleW(file.Get(), final.data(),
                                                static_cast<DWORD>(final.size()), 0);
-        if (size == 0) return path;
+        if (size == 0) return std::nullopt;
         if (size < final.size()) return final.substr(0, size);
         final.resize(size);
     }
+}
+
+std::wstring Win32System::FinalPath(const std::wstring& path) {
+    return ResolvedPath(path).value_or(path);
 }
 
 bool Win32System::IsReadOnly(const std::wstring& path) {
@@ -59,12 +63,15 @@ bool Win32System::IsReadOnly(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && attributes & FILE_ATTRIBUTE_READONLY;
 }
 
+// Whatever has the name, a link included, makes the call fail: the link itself is what is
+// opened, and it is there.
 bool Win32System::WriteNewFile(const std::wstring& path, const std::string& content) {
     bool written = false;
     DWORD error = 0;
     {
-        KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+                                      nullptr));
         if (!file.Valid()) return false;
         written = WriteAll(file.Get(), content);
         error = GetLastError();
@@ -74,14 +81,21 @@ bool Win32System::WriteNewFile(const std::wstring& path, const std::string& cont
     return written;
 }
 
+// Opened where the path leads, links followed: a link that leads to no file yet gets its target.
+bool Win32System::CreateFileIfAbsent(const std::wstring& path) {
+    KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.Valid();
+}
+
 bool Win32System::ReplaceKeepingIdentity(const std::wstring& replaced,
                                          const std::wstring& replacement) {
     // A file another program holds is refused before the replace begins, with the reason: Wine's
     // replace, failing there, leaves a file of its own behind.
     {
         KernelHandle held(CreateFileW(replaced.c_str(), GENERIC_WRITE | DELETE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!held.Valid()) return false;
     }
     // What cannot be carried over (an attribute a share does not keep) does not stop the save.

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/win32/ForeignMessages.h"
 #include "platform/win32/GuiObjects.h"
 #include "platform/win32/ShellOwners.h"
 
@@ -131,12 +132,9 @@ std::unique_ptr<ShellItemMenu> Win32ShellItemMenu::Make(HINSTANCE instance, HWND
 // The window does not own the menu object: the menu outlives it.
 LRESULT CALLBACK HelperWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: {
-            auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        case WM_CREATE:
+            TakeCreationParameter(hwnd, lParam);
             break;
-        }
         case WM_INITMENUPOPUP:
         case WM_DRAWITEM:
         case WM_MEASUREITEM: {

@@ -1,9 +1,13 @@
 // One running copy per settings file. The first copy makes a small shared memory block named
-// after the file and writes its window's handle there; a copy started later finds the block,
-// hands that window its command line with WM_COPYDATA, and ends.
+// after the file, marks it as ours, and writes its window's handle there; a copy started later
+// finds the block, hands that window its command line with WM_COPYDATA, and ends.
+// A block of that name that another program made holds no copy of ours: the name after it is
+// taken instead.
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "platform/win32/KernelHandle.h"
 #include "platform/win32/Win32System.h"
@@ -18,6 +22,16 @@ constexpr DWORD AnswerTimeoutMs = 5000;
 // How long a later copy waits for the first one's window (being made, or going away).
 constexpr DWORD ClaimTimeoutMs = 10000;
 constexpr DWORD RetryMs = 100;
+// Names tried after the first, when other programs hold it.
+constexpr int MoreNames = 7;
+
+// The block's content. Handles keep to 32 bits, so that a 32-bit and a 64-bit copy read each
+// other's.
+struct Published {
+    std::uint32_t Mark;
+    std::int32_t Window;
+};
+constexpr std::uint32_t OurMark = 0x5653'4B02;
 
 // A view of the shared block, unmapped once.
 class BlockView {
@@ -34,39 +48,30 @@ private:
     void* view_;
 };
 
-// One file however it is written: letter case and short names make no other key. The file may
-// not exist yet; its folder does.
-std::wstring NormalisedPath(const std::wstring& path) {
-    std::size_t split = path.find_last_of(L'\\') + 1;
-    std::wstring folder = path.substr(0, split);
-    wchar_t longFolder[MAX_PATH];
-    DWORD length = GetLongPathNameW(folder.c_str(), longFolder, MAX_PATH);
-    std::wstring key = (length && length < MAX_PATH ? std::wstring(longFolder, length) : folder) +
-                       path.substr(split);
-    CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
-    return key;
-}
-
-// Kernel object names take no backslash and only so many characters: a digest of the path.
-std::wstring BlockName(const std::wstring& key) {
+// Kernel object names take no backslash and only so many characters: a digest of the file's
+// identity, and the number of the name when the first ones are taken.
+std::wstring BlockName(const std::wstring& identity, int number) {
     std::uint64_t digest = 0xCBF2'9CE4'8422'2325;  // FNV-1a, 64 bits
-    for (wchar_t c : NormalisedPath(key)) {
-        digest = (digest ^ static_cast<std::uint16_t>(c)) * 0x100'0000'01B3;
-    }
+    for (wchar_t c : identity) digest = (digest ^ static_cast<std::uint16_t>(c)) * 0x100'0000'01B3;
     // Per logon session: a copy in another session shows on another desktop, out of reach.
-    wchar_t name[40];
-    wsprintfW(name, L"Local\\Vossik'.%08lX%08lX", static_cast<unsigned long>(digest >> 32),
-              static_cast<unsigned long>(digest & 0xFFFF'FFFF));
+    wchar_t name[48];
+    wsprintfW(name, number ? L"Local\\Vossik'.%08lX%08lX.%d" : L"Local\\Vossik'.%08lX%08lX",
+              static_cast<unsigned long>(digest >> 32),
+              static_cast<unsigned long>(digest & 0xFFFF'FFFF), number);
     return name;
 }
 
-// Window handles keep to 32 bits, so that a 32-bit and a 64-bit copy read each other's.
-HWND PublishedWindow(HANDLE block) {
+// Another program's block may hold less, or pages that are only reserved: only memory there to
+// read is read.
+std::optional<Published> Read(HANDLE block) {
     BlockView view(block, FILE_MAP_READ);
-    if (!view.Get()) return nullptr;
-    std::int32_t value = 0;
-    std::memcpy(&value, view.Get(), sizeof value);
-    return reinterpret_cast<HWND>(static_cast<std::intptr_t>(value));
+    MEMORY_BASIC_INFORMATION region = {};
+    if (!view.Get() || !VirtualQuery(view.Get(), &region, sizeof region) ||
+        region.State != MEM_COMMIT || region.RegionSize < sizeof(Published))
+        return std::nullopt;
+    Published published;
+    std::memcpy(&published, view.Get(), sizeof published);
+    return published;
 }
 
 bool HandOver(HWND window) {
@@ -83,27 +88,70 @@ bool HandOver(HWND window) {
            answer == TRUE;
 }
 
+enum class Holder { Ours, Taken, Other };
+
+// What holds a block found under our name: a copy of ours that took the hand-over, one that may
+// yet answer (its window being made, a moment busy, or the copy ending, its block going with it),
+// or something else. Our mark is written the moment the block is made: a block left unmarked
+// past a retry is not ours.
+Holder HolderOf(HANDLE block) {
+    std::optional<Published> published = Read(block);
+    if (published && published->Mark != OurMark) {
+        Sleep(RetryMs);
+        published = Read(block);
+    }
+    if (!published || published->Mark != OurMark) return Holder::Other;
+    HWND window = reinterpret_cast<HWND>(static_cast<std::intptr_t>(published->Window));
+    return window && HandOver(window) ? Holder::Taken : Holder::Ours;
+}
+
 }  // namespace
 
+// One file however it is reached: through a symbolic link or a junction, from another drive
+// letter, in other capitals or by its short name. The final path of the file, or of its folder
+// when the file is not there yet.
+std::wstring Win32System::SettingsFileIdentity(const std::wstring& path) {
+    std::wstring identity = ResolvedPath(path).value_or(L"");
+    if (identity.empty()) {
+        const std::size_t split = path.find_last_of(L'\\') + 1;
+        identity = ResolvedPath(path.substr(0, split)).value_or(path.substr(0, split));
+        if (!identity.empty() && identity.back() != L'\\') identity += L'\\';
+        identity += path.substr(split);
+    }
+    CharUpperBuffW(identity.data(), static_cast<DWORD>(identity.size()));
+    return identity;
+}
+
 bool Win32System::ClaimSettingsFile(const std::wstring& key) {
-    std::wstring name = BlockName(key);
-    DWORD start = GetTickCount();
-    for (;;) {
+    const std::wstring identity = SettingsFileIdentity(key);
+    const DWORD start = GetTickCount();
+    for (int number = 0; number <= MoreNames;) {
+        std::wstring name = BlockName(identity, number);
         KernelHandle block(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                              sizeof(std::int32_t), name.c_str()));
-        // Without the block nothing can be told: this copy runs, as all did before.
-        if (!block.Valid()) return true;
-        if (GetLastError() != ERROR_ALREADY_EXISTS) {
+                                              sizeof(Published), name.c_str()));
+        const bool made = block.Valid() && GetLastError() != ERROR_ALREADY_EXISTS;
+        if (made) {
+            BlockView view(block.Get(), FILE_MAP_WRITE);
+            if (view.Get()) {
+                const Published ours{OurMark, 0};
+                std::memcpy(view.Get(), &ours, sizeof ours);
+            }
             claim_ = std::move(block);
             return true;
         }
-        HWND window = PublishedWindow(block.Get());
-        if (window && HandOver(window)) return false;
-        // A copy that never answers still holds the file: this one must not write it too.
-        if (GetTickCount() - start >= ClaimTimeoutMs) return false;
+        // Another kind of object under the name, or one closed to us: another program's.
+        const Holder holder = block.Valid() ? HolderOf(block.Get()) : Holder::Other;
+        if (holder == Holder::Taken) return false;
+        // A copy of ours that never answers leaves the name to this one in the end.
+        if (holder == Holder::Other || GetTickCount() - start >= ClaimTimeoutMs) {
+            ++number;
+            continue;
+        }
         // Its window is still being made, or it is ending and its block goes with it.
         Sleep(RetryMs);
     }
+    // Every name is taken: this copy runs, as all did before there were names.
+    return true;
 }
 
 void Win32System::ReceiveHandOversAt(WindowHandle window) {
@@ -111,7 +159,7 @@ void Win32System::ReceiveHandOversAt(WindowHandle window) {
     BlockView view(claim_.Get(), FILE_MAP_WRITE);
     if (!view.Get()) return;
     auto value = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window));
-    std::memcpy(view.Get(), &value, sizeof value);
+    std::memcpy(static_cast<char*>(view.Get()) + offsetof(Published, Window), &value, sizeof value);
 }
 
 bool Win32System::IsHandOver(const WindowMessage& message) {

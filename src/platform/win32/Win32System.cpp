@@ -1,14 +1,17 @@
 #include "platform/win32/Win32System.h"
 
 #include <cstddef>
+#include <cstring>
 #include <iterator>
 
 #include "platform/win32/FrenchYesNo.h"
 #include "platform/win32/SystemLibraries.h"
 #include "types/Cp1252.h"
 
-// Our record is the system's first notification-icon layout, member for member.
-static_assert(sizeof(NotifyIconData) == NOTIFYICONDATAA_V1_SIZE);
+// Our record is the system's first notification-icon layout, member for member, then the
+// identity that the full record of Windows 7 and later carries.
+static_assert(nif::FirstLayoutSize == NOTIFYICONDATAA_V1_SIZE);
+static_assert(nif::FullLayoutSize == sizeof(NOTIFYICONDATAA));
 static_assert(offsetof(NotifyIconData, hWnd) == offsetof(NOTIFYICONDATAA, hWnd));
 static_assert(offsetof(NotifyIconData, uID) == offsetof(NOTIFYICONDATAA, uID));
 static_assert(offsetof(NotifyIconData, uFlags) == offsetof(NOTIFYICONDATAA, uFlags));
@@ -16,8 +19,10 @@ static_assert(offsetof(NotifyIconData, uCallbackMessage) ==
               offsetof(NOTIFYICONDATAA, uCallbackMessage));
 static_assert(offsetof(NotifyIconData, hIcon) == offsetof(NOTIFYICONDATAA, hIcon));
 static_assert(offsetof(NotifyIconData, szTip) == offsetof(NOTIFYICONDATAA, szTip));
+static_assert(nif::GuidItem == NIF_GUID);
+static_assert(sizeof(Guid) == sizeof(GUID));
 #ifndef _WIN64
-static_assert(sizeof(NotifyIconData) == 88);
+static_assert(nif::FirstLayoutSize == 88);
 #endif
 
 namespace {
@@ -34,12 +39,21 @@ DWORD NotifyMessage(NotifyCommand command) {
     return NIM_DELETE;
 }
 
+BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+    wchar_t name[8] = {};
+    GetClassNameW(window, name, 8);
+    if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window) || !IsWindowEnabled(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 }  // namespace
 
 // The tip is Windows-1252 whatever the system's code page: hand the shell the wide record.
 bool Win32System::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
     NOTIFYICONDATAW wide{};
-    wide.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    wide.cbSize = data.cbSize == nif::FullLayoutSize ? sizeof wide : NOTIFYICONDATAW_V1_SIZE;
     wide.hWnd = data.hWnd;
     wide.uID = data.uID;
     wide.uFlags = data.uFlags;
@@ -47,6 +61,7 @@ bool Win32System::NotifyIcon(NotifyCommand command, const NotifyIconData& data) 
     wide.hIcon = data.hIcon;
     std::wstring tip = Widen(std::string(data.szTip, strnlen(data.szTip, sizeof data.szTip)));
     tip.copy(wide.szTip, std::size(data.szTip) - 1);
+    if (data.uFlags & NIF_GUID) std::memcpy(&wide.guidItem, &data.guidItem, sizeof wide.guidItem);
     return Shell_NotifyIconW(NotifyMessage(command), &wide) != FALSE;
 }
 
@@ -65,6 +80,14 @@ int Win32System::MessageBox(WindowHandle owner, const std::string& text, const s
     if (!owner) flags |= MB_TASKMODAL;
     FrenchYesNo french(flags);
     return MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), flags);
+}
+
+// Our box is the one dialog of this thread that takes input: it disabled every other window of
+// ours as it showed.
+void Win32System::BringBoxToFront() {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    if (box) SetForegroundWindow(box);
 }
 
 // At the scale of the taskbar's monitor: a process aware of each monitor's scale keeps the
@@ -191,6 +214,18 @@ IconHandle Win32System::LoadOwnIconAtSize(const std::string& resourceName, int c
 
 std::uint32_t Win32System::SysColor(int index) {
     return GetSysColor(index);
+}
+
+bool Win32System::HighContrast() {
+    HIGHCONTRASTW contrast = {};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           contrast.dwFlags & HCF_HIGHCONTRASTON;
+}
+
+bool Win32System::FlatMenus() {
+    BOOL flat = FALSE;
+    return SystemParametersInfoW(SPI_GETFLATMENU, 0, &flat, 0) && flat;
 }
 
 void Win32System::PostMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,

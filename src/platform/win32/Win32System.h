@@ -16,6 +16,7 @@ public:
     void MessageBeep(unsigned type) override;
     int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
                    unsigned flags) override;
+    void BringBoxToFront() override;
     int SmallIconWidth() override;
     int SmallIconHeight() override;
     ModuleHandle LoadLibrary(const std::string& name) override;
@@ -35,6 +36,7 @@ public:
     std::wstring FinalPath(const std::wstring& path) override;
     bool IsReadOnly(const std::wstring& path) override;
     bool WriteNewFile(const std::wstring& path, const std::string& content) override;
+    bool CreateFileIfAbsent(const std::wstring& path) override;
     bool ReplaceKeepingIdentity(const std::wstring& replaced,
                                 const std::wstring& replacement) override;
     bool RenameOver(const std::wstring& from, const std::wstring& to) override;
@@ -50,6 +52,8 @@ public:
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     IconHandle LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) override;
     std::uint32_t SysColor(int index) override;
+    bool HighContrast() override;
+    bool FlatMenus() override;
     std::uint32_t LogicalDrives() override;
     unsigned DriveType(const std::string& root) override;
     unsigned SetErrorMode(unsigned mode) override;
@@ -83,6 +87,9 @@ public:
 
 private:
     int SmallIconMetric(int index);
+    // The final path of what the path leads to, links followed; nothing when it leads nowhere.
+    static std::optional<std::wstring> ResolvedPath(const std::wstring& path);
+    static std::wstring SettingsFileIdentity(const std::wstring& path);
 
     HINSTANCE instance_;
     // This copy's claim on its settings file, held until it ends.

@@ -1,5 +1,6 @@
 #include "ui/win32/AppWindow.h"
 
+#include "platform/win32/ForeignMessages.h"
 #include "platform/win32/GuiObjects.h"
 #include "ui/Form.h"
 #include "ui/win32/WideText.h"
@@ -72,18 +73,22 @@ void ApplicationWindow::BringToFront() {
 int ApplicationWindow::Run() {
     SyncTaskbarButton();
     MSG message = {};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) backend_.DispatchOne(message);
-    return static_cast<int>(message.wParam);
+    for (;;) {
+        switch (backend_.ReadMessage(message)) {
+            case Win32Backend::QueueRead::Message:
+                backend_.DispatchOne(message);
+                break;
+            case Win32Backend::QueueRead::Quit:
+                return static_cast<int>(message.wParam);
+            case Win32Backend::QueueRead::Lost:
+                return 1;
+        }
+    }
 }
 
 LRESULT CALLBACK ApplicationWindow::ClassProc(HWND hwnd, UINT message, WPARAM wParam,
                                               LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        auto* self = static_cast<ApplicationWindow*>(create->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
+    if (message == WM_NCCREATE && TakeCreationParameter(hwnd, lParam)) PeerOf(hwnd)->hwnd_ = hwnd;
     ApplicationWindow* self = PeerOf(hwnd);
     return self ? self->OwnHandling(hwnd, message, wParam, lParam)
                 : DefWindowProcW(hwnd, message, wParam, lParam);

@@ -1,5 +1,6 @@
 #include "ui/win32/FormPeer.h"
 
+#include "platform/win32/ForeignMessages.h"
 #include "ui/Buttons.h"
 #include "ui/win32/DcCanvas.h"
 #include "ui/win32/Dpi.h"
@@ -155,16 +156,9 @@ LRESULT FormPeer::OwnHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             OnActivate(wParam);
             return 0;
-        case WM_DPICHANGED: {
-            // Moved to a monitor of another scale: laid out again at that scale, at the place the
-            // system suggests, with the client size the model asks for there.
-            Rescale(HIWORD(wParam));
-            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(Window(), nullptr, suggested.left, suggested.top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            Resize();
+        case WM_DPICHANGED:
+            FollowScale(wParam, lParam);
             return 0;
-        }
         case WM_ACTIVATEAPP:
             TheBackend().ApplicationActivated(wParam != FALSE);
             break;
@@ -186,6 +180,23 @@ LRESULT FormPeer::OwnHandling(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefaultProc(message, wParam, lParam);
+}
+
+// Moved to a monitor of another scale: laid out again at that scale, with the client size the
+// model asks for there. The system suggests a place, which keeps a window dragged across monitors
+// on the one it was dragged to; a message with no place we can read (another program's) leaves
+// the window where it is, and one with a scale no screen has lays it out at the scale the system
+// gives it.
+void FormPeer::FollowScale(WPARAM wParam, LPARAM lParam) {
+    constexpr int LeastDpi = ModelDpi / 2, MostDpi = ModelDpi * 10;
+    const int dpi = HIWORD(wParam);
+    Rescale(LOWORD(wParam) == dpi && dpi >= LeastDpi && dpi <= MostDpi ? dpi : DpiOf(Window()));
+    if (Readable(lParam, sizeof(RECT))) {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(Window(), nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    Resize();
 }
 
 // The focus comes back to the control that had it when the form was last left.

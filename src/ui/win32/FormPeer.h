@@ -30,6 +30,7 @@ private:
     void Paint();
     void Resize();
     void FollowUser(WPARAM kind);
+    void FollowScale(WPARAM wParam, LPARAM lParam);
     void PressCancel();
     void ShowOrHide();
     void CentreOnScreen();

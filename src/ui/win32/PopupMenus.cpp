@@ -68,6 +68,7 @@ gui_objects::OwnedMenu OpenMenu::Build(MenuItem& parent) {
         if (!item->Visible) continue;
         std::wstring text = Widen(item->Caption);
         auto content = menu_.OwnerDraw ? reinterpret_cast<LPCWSTR>(item) : text.c_str();
+        shown_.insert(item);
         if (item->IsSeparator()) {
             AppendMenuW(menu, MF_SEPARATOR | (menu_.OwnerDraw ? MF_OWNERDRAW : 0), 0, content);
             continue;
@@ -98,13 +99,14 @@ std::optional<LRESULT> OpenMenu::HandleMessage(UINT message, WPARAM wParam, LPAR
     switch (message) {
         case WM_MEASUREITEM: {
             auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (!menu_.OwnerDraw || measure->CtlType != ODT_MENU) break;
+            if (!menu_.OwnerDraw || measure->CtlType != ODT_MENU || !Shows(measure->itemData))
+                break;
             Measure(*measure);
             return TRUE;
         }
         case WM_DRAWITEM: {
             auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (!menu_.OwnerDraw || draw->CtlType != ODT_MENU) break;
+            if (!menu_.OwnerDraw || draw->CtlType != ODT_MENU || !Shows(draw->itemData)) break;
             Draw(*draw);
             return TRUE;
         }
@@ -122,6 +124,11 @@ std::optional<LRESULT> OpenMenu::HandleMessage(UINT message, WPARAM wParam, LPAR
             break;
     }
     return std::nullopt;
+}
+
+// The data of an owner-drawn item is the item; another program's message may carry any number.
+bool OpenMenu::Shows(ULONG_PTR itemData) const {
+    return shown_.contains(reinterpret_cast<MenuItem*>(itemData));
 }
 
 HIMAGELIST OpenMenu::Images() const {
@@ -216,8 +223,10 @@ void OpenMenu::Draw(const DRAWITEMSTRUCT& draw) {
     std::wstring caption = Widen(item.Caption);
     RECT text = box;
     text.left += column + MenuCaptionGap;
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-              DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    // Access keys are underlined once the keyboard is used in the menu, as the system says.
+    DrawTextW(
+        dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+        DT_SINGLELINE | DT_VCENTER | DT_LEFT | (draw.itemState & ODS_NOACCEL ? DT_HIDEPREFIX : 0));
     RestoreDC(dc, saved);
 }
 

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "platform/win32/GuiObjects.h"
@@ -34,12 +35,15 @@ private:
     HFONT FontFor(bool bold) const { return bold ? boldFont_.Get() : font_.Get(); }
     SIZE PictureSize(const MenuItem& item, const MenuItemParams& params) const;
     HIMAGELIST Images() const;
+    bool Shows(ULONG_PTR itemData) const;
 
     PopupMenu& menu_;
     GdiCache& gdi_;
     gui_objects::OwnedMenu root_;
     std::map<HMENU, MenuItem*> submenus_;
     std::vector<MenuItem*> commands_;
+    // Every item of the menu and its submenus.
+    std::set<const MenuItem*> shown_;
     gui_objects::OwnedFont font_;
     gui_objects::OwnedFont boldFont_;
 };

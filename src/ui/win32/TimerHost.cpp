@@ -1,5 +1,6 @@
 #include "ui/win32/TimerHost.h"
 
+#include "platform/win32/ForeignMessages.h"
 #include "ui/win32/WindowClasses.h"
 
 namespace ui::win32 {
@@ -25,10 +26,7 @@ void TimerHost::Remove(UINT_PTR id) {
 }
 
 LRESULT CALLBACK TimerHost::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
+    if (message == WM_NCCREATE) TakeCreationParameter(hwnd, lParam);
     if (message == WM_TIMER) {
         auto* self = reinterpret_cast<TimerHost*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (!self) return 0;

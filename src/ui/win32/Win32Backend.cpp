@@ -123,6 +123,21 @@ HWND Win32Backend::ActiveModalWindow() const {
     return peer ? peer->Handle() : appWindow_;
 }
 
+Win32Backend::QueueRead Win32Backend::ReadMessage(MSG& message) {
+    // Under Wine a failed read returns the system's status, a negative number but not -1.
+    constexpr int MostFailedReads = 1000;
+    for (int failed = 0; failed < MostFailedReads; ++failed) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got > 0) return QueueRead::Message;
+        if (got == 0) return QueueRead::Quit;
+    }
+    if (!std::exchange(queueLost_, true)) {
+        if (app_ && app_->OnQueueLost) app_->OnQueueLost();
+        QuitSeen(1);
+    }
+    return QueueRead::Lost;
+}
+
 void Win32Backend::DispatchOne(MSG& message) {
     if (message.hwnd) {
         if (PageControlPeer::HandlePageKeys(message)) return;
@@ -157,13 +172,13 @@ ModalResult Win32Backend::RunModal(Form& form) {
     form.Show();
     MSG message = {};
     while (!modal_[level].Ended && form.Visible()) {
-        BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
+        const QueueRead read = ReadMessage(message);
+        if (read == QueueRead::Quit) {
             // The program is ending: the loop that runs it must see the quit too.
             QuitSeen(static_cast<int>(message.wParam));
             break;
         }
-        if (got < 0) break;
+        if (read == QueueRead::Lost) break;
         DispatchOne(message);
     }
     // Enabled again before the form hides, so that the activation goes back to them.

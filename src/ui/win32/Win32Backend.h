@@ -7,6 +7,7 @@
 #include "types/Handles.h"
 #include "ui/Backend.h"
 #include "ui/win32/GdiCache.h"
+#include "ui/win32/PostedMessageGuard.h"
 #include "ui/win32/Win32Api.h"
 #include "ui/win32/WindowClasses.h"
 
@@ -60,6 +61,12 @@ public:
     // The window of the innermost modal form, else the application window: the owner of the
     // system's own dialogs.
     HWND ActiveModalWindow() const;
+    // The next message for a loop of ours. A read that fails is no quit: the system could not
+    // hand a message over (a WM_COPYDATA too big for it, say), which is then gone, and the loop
+    // goes on. Only a queue that fails read after read is lost: the application hears of it
+    // once, and every loop ends.
+    enum class QueueRead { Message, Quit, Lost };
+    QueueRead ReadMessage(MSG& message);
     // One step of every message loop of ours: keyboard navigation for the forms, then dispatch.
     void DispatchOne(MSG& message);
     // What the open popup menu makes of a message to its owner, the application window.
@@ -73,6 +80,7 @@ private:
     std::vector<HWND> DisableOtherWindows(HWND modal);
 
     HINSTANCE instance_;
+    win32::PostedMessageGuard postedGuard_;
     win32::ClassAtoms atoms_;
     win32::GdiCache gdi_;
     std::unique_ptr<win32::TimerHost> timers_;
@@ -84,6 +92,7 @@ private:
     bool appActive_ = true;
     win32::OpenMenu* openMenu_ = nullptr;
     bool quitRequested_ = false;
+    bool queueLost_ = false;
 };
 
 }  // namespace ui

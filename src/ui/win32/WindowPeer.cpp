@@ -1,5 +1,6 @@
 #include "ui/win32/WindowPeer.h"
 
+#include "platform/win32/ForeignMessages.h"
 #include "ui/Application.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/FormPeer.h"
@@ -160,6 +161,8 @@ std::optional<LRESULT> WindowPeer::RouteFromChild(UINT message, WPARAM wParam, L
             }
             break;
         case WM_NOTIFY: {
+            // Every notification our controls make is at most this large.
+            if (!Readable(lParam, sizeof(NMTREEVIEWW))) return 0;
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             if (WindowPeer* child = FromWindow(header->hwndFrom)) return child->OnNotify(*header);
             break;

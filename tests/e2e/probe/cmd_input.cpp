@@ -1,6 +1,7 @@
 // Commands that act on the program: clicks, tray callbacks, shell and device notifications.
 
 #include <cwctype>
+#include <vector>
 
 #include "commands.h"
 #include "controls.h"
@@ -102,12 +103,15 @@ void cmd_select_tab(const Args& args, Json& out) {
     fail(L"no tab \"" + args[1] + L"\" in \"" + args[0] + L"\"");
 }
 
-// As the shell does: SendNotifyMessage, so the probe never waits for a menu or a box.
+// As the shell does: SendNotifyMessage, so the probe never waits for a menu or a box. With
+// --taken, an empty message sent after it comes back once the program took the click in: from
+// its loop, or from the loop of the menu or box the click opened.
 void cmd_tray(const Args& args, Json& out) {
     HWND form = existing_top_level(kMainForm);
     UINT message = mouse_message(args[0]);
     UINT id = parse_number(args[1]);
     if (!SendNotifyMessageW(form, kTrayCallback, id, message)) fail(L"SendNotifyMessage failed");
+    if (args.size() > 2 && args[2] == L"--taken") send_message(form, WM_NULL, 0, 0);
     out.begin_object();
     put_hwnd(out, "hwnd", form);
     out.key("message").value(message).key("id").value(id);
@@ -182,6 +186,39 @@ void cmd_post(const Args& args, Json& out) {
     unsigned long posted = 0;
     for (unsigned long i = 0; i < count; ++i)
         if (PostMessageW(form, message, wparam, lparam)) ++posted;
+    out.begin_object().key("posted").value(posted).end_object();
+}
+
+// A WM_COPYDATA of that many bytes to the main form, as another program may send it, waiting up
+// to 5 s for the answer.
+void cmd_copy_data(const Args& args, Json& out) {
+    HWND form = existing_top_level(kMainForm);
+    std::vector<char> bytes(parse_number(args[0]));
+    COPYDATASTRUCT data{0, static_cast<DWORD>(bytes.size()), bytes.data()};
+    DWORD_PTR answer = 0;
+    const bool answered = SendMessageTimeoutW(form, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                                              SMTO_ABORTIFHUNG, 5000, &answer);
+    out.begin_object().key("answered").value(answered);
+    out.key("answer").value(static_cast<long long>(answer)).end_object();
+}
+
+// Restarts of the taskbar as another program may fake them, all queued before the program
+// reads one: with the main form's thread held, `count` broadcasts of "TaskBarCreated" and
+// `count` posts of the program's re-adding message 0xFFB, whatever their number.
+void cmd_burst(const Args& args, Json& out) {
+    HWND form = existing_top_level(kMainForm);
+    const unsigned long count = parse_number(args[0]);
+    const UINT created = RegisterWindowMessageW(L"TaskBarCreated");
+    HANDLE thread =
+        OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(form, nullptr));
+    if (!thread || SuspendThread(thread) == static_cast<DWORD>(-1)) fail(L"cannot hold the thread");
+    unsigned long posted = 0;
+    for (unsigned long i = 0; i < count; ++i) {
+        posted += PostMessageW(HWND_BROADCAST, created, 0, 0) != FALSE;
+        posted += PostMessageW(form, 0xFFB, i, 0) != FALSE;
+    }
+    ResumeThread(thread);
+    CloseHandle(thread);
     out.begin_object().key("posted").value(posted).end_object();
 }
 

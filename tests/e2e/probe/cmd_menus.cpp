@@ -2,6 +2,7 @@
 // times, and the program's own count of its GDI and USER objects.
 #include "commands.h"
 #include "events.h"
+#include "fonts.h"
 #include "window_util.h"
 
 namespace {
@@ -103,6 +104,15 @@ void cmd_open_menus(const Args& args, Json& out) {
 
 // The program counts the GDI and USER objects it makes and destroys; its application window
 // tells the counts.
+void cmd_high_contrast(const Args&, Json& out) {
+    HWND form = find_top_level(kMainForm);
+    if (!form) fail(L"no main form");
+    if (!switch_high_contrast(form)) fail(L"high contrast could not be switched on");
+    out.begin_object();
+    out.key("switched").value(true);
+    out.end_object();
+}
+
 void cmd_gui_objects(const Args&, Json& out) {
     HWND app = find_top_level(L"Vossik'");
     if (!app) fail(L"no application window");

@@ -60,6 +60,39 @@ DWORD WINAPI read_until_end(void*) {
     return 0;
 }
 
+// The final path of what a path leads to; empty when it leads nowhere.
+std::wstring final_path(const std::wstring& path) {
+    HANDLE file =
+        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    wchar_t final[1024];
+    DWORD size = GetFinalPathNameByHandleW(file, final, 1024, 0);
+    CloseHandle(file);
+    return size && size < 1024 ? std::wstring(final, size) : std::wstring();
+}
+
+// The shared memory block by which the program claims a settings file, named as it names it:
+// a digest of the file's final path in capitals (its folder's, when the file is not there yet).
+HANDLE claim_block(const std::wstring& settings) {
+    std::wstring identity = final_path(settings);
+    if (identity.empty()) {
+        const size_t split = settings.find_last_of(L'\\') + 1;
+        identity = final_path(settings.substr(0, split));
+        if (identity.empty()) identity = settings.substr(0, split);
+        if (identity.back() != L'\\') identity += L'\\';
+        identity += settings.substr(split);
+    }
+    CharUpperBuffW(identity.data(), static_cast<DWORD>(identity.size()));
+    unsigned long long digest = 0xCBF29CE484222325ull;
+    for (wchar_t c : identity)
+        digest = (digest ^ static_cast<unsigned short>(c)) * 0x100000001B3ull;
+    wchar_t name[48];
+    wsprintfW(name, L"Local\\Vossik'.%08lX%08lX", static_cast<unsigned long>(digest >> 32),
+              static_cast<unsigned long>(digest & 0xFFFFFFFF));
+    return CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 8, name);
+}
+
 }  // namespace
 
 void cmd_processes(const Args&, Json& out) {
@@ -85,14 +118,17 @@ void cmd_processes(const Args&, Json& out) {
 
 // Opens the file for reading and shares it for reading only, as an editor or a backup program
 // may: nobody can write, replace or delete it meanwhile; "unshared", not even read it, as a
-// scanner may. Prints {"held": ...} as soon as it is open, then keeps it until its standard
-// input ends (or the time given has passed).
+// scanner may; "block", holds the program's claim on that settings file instead, as another
+// program may make it first, with no window in it. Prints {"held": ...} as soon as it is open,
+// then keeps it until its standard input ends (or the time given has passed).
 void cmd_hold_file(const Args& args, Json& out) {
     DWORD timeout = args.size() > 1 ? parse_number(args[1]) : 60000;
-    DWORD sharing = args.size() > 2 && args[2] == L"unshared" ? 0 : FILE_SHARE_READ;
-    HANDLE file = CreateFileW(args[0].c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) fail(L"cannot open " + args[0]);
+    const std::wstring kind = args.size() > 2 ? args[2] : L"";
+    HANDLE file = kind == L"block" ? claim_block(args[0])
+                                   : CreateFileW(args[0].c_str(), GENERIC_READ,
+                                                 kind == L"unshared" ? 0 : FILE_SHARE_READ, nullptr,
+                                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (!file || file == INVALID_HANDLE_VALUE) fail(L"cannot open " + args[0]);
     Json held;
     held.begin_object().key("held").value(args[0]).end_object();
     std::fwrite(held.text().data(), 1, held.text().size(), stdout);

@@ -1,8 +1,11 @@
 // probe_hook.dll: a WH_CALLWNDPROC hook that Windows (and Wine) load into the program under test;
-// it answers the probe's font query from inside the program's process.
+// it answers the probe's font query from inside the program's process, and switches high
+// contrast on for it (contrast_hook.cpp).
 #include <string>
 
 #include "font_query.h"
+
+bool SwitchHighContrastOn();
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK
     probe_font_hook(int code, WPARAM wparam, LPARAM lparam) {
@@ -20,6 +23,12 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK
             }
             CloseHandle(mapping);
         }
+    } else if (code == HC_ACTION &&
+               message->message == RegisterWindowMessageW(kHighContrastMessage)) {
+        std::wstring name = kHighContrastDonePrefix + std::to_wstring(message->wParam);
+        HANDLE done = OpenEventW(EVENT_MODIFY_STATE, FALSE, name.c_str());
+        if (done && SwitchHighContrastOn()) SetEvent(done);
+        if (done) CloseHandle(done);
     }
     return CallNextHookEx(nullptr, code, wparam, lparam);
 }

@@ -12,6 +12,12 @@ inline constexpr const wchar_t* kFontAnswerPrefix = L"VossikProbeFontAnswer-";
 inline constexpr const char* kFontHookProc = "probe_font_hook";
 inline constexpr const wchar_t* kFontHookDll = L"probe_hook.dll";
 
+// Registered message sent to a window of the program: from then on the program hears from the
+// system that high contrast is on, which Wine 8.0 never says. The hook sets the event named
+// after the probe's process id (wParam) once it has.
+inline constexpr const wchar_t* kHighContrastMessage = L"VossikProbeHighContrast";
+inline constexpr const wchar_t* kHighContrastDonePrefix = L"VossikProbeHighContrastDone-";
+
 struct FontAnswer {
     LONG answered;
     LONG has_font;

@@ -15,6 +15,26 @@ std::wstring beside_probe(const wchar_t* file) {
 
 }  // namespace
 
+bool switch_high_contrast(HWND window) {
+    HMODULE dll = LoadLibraryW(beside_probe(kFontHookDll).c_str());
+    if (!dll) return false;
+    auto* proc = reinterpret_cast<void*>(GetProcAddress(dll, kFontHookProc));
+    std::wstring name = kHighContrastDonePrefix + std::to_wstring(GetCurrentProcessId());
+    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, name.c_str());
+    HHOOK hook = proc ? SetWindowsHookExW(WH_CALLWNDPROC, reinterpret_cast<HOOKPROC>(proc), dll,
+                                          GetWindowThreadProcessId(window, nullptr))
+                      : nullptr;
+    DWORD_PTR result = 0;
+    if (hook)
+        SendMessageTimeoutW(window, RegisterWindowMessageW(kHighContrastMessage),
+                            GetCurrentProcessId(), 0, SMTO_ABORTIFHUNG, 5000, &result);
+    const bool switched = done && WaitForSingleObject(done, 0) == WAIT_OBJECT_0;
+    if (hook) UnhookWindowsHookEx(hook);
+    if (done) CloseHandle(done);
+    FreeLibrary(dll);
+    return switched;
+}
+
 FontReader::FontReader() : query_(RegisterWindowMessageW(kFontQueryMessage)) {
     std::wstring name = kFontAnswerPrefix + std::to_wstring(GetCurrentProcessId());
     mapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,

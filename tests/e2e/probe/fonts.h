@@ -6,6 +6,10 @@
 
 #include "win32.h"
 
+// Has the program that owns the window hear from now on that high contrast is on; false when the
+// hook DLL could not do it.
+bool switch_high_contrast(HWND window);
+
 class FontReader {
 public:
     FontReader();

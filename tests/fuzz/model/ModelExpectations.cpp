@@ -81,9 +81,6 @@ void ModelWorld::CheckShownAsWanted(const std::string& what) {
     for (const auto& folder : icons.Folders) check(*folder, pages.PageRep.ActiverRep.Checked());
     for (const auto& launch : icons.Launches) check(*launch, pages.PageApp.ActiverExe.Checked());
     check(icons.ShutdownItem, pages.PageEteindre.CBAfficherArreter.Checked());
-    // The window hides only while an icon shows to bring it back.
-    if (!rig_.form->Showing() && rig_.system.trayTips.empty())
-        Fail(what, "the window is hidden and no icon shows");
 }
 
 // The groups' order, each in its list's order: ids rise along it. XP shows its icons in the
@@ -113,7 +110,7 @@ bool ModelWorld::SaveExpected(bool mayAsk) const {
 }
 
 void ModelWorld::SaveAndCheck(const std::string& what, const std::function<void()>& command) {
-    const int writes = writes_, nested = nestedPlays_;
+    const int writes = writes_, nested = nestedPlays_, told = notSavedTold_, kept = keptByUser_;
     // Whether the file was one to keep is known before the command; the user's yes after.
     const bool guarded = unreadFile_ || changedBehind_;
     const bool writable = !rig_.system.refuseWrites && rig_.system.failingReads == 0;
@@ -121,6 +118,15 @@ void ModelWorld::SaveAndCheck(const std::string& what, const std::function<void(
     if (Ended() || nestedPlays_ != nested || writes_ != writes || !writable) return;
     if (!guarded || userAgreedToReplace_)
         Fail("event " + std::to_string(events_), "\"" + what + "\" did not save the settings");
+    ExpectNotSavedTold(what, told, kept);
+}
+
+// The question about the file answered no, or a box that says so, now or in the box showing; one
+// that waits its turn shows before the event ends.
+void ModelWorld::ExpectNotSavedTold(const std::string& what, int told, int kept) {
+    if (keptByUser_ > kept || notSavedTold_ > told) return;
+    if (rig_.system.MessageBoxes.Showing() && boxSaysNotSaved_) return;
+    awaitingNotSaved_ = what;
 }
 
 void ModelWorld::CheckDuplicateQuestion() {
@@ -146,7 +152,10 @@ void ModelWorld::EditAndCheck(bool onFolders, int action) {
     const bool hasRecord = selected >= 0 && selected < static_cast<int>(records.size());
     const std::string oldName = hasRecord ? records[selected]->Name : "";
     const std::string oldTip = hasRecord ? records[selected]->Tip() : "";
+    const IconHandle oldPicture = hasRecord ? records[selected]->Icon.Get() : nullptr;
     const int nested = nestedPlays_;
+    // A question cannot show beside a box: the edit is given up, with that box brought forward.
+    const bool boxShowing = rig_.system.MessageBoxes.Showing();
     constexpr int Add = 0, Change = 1, Remove = 2;
     picked_ = {};
     picked_.ExcludedLine = action == Change ? selected : -1;
@@ -159,7 +168,8 @@ void ModelWorld::EditAndCheck(bool onFolders, int action) {
         Fail("event " + std::to_string(events_), breach);
     };
     const bool taken = picked_.Ok && !picked_.Path.empty() && !picked_.Refused;
-    if (onFolders && picked_.Ok && !picked_.DuplicateAsked &&
+    // (A question that could not show beside a box gives the edit up: nothing is taken.)
+    if (onFolders && picked_.Ok && !picked_.DuplicateAsked && after != before &&
         HeldElsewhere(before, picked_.Path, picked_.ExcludedLine))
         fail("the folder " + picked_.Path +
              " was taken without asking, though another line "
@@ -183,7 +193,7 @@ void ModelWorld::EditAndCheck(bool onFolders, int action) {
     };
     switch (action) {
         case Add:
-            if (after.size() == before.size() && !taken) break;
+            if (after.size() == before.size() && (!taken || boxShowing)) break;
             if (after.size() != before.size() + 1 ||
                 !std::equal(before.begin(), before.end(), after.begin()))
                 fail("adding did not put one line after the others");
@@ -193,6 +203,7 @@ void ModelWorld::EditAndCheck(bool onFolders, int action) {
                 fail("the line added is not what was chosen: " + after.back());
             break;
         case Change:
+            if (boxShowing && after == before && now == selected) break;
             if (!taken) {
                 if (after != before) fail("a change given up changed the list");
             } else if (now != selected || !holdsPicked(selected)) {
@@ -200,6 +211,11 @@ void ModelWorld::EditAndCheck(bool onFolders, int action) {
                      " is not what was chosen, or no longer "
                      "selected (" +
                      std::to_string(now) + ")");
+            } else if (records[selected]->Icon.Get() == oldPicture && oldPicture &&
+                       !(onFolders && picked_.Path == before[selected] &&
+                         picked_.Name == oldName)) {
+                // The program or the folder may have a new icon since.
+                fail("line " + std::to_string(selected) + " changed, its picture was not read again");
             }
             break;
         case Remove: {

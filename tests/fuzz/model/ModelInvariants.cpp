@@ -77,6 +77,16 @@ std::string CheckTray(const ModelWorld& world) {
     return {};
 }
 
+// The window hides only while an icon shows to bring it back: whatever took the last one, the
+// window shows again, from the loop.
+std::string CheckReachable(const ModelWorld& world) {
+    const MainFormRig& rig = world.Rig();
+    if (rig.form->Showing() || !rig.system.trayTips.empty() || world.AwaitingTaskbar() ||
+        world.ReachCheckAwaited())
+        return {};
+    return "the window is hidden and no icon shows";
+}
+
 // One icon per picture the records show, none kept for nothing; each at the system's size once
 // no change of scale waits.
 std::string CheckPictures(const ModelWorld& world) {
@@ -222,10 +232,45 @@ std::string CheckInvariants(const ModelWorld& world) {
     const TConfigVossik& form = *world.Rig().form;
     for (const std::string& breach :
          {CheckIds(form), world.AwaitingTaskbar() ? std::string() : CheckTray(world),
-          CheckLines(form), CheckSelections(form), CheckDriveMask(form), CheckPictures(world)})
+          CheckLines(form), CheckSelections(form), CheckDriveMask(form), CheckPictures(world),
+          CheckReachable(world)})
         if (!breach.empty()) return breach;
     if (world.Rig().system.faultyDestroys) return "an icon was destroyed twice, or one never made";
     return CheckNesting(world.Rig());
+}
+
+std::string CheckIdentities(const MainFormRig& rig, IdentityBook& book) {
+    const TrayIconSet& icons = rig.form->Icons;
+    const bool fullRecord = rig.system.version.Major >= 10;  // the model's, or XP's 5.1
+    auto check = [&](const TrayItem& item, const std::string& entry) -> std::string {
+        auto held = rig.system.trayGuids.find(item.IconData.uID);
+        if (!item.Shown || held == rig.system.trayGuids.end()) return {};
+        if (held->second.IsNil())
+            return fullRecord && !book.Refused
+                       ? "icon " + Id(item.IconData.uID) + " (" + entry + ") has no identity"
+                       : std::string();
+        auto [ofEntry, newEntry] = book.OfEntry.emplace(entry, held->second);
+        auto [entryOf, newGuid] = book.EntryOf.emplace(held->second, entry);
+        if (ofEntry->second != held->second)
+            return "icon " + Id(item.IconData.uID) + " (" + entry + ") took another identity";
+        if (entryOf->second != entry)
+            return "icon " + Id(item.IconData.uID) + " (" + entry + ") took the identity of " +
+                   entryOf->second;
+        return {};
+    };
+    const std::pair<const TrayItemList*, const char*> lists[] = {
+        {&icons.Drives, "drive "}, {&icons.Folders, "folder "}, {&icons.Launches, "launch "}};
+    for (const auto& [list, group] : lists) {
+        std::map<std::string, int> seen;
+        for (const auto& item : *list) {
+            std::string key = list == &icons.Drives    ? item->Path.substr(0, 1)
+                              : list == &icons.Folders ? item->Path
+                                                       : item->Path + " " + item->Options;
+            std::string entry = group + key + " #" + std::to_string(seen[key]++);
+            if (std::string breach = check(*item, entry); !breach.empty()) return breach;
+        }
+    }
+    return check(icons.ShutdownItem, "shutdown");
 }
 
 std::string CheckLoadsBack(MainFormRig& rig) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "support/MainFormRig.h"
@@ -15,3 +16,16 @@ std::string CheckInvariants(const ModelWorld& world);
 
 // A fresh program loading the settings file just written has the same lists, names and options.
 std::string CheckLoadsBack(MainFormRig& rig);
+
+// The identities the shell has held for our icons during a run, and the entries they stood for.
+struct IdentityBook {
+    std::map<std::string, Guid> OfEntry;
+    std::map<Guid, std::string> EntryOf;
+    // The shell refused an add that carried one: that entry may go without from then on.
+    bool Refused = false;
+};
+
+// Each entry keeps one identity wherever it moves, and no two entries share one: an entry is its
+// group, its key (a drive's letter, a path and its parameters) and how many entries of that key
+// come before it in its list. From Windows 7 on, every icon has one, unless the shell refused it.
+std::string CheckIdentities(const MainFormRig& rig, IdentityBook& book);

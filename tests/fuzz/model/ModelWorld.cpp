@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <utility>
 
 #include "model/ModelInvariants.h"
@@ -45,6 +46,11 @@ const std::string DuplicateQuestion = "Ce dossier existe d\xE9j\xE0 dans la list
 
 // What the questions about replacing the settings file begin with.
 const std::string FileQuestion = "Le fichier de param\xE8tres ";
+
+// What the boxes that say the settings were not saved hold: the question about the file could not
+// show, or the file could not be written.
+const std::string NotSavedNotice = "Les param\xE8tres n'ont pas \xE9t\xE9 enregistr\xE9s.";
+const std::string WriteFailure = "Impossible d'\xE9" "crire dans ";
 
 // Reads of the settings file that fail: all of them.
 constexpr int UnreadableForGood = 1 << 30;
@@ -237,6 +243,9 @@ int ModelWorld::Run() {
         const int nested = eventNested_ = nestedPlays_, refusals = eventRefusals_ = refusals_;
         Play(0);
         if (Ended()) break;
+        if (!awaitingNotSaved_.empty())
+            Fail("event " + std::to_string(events_),
+                 awaitingNotSaved_ + " did not save, and no box said so");
         Check("event " + std::to_string(events_));
         if (Undisturbed(nested, refusals)) CheckNewDrives(drives);
         if (Settled()) CheckDrivesFollowed();
@@ -286,6 +295,10 @@ void ModelWorld::Play(int depth) {
             DeliverPosted(in_.Chance());
             break;
         case 8: {
+            if (in_.Chance()) {
+                RestartBurst();
+                break;
+            }
             const int nested = nestedPlays_;
             TaskbarRestart();
             if (nestedPlays_ == nested) CheckTrayOrder("a restart of the taskbar");
@@ -360,6 +373,7 @@ void ModelWorld::Log(const std::string& line) {
 
 void ModelWorld::Check(const std::string& what) {
     std::string breach = CheckInvariants(*this);
+    if (breach.empty()) breach = CheckIdentities(rig_, identities_);
     if (!breach.empty()) Fail(what, breach);
 }
 
@@ -558,8 +572,11 @@ void ModelWorld::DeliverPosted(bool all) {
             Log("posted message " + std::to_string(message.Msg) + " " +
                 std::to_string(message.WParam) + " " + std::to_string(message.LParam));
             const int nested = nestedPlays_;
+            const std::size_t notified = rig_.system.notifications.size();
             rig_.form->OnMessage(message, NoDefault);
-            if (message.Msg == msg::TaskbarReadd && nestedPlays_ == nested)
+            // Another program's, or one of a burst that goes on, adds nothing.
+            if (message.Msg == msg::TaskbarReadd && nestedPlays_ == nested &&
+                rig_.system.notifications.size() != notified)
                 CheckTrayOrder("the icons added again");
         } else if (refresh.Enabled()) {
             Log("the refresh timer ticks after " + std::to_string(refresh.Interval()) + " ms");
@@ -579,6 +596,50 @@ void ModelWorld::TaskbarRestart() {
     rig_.system.EmptyTray();
     staleTips_.clear();
     rig_.application->Dispatch({rig_.form->Tray.TaskbarCreatedMessage, 0, 0}, NoDefault);
+}
+
+// Restarts of the taskbar one after the other, real ones and ones other programs fake, with
+// their posts of the re-adding message among them: however many, the burst adds each icon once
+// at most. What was queued or due before it is done first, so that only the burst adds icons.
+void ModelWorld::RestartBurst() {
+    DeliverPosted(true);
+    if (Ended() || !Settled()) return;
+    const int requests = 2 + in_.Below(7);
+    Log("a burst of " + std::to_string(requests) + " restarts and re-adding messages");
+    const std::size_t before = rig_.system.notifications.size();
+    const int nested = nestedPlays_, refusals = refusals_;
+    for (int i = 0; i < requests; ++i) {
+        switch (in_.Below(3)) {
+            case 0:
+                TaskbarRestart();
+                break;
+            case 1:
+                rig_.application->Dispatch({rig_.form->Tray.TaskbarCreatedMessage, 0, 0},
+                                           NoDefault);
+                break;
+            default:
+                rig_.system.posted.push_back({msg::TaskbarReadd, in_.Word(), 0});
+                break;
+        }
+    }
+    // A taskbar that restarts again while the icons are being added needs them again.
+    const bool restartArmed = restartInShellCall_;
+    DeliverPosted(true);
+    if (Ended() || !Undisturbed(nested, refusals) || (restartArmed && !restartInShellCall_)) return;
+    std::map<std::uint32_t, int> adds;
+    const auto& notifications = rig_.system.notifications;
+    // An add the shell refused with its identity and asked again without one is one add.
+    auto retried = [&](std::size_t k) {
+        return k > before && notifications[k].Data.guidItem.IsNil() &&
+               notifications[k - 1].Command == NotifyCommand::Add &&
+               notifications[k - 1].Data.uID == notifications[k].Data.uID &&
+               !notifications[k - 1].Data.guidItem.IsNil();
+    };
+    for (std::size_t k = before; k < notifications.size(); ++k)
+        if (notifications[k].Command == NotifyCommand::Add && !retried(k) &&
+            ++adds[notifications[k].Data.uID] > 1)
+            Fail("a burst of taskbar restarts",
+                 "icon " + std::to_string(notifications[k].Data.uID) + " added again");
 }
 
 // Another scale: small icons of another size, told by new icon metrics, a new display or a new
@@ -604,6 +665,12 @@ bool ModelWorld::IconSizeAwaited() const {
     const std::deque<WindowMessage>& queue = rig_.system.posted;
     return std::any_of(queue.begin(), queue.end(),
                        [](const WindowMessage& m) { return m.Msg == msg::IconSizeCheck; });
+}
+
+bool ModelWorld::ReachCheckAwaited() const {
+    const std::deque<WindowMessage>& queue = rig_.system.posted;
+    return std::any_of(queue.begin(), queue.end(),
+                       [](const WindowMessage& m) { return m.Msg == msg::ReachCheck; });
 }
 
 bool ModelWorld::AwaitingTaskbar() const {
@@ -647,8 +714,10 @@ void ModelWorld::ClockAndTimer() {
     const int chosen = page.Heure.ItemIndex() * 60 + page.Minutes.ItemIndex() * 5;
     const bool atMinute = page.Heure.ItemIndex() >= 0 && page.Minutes.ItemIndex() >= 0 &&
                           clock.Hour * 60 + clock.Minute == chosen;
-    asked_.Schedule =
-        asked_.Schedule || (running && atMinute && !page.CBConfirmationAuto.Checked());
+    if (!asked_.Schedule && running && atMinute && !page.CBConfirmationAuto.Checked()) {
+        asked_.Schedule = true;
+        scheduleBoxes_ = boxesSeen_;
+    }
     const bool reminding = shutdown.BoiteConfirmation.Showing();
     const bool oneOff = page.GroupePeriode.ItemIndex() != 1;
     const int nested = nestedPlays_, writes = writes_;
@@ -734,6 +803,7 @@ void ModelWorld::Edit(bool onFolders, int action) {
     auto press = [this](ui::Button& button, const char* what) {
         if (!button.Enabled()) return;
         Log(what);
+        ++listEdits_;
         button.Click();
     };
     switch (action) {
@@ -753,6 +823,7 @@ void ModelWorld::Edit(bool onFolders, int action) {
             Log(std::string("move ") + (up ? "up" : "down"));
             form.Reordering.ContextHautBasPopup();
             MaybeNested(false);
+            ++listEdits_;
             ui::MenuItem& item = up ? form.Reordering.MCPlusHaut : form.Reordering.MCPlusBas;
             if (item.Enabled) item.Click();
             break;
@@ -826,11 +897,18 @@ void ModelWorld::PressButton() {
             SaveAndCheck("Appliquer", [&form] { form.AppliquerBtn.Click(); });
             CheckShownAsWanted("Appliquer");
             break;
-        case 1:
+        case 1: {
             Log("Reduire");
+            const int writes = writes_, kept = keptByUser_, nested = nestedPlays_;
             SaveAndCheck("Reduire", [&form] { form.OkBtn.Click(); });
+            // Only what is saved, or a file the user chose to keep, lets the window go.
+            if (!Ended() && nestedPlays_ == nested && !form.Showing() && writes_ == writes &&
+                keptByUser_ == kept)
+                Fail("event " + std::to_string(events_),
+                     "Reduire hid the window though the settings were not saved");
             CheckShownAsWanted("Reduire");
             break;
+        }
         case 2: {
             Log("Reorganiser");
             const int nested = nestedPlays_;
@@ -939,7 +1017,14 @@ void ModelWorld::OnBox() {
     // Nested events may show boxes of their own.
     const FakeSystem::Box box = rig_.system.boxes.back();
     rig_.system.boxes.clear();
+    ++boxesSeen_;
     Log("box: " + box.Text.substr(0, 60));
+    boxSaysNotSaved_ =
+        box.Text.starts_with(NotSavedNotice) || box.Text.find(WriteFailure) != std::string::npos;
+    if (boxSaysNotSaved_) {
+        ++notSavedTold_;
+        awaitingNotSaved_.clear();
+    }
     if (box.Text.starts_with(DuplicateQuestion)) CheckDuplicateQuestion();
     if (pumpInBoxes_) {
         ++nestedPlays_;
@@ -951,24 +1036,34 @@ void ModelWorld::OnBox() {
         const int answer = in_.Chance() ? mb::IdYes : mb::IdNo;
         if (answer == mb::IdNo) picked_.Refused = true;
         if (box.Text == QuitQuestion) ++(answer == mb::IdYes ? quitYes_ : quitNo_);
-        if (box.Text.starts_with(FileQuestion) && answer == mb::IdYes) userAgreedToReplace_ = true;
+        if (box.Text.starts_with(FileQuestion)) {
+            if (answer == mb::IdYes) {
+                userAgreedToReplace_ = true;
+            } else {
+                ++keptByUser_;
+            }
+        }
         rig_.system.boxAnswers.push_front(answer);
     }
 }
 
-// Quitting ends the program, unless its settings could not be saved and the user, asked, said
-// no; a yes always ends it.
+// Quitting ends the program once the settings are saved, the user chose to keep the file as it
+// is, or said yes to quitting unsaved; otherwise it stays, the user having said no to that, or a
+// box saying the settings were not saved. A yes always ends it.
 template <typename Command>
 void ModelWorld::Quit(Command& command) {
-    const int yes = quitYes_, no = quitNo_;
+    const int yes = quitYes_, no = quitNo_, writes = writes_, kept = keptByUser_,
+              told = notSavedTold_, nested = nestedPlays_;
     command.Click();
-    if (Ended()) return;
-    if (quitYes_ > yes)
-        Fail("event " + std::to_string(events_), "a yes to quitting unsaved ended nothing");
-    // A question asked while a box shows gets "no" unseen.
-    if (quitNo_ == no && !rig_.system.MessageBoxes.Showing())
-        Fail("event " + std::to_string(events_),
-             "Quitter left the program open without a question");
+    const std::string what = "event " + std::to_string(events_);
+    if (Ended()) {
+        // A nested event may have ended it some other way.
+        if (nestedPlays_ == nested && writes_ == writes && keptByUser_ == kept && quitYes_ == yes)
+            Fail(what, "Quitter ended the program without saving and without a word");
+        return;
+    }
+    if (quitYes_ > yes) Fail(what, "a yes to quitting unsaved ended nothing");
+    if (quitNo_ == no) ExpectNotSavedTold("Quitter", told, kept);
 }
 
 ui::ModalResult ModelWorld::AnswerModal(ui::Form& shown) {
@@ -1010,6 +1105,7 @@ void ModelWorld::AnswerConfirmation() {
         case 0:
             Log("confirmation: yes");
             (scheduled ? asked_.YesToSchedule : asked_.YesToUser) = true;
+            if (scheduled) acceptBoxes_ = boxesSeen_;
             box.OkBtn.Click();
             return;
         case 1:
@@ -1025,6 +1121,8 @@ void ModelWorld::AnswerConfirmation() {
 
 void ModelWorld::ChooseMenuItem() {
     ContextMenu& menu = rig_.form->Menu;
+    if (rig_.system.MessageBoxes.Showing())
+        Fail("event " + std::to_string(events_), "the icon menu opened while a box showed");
     if (rightPressesLeft_ > 0) {
         PressRight();
         Log("menu closed after the flood");
@@ -1035,6 +1133,15 @@ void ModelWorld::ChooseMenuItem() {
         &menu.MCProprietes, &menu.MCChangerNom,  &menu.MCRedemarrerWin, &menu.MCRedemarrerPC,
         &menu.MCEteindre,   &menu.MCReorganiser, &menu.MCMAJIcones,     &menu.MCLecteurs,
         &menu.MCDossiers,   &menu.MCLancements,  &menu.MCConfig,        &menu.MCQuitter};
+    MenuEntry opened;
+    opened.Group = menu.Clicked().Group;
+    opened.Edits = listEdits_;
+    if (const TrayItem* record = rig_.form->Icons.ItemAt(menu.Clicked())) {
+        opened.Any = true;
+        opened.Path = record->Path;
+        opened.Name = record->Name;
+        opened.Options = record->Options;
+    }
     MaybeNested(false);
     int choice = in_.Below(static_cast<int>(std::size(items)) + 1);
     if (choice == static_cast<int>(std::size(items))) {
@@ -1060,7 +1167,10 @@ void ModelWorld::ChooseMenuItem() {
         &item == &menu.MCLancements) {
         SaveAndCheck(item.Name(), [&item] { item.Click(); });
     } else {
+        const std::size_t calls = rig_.system.calls.size();
         item.Click();
+        if (nestedPlays_ == nested && listEdits_ == opened.Edits)
+            CheckMenuCommand(item, opened, calls);
     }
     if (&item == &menu.MCReorganiser && nestedPlays_ == nested) {
         CheckShownAsWanted("Reorganiser");
@@ -1068,6 +1178,51 @@ void ModelWorld::ChooseMenuItem() {
     }
     if (&item == &menu.MCLecteurs || &item == &menu.MCDossiers || &item == &menu.MCLancements)
         CheckShownAsWanted(item.Name());
+}
+
+// Without edits of the lists, an entry is still there exactly when a record holds all it held.
+void ModelWorld::CheckMenuCommand(const ui::MenuItem& item, const MenuEntry& opened,
+                                  std::size_t firstCall) {
+    const ContextMenu& menu = rig_.form->Menu;
+    const TrayIconSet& icons = rig_.form->Icons;
+    if (&item != &menu.MCNom && &item != &menu.MCOuvrir && &item != &menu.MCExplorer &&
+        &item != &menu.MCRechercher && &item != &menu.MCProprietes)
+        return;
+    const TrayItemList& list = opened.Group == TrayGroup::GroupDrive    ? icons.Drives
+                               : opened.Group == TrayGroup::GroupFolder ? icons.Folders
+                                                                        : icons.Launches;
+    const bool there = opened.Any && std::any_of(list.begin(), list.end(), [&](const auto& record) {
+                           return record->Path == opened.Path && record->Name == opened.Name &&
+                                  record->Options == opened.Options;
+                       });
+    // A quick-launch entry is searched for in its folder.
+    const std::string target = &item == &menu.MCRechercher && opened.Group == TrayGroup::GroupLaunch
+                                   ? FolderPart(opened.Path)
+                                   : opened.Path;
+    const std::string what = "event " + std::to_string(events_);
+    const std::vector<std::string>& calls = rig_.system.calls;
+    int acts = 0;
+    for (std::size_t i = firstCall; i < calls.size(); ++i) {
+        const std::string& call = calls[i];
+        bool names = false;
+        if (call.starts_with("winexec ")) {
+            names = call.ends_with(target + " 1");
+        } else if (call.starts_with("shellexecute")) {
+            names = call.find("[" + target + "]") != std::string::npos;
+        } else if (call.starts_with("itemmenu ")) {
+            names = call.starts_with("itemmenu [" + target + "]");
+        } else {
+            continue;
+        }
+        ++acts;
+        if (!there)
+            Fail(what, item.Name() + " acted though its entry " + opened.Path + " is gone: " + call);
+        if (!names)
+            Fail(what, item.Name() + " of the menu of " + opened.Path +
+                           " acted on another entry: " + call);
+    }
+    if (there && acts == 0 && &item != &menu.MCNom)
+        Fail(what, item.Name() + " did nothing though its entry " + opened.Path + " is there");
 }
 
 // The shell refuses as the fuzzer asked; a delete it refuses is of an icon it has lost.
@@ -1083,6 +1238,7 @@ bool ModelWorld::Refuse(NotifyCommand command, const NotifyIconData& data) {
         return false;
     }
     --pending;
+    if (command == NotifyCommand::Add && data.uFlags & nif::GuidItem) identities_.Refused = true;
     Log("the shell refuses to " +
         std::string(command == NotifyCommand::Add      ? "add"
                     : command == NotifyCommand::Modify ? "change"
@@ -1115,6 +1271,19 @@ void ModelWorld::OnExitCall(unsigned code) {
                                                      ", not what the user or the "
                                                      "schedule asked for (" +
                                                      std::to_string(*wanted.begin()) + ")");
+    // The schedule's call comes at once: within its minute, or right after its question's yes.
+    // A box between them (a failed save's) may stay open for hours.
+    if (code == 5) {
+        const TimeOfDay clock = rig_.system.clock;
+        const bool inMinute =
+            asked_.Schedule && boxesSeen_ == scheduleBoxes_ &&
+            clock.Hour * 60 + clock.Minute ==
+                page.Heure.ItemIndex() * 60 + page.Minutes.ItemIndex() * 5;
+        const bool afterYes = asked_.YesToSchedule && boxesSeen_ == acceptBoxes_;
+        if (!inMinute && !afterYes)
+            Fail("event " + std::to_string(events_),
+                 "the scheduled exit call came after its minute or after a box");
+    }
     // A scheduled shutdown saves first, so that a one-time schedule is off at the next start.
     if (code == 5 && scheduleWrites_ >= 0 && writes_ == scheduleWrites_)
         Fail("event " + std::to_string(events_), "the scheduled shutdown did not save first");

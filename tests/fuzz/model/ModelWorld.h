@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ModelInvariants.h"
 #include "support/MainFormRig.h"
 
 // The input of one run, read a byte at a time; zeros once it is used up, so that every input
@@ -28,11 +29,11 @@ private:
 
 // The whole program on the fake system, driven by the events an input spells: tray callbacks,
 // device broadcasts, the messages posted and the refresh timer's ticks, floods of thousands of
-// notices, ticks or right presses, taskbar restarts, changes of scale, the clock and the timer,
-// list editing and options on the pages, the buttons and the icons' menu, and failures of the
-// system injected on the way. Boxes, dialogs and menus run nested events as their message loops
-// would. After every event, what must always hold is checked; the first breach ends the run with
-// the events that led to it.
+// notices, ticks or right presses, taskbar restarts (in bursts too), changes of scale, the clock
+// and the timer, list editing and options on the pages, the buttons and the icons' menu, and
+// failures of the system injected on the way. Boxes, dialogs and menus run nested events as their
+// message loops would. After every event, what must always hold is checked; the first breach ends
+// the run with the events that led to it.
 class ModelWorld {
 public:
     ModelWorld(const std::uint8_t* data, std::size_t size);
@@ -48,6 +49,8 @@ public:
     bool AwaitingTaskbar() const;
     // A change of scale waits in the queue: the pictures are still of the former size.
     bool IconSizeAwaited() const;
+    // A look at whether any icon is left waits in the queue: the window may still be hidden.
+    bool ReachCheckAwaited() const;
 
 private:
     void SetUp();
@@ -74,6 +77,7 @@ private:
     void PressRight();
     void DeliverPosted(bool all);
     void TaskbarRestart();
+    void RestartBurst();
     void ChangeScale();
     void ClockAndTimer();
     void EditLists();
@@ -94,6 +98,16 @@ private:
     // The reminder's buttons, or neither.
     void AnswerReminder();
     void ChooseMenuItem();
+    // The entry a menu was opened for, as the user knows it, and the edits of the lists then.
+    struct MenuEntry {
+        TrayGroup Group = TrayGroup::None;
+        bool Any = false;
+        std::string Path, Name, Options;
+        int Edits = 0;
+    };
+    // An entry's command of the menu acts on the entry the menu was opened for, or on none once
+    // that entry went; `firstCall`: the system's calls the command made begin there.
+    void CheckMenuCommand(const ui::MenuItem& item, const MenuEntry& opened, std::size_t firstCall);
     bool Refuse(NotifyCommand command, const NotifyIconData& data);
     void OnExitCall(unsigned code);
 
@@ -103,6 +117,9 @@ private:
     void CheckDuplicateQuestion();
     // A command that saves: once it ran, the file holds what the window shows.
     void SaveAndCheck(const std::string& what, const std::function<void()>& command);
+    // A command that neither saved nor heard the user keep the file has a box say the settings
+    // were not saved, at once or once the box showing closes (`told`: such boxes before it).
+    void ExpectNotSavedTold(const std::string& what, int told, int keptBefore);
     // A save now would write the file: it can be written, and it is not one the user must
     // agree to replace first (`mayAsk`: unless the user is asked and agrees).
     bool SaveExpected(bool mayAsk) const;
@@ -132,6 +149,7 @@ private:
     MainFormRig rig_;
     std::vector<std::string> log_;
     std::set<std::uint32_t> staleTips_;
+    IdentityBook identities_;
     int depth_ = 0;
     int events_ = 0;
     int delivered_ = 0;
@@ -167,6 +185,18 @@ private:
     int scheduleWrites_ = -1;
     // The schedule's question was answered anything but yes.
     bool scheduleRefused_ = false;
+    // Boxes shown so far, and how many when the scheduled minute came without a question or when
+    // its question was accepted: the exit call follows either with no box between.
+    int boxesSeen_ = 0;
+    int scheduleBoxes_ = -1, acceptBoxes_ = -1;
+    // Boxes that said the settings were not saved, and a command's that must still show before
+    // the event ends.
+    int notSavedTold_ = 0;
+    bool boxSaysNotSaved_ = false;
+    std::string awaitingNotSaved_;
+    // Questions about replacing the settings file answered no; edits of the lists so far.
+    int keptByUser_ = 0;
+    int listEdits_ = 0;
     // What the folder picker or the launch dialog gave the edit under way, and the questions.
     struct Picked {
         bool Ok = false;

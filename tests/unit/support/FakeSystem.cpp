@@ -52,9 +52,23 @@ bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
     if (!taskbarPresent) return false;
     if (notifyResult) return notifyResult(command, data);
     if (refuse && refuse(command, data)) return false;
-    // The shell's own rules: one icon per id; only an icon it has can change or go.
+    // The shell's own rules: one icon per id; only an icon it has can change or go, named as it
+    // was added, by its identity or by its id; an identity only in the full record, held by one
+    // icon at a time and registered for one program's path.
     bool present = trayTips.contains(data.uID);
     if ((command == NotifyCommand::Add) == present) return false;
+    const Guid named = data.uFlags & nif::GuidItem ? data.guidItem : Guid{};
+    if (!named.IsNil() && data.cbSize != nif::FullLayoutSize) return false;
+    if (command == NotifyCommand::Add) {
+        if (!named.IsNil()) {
+            auto registered = registeredGuids.try_emplace(named, exePath).first;
+            if (registered->second != exePath || !guidHolders_.emplace(named, data.uID).second)
+                return false;
+        }
+        trayGuids[data.uID] = named;
+    } else if (trayGuids[data.uID] != named) {
+        return false;
+    }
     if (command == NotifyCommand::Delete) {
         LoseTrayIcon(data.uID);
         return true;
@@ -70,11 +84,17 @@ bool FakeSystem::NotifyIcon(NotifyCommand command, const NotifyIconData& data) {
 void FakeSystem::EmptyTray() {
     trayTips.clear();
     trayOrder.clear();
+    trayGuids.clear();
+    guidHolders_.clear();
 }
 
 void FakeSystem::LoseTrayIcon(std::uint32_t id) {
     trayTips.erase(id);
     std::erase(trayOrder, id);
+    if (auto held = trayGuids.find(id); held != trayGuids.end()) {
+        guidHolders_.erase(held->second);
+        trayGuids.erase(held);
+    }
 }
 
 std::optional<ShellFileInfo> FakeSystem::GetFileInfo(const std::wstring& widePath, unsigned flags) {
@@ -203,9 +223,7 @@ std::wstring FakeSystem::FinalPath(const std::wstring& path) {
     return link == links.end() ? path : Widen(link->second);
 }
 
-bool FakeSystem::WriteNewFile(const std::wstring& widePath, const std::string& content) {
-    std::string path = Narrow(widePath);
-    calls.push_back("writefile " + path);
+bool FakeSystem::MayMake(const std::string& path) {
     if (refuseWrites || readOnlyFolders.contains(FolderPart(path))) {
         lastError = writeError;
         return false;
@@ -215,7 +233,28 @@ bool FakeSystem::WriteNewFile(const std::wstring& widePath, const std::string& c
         lastError = 3;
         return false;
     }
+    return true;
+}
+
+bool FakeSystem::WriteNewFile(const std::wstring& widePath, const std::string& content) {
+    std::string path = Narrow(widePath);
+    calls.push_back("writefile " + path);
+    if (files.contains(path) || links.contains(path)) {
+        lastError = errorcode::FileExists;
+        return false;
+    }
+    if (!MayMake(path)) return false;
     fileContents[path] = content;
+    files.insert(path);
+    return true;
+}
+
+bool FakeSystem::CreateFileIfAbsent(const std::wstring& widePath) {
+    std::string path = Narrow(FinalPath(widePath));
+    calls.push_back("make " + path);
+    if (files.contains(path)) return true;
+    if (!MayMake(path)) return false;
+    fileContents[path] = "";
     files.insert(path);
     return true;
 }

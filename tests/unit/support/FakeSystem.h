@@ -38,6 +38,7 @@ public:
     void MessageBeep(unsigned type) override;
     int MessageBox(WindowHandle owner, const std::string& text, const std::string& title,
                    unsigned flags) override;
+    void BringBoxToFront() override { calls.push_back("box to front"); }
     int SmallIconWidth() override { return smallIconSize; }
     int SmallIconHeight() override { return smallIconSize; }
     ModuleHandle LoadLibrary(const std::string& name) override;
@@ -57,6 +58,7 @@ public:
     std::wstring FinalPath(const std::wstring& path) override;
     bool IsReadOnly(const std::wstring& path) override { return readOnly.contains(Narrow(path)); }
     bool WriteNewFile(const std::wstring& path, const std::string& content) override;
+    bool CreateFileIfAbsent(const std::wstring& path) override;
     bool ReplaceKeepingIdentity(const std::wstring& replaced,
                                 const std::wstring& replacement) override;
     bool RenameOver(const std::wstring& from, const std::wstring& to) override;
@@ -72,6 +74,8 @@ public:
     IconHandle LoadOwnIcon(const std::string& resourceName) override;
     IconHandle LoadOwnIconAtSize(const std::string& resourceName, int cx, int cy) override;
     std::uint32_t SysColor(int index) override { return sysColors.at(index); }
+    bool HighContrast() override { return highContrast; }
+    bool FlatMenus() override { return flatMenus; }
     std::uint32_t LogicalDrives() override { return driveMask; }
     unsigned DriveType(const std::string& root) override;
     unsigned SetErrorMode(unsigned mode) override;
@@ -118,6 +122,10 @@ public:
     std::map<std::uint32_t, IconHandle> trayPictures;  // their pictures, as last sent
     // Their ids in the order they were added: the order the shell shows them in, reversed on XP.
     std::vector<std::uint32_t> trayOrder;
+    // Their identities, nil for those added without one; and the path each identity was first
+    // added from, for good.
+    std::map<std::uint32_t, Guid> trayGuids;
+    std::map<Guid, std::string> registeredGuids;
     // The icons are gone: the taskbar went away or a new one knows none of them.
     void EmptyTray();
     // The shell lost one icon.
@@ -187,7 +195,8 @@ public:
     std::set<std::string> readableDisks;         // roots whose size can be read
     unsigned errorMode = 0;
     int cursorX = 100, cursorY = 200;
-    std::map<int, std::uint32_t> sysColors{{2, 0x00A05000}, {27, 0x00F0C8A0}};
+    std::map<int, std::uint32_t> sysColors{{2, 0x00A05000}, {4, 0x00FFFFFF}, {27, 0x00F0C8A0}};
+    bool highContrast = false, flatMenus = false;
     TimeOfDay clock{12, 0};
     // Session end: nothing here ever leaves the test.
     bool hasTokens = true;
@@ -204,8 +213,11 @@ public:
 
 private:
     void MoveFile(const std::string& from, const std::string& to);
+    // Whether a file can be made there; LastError says why not.
+    bool MayMake(const std::string& path);
 
     int nextHandle_ = 0x100;
+    std::map<Guid, std::uint32_t> guidHolders_;
     std::map<int, std::string> moduleNames_;
     std::map<std::string, IconHandle> ownIconHandles_;
 };

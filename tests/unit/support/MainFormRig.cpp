@@ -29,6 +29,14 @@ TrayItem& MainFormRig::AddEntry(TrayItemList& list, TrayItemKind kind, const std
                               OwnPicture(form->Icons.Pictures, system));
 }
 
+void MainFormRig::DeliverPosted() {
+    while (!system.posted.empty()) {
+        const WindowMessage message = system.posted.front();
+        system.posted.pop_front();
+        form->OnMessage(message, [] { return std::intptr_t{0}; });
+    }
+}
+
 std::vector<std::string> MainFormRig::NotifyCalls() const {
     std::vector<std::string> calls;
     for (const std::string& call : system.calls)

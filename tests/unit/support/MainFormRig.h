@@ -29,6 +29,9 @@ struct MainFormRig {
     // A record at the end of a list of the icon set, with a picture of its own.
     TrayItem& AddEntry(TrayItemList& list, TrayItemKind kind, const std::string& name);
 
+    // The loop runs what is queued for the main form, and what that queues, until nothing is.
+    void DeliverPosted();
+
     std::vector<std::string> NotifyCalls() const;
 
     ui::HeadlessBackend backend;
