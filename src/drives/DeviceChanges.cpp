@@ -52,7 +52,8 @@ void DriveWatcher::DeviceChange(const WindowMessage& message) {
 }
 
 // A known letter has an entry, or one waiting to be made that takes the news along. An arrival
-// takes the place of a removal still due: the drive stays.
+// takes the place of a removal still due: the drive stays, and its refresh finds what kind of
+// drive is on the letter now.
 void DriveWatcher::DriveArrived(int driveNumber) {
     const std::uint32_t bit = 1u << driveNumber;
     if (!(DriveMask & bit)) {
@@ -60,14 +61,7 @@ void DriveWatcher::DriveArrived(int driveNumber) {
         Due(driveNumber, Work::Create);
         return;
     }
-    int p = FindDriveEntry(Letter(driveNumber));
-    if (p < 0) {
-        Due(driveNumber, Work::Create);
-        return;
-    }
-    TrayItem& drive = *icons_.Drives[p];
-    drive.Kind = static_cast<TrayItemKind>(system_.DriveType(drive.Path));
-    Due(driveNumber, Work::Refresh);
+    Due(driveNumber, FindDriveEntry(Letter(driveNumber)) < 0 ? Work::Create : Work::Refresh);
 }
 
 // A medium or network volume whose keep option is on stays, refreshed, unless the volume itself

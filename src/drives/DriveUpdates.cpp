@@ -1,6 +1,7 @@
 // What the refresh timer does once a drive's delay has passed: its entry is made, refreshed or
 // removed, and a lookup that fails is tried again after another delay, up to a limit.
 #include <algorithm>
+#include <utility>
 
 #include "drives/DriveWatcher.h"
 #include "platform/MessageBox.h"
@@ -65,7 +66,9 @@ void DriveWatcher::Run(DriveSchedule::Task task) {
     }
 }
 
-// A drive removed while its refresh waited is not brought back: that is done, not failed.
+// A drive removed while its refresh waited is not brought back: that is done, not failed. A
+// drive of another kind may have taken the letter (a stick replaced by a disk within the delay):
+// its icon then shows as the options of its kind say.
 bool DriveWatcher::RefreshEntry(int driveNumber) {
     int p = FindDriveEntry(Letter(driveNumber));
     if (p < 0) return true;
@@ -74,7 +77,17 @@ bool DriveWatcher::RefreshEntry(int driveNumber) {
     SharedIcon icon = GetDisplayNameAndIcon(system_, icons_.Pictures, drive.Path, displayName,
                                             false, PictureRead::Afresh);
     if (!icon) return false;
+    const auto kind = static_cast<TrayItemKind>(system_.DriveType(drive.Path));
+    const bool otherKind = std::exchange(drive.Kind, kind) != kind;
     ChangeTrayIcon(icons_.Area(), drive, std::move(icon), displayName, drive.Tip() != displayName);
+    // The shell's call lets messages in: the entry may have gone meanwhile.
+    if (!otherKind || (p = FindDriveEntry(Letter(driveNumber))) < 0) return true;
+    TrayItem& now = *icons_.Drives[p];
+    if (IsDriveShown(now)) {
+        AddTrayIcon(icons_.Area(), now);
+    } else {
+        RemoveTrayIcon(icons_.Area(), now);
+    }
     return true;
 }
 

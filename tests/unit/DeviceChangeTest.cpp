@@ -1,3 +1,4 @@
+#include "drives/DriveSchedule.h"
 #include "support/MainFormFixture.h"
 #include "ui/InputQuery.h"
 
@@ -325,4 +326,13 @@ TEST_F(DeviceChangeTest, NothingIsDoneOnceTheProgramEndsAndTheDelayPromptTakesWh
     EXPECT_EQ(watcher.Delay().Milliseconds(), 200u) << "nothing the settings file would refuse";
     ASSERT_EQ(system.boxes.size(), 4u);
     EXPECT_EQ(system.boxes[0].Text, "'abc' n'est pas une valeur entière correcte");
+}
+
+// Tick counts are read across their wrap: up to 2^31 - 1 on is time gone by. A start set after
+// `now` (by a handler that ran meanwhile) has not begun: the whole delay is still to wait.
+TEST(DriveScheduleTest, HalfTheClocksRangeIsTimeGoneByAndALaterStartHasNotBegun) {
+    DriveSchedule schedule;
+    schedule.Set(3, DriveSchedule::Work::Create, 0xFFFFFF00u);
+    EXPECT_EQ(schedule.UntilFirst(0xFFFFFF00u + 0x7FFFFFFFu, 200), 0u);
+    EXPECT_EQ(schedule.UntilFirst(0xFFFFFF00u - 10, 200), 200u);
 }

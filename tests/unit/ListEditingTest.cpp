@@ -168,6 +168,13 @@ TEST_F(ListEditingTest, TheLaunchDialogClosesOnlyOnAnExistingFileAndEntriesShowT
     EXPECT_EQ(Launch().LigneCommande.Caption(), "C:\\Program Files\\app.exe")
         << "a file the settings cannot name is refused";
     EXPECT_TRUE(system.boxes.back().Text.starts_with("Ce chemin contient des caractères"));
+
+    // A file that is there but that the shell cannot name is added, and the user is told.
+    FillLaunch("", "C:\\notes.txt", "");
+    page.AjouterExeBtn.Click();
+    EXPECT_EQ(system.boxes.back().Text,
+              "Erreur : ne peut retrouver le nom du fichier et/ou son icone.");
+    EXPECT_EQ(page.ListeFich.Items().size(), 3u);
 }
 
 TEST_F(ListEditingTest, MovesAreOfferedWhereTheyArePossibleAndTradeTheIconsContents) {

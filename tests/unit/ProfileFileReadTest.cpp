@@ -122,7 +122,7 @@ TEST(ProfileRead, SectionHeadersAndLineEndingsOfEveryKind) {
 // by a write: the file says so. One the reading took, or another name, is no such section.
 TEST(ProfileRead, ASectionHeldInAFormTheReadingMissedIsToldApart) {
     const std::string utf16Be("\0[\0A\0r\0r\0\xEA\0t\0e\0r\0]\0\r\0\n", 22);
-    const std::string forms[] = {"[ARR\x90TER]\r\n",  // Mac Roman
+    const std::string forms[] = {"[ARR\x90TER]\r\n", "[arr\x90ter]\r\n",  // Mac Roman
                                  "[Arr\xC3\xAAter]\r\n; UTF-8 then not: \xE9\r\n", utf16Be};
     for (const std::string& content : forms) {
         const ProfileFile file(content);
@@ -132,6 +132,8 @@ TEST(ProfileRead, ASectionHeldInAFormTheReadingMissedIsToldApart) {
     const ProfileFile read("[arrêter]\r\n[Eteindre auto]\r\n");
     EXPECT_FALSE(read.HoldsUnreadSection("Arrêter"));
     EXPECT_FALSE(read.HoldsUnreadSection("Éteindre auto")) << "another name";
+    EXPECT_FALSE(ProfileFile("[Arrter]\r\n").HoldsUnreadSection("Arrêter")) << "a letter fewer";
+    EXPECT_TRUE(ProfileFile("[az\x90]\r\n").HoldsUnreadSection("AZé")) << "A to Z, both ends";
 }
 
 TEST(ProfileReadInteger, DecimalNegativeAndHexadecimalForms) {

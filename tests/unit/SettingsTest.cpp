@@ -191,6 +191,15 @@ TEST_F(SettingsTest, ListsReadOnlyTheEntriesTheFileHoldsUpToTheirIdRange) {
     EXPECT_EQ(system.boxes.size(), 2u);
     ASSERT_TRUE(Save(*this->form));
     EXPECT_EQ(EntriesIn(Saved()), held);
+
+    // One list cut: the box names that one alone.
+    WithSettingsFile(crowded.substr(0, crowded.find("[Lancement Rapide]")));
+    system.boxes.clear();
+    Start();
+    ASSERT_FALSE(system.boxes.empty());
+    EXPECT_EQ(system.boxes[0].Text,
+              "Seuls les 900 premiers dossiers ont été chargés : les suivants restent dans le "
+              "fichier de paramètres.");
 }
 
 // A count that is no number of entries is taken as one past the list: the entries the file holds
@@ -413,7 +422,8 @@ TEST_F(SettingsTest, ARefusedWriteSaysWhyLeavesTheFileWholeAndQuitsOnlyIfTheUser
         {5, "Accès refusé."},
         {112, "Disque plein."},
         {errorcode::FileReadOnly, "Le fichier est en lecture seule."},
-        {1234, "Erreur 1234."}};
+        {1234, "Erreur 1234."},
+        {1, "Erreur 1."}};
     for (const auto& [error, reason] : reasons) {
         system.writeError = error;
         system.boxes.clear();

@@ -143,4 +143,15 @@ TEST_F(IconSharingTest, ThousandsOfEntriesOfThreeFilesHoldAFewIconsThatFollowThe
     EXPECT_LE(system.liveIcons.size(), 4u) << "the previous pictures are destroyed";
     for (const auto& [id, picture] : system.trayPictures)
         EXPECT_EQ(system.iconWidths[picture], 24) << "icon " << id;
+
+    system.calls.clear();
+    form.OnMessage({msg::DpiChanged, 0, 0}, [] { return std::intptr_t{0}; });
+    EXPECT_EQ(system.calls,
+              (std::vector<std::string>{"post " + std::to_string(msg::IconSizeCheck) + " 0 0"}))
+        << "the window moved to a monitor of another scale: looked at from the loop too";
+
+    system.calls.clear();
+    application->Dispatch({msg::SettingChange, 0, 0}, [] { return std::intptr_t{0}; });
+    form.OnMessage({msg::IconSizeCheck, 0, 0}, [] { return std::intptr_t{0}; });
+    EXPECT_TRUE(system.calls.empty()) << "another setting, or the same size: nothing to do";
 }

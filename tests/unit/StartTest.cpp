@@ -162,6 +162,7 @@ TEST_F(StartTest, ASecondStartOnTheSameFileHandsOverAndTheFirstCopyShowsItsWindo
     ASSERT_EQ(system.posted.size(), 1u);
     EXPECT_EQ(deliver(system.posted.front()), 0);
     EXPECT_TRUE(form.Showing());
+    EXPECT_EQ(backend.broughtToFront, 1) << "in front of the window the user started it from";
 
     system.posted.clear();
     form.Hide();

@@ -1,3 +1,5 @@
+#include <set>
+
 #include "support/MainFormFixture.h"
 #include "tray/Opening.h"
 #include "tray/TrayIcon.h"
@@ -34,6 +36,17 @@ protected:
 };
 
 }  // namespace
+
+// The messages the program sends itself lie where Windows leaves a window class its own
+// (WM_USER to 0x7FFF), one number each: no message of the system's, WM_NULL included, is taken
+// for one of them.
+TEST(OwnMessages, LieInThePrivateRangeOneNumberEach) {
+    const std::set<unsigned> own = {msg::TrayCallback,  msg::TaskbarReadd, msg::ScheduleCheck,
+                                    msg::UnitMaskError, msg::StartedAgain, msg::IconSizeCheck,
+                                    msg::ReachCheck};
+    EXPECT_EQ(own.size(), 7u);
+    for (unsigned message : own) EXPECT_TRUE(message >= 0x0400 && message < 0x8000) << message;
+}
 
 // The file manager of the Windows folder, never one found by name beside the program.
 TEST_F(TrayMessageTest, TheFourExplorerCommandLines) {

@@ -21,7 +21,29 @@ private:
     LoopDepth& depth_;
 };
 
+// No window: the handle is the application's address, and a request to come in front is
+// counted.
+class HeadlessApplication : public ApplicationPeer {
+public:
+    HeadlessApplication(Application& application, int& broughtToFront)
+        : application_(application), broughtToFront_(broughtToFront) {}
+    WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(&application_); }
+    void SyncTitle() override {}
+    void SyncTaskbarButton() override {}
+    void SyncHook() override {}
+    void BringToFront() override { ++broughtToFront_; }
+    int Run() override { return 0; }
+
+private:
+    Application& application_;
+    int& broughtToFront_;
+};
+
 }  // namespace
+
+std::unique_ptr<ApplicationPeer> HeadlessBackend::CreateApplicationPeer(Application& application) {
+    return std::make_unique<HeadlessApplication>(application, broughtToFront);
+}
 
 int HeadlessBackend::MostNestedOfOneKind() const {
     int most = 0;

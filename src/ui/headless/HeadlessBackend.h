@@ -23,9 +23,7 @@ public:
     std::unique_ptr<ControlPeer> CreatePeer(Control&) override { return nullptr; }
     std::unique_ptr<TimerPeer> CreateTimerPeer(Timer&) override { return nullptr; }
     std::unique_ptr<ImageListPeer> CreateImageListPeer(ImageList&) override { return nullptr; }
-    std::unique_ptr<ApplicationPeer> CreateApplicationPeer(Application&) override {
-        return nullptr;
-    }
+    std::unique_ptr<ApplicationPeer> CreateApplicationPeer(Application& application) override;
     ModalResult RunModal(Form& form) override;
     void EndModal(Form&) override {}
     void TrackPopup(PopupMenu& menu, Point at) override;
@@ -51,6 +49,8 @@ public:
     std::deque<std::optional<std::wstring>> openDialogAnswers;
     std::vector<std::wstring> openDialogsShown;
     bool quitRequested = false;
+    // The times the program asked for its window to come in front of the user's.
+    int broughtToFront = 0;
     // The loops of each modal form, menu and file dialog.
     std::map<const void*, LoopDepth> loops;
     int MostNestedOfOneKind() const;

@@ -93,14 +93,16 @@ void ModelWorld::CheckTrayOrder(const std::string& what) {
         Fail(what, "the notification area shows its icons out of the groups' order: " + Ids(order));
 }
 
-void ModelWorld::CheckNewDrives(const std::vector<std::string>& before) {
+void ModelWorld::CheckNewDrives(const std::vector<std::pair<std::string, TrayItemKind>>& before) {
     if (AwaitingTaskbar()) return;
     for (const auto& drive : rig_.form->Icons.Drives) {
-        if (std::find(before.begin(), before.end(), drive->Path) != before.end()) continue;
+        auto known = std::find_if(before.begin(), before.end(),
+                                  [&](const auto& old) { return old.first == drive->Path; });
+        if (known != before.end() && known->second == drive->Kind) continue;
         if (drive->Shown != DriveWanted(*drive))
-            Fail("event " + std::to_string(events_), "the drive " + drive->Path + " that came is " +
-                                                         (drive->Shown ? "shown" : "hidden") +
-                                                         " against the options of its kind");
+            Fail("event " + std::to_string(events_),
+                 "the drive " + drive->Path + " that came or changed kind is " +
+                     (drive->Shown ? "shown" : "hidden") + " against the options of its kind");
     }
 }
 
@@ -215,7 +217,8 @@ void ModelWorld::EditAndCheck(bool onFolders, int action) {
                        !(onFolders && picked_.Path == before[selected] &&
                          picked_.Name == oldName)) {
                 // The program or the folder may have a new icon since.
-                fail("line " + std::to_string(selected) + " changed, its picture was not read again");
+                fail("line " + std::to_string(selected) +
+                     " changed, its picture was not read again");
             }
             break;
         case Remove: {

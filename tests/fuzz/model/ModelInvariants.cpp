@@ -273,22 +273,64 @@ std::string CheckIdentities(const MainFormRig& rig, IdentityBook& book) {
     return check(icons.ShutdownItem, "shutdown");
 }
 
+namespace {
+
+// A program of its own on the same machine, with the same files.
+void CopyMachine(const FakeSystem& from, FakeSystem& to) {
+    to.driveMask = from.driveMask;
+    to.driveTypes = from.driveTypes;
+    to.readableDisks = from.readableDisks;
+    to.shellFiles = from.shellFiles;
+    to.files = from.files;
+    to.fileContents = from.fileContents;
+    to.readOnlyFolders = from.readOnlyFolders;
+    to.folders = from.folders;
+    to.version = from.version;
+}
+
+}  // namespace
+
+std::string CheckReadAsPlain(MainFormRig& rig, const std::string& plainText) {
+    const TConfigVossik& started = *rig.form;
+    std::string breach;
+    {
+        MainFormRig fresh;
+        CopyMachine(rig.system, fresh.system);
+        fresh.system.arguments = rig.system.arguments;
+        fresh.system.clock = rig.system.clock;
+        fresh.system.fileContents[Narrow(started.SettingsPath())] = plainText;
+        const TConfigVossik& plain = fresh.Start();
+        std::vector<std::pair<std::string, int>> expected, found;
+        CollectOptions(plain.Pages.Onglets, expected);
+        CollectOptions(started.Pages.Onglets, found);
+        for (std::size_t i = 0; i < expected.size() && breach.empty(); ++i)
+            if (found[i].second != expected[i].second)
+                breach =
+                    Describe("the option " + expected[i].first + " read at start",
+                             std::to_string(expected[i].second), std::to_string(found[i].second));
+        if (breach.empty())
+            breach = CompareList("folder", plain.Icons.Folders, started.Icons.Folders);
+        if (breach.empty())
+            breach =
+                CompareList("quick-launch entry", plain.Icons.Launches, started.Icons.Launches);
+        if (breach.empty() && plain.Watcher.Delay().Seconds() != started.Watcher.Delay().Seconds())
+            breach = Describe("the refresh delay read at start",
+                              std::to_string(plain.Watcher.Delay().Seconds()),
+                              std::to_string(started.Watcher.Delay().Seconds()));
+    }
+    ui::SetBackend(rig.backend);
+    return breach;
+}
+
 std::string CheckLoadsBack(MainFormRig& rig) {
     const TConfigVossik& saved = *rig.form;
     std::string breach;
     {
         // The same machine, where every path is found: a missing entry loads as itself.
         MainFormRig fresh;
-        fresh.system.driveMask = rig.system.driveMask;
-        fresh.system.driveTypes = rig.system.driveTypes;
-        fresh.system.shellFiles = rig.system.shellFiles;
+        CopyMachine(rig.system, fresh.system);
         for (const TrayItemList* list : {&saved.Icons.Folders, &saved.Icons.Launches})
             for (const auto& item : *list) fresh.system.shellFiles[item->Path].DisplayName = "x";
-        fresh.system.files = rig.system.files;
-        fresh.system.fileContents = rig.system.fileContents;
-        fresh.system.readOnlyFolders = rig.system.readOnlyFolders;
-        fresh.system.folders = rig.system.folders;
-        fresh.system.version = rig.system.version;
         const TConfigVossik& loaded = fresh.Start();
 
         std::vector<std::pair<std::string, int>> before, after;

@@ -17,6 +17,10 @@ std::string CheckInvariants(const ModelWorld& world);
 // A fresh program loading the settings file just written has the same lists, names and options.
 std::string CheckLoadsBack(MainFormRig& rig);
 
+// The program just started has the lists, names and options of a fresh one started on the same
+// machine with `plainText` as its settings file, read at once and with CR LF line ends.
+std::string CheckReadAsPlain(MainFormRig& rig, const std::string& plainText);
+
 // The identities the shell has held for our icons during a run, and the entries they stood for.
 struct IdentityBook {
     std::map<std::string, Guid> OfEntry;

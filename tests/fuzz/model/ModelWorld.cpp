@@ -44,13 +44,21 @@ const std::string ScheduledActionText = "\xE9teindre cet ordinateur";
 // The question about a folder already in the list.
 const std::string DuplicateQuestion = "Ce dossier existe d\xE9j\xE0 dans la liste.";
 
+// What the box of a drive given up says before its letter.
+const std::string GivenUpDrive = "L'unit\xE9 ";
+
+// What the box of a scheduled shutdown given up begins with.
+const std::string AbandonedSchedule = "L'extinction automatique de ";
+
 // What the questions about replacing the settings file begin with.
 const std::string FileQuestion = "Le fichier de param\xE8tres ";
 
 // What the boxes that say the settings were not saved hold: the question about the file could not
 // show, or the file could not be written.
 const std::string NotSavedNotice = "Les param\xE8tres n'ont pas \xE9t\xE9 enregistr\xE9s.";
-const std::string WriteFailure = "Impossible d'\xE9" "crire dans ";
+const std::string WriteFailure =
+    "Impossible d'\xE9"
+    "crire dans ";
 
 // Reads of the settings file that fail: all of them.
 constexpr int UnreadableForGood = 1 << 30;
@@ -71,6 +79,17 @@ std::intptr_t NoDefault() {
 
 std::string Bit(bool value) {
     return value ? "1" : "0";
+}
+
+// The lines end in CR LF, LF and CR in turn.
+std::string MixLineEndings(const std::string& text) {
+    const char* endings[] = {"\r\n", "\n", "\r"};
+    std::string mixed;
+    int line = 0;
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
+        mixed += text.substr(start, end - start) + endings[line++ % 3];
+    return mixed;
 }
 
 }  // namespace
@@ -143,26 +162,46 @@ void ModelWorld::SetUp() {
     settingsPlace_ = installed ? MainFormRig::RoamingSettingsFile : MainFormRig::SettingsFile;
     const std::string& place = settingsPlace_;
     // The higher bits of the byte that chooses a settings file say whether another program
-    // holds it at start, for a moment or all along.
+    // holds it at start, for a moment (of 1 to 5 reads) or all along, and whether its lines end
+    // in CR LF, LF and CR in turn, as after edits on other systems.
     const std::uint8_t settingsChoice = in_.Byte();
+    std::string plainText;
+    bool mixedEndings = false;
     if (settingsChoice % 4 != 0) {
         system.files.insert(place);
-        system.fileContents[place] = SettingsText();
+        plainText = SettingsText();
+        mixedEndings = settingsChoice >= 128;
+        system.fileContents[place] = mixedEndings ? MixLineEndings(plainText) : plainText;
         const int lock = settingsChoice / 4 % 8;
-        if (lock >= 6) system.failingReads = lock == 6 ? 3 : UnreadableForGood;
+        constexpr int MomentaryLocks[] = {3, 1, 5, 2};
+        if (lock >= 6)
+            system.failingReads =
+                lock == 6 ? MomentaryLocks[settingsChoice / 32 % 4] : UnreadableForGood;
     }
+    const bool readable = system.failingReads < UnreadableForGood;
+    const bool heldForAMoment = system.failingReads > 0 && readable;
+    played_.HeldFiles += system.failingReads > 0;
+    played_.MixedEndings += mixedEndings;
     // A start at logon, before the taskbar is there.
     system.taskbarPresent = in_.Below(8) != 0;
     std::string settings = system.files.contains(place) ? system.fileContents[place] : "none";
     for (std::size_t end; (end = settings.find("\r\n")) != std::string::npos;)
         settings.replace(end, 2, " ");
+    std::replace(settings.begin(), settings.end(), '\r', ' ');
+    std::replace(settings.begin(), settings.end(), '\n', ' ');
     Log("start: drives " + std::to_string(system.driveMask) + ", taskbar " +
         Bit(system.taskbarPresent) + ", XP " + Bit(system.version.Minor == 1) + ", " +
         std::to_string(system.clock.Hour) + ":" + std::to_string(system.clock.Minute) +
         (installed ? ", installed" : "") + ", settings held for " +
-        std::to_string(system.failingReads) + " reads: " + settings);
+        std::to_string(system.failingReads) + " reads" + (mixedEndings ? ", endings mixed" : "") +
+        ": " + settings);
     rig_.Start();
     unreadFile_ = system.failingReads > 0;
+    // Nothing of the file is lost to its line endings or to a lock that lasts a moment.
+    if (readable && (heldForAMoment || mixedEndings)) {
+        const std::string breach = CheckReadAsPlain(rig_, plainText);
+        if (!breach.empty()) Fail("start", breach);
+    }
     announcedDrives_ = system.driveMask;
     if (!rig_.form->StartsInTray()) rig_.form->Show();
     // The area was empty: whatever the start added is in group order; a start from a settings
@@ -238,8 +277,9 @@ int ModelWorld::Run() {
         ++events_;
         asked_ = {};
         userAgreedToReplace_ = false;
-        std::vector<std::string> drives;
-        for (const auto& drive : rig_.form->Icons.Drives) drives.push_back(drive->Path);
+        std::vector<std::pair<std::string, TrayItemKind>> drives;
+        for (const auto& drive : rig_.form->Icons.Drives)
+            drives.emplace_back(drive->Path, drive->Kind);
         const int nested = eventNested_ = nestedPlays_, refusals = eventRefusals_ = refusals_;
         Play(0);
         if (Ended()) break;
@@ -275,7 +315,15 @@ void ModelWorld::Play(int depth) {
     if (Ended() || in_.Empty()) return;
     const int outer = depth_;
     depth_ = depth;
-    switch (in_.Below(16)) {
+    // A band of byte values that no seed of the corpus used before the world's events came is
+    // theirs, so that the seeds keep their meaning.
+    const std::uint8_t choice = in_.Byte();
+    if (choice >= 0x88 && choice < 0xA0) {
+        WorldEvent();
+        depth_ = outer;
+        return;
+    }
+    switch (choice % 16) {
         case 0:
         case 1:
             TrayCallback();
@@ -364,6 +412,14 @@ void ModelWorld::CheckDrivesFollowed() {
         if (drive->Tip() != name)
             Fail("event " + std::to_string(events_), "drive " + drive->Path + " is named \"" +
                                                          drive->Tip() + "\", not \"" + name + "\"");
+        // And taken for the kind of drive now on its letter.
+        auto type = rig_.system.driveTypes.find(drive->Path);
+        const unsigned kind = type == rig_.system.driveTypes.end() ? 1 : type->second;
+        if (static_cast<unsigned>(drive->Kind) != kind)
+            Fail("event " + std::to_string(events_),
+                 "drive " + drive->Path + " is taken for a drive of kind " +
+                     std::to_string(static_cast<unsigned>(drive->Kind)) + ", not " +
+                     std::to_string(kind));
     }
 }
 
@@ -573,7 +629,13 @@ void ModelWorld::DeliverPosted(bool all) {
                 std::to_string(message.WParam) + " " + std::to_string(message.LParam));
             const int nested = nestedPlays_;
             const std::size_t notified = rig_.system.notifications.size();
-            rig_.form->OnMessage(message, NoDefault);
+            if (message.Msg == msg::ScheduleCheck) {
+                ScheduleLook([&] { rig_.form->OnMessage(message, NoDefault); });
+            } else if (message.Msg == msg::StartedAgain) {
+                ShowHandedOver(message);
+            } else {
+                rig_.form->OnMessage(message, NoDefault);
+            }
             // Another program's, or one of a burst that goes on, adds nothing.
             if (message.Msg == msg::TaskbarReadd && nestedPlays_ == nested &&
                 rig_.system.notifications.size() != notified)
@@ -647,6 +709,7 @@ void ModelWorld::RestartBurst() {
 void ModelWorld::ChangeScale() {
     constexpr int Sizes[] = {16, 20, 24, 32};
     rig_.system.smallIconSize = Sizes[in_.Below(4)];
+    ++played_.ScaleChanges;
     Log("small icons of " + std::to_string(rig_.system.smallIconSize));
     switch (in_.Below(3)) {
         case 0:
@@ -680,9 +743,20 @@ bool ModelWorld::AwaitingTaskbar() const {
                        [](const WindowMessage& m) { return m.Msg == msg::TaskbarReadd; });
 }
 
+int ModelWorld::ChosenMinute() const {
+    const ShutdownPage& page = rig_.form->Pages.PageEteindre;
+    return page.Heure.ItemIndex() * 60 + page.Minutes.ItemIndex() * 5;
+}
+
+bool ModelWorld::AtChosenMinute() const {
+    const ShutdownPage& page = rig_.form->Pages.PageEteindre;
+    const TimeOfDay clock = rig_.system.clock;
+    return page.Heure.ItemIndex() >= 0 && page.Minutes.ItemIndex() >= 0 &&
+           clock.Hour * 60 + clock.Minute == ChosenMinute();
+}
+
 void ModelWorld::ClockAndTimer() {
     TimeOfDay& clock = rig_.system.clock;
-    const ShutdownPage& page = rig_.form->Pages.PageEteindre;
     int minute = clock.Hour * 60 + clock.Minute;
     switch (in_.Below(5)) {
         case 0:
@@ -693,7 +767,7 @@ void ModelWorld::ClockAndTimer() {
             break;
         case 2:
             // The chosen minute, or the one before it.
-            minute = page.Heure.ItemIndex() * 60 + page.Minutes.ItemIndex() * 5 - in_.Below(2);
+            minute = ChosenMinute() - in_.Below(2);
             break;
         case 3:
             minute = 23 * 60 + 59 + in_.Below(2);
@@ -707,43 +781,200 @@ void ModelWorld::ClockAndTimer() {
     clock = {minute / 60, minute % 60};
     rig_.system.tick += 600;
     ShutdownControl& shutdown = rig_.form->Shutdown;
-    const bool running = shutdown.EteindreTimer.Enabled();
     Log("clock " + std::to_string(clock.Hour) + ":" + std::to_string(clock.Minute) + ", timer " +
-        (running ? "ticks" : "stopped"));
+        (shutdown.EteindreTimer.Enabled() ? "ticks" : "stopped"));
+    ScheduleLook([&shutdown] { shutdown.EteindreTimer.Tick(); });
+}
+
+void ModelWorld::ScheduleLook(const std::function<void()>& tick) {
+    const TimeOfDay clock = rig_.system.clock;
+    const ShutdownPage& page = rig_.form->Pages.PageEteindre;
+    ShutdownControl& shutdown = rig_.form->Shutdown;
+    const bool running = shutdown.EteindreTimer.Enabled();
     // A nested tick at another time does not take back the leave of the one it interrupts.
-    const int chosen = page.Heure.ItemIndex() * 60 + page.Minutes.ItemIndex() * 5;
-    const bool atMinute = page.Heure.ItemIndex() >= 0 && page.Minutes.ItemIndex() >= 0 &&
-                          clock.Hour * 60 + clock.Minute == chosen;
+    const int chosen = ChosenMinute();
+    const bool atMinute = AtChosenMinute();
     if (!asked_.Schedule && running && atMinute && !page.CBConfirmationAuto.Checked()) {
         asked_.Schedule = true;
         scheduleBoxes_ = boxesSeen_;
     }
-    const bool reminding = shutdown.BoiteConfirmation.Showing();
+    const TBoiteConfirmation& box = shutdown.BoiteConfirmation;
+    const bool reminding = box.Showing();
+    // Once a minute at most, and not over a question or a box already open.
+    const bool mustAct = running && atMinute && page.CBEteindreAuto.Checked() &&
+                         !(box.Showing() && box.Mode == TBoiteConfirmation::ModeConfirmation) &&
+                         !rig_.system.MessageBoxes.Showing() &&
+                         (!scheduleActedAt_ || rig_.system.tick - *scheduleActedAt_ >= 60 * 1000);
     const bool oneOff = page.GroupePeriode.ItemIndex() != 1;
-    const int nested = nestedPlays_, writes = writes_;
+    const int nested = nestedPlays_, writes = writes_, acts = scheduleActs_;
     const bool mayWrite = SaveExpected(false);
     scheduleRefused_ = false;
     scheduleWrites_ = mayWrite ? writes_ : -1;
-    shutdown.EteindreTimer.Tick();
+    tick();
     scheduleWrites_ = -1;
     if (Ended() || nestedPlays_ != nested) return;
-    const TBoiteConfirmation& box = shutdown.BoiteConfirmation;
+    const std::string what = "event " + std::to_string(events_);
+    if (mustAct && scheduleActs_ == acts)
+        Fail(what,
+             "the scheduled minute came, its timer running, and neither its exit call nor "
+             "its question nor a box followed");
     if (!reminding && box.Showing() && box.Mode == TBoiteConfirmation::ModeReminder) {
         const bool minuteBefore = (clock.Hour * 60 + clock.Minute + 1) % 1440 == chosen;
         if (!running || !minuteBefore || !page.CBRappel1min.Checked())
-            Fail("event " + std::to_string(events_),
-                 "a reminder showed without a schedule a minute away or without its option");
+            Fail(what, "a reminder showed without a schedule a minute away or without its option");
     }
     // A one-time schedule refused is over, and saved so; a daily one waits for the next day.
     if (scheduleRefused_) {
         if (page.CBEteindreAuto.Checked() == oneOff)
-            Fail("event " + std::to_string(events_),
+            Fail(what,
                  "the refused schedule is still on though for today only, or off though daily");
         if (oneOff && mayWrite && writes_ == writes)
-            Fail("event " + std::to_string(events_),
-                 "the refused one-time schedule was not saved as off");
+            Fail(what, "the refused one-time schedule was not saved as off");
     }
     AnswerReminder();
+}
+
+void ModelWorld::WorldEvent() {
+    switch (in_.Below(6)) {
+        case 0:
+            SetClock(false);
+            break;
+        case 1:
+            SetClock(true);
+            break;
+        case 2:
+            HandOver();
+            break;
+        case 3:
+            ReplaceDrive();
+            break;
+        case 4:
+            DelayLookUps();
+            break;
+        default: {
+            // The window moved to a monitor of another scale.
+            constexpr int Sizes[] = {16, 20, 24, 32};
+            rig_.system.smallIconSize = Sizes[in_.Below(4)];
+            ++played_.ScaleChanges;
+            Log("the window moves to a monitor with small icons of " +
+                std::to_string(rig_.system.smallIconSize));
+            rig_.form->OnMessage({msg::DpiChanged, 0, 0}, NoDefault);
+            break;
+        }
+    }
+}
+
+// The user sets the clock, either way, or the computer wakes up later: onto the scheduled minute,
+// just past it, the minute before it, or anywhere. The program is told by a broadcast and looks
+// at the schedule from its loop.
+void ModelWorld::SetClock(bool wakeUp) {
+    TimeOfDay& clock = rig_.system.clock;
+    const int now = clock.Hour * 60 + clock.Minute;
+    int minute = now;
+    switch (in_.Below(4)) {
+        case 0:
+            minute = ChosenMinute();
+            break;
+        case 1:
+            minute = ChosenMinute() + 1 + in_.Below(30);
+            break;
+        case 2:
+            minute = ChosenMinute() - 1;
+            break;
+        default:
+            minute += wakeUp ? 1 + in_.Below(600) : in_.Below(241) - 120;
+            break;
+    }
+    minute = ((minute % 1440) + 1440) % 1440;
+    clock = {minute / 60, minute % 60};
+    if (wakeUp) {
+        // The tick count goes on during sleep.
+        const int slept = minute > now ? minute - now : minute + 1440 - now;
+        rig_.system.tick += static_cast<std::uint32_t>(slept) * 60 * 1000;
+        ++played_.WakeUps;
+    } else {
+        ++played_.TimeChanges;
+    }
+    Log(std::string(wakeUp ? "wake-up at " : "the clock is set to ") + std::to_string(clock.Hour) +
+        ":" + std::to_string(clock.Minute));
+    if (!wakeUp) {
+        rig_.application->Dispatch({msg::TimeChange, 0, 0}, NoDefault);
+        return;
+    }
+    // The system says it resumed once or twice: for the user, automatically, or both.
+    constexpr std::uintptr_t ResumeSuspend = 7, ResumeAutomatic = 0x12;
+    const int how = in_.Below(3);
+    if (how != 1) rig_.application->Dispatch({msg::PowerBroadcast, ResumeAutomatic, 0}, NoDefault);
+    if (how != 0) rig_.application->Dispatch({msg::PowerBroadcast, ResumeSuspend, 0}, NoDefault);
+}
+
+// A second start hands over to this one and ends; another program's copy-data message is not
+// ours. The sender waits for the answer: only a look is posted.
+void ModelWorld::HandOver() {
+    const std::intptr_t data =
+        in_.Below(4) != 0 ? FakeSystem::HandOverData : static_cast<std::intptr_t>(in_.Word());
+    const bool ours = data == FakeSystem::HandOverData;
+    played_.HandOvers += ours;
+    Log(ours ? "a second start hands over" : "another program's copy-data message");
+    const std::size_t calls = rig_.system.calls.size(), posted = rig_.system.posted.size();
+    const bool showing = rig_.form->Showing();
+    const std::optional<std::intptr_t> answer =
+        rig_.form->OnMessage({msg::CopyData, 0, data}, NoDefault);
+    const std::string what = "event " + std::to_string(events_);
+    if (answer != (ours ? std::optional<std::intptr_t>(1) : std::nullopt))
+        Fail(what, ours ? "the hand-over was not answered as taken"
+                        : "another program's copy-data message was taken for a hand-over");
+    const std::size_t posts = ours ? 1 : 0;
+    if (rig_.system.posted.size() < posted + posts)
+        Fail(what, "a second start handed over and nothing was posted to show the window");
+    if (rig_.system.calls.size() != calls + posts || rig_.form->Showing() != showing ||
+        rig_.system.posted.size() != posted + posts)
+        Fail(what,
+             "the copy-data message did more than post a look for the loop" +
+                 (rig_.system.calls.size() > calls + posts ? ": " + rig_.system.calls[calls + posts]
+                                                           : std::string()));
+}
+
+void ModelWorld::ShowHandedOver(const WindowMessage& message) {
+    const std::size_t calls = rig_.system.calls.size();
+    const int nested = nestedPlays_, writes = writes_, boxes = boxesSeen_,
+              closed = rig_.backend.menusClosed;
+    auto menu = rig_.backend.loops.find(&rig_.form->Menu.MenuContext);
+    const bool menuOpen = menu != rig_.backend.loops.end() && menu->second.Open > 0;
+    rig_.form->OnMessage(message, NoDefault);
+    if (Ended() || nestedPlays_ != nested) return;
+    const std::string what = "event " + std::to_string(events_);
+    if (!rig_.form->Showing()) Fail(what, "a second start handed over and the window is hidden");
+    if (menuOpen && rig_.backend.menusClosed == closed)
+        Fail(what, "a second start handed over and the icons' menu stayed open over the window");
+    if (writes_ != writes || boxesSeen_ != boxes || rig_.system.calls.size() != calls)
+        Fail(what, "a second start's hand-over did more than show the window" +
+                       (rig_.system.calls.size() > calls ? ": " + rig_.system.calls[calls]
+                                                         : std::string()));
+}
+
+// The shell's look-ups of a drive fail a few times, then answer: its entry comes all the same, or
+// a box says it was given up. Not C:, whose root is also a folder of the lists.
+void ModelWorld::DelayLookUps() {
+    const int letter = 3 + in_.Below(Letters - 3);
+    const std::string root = std::string(1, static_cast<char>('A' + letter)) + ":\\";
+    const int failures = 1 + in_.Below(12);
+    ++played_.LateLookUps;
+    Log("the shell's next " + std::to_string(failures) + " look-ups of " + root + " fail");
+    rig_.system.failingLookups[root] = failures;
+}
+
+// A stick taken out and a USB disk put in on its letter within the delay: the notices of both
+// come before the entry is refreshed.
+void ModelWorld::ReplaceDrive() {
+    const int letter = in_.Below(Letters);
+    const std::string root = std::string(1, static_cast<char>('A' + letter)) + ":\\";
+    const unsigned kind = DriveKinds[in_.Below(std::size(DriveKinds))];
+    ++played_.KindChanges;
+    Log("drive " + root + " replaced by one of kind " + std::to_string(kind));
+    Announce(false, 1u << letter, 0);
+    rig_.system.driveTypes[root] = kind;
+    Announce(true, 1u << letter, 0);
 }
 
 void ModelWorld::AnswerReminder() {
@@ -1026,6 +1257,15 @@ void ModelWorld::OnBox() {
         awaitingNotSaved_.clear();
     }
     if (box.Text.starts_with(DuplicateQuestion)) CheckDuplicateQuestion();
+    // A drive given up after its retries has no entry until it comes again.
+    if (const std::size_t unit = box.Text.find(GivenUpDrive); unit != std::string::npos) {
+        const char letter = box.Text[unit + GivenUpDrive.size()];
+        if (letter >= 'A' && letter <= 'Z') uncertainDrives_ |= 1u << (letter - 'A');
+    }
+    if (box.Text.starts_with(AbandonedSchedule)) {
+        ++scheduleActs_;
+        scheduleActedAt_ = rig_.system.tick;
+    }
     if (pumpInBoxes_) {
         ++nestedPlays_;
         DeliverPosted(true);
@@ -1068,6 +1308,15 @@ void ModelWorld::Quit(Command& command) {
 
 ui::ModalResult ModelWorld::AnswerModal(ui::Form& shown) {
     TConfigVossik& form = *rig_.form;
+    // The schedule asks during its minute only, whatever the clock did before.
+    const TBoiteConfirmation& confirmation = form.Shutdown.BoiteConfirmation;
+    if (&shown == &confirmation && confirmation.ActionText == ScheduledActionText) {
+        if (!AtChosenMinute())
+            Fail("event " + std::to_string(events_),
+                 "the schedule's question showed outside its minute");
+        ++scheduleActs_;
+        scheduleActedAt_ = rig_.system.tick;
+    }
     MaybeNested(false);
     if (&shown == &form.BoiteRepertoire) {
         if (in_.Below(4) == 0) return ui::ModalResult::Cancel;
@@ -1216,7 +1465,8 @@ void ModelWorld::CheckMenuCommand(const ui::MenuItem& item, const MenuEntry& ope
         }
         ++acts;
         if (!there)
-            Fail(what, item.Name() + " acted though its entry " + opened.Path + " is gone: " + call);
+            Fail(what,
+                 item.Name() + " acted though its entry " + opened.Path + " is gone: " + call);
         if (!names)
             Fail(what, item.Name() + " of the menu of " + opened.Path +
                            " acted on another entry: " + call);
@@ -1256,6 +1506,11 @@ bool ModelWorld::Refuse(NotifyCommand command, const NotifyIconData& data) {
 void ModelWorld::OnExitCall(unsigned code) {
     const ShutdownPage& page = rig_.form->Pages.PageEteindre;
     Log("exit call " + std::to_string(code));
+    played_.RefusedExits += !rig_.system.exitAccepted;
+    if (code == 5) {
+        ++scheduleActs_;
+        scheduleActedAt_ = rig_.system.tick;
+    }
     std::set<unsigned> wanted;
     if (asked_.YesToSchedule || asked_.Schedule) wanted.insert(5);
     const bool manual = asked_.Icon || !asked_.Menu.empty();
@@ -1274,11 +1529,7 @@ void ModelWorld::OnExitCall(unsigned code) {
     // The schedule's call comes at once: within its minute, or right after its question's yes.
     // A box between them (a failed save's) may stay open for hours.
     if (code == 5) {
-        const TimeOfDay clock = rig_.system.clock;
-        const bool inMinute =
-            asked_.Schedule && boxesSeen_ == scheduleBoxes_ &&
-            clock.Hour * 60 + clock.Minute ==
-                page.Heure.ItemIndex() * 60 + page.Minutes.ItemIndex() * 5;
+        const bool inMinute = asked_.Schedule && boxesSeen_ == scheduleBoxes_ && AtChosenMinute();
         const bool afterYes = asked_.YesToSchedule && boxesSeen_ == acceptBoxes_;
         if (!inMinute && !afterYes)
             Fail("event " + std::to_string(events_),

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,16 +31,24 @@ private:
 // The whole program on the fake system, driven by the events an input spells: tray callbacks,
 // device broadcasts, the messages posted and the refresh timer's ticks, floods of thousands of
 // notices, ticks or right presses, taskbar restarts (in bursts too), changes of scale, the clock
-// and the timer, list editing and options on the pages, the buttons and the icons' menu, and
-// failures of the system injected on the way. Boxes, dialogs and menus run nested events as their
-// message loops would. After every event, what must always hold is checked; the first breach ends
-// the run with the events that led to it.
+// and the timer, the clock set or the computer waking up, a second start's hand-over, a drive
+// replaced by one of another kind, list editing and options on the pages, the buttons and the
+// icons' menu, and failures of the system injected on the way. Boxes, dialogs and menus run nested
+// events as their message loops would. After every event, what must always hold is checked; the
+// first breach ends the run with the events that led to it.
 class ModelWorld {
 public:
+    // The events a user rarely thinks of, counted for the summary of a run.
+    struct Kinds {
+        long long TimeChanges = 0, WakeUps = 0, ScaleChanges = 0, HandOvers = 0, KindChanges = 0,
+                  HeldFiles = 0, MixedEndings = 0, RefusedExits = 0, LateLookUps = 0;
+    };
+
     ModelWorld(const std::uint8_t* data, std::size_t size);
     ~ModelWorld();
     // Plays the input; the number of events played.
     int Run();
+    const Kinds& Played() const { return played_; }
 
     // The program's state, for the invariants.
     const MainFormRig& Rig() const { return rig_; }
@@ -80,6 +89,19 @@ private:
     void RestartBurst();
     void ChangeScale();
     void ClockAndTimer();
+    // The schedule looks at the clock (`tick`): the timer's tick, or the look a change of the
+    // clock or a wake-up posted. At its minute, with its timer running, it acts at once; never
+    // outside it.
+    void ScheduleLook(const std::function<void()>& tick);
+    // The events of the world around the program: the clock set, a wake-up, a monitor of another
+    // scale, a second start, a drive replaced.
+    void WorldEvent();
+    void SetClock(bool wakeUp);
+    void HandOver();
+    // A second start's hand-over shows the window and changes nothing else.
+    void ShowHandedOver(const WindowMessage& message);
+    void ReplaceDrive();
+    void DelayLookUps();
     void EditLists();
     void Edit(bool onFolders, int action);
     void ToggleOption();
@@ -127,7 +149,8 @@ private:
     void CheckShownAsWanted(const std::string& what);
     void CheckTrayOrder(const std::string& what);
     // A drive that came during the event shows exactly when its kind is shown.
-    void CheckNewDrives(const std::vector<std::string>& before);
+    // And a drive whose kind changed during the event, as when a stick is replaced by a disk.
+    void CheckNewDrives(const std::vector<std::pair<std::string, TrayItemKind>>& before);
     bool DriveWanted(const TrayItem& drive) const;
     // The code the shutdown icon asks for now, and the force bit.
     unsigned IconAction() const;
@@ -145,8 +168,13 @@ private:
     std::vector<ui::Control*> UsableOptions() const;
     void CheckSaved();
 
+    // The minute the schedule is set for, in minutes of the day.
+    int ChosenMinute() const;
+    bool AtChosenMinute() const;
+
     FuzzInput in_;
     MainFormRig rig_;
+    Kinds played_;
     std::vector<std::string> log_;
     std::set<std::uint32_t> staleTips_;
     IdentityBook identities_;
@@ -189,6 +217,10 @@ private:
     // its question was accepted: the exit call follows either with no box between.
     int boxesSeen_ = 0;
     int scheduleBoxes_ = -1, acceptBoxes_ = -1;
+    // What the schedule did so far (exit calls, questions, boxes of a failed save), and the tick
+    // of the last: one act per minute.
+    int scheduleActs_ = 0;
+    std::optional<std::uint32_t> scheduleActedAt_;
     // Boxes that said the settings were not saved, and a command's that must still show before
     // the event ends.
     int notSavedTold_ = 0;

@@ -101,6 +101,11 @@ std::optional<ShellFileInfo> FakeSystem::GetFileInfo(const std::wstring& widePat
     std::string path = Narrow(widePath);
     calls.push_back("fileinfo " + path + " " + std::to_string(flags));
     auto it = shellFiles.find(path);
+    auto failing = failingLookups.find(path);
+    if (failing != failingLookups.end() && failing->second > 0) {
+        --failing->second;
+        return std::nullopt;
+    }
     if (it == shellFiles.end()) return std::nullopt;
     ShellFileInfo info = it->second;
     if (info.IconFile.empty()) info.IconFile = widePath;

@@ -148,6 +148,8 @@ public:
     std::uint32_t tickPerRead = 10;
     // Paths the shell knows; one without an icon file takes its icon from itself, at index 0.
     std::map<std::string, ShellFileInfo> shellFiles;
+    // Look-ups of a path that fail before it answers again (a drive slow to mount).
+    std::map<std::string, int> failingLookups;
     // Files the shell names whose icons cannot be extracted: the shell draws those itself.
     std::set<std::wstring> filesWithoutIcons;
     // The system's small-icon size, which a change of scale changes.
