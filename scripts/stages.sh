@@ -87,13 +87,15 @@ hold_wine_prefix() {  # who
 }
 
 # Makes a Wine set-up the first time; says that it is ready the other times. With win64, the
-# 64-bit exe's (build/wine64), which only the tests use.
-prepare_wine() {  # usual-duration [win64]
-  local prefix=build/wine${2:+64}
+# 64-bit exe's (build/wine64), which only the tests use; with a folder, that one (the end-to-end
+# tests' second worker's, say: run.py --jobs).
+prepare_wine() {  # usual-duration [win32|win64 [folder]]
+  local arch=${2:-win32} prefix=${3:-build/wine}
+  if [ "$arch" = win64 ]; then prefix=${3:-build/wine64}; fi
   if [ -f "$prefix/.vossik-ready" ]; then
     echo "Wine: $prefix is ready"
   else
     stage "preparing Wine ($prefix, made once)" "$1" "${prefix#build/}" \
-      python3 tests/e2e/harness.py ${2:-}
+      python3 tests/e2e/harness.py "$arch" "$prefix"
   fi
 }

@@ -5,7 +5,8 @@ every test gets its own Xvfb display, a fresh wineserver with its own virtual de
 fresh folder on drive C: with the exe and, if the test wants one, a settings file. Everything
 started for a test is ended when it finishes, passed or not, and its folders on C: go.
 
-`python3 tests/e2e/harness.py` makes that prefix if it is missing (scripts/run does).
+`python3 tests/e2e/harness.py` makes that prefix if it is missing (scripts/run does), `python3
+tests/e2e/harness.py win32|win64 PATH` another one.
 
 Tests look at and act on the program through the probe (tests/e2e/probe), a Win32 console
 program run with Wine inside the same desktop; it answers in JSON.
@@ -34,11 +35,13 @@ import json
 import os
 import pwd
 import re
+import select
 import shutil
 import signal
 import subprocess
 import sys
 import time
+import urllib.parse
 from pathlib import Path
 from typing import Any, Callable, Iterator
 
@@ -88,6 +91,18 @@ def both_architectures(test: Callable) -> Callable:
 
 def runs_on_both_architectures(test: Callable) -> bool:
     return getattr(test, "both_architectures", False)
+
+
+def long_running(test: Callable) -> Callable:
+    """Marks a test that takes far longer than most (it waits for the clock to reach a minute,
+    or drives the program through hundreds of events): run.py starts these first, so that
+    workers side by side end together."""
+    test.long_running = True
+    return test
+
+
+def is_long_running(test: Callable) -> bool:
+    return getattr(test, "long_running", False)
 
 
 class HarnessError(Exception):
@@ -330,6 +345,77 @@ def _end_process_group(process: subprocess.Popen) -> None:
         process.wait(timeout=10)
 
 
+class ProbeServer:
+    """One probe process that answers a test's commands one after the other (`probe serve`):
+    starting a Wine process per command was most of what each look at the program took. Started
+    at the first command, once the test's desktop is there; started again at the next command
+    if it ended (a test that ends the wineserver ends it too)."""
+
+    def __init__(self, command: list[str], env: dict[str, str], log) -> None:
+        self._command = command
+        self._env = env
+        self._log = log
+        self._process: subprocess.Popen | None = None
+        self._pending = b""
+
+    def ask(self, args: list[str], timeout_s: float) -> tuple[int, bytes]:
+        """Sends one command; returns its exit code and its answer (the JSON document or the
+        message). The time limit only stops a hang: the process is then ended."""
+        request = (" ".join(urllib.parse.quote(arg, safe="") for arg in args) + "\n").encode()
+        if self._process is None or self._process.poll() is not None:
+            self._start()
+        try:
+            self._process.stdin.write(request)
+            self._process.stdin.flush()
+        except BrokenPipeError:  # ended since its last answer
+            self._start()
+            self._process.stdin.write(request)
+            self._process.stdin.flush()
+        deadline = time.monotonic() + timeout_s
+        try:
+            while b"\n" not in self._pending:
+                self._read(deadline)
+            header, _, self._pending = self._pending.partition(b"\n")
+            code, length = map(int, header.split())
+            while len(self._pending) < length:
+                self._read(deadline)
+        except BaseException:
+            # Cut short (a test's time limit, Ctrl+C): its answer must not pass for the next's.
+            self.stop()
+            raise
+        answer, self._pending = self._pending[:length], self._pending[length:]
+        return code, answer
+
+    def stop(self) -> None:
+        """Ends the process: at the end of its input, or else by a signal."""
+        if self._process is None:
+            return
+        with contextlib.suppress(OSError):
+            self._process.stdin.close()
+        with contextlib.suppress(subprocess.TimeoutExpired):
+            self._process.wait(timeout=5)
+        _end_process_group(self._process)
+        self._process = None
+
+    def _start(self) -> None:
+        self.stop()
+        self._pending = b""
+        self._process = subprocess.Popen([*self._command, "serve"], env=self._env,
+                                         stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                         stderr=self._log or subprocess.DEVNULL,
+                                         start_new_session=True)
+
+    def _read(self, deadline: float) -> None:
+        out = self._process.stdout
+        ready, _, _ = select.select([out], [], [], max(0.0, deadline - time.monotonic()))
+        if not ready:
+            raise HarnessError("no answer")
+        chunk = os.read(out.fileno(), 65536)
+        if not chunk:
+            raise HarnessError("ended without an answer")
+        self._pending += chunk
+
+
 def _ini_bytes(text: str | bytes) -> bytes:
     """A settings file's bytes: text goes Windows-1252 with CR LF line ends."""
     if isinstance(text, bytes):
@@ -382,6 +468,7 @@ class Vossik:
         self.log_path: Path | None = None
         self._scaled = False
         self._colored = False
+        self._probe_server: ProbeServer | None = None
 
     # -- life cycle ---------------------------------------------------------------------------
 
@@ -547,6 +634,8 @@ class Vossik:
 
     def teardown(self) -> None:
         self.prefix.kill_server()
+        if self._probe_server:
+            self._probe_server.stop()
         for process in [self._desktop, self._program, *self._again]:
             if process:
                 _end_process_group(process)
@@ -637,16 +726,18 @@ class Vossik:
     # -- the probe ----------------------------------------------------------------------------
 
     def probe(self, *args: Any, timeout_s: float = PROBE_TIMEOUT_S) -> Any:
-        cmd = [self.prefix.wine, self.probe_path, *map(str, args)]
+        words = [str(arg) for arg in args]
+        if self._probe_server is None:
+            self._probe_server = ProbeServer([self.prefix.wine, self.probe_path],
+                                             self.prefix.env(self.display), self._log)
         try:
-            result = subprocess.run(cmd, env=self.prefix.env(self.display), capture_output=True,
-                                    timeout=timeout_s, check=False)
-        except subprocess.TimeoutExpired as error:
-            raise HarnessError(f"probe {' '.join(map(str, args))}: no answer") from error
-        if result.returncode != 0:
-            raise HarnessError(f"probe {' '.join(map(str, args))}: "
-                               f"{result.stderr.decode(errors='replace').strip()}")
-        return json.loads(result.stdout.decode("utf-8"))
+            code, answer = self._probe_server.ask(words, timeout_s)
+        except HarnessError as error:
+            raise HarnessError(f"probe {' '.join(words)}: {error}") from error
+        if code != 0:
+            raise HarnessError(f"probe {' '.join(words)}: "
+                               f"{answer.decode(errors='replace').strip()}")
+        return json.loads(answer.decode("utf-8"))
 
     def wait_window(self, caption: str, timeout_ms: int = WAIT_TIMEOUT_S * 1000) -> dict:
         return self.probe("wait-window", caption, timeout_ms)
@@ -927,7 +1018,11 @@ def vossik(name: str, prefix: Prefix, exe: Path, probe_exe: Path,
 
 
 if __name__ == "__main__":
-    # `harness.py win64` makes the 64-bit exe's prefix.
-    wanted = (Prefix(SHARED_PREFIX_64, "win64") if sys.argv[1:] == ["win64"] else Prefix())
+    # `harness.py win64` makes the 64-bit exe's prefix; `harness.py win32|win64 PATH` another
+    # one, such as a second test worker's (run.py --jobs).
+    given = sys.argv[1:]
+    arch = given.pop(0) if given[:1] in (["win32"], ["win64"]) else "win32"
+    default = SHARED_PREFIX_64 if arch == "win64" else SHARED_PREFIX
+    wanted = Prefix(Path(given[0]).resolve() if given else default, arch)
     with wanted.using() as made:
         print(f"Wine prefix ready: {made.path}")

@@ -1,18 +1,19 @@
 #!/usr/bin/env python3
-"""Runs the end-to-end tests: every test_* function of tests/e2e/test_*.py, one at a time.
+"""Runs the end-to-end tests: every test_* function of tests/e2e/test_*.py.
 
 Each test gets a fresh display, Wine desktop and exe folder (harness.vossik). The 32-bit exe runs
 every test in build/wine; with `--arch all` (scripts/test) or `--arch x86_64`, the 64-bit exe
 runs the tests marked @harness.both_architectures in build/wine64, with a probe built for it.
-Prints one line per test, counted over every exe as ninja counts its steps ("[3/95] PASS ..."),
-a line per architecture, then `e2e: N passed, M failed` over all; exits non-zero if any test
-failed.
+With `--jobs N`, N tests run at once, each worker in a prefix of its own (workers.py).
+Prints one line per test as it ends, counted over every exe as ninja counts its steps
+("[3/95] PASS ..."), a line per architecture, then `e2e: N passed, M failed` over all; exits
+non-zero if any test failed.
 """
 
 from __future__ import annotations
 
 import argparse
-import contextlib
+import collections
 import importlib
 import inspect
 import os
@@ -20,7 +21,6 @@ import shutil
 import signal
 import subprocess
 import sys
-import time
 import traceback
 from pathlib import Path
 
@@ -28,6 +28,7 @@ E2E_DIR = Path(__file__).resolve().parent
 sys.path.insert(0, str(E2E_DIR))
 
 import harness  # noqa: E402
+import workers  # noqa: E402
 
 BUILD_E2E = harness.REPO / "build" / "e2e"
 PROBE_SOURCES = E2E_DIR / "probe"
@@ -79,6 +80,9 @@ def parse_args() -> argparse.Namespace:
     parser.add_argument("--prefix64", type=Path, default=harness.SHARED_PREFIX_64,
                         help="64-bit Wine prefix (default: build/wine64; made if missing)")
     parser.add_argument("--timeout", type=int, default=120, help="seconds allowed per test")
+    parser.add_argument("--jobs", type=int, default=1,
+                        help="tests run at once, each worker in a Wine prefix of its own: the"
+                             " first of an exe's, then build/wine-2... (default: 1)")
     return parser.parse_args()
 
 
@@ -160,47 +164,6 @@ def run_one(name: str, function, prefix: harness.Prefix, arch: Architecture, arg
     return None
 
 
-def run_architecture(arch: Architecture, tests: list[tuple[str, object]], args, first: int,
-                     total: int) -> tuple[int, int]:
-    """Runs the tests meant for that exe in its prefix, numbered from `first` of all `total`;
-    returns (passed, failed)."""
-    if not tests:
-        return 0, 0
-    if not arch.exe.exists():
-        print(f"e2e: no program at {arch.exe} (build it, or give --exe/--exe64)",
-              file=sys.stderr)
-        return 0, len(tests)
-    probe = find_probe(arch)
-    prefix = harness.Prefix(arch.prefix.resolve(), arch.wine_arch)
-    # The 32-bit run keeps its lines as they always were; the others say which exe ran.
-    label = "" if arch.wine_arch == "win32" else f" [{arch.name}]"
-    started = time.monotonic()
-    passed = failed = 0
-    with contextlib.ExitStack() as held:
-        try:
-            held.enter_context(prefix.using())
-        except (harness.HarnessError, subprocess.TimeoutExpired) as error:
-            print(f"e2e: cannot make the Wine prefix {prefix.path}: {error}", file=sys.stderr)
-            return 0, len(tests)
-        print(f"e2e: prefix ready in {time.monotonic() - started:.1f} s ({prefix.path.name})",
-              flush=True)
-        held.callback(prefix.kill_server)
-        for number, (name, function) in enumerate(tests, first):
-            count = f"[{number}/{total}]"
-            begun = time.monotonic()
-            problem = run_one(name, function, prefix, arch, args, probe)
-            took = time.monotonic() - begun
-            if problem is None:
-                passed += 1
-                print(f"{count} PASS {name}{label} ({took:.1f} s)", flush=True)
-            else:
-                failed += 1
-                headline, _, detail = problem.partition("\n")
-                print(f"{count} FAIL {name}{label} ({took:.1f} s): {headline}", flush=True)
-                print("    " + detail.rstrip().replace("\n", "\n    "), flush=True)
-    return passed, failed
-
-
 def main() -> int:
     args = parse_args()
     tests = collect(args.select)
@@ -210,19 +173,57 @@ def main() -> int:
         return 2
 
     signal.signal(signal.SIGALRM, on_alarm)
-    # One count over every exe, so that the progress line says how far the whole run has come.
-    runs = [(arch, [(name, f) for name, f in tests if arch.wants(f)])
-            for arch in architectures(args)]
-    total, first = sum(len(wanted) for _, wanted in runs), 1
-    counts = []
-    for arch, wanted in runs:
-        passed, failed = run_architecture(arch, wanted, args, first, total)
-        first += len(wanted)
-        counts.append((arch.name, passed, failed))
-    for name, passed, failed in counts:
-        print(f"e2e {name}: {passed} passed, {failed} failed")
-    passed, failed = (sum(c[1] for c in counts), sum(c[2] for c in counts))
-    print(f"e2e: {passed} passed, {failed} failed")
+    arches = {arch.name: arch for arch in architectures(args)}
+    counts = {name: collections.Counter() for name in arches}
+    # The long ones first: handed out last, one could keep its worker busy long after the others.
+    tests.sort(key=lambda test: not harness.is_long_running(test[1]))
+    listed = [(arch, name, function) for arch in arches.values() for name, function in tests
+              if arch.wants(function)]
+    runnable, probes = [], {}
+    for arch in arches.values():
+        wanted = [workers.Test(arch.name, n) for n, t in enumerate(listed) if t[0] is arch]
+        if wanted and not arch.exe.exists():
+            print(f"e2e: no program at {arch.exe} (build it, or give --exe/--exe64)",
+                  file=sys.stderr)
+            counts[arch.name]["failed"] += len(wanted)
+        elif wanted:
+            probes[arch.name] = find_probe(arch)
+            runnable += wanted
+
+    def run_test(test: workers.Test, prefix: harness.Prefix) -> str | None:
+        arch, name, function = listed[test.number]
+        return run_one(name, function, prefix, arch, args, probes[test.arch])
+
+    # One count over every exe, in the order the tests end, so that the progress line says how
+    # far the whole run has come.
+    done = 0
+
+    def report(outcome: workers.Outcome) -> None:
+        nonlocal done
+        done += 1
+        arch, name, _ = listed[outcome.test.number]
+        # The 32-bit lines keep the form they always had; the others say which exe ran.
+        label = "" if arch.wine_arch == "win32" else f" [{arch.name}]"
+        line = f"[{done}/{len(listed)}] {{}} {name}{label} ({outcome.took:.1f} s)"
+        sys.stdout.write(outcome.printed)
+        if outcome.problem is None:
+            counts[arch.name]["passed"] += 1
+            print(line.format("PASS"), flush=True)
+        else:
+            counts[arch.name]["failed"] += 1
+            headline, _, detail = outcome.problem.partition("\n")
+            print(line.format("FAIL") + f": {headline}", flush=True)
+            if detail.strip():
+                print("    " + detail.rstrip().replace("\n", "\n    "), flush=True)
+
+    first_prefixes = {name: (arch.prefix.resolve(), arch.wine_arch)
+                      for name, arch in arches.items()}
+    workers.run(runnable, first_prefixes, args.jobs, run_test, report,
+                lambda line: print(line, flush=True))
+    for name, count in counts.items():
+        print(f"e2e {name}: {count['passed']} passed, {count['failed']} failed")
+    failed = sum(count["failed"] for count in counts.values())
+    print(f"e2e: {sum(count['passed'] for count in counts.values())} passed, {failed} failed")
     return 1 if failed else 0
 
 

@@ -7,7 +7,7 @@ Icon ids as in test_drives_and_clicks: drives by letter C:0 D:1 E:2 Z:3, folders
 quick-launch entries from 1000, the shutdown icon 10000.
 """
 
-from harness import both_architectures
+from harness import both_architectures, long_running
 from test_drives_and_clicks import (C, EXPLORER, FOLDER_WINDOWS, NOTEPAD, SHUTDOWN,
                                     every_group_ini, popup_menus, start_in_tray, wait_started)
 
@@ -21,6 +21,7 @@ def open_menu(vossik, icon_id):
 
 
 @both_architectures
+@long_running
 def test_context_menu(vossik):
     form, _ = start_in_tray(vossik, every_group_ini())
 

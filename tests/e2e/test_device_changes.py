@@ -3,7 +3,7 @@
 import contextlib
 from pathlib import Path
 
-from harness import MAIN_FORM, both_architectures
+from harness import MAIN_FORM, both_architectures, long_running
 from test_drives_and_clicks import C, popup_menus
 
 DRIVES_ONLY_INI = """\
@@ -120,6 +120,7 @@ def flood(vossik, bursts, burst, stream_s, interval_ms, presses, posts, memory=N
             f"{last['user']}" + (f", memory {before} -> {after}" if memory else ""))
 
 
+@long_running
 def test_floods_of_notices_and_presses(vossik):
     print(flood(vossik, **SHORT_FLOOD), flush=True)
 

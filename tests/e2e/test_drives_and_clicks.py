@@ -65,10 +65,11 @@ def start_in_tray(vossik, ini):
 
 
 def wait_started(vossik, form, count):
-    """Command lines of what the program started, oldest first, once there are `count`."""
+    """Command lines of what the program started, oldest first, once there are `count`, each
+    read: a process still being made has no command line to read yet."""
     def started():
         lines = vossik.started_by(form["pid"])
-        return lines if len(lines) >= count else None
+        return lines if len(lines) >= count and all(lines) else None
 
     return vossik.wait_until(started, f"{count} programs started")
 
@@ -165,7 +166,7 @@ def test_double_click_mode_and_right_double_clicks(vossik):
     vossik.tray_click(FOLDER_WINDOWS, double=True)
     vossik.tray_click(Z, double=True)
     started = wait_started(vossik, form, 2)
-    assert started == [EXPLORER + "/e,C:\\windows", EXPLORER + "/root,Z:\\"]
+    assert started == [EXPLORER + "/e,C:\\windows", EXPLORER + "/root,Z:\\"], started
 
     # Window hidden: the first press pops the menu up, the double click opens the window at
     # the icon's entry and closes that menu.

@@ -5,7 +5,7 @@ test's Wine processes, the program among them (tests/e2e/README.md)."""
 
 import datetime
 
-from harness import INI_NAME, MAIN_FORM
+from harness import INI_NAME, MAIN_FORM, long_running
 from test_start import SHUTDOWN_ID, SHUTDOWN_ONLY_INI
 
 REMINDER = "Avertissement d'extinction automatique"
@@ -78,6 +78,7 @@ def refuse_with_key(vossik, key):
     vossik.wait_until(lambda: not shown(vossik, CONFIRMATION), "the confirmation closed")
 
 
+@long_running
 def test_schedule_reminds_then_confirms_and_the_icon_confirms_its_action(vossik):
     vossik.start(ini=SCHEDULE_INI, tz=clock_in_minute_before(vossik))
 
@@ -128,6 +129,7 @@ def test_schedule_reminds_then_confirms_and_the_icon_confirms_its_action(vossik)
     assert vossik.window(MAIN_FORM) is not None
 
 
+@long_running
 def test_a_failed_save_gives_up_the_scheduled_shutdown_however_late_its_box_closes(vossik):
     """A daily schedule without reminder or confirmation, its settings file read-only: at the
     minute one box names the time and the file; closed after the minute, it ends nothing."""

@@ -5,7 +5,7 @@ The test runs a short stream; bench/soak.py runs the long one with the same code
 runs in double-click mode, and left double clicks are never sent: nothing is opened.
 """
 
-from harness import MAIN_FORM
+from harness import MAIN_FORM, long_running
 from test_drives_and_clicks import (C, FOLDER_WINDOWS, NOTEPAD, SHUTDOWN, every_group_ini,
                                     start_in_tray)
 
@@ -75,5 +75,6 @@ def soak(vossik, seed, counts, timeout_s):
     return line
 
 
+@long_running
 def test_soak(vossik):
     soak(vossik, 1, SHORT, 90)

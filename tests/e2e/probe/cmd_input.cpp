@@ -21,6 +21,14 @@ bool send_briefly(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     return SendMessageTimeoutW(hwnd, message, wparam, lparam, SMTO_ABORTIFHUNG, 1000, &result);
 }
 
+// Comes back once the window's thread reads its messages again: its handler has returned, or
+// it runs the loop of a box or menu it opened. A busy machine can hold a handler past the
+// second that send_briefly waits; what the probe reads next must still see its effect.
+void wait_taken(HWND hwnd) {
+    DWORD_PTR result = 0;
+    if (IsWindow(hwnd)) SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
+}
+
 UINT mouse_message(const std::wstring& name) {
     static const struct {
         const wchar_t* name;
@@ -57,6 +65,7 @@ void cmd_click(const Args& args, Json& out) {
         mouse_click_at(top, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
     } else {
         returned = send_briefly(control, BM_CLICK, 0, 0);
+        if (!returned) wait_taken(top);
     }
     out.begin_object();
     put_hwnd(out, "hwnd", control);

@@ -1,12 +1,17 @@
 // probe: inspects and drives the windows of the program under test, for the end-to-end tests.
 // Usage: probe <command> [arguments...]; prints one JSON document (UTF-8) on stdout, or a
 // message on stderr and exit code 1.
+// Or: probe serve; then one command a line on stdin, each word percent-encoded UTF-8 and the
+// words apart by a space, each answered on stdout by "<exit code> <length>\n" and that many
+// bytes, the document or the message. One process serves a whole test: starting one per
+// command costs a Wine process start each time, most of what a look at the program takes.
 #include <fcntl.h>
 #include <io.h>
 
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <string>
 
 #include "commands.h"
 #include "window_util.h"
@@ -57,9 +62,100 @@ const Command kCommands[] = {
      "[absent=FGR] [check=text]..."},
 };
 
-void print_usage() {
-    std::fputs("usage: probe <command> [arguments]\n", stderr);
-    for (const Command& command : kCommands) std::fprintf(stderr, "  %s\n", command.usage);
+std::string usage_text() {
+    std::string text = "usage: probe <command> [arguments]\n";
+    for (const Command& command : kCommands) text += std::string("  ") + command.usage + "\n";
+    return text;
+}
+
+struct Answer {
+    int exit_code;
+    std::string text;  // the JSON document, or the message
+};
+
+Answer run(const std::wstring& name, const Args& args) {
+    for (const Command& command : kCommands) {
+        if (name != command.name) continue;
+        if (args.size() < command.min_args)
+            return {2, std::string("usage: probe ") + command.usage};
+        try {
+            Json out;
+            command.run(args, out);
+            return {0, out.text()};
+        } catch (const std::exception& error) {
+            return {1, std::string("probe: ") + error.what()};
+        }
+    }
+    return {2, "probe: unknown command " + utf8(name) + "\n" + usage_text()};
+}
+
+std::wstring wide(const std::string& text) {
+    if (text.empty()) return {};
+    int size =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring out(size, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size);
+    return out;
+}
+
+int hex_digit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// "%41%20b" -> "A b"; a '%' without two hex digits stays as it is.
+std::string percent_decoded(const std::string& word) {
+    std::string out;
+    for (size_t i = 0; i < word.size(); ++i) {
+        int high = i + 2 < word.size() ? hex_digit(word[i + 1]) : -1;
+        int low = i + 2 < word.size() ? hex_digit(word[i + 2]) : -1;
+        if (word[i] == '%' && high >= 0 && low >= 0) {
+            out += static_cast<char>(high * 16 + low);
+            i += 2;
+        } else {
+            out += word[i];
+        }
+    }
+    return out;
+}
+
+// Every space parts two words, so that an empty argument stays one.
+std::vector<std::wstring> words_of(const std::string& line) {
+    std::vector<std::wstring> words;
+    for (size_t start = 0; start <= line.size();) {
+        size_t end = line.find(' ', start);
+        if (end == std::string::npos) end = line.size();
+        words.push_back(wide(percent_decoded(line.substr(start, end - start))));
+        start = end + 1;
+    }
+    return words;
+}
+
+Answer served(const std::vector<std::wstring>& words) {
+    if (words[0].empty()) return {2, usage_text()};
+    // These read the input until it ends: each runs in a process of its own.
+    if (words[0] == L"hold-file" || words[0] == L"serve")
+        return {2, "probe: " + utf8(words[0]) + " runs in a process of its own"};
+    return run(words[0], Args(words.begin() + 1, words.end()));
+}
+
+int serve() {
+    _setmode(_fileno(stdin), _O_BINARY);
+    std::string line;
+    for (int c; (c = std::getchar()) != EOF;) {
+        if (c != '\n') {
+            line += static_cast<char>(c);
+            continue;
+        }
+        Answer answer = served(words_of(line));
+        line.clear();
+        std::printf("%d %u\n", answer.exit_code, static_cast<unsigned>(answer.text.size()));
+        std::fwrite(answer.text.data(), 1, answer.text.size(), stdout);
+        std::fflush(stdout);
+    }
+    return 0;
 }
 
 }  // namespace
@@ -67,28 +163,16 @@ void print_usage() {
 int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     if (argc < 2) {
-        print_usage();
+        std::fputs(usage_text().c_str(), stderr);
         return 2;
     }
-    for (const Command& command : kCommands) {
-        if (std::wcscmp(argv[1], command.name) != 0) continue;
-        Args args(argv + 2, argv + argc);
-        if (args.size() < command.min_args) {
-            std::fprintf(stderr, "usage: probe %s\n", command.usage);
-            return 2;
-        }
-        try {
-            Json out;
-            command.run(args, out);
-            std::fwrite(out.text().data(), 1, out.text().size(), stdout);
-            std::fputc('\n', stdout);
-            return 0;
-        } catch (const std::exception& error) {
-            std::fprintf(stderr, "probe: %s\n", error.what());
-            return 1;
-        }
+    if (std::wcscmp(argv[1], L"serve") == 0) return serve();
+    Answer answer = run(argv[1], Args(argv + 2, argv + argc));
+    if (answer.exit_code != 0) {
+        std::fprintf(stderr, "%s\n", answer.text.c_str());
+        return answer.exit_code;
     }
-    std::fprintf(stderr, "probe: unknown command %s\n", utf8(argv[1]).c_str());
-    print_usage();
-    return 2;
+    std::fwrite(answer.text.data(), 1, answer.text.size(), stdout);
+    std::fputc('\n', stdout);
+    return 0;
 }
