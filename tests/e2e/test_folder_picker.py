@@ -42,10 +42,16 @@ def test_folder_picker_tree_name_and_resizing(vossik):
     assert [f for f in folders if re.search(r"\([A-Z]:\)$", f)] == [
         " (C:)", " (D:)", " (E:)", " (Z:)"], folders
     drive_c = " (C:)"
-    vossik.tree(PICKER, computer, drive_c, "windows", right_click=True)
-    chosen = vossik.wait_until(
-        lambda: (tree := vossik.tree(PICKER))["selection"] == [computer, drive_c, "windows"]
-        and tree, "C:'s windows selected by the right click")
+    def right_clicked_windows():
+        # A click the busy desktop lost, or one made before C: had its folders, is given again:
+        # the right button only selects, so a second click changes nothing.
+        tree = vossik.tree(PICKER)
+        if tree["selection"] == [computer, drive_c, "windows"]:
+            return tree
+        vossik.tree(PICKER, computer, drive_c, "windows", right_click=True)
+        return None
+
+    chosen = vossik.wait_until(right_clicked_windows, "C:'s windows selected by the right click")
     assert "system32" in chosen["children"]
     assert vossik.type_text(PICKER, NAME_LABEL, "Système " + "x" * 70) == "Système " + "x" * 56
     vossik.screenshot("picker")
